@@ -1,0 +1,16 @@
+#include "gui/platform/platform.h"
+#include "gui/startwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Corvessa"));
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSizeF(8.25);
+  QApplication::setFont(font);
+  corvessa::QtPlatform platform;
+  auto *start = new corvessa::StartWindow(platform);
+  start->show();
+  return app.exec();
+}

@@ -1,0 +1,53 @@
+#include "charts/groupmarks.h"
+
+#include <array>
+
+namespace corvessa::charts {
+
+namespace {
+
+// How often each character occurs among the first groupLength characters of a header.
+std::array<std::uint8_t, 256> groupTable(std::string_view header, int groupLength) {
+  std::array<std::uint8_t, 256> table{};
+  const std::size_t n = groupLength < 0 ? header.size() : std::min<std::size_t>(header.size(), std::size_t(groupLength));
+  for (std::size_t i = 0; i < n; ++i)
+    ++table[static_cast<unsigned char>(header[i])];
+  return table;
+}
+
+int matchCount(const std::array<std::uint8_t, 256> &table, std::string_view key) {
+  int count = 0;
+  for (char ch : key)
+    count += table[static_cast<unsigned char>(ch)];
+  return count;
+}
+
+}  // namespace
+
+int groupMatchCount(const ResultGrid &grid, int row, int col, int groupLength) {
+  return matchCount(groupTable(grid.textView(0, col), groupLength), grid.textView(row, kKeyCol));
+}
+
+void markGroupHits(ResultGrid &grid, int drawCount, int groupLength, int lastCol, std::string_view mark,
+                   bool threeWayBox) {
+  const ResultGrid::TextId markId = grid.intern(mark);
+  for (int c = kFirstGroupCol; c <= lastCol; ++c) {
+    const auto table = groupTable(grid.textView(0, c), groupLength);
+    for (int r = 1; r <= drawCount; ++r) {
+      const std::string_view key = grid.textView(r, kKeyCol);
+      const int count = matchCount(table, key);
+      if (count == 3) {
+        grid.setTextId(r, c, markId);
+      } else if (threeWayBox && count == 2 && key.size() == 2) {
+        grid.setTextId(r, c, markId);
+        grid.setBackColor(r, c, kThreeWayBoxHit);
+      }
+    }
+  }
+}
+
+void markAnyBoxGroupHits(ResultGrid &grid, int drawCount, int groupLength) {
+  markGroupHits(grid, drawCount, groupLength, kFirstGroupCol, "*****", true);
+}
+
+}  // namespace corvessa::charts

@@ -1,0 +1,31 @@
+#pragma once
+// Marks the draws whose box key lies inside the digit group written in a
+// column's header.
+#include "core/resultgrid.h"
+
+#include <string_view>
+
+namespace corvessa::charts {
+
+inline constexpr int kKeyCol = 4;            // the box key column
+inline constexpr int kFirstGroupCol = 5;
+inline constexpr int kWholeHeader = -1;      // group length: the header text's own length
+inline constexpr Rgb kThreeWayBoxHit = rgb(255, 0, 0);
+
+// The match count of a draw row against a group column: the pairs (i, j) of
+// equal characters, i over the first `groupLength` characters of the header
+// (0, col) and j over the key (row, 4). For distinct digits this is how many
+// of the key's digits lie in the group.
+int groupMatchCount(const ResultGrid &grid, int row, int col, int groupLength);
+
+// Writes `mark` into (r, c), for draw rows 1..N and group columns 5..lastCol,
+// where the match count is 3 (a 6 Way Box draw inside the group). With
+// `threeWayBox`, a count of 2 with a two-digit key (a 3 Way Box draw inside
+// the group) is marked too, on red.
+void markGroupHits(ResultGrid &grid, int drawCount, int groupLength, int lastCol, std::string_view mark,
+                   bool threeWayBox = false);
+
+// Column 5 only, with "*****": 6 Way Box hits plain, 3 Way Box hits on red.
+void markAnyBoxGroupHits(ResultGrid &grid, int drawCount, int groupLength);
+
+}  // namespace corvessa::charts

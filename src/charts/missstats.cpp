@@ -1,0 +1,74 @@
+#include "charts/missstats.h"
+
+#include <algorithm>
+
+namespace corvessa::charts {
+
+long long leadingNumber(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+    ++i;
+  long long value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    value = value * 10 + (text[i] - '0');
+  return value;
+}
+
+void fillMissCounts(ResultGrid &grid, int drawCount, int firstCol, int lastCol) {
+  for (int c = firstCol; c <= lastCol; ++c) {
+    int run = 1;
+    for (int r = 1; r <= drawCount; ++r) {
+      if (grid.isEmpty(r, c))
+        grid.setNumber(r, c, run++);
+      else
+        run = 1;
+    }
+  }
+}
+
+void appendMissStatistics(ResultGrid &grid, int n, int lastCol, std::string_view mark, AverageForm form) {
+  constexpr int kFirst = 5;
+  grid.setVisible(false);
+  grid.setRows(n + 6);
+  grid.setText(n + 5, 0, "Average");
+  grid.setText(n + 2, 0, "Amount");
+  grid.setText(n + 3, 0, "Max Miss");
+  grid.setText(n + 4, 0, "Current Miss");
+  grid.setTopRow(n + 5);
+
+  const ResultGrid::TextId markId = grid.intern(mark);
+  const auto isHit = [&](int r, int c) {
+    const ResultGrid::TextId id = grid.textId(r, c);
+    return id == markId || (id != 0 && grid.viewOf(id) == mark);
+  };
+
+  for (int c = kFirst; c <= lastCol; ++c) {
+    int amount = 0;
+    long long maxMiss = 0;
+    for (int r = 1; r <= n; ++r) {
+      if (isHit(r, c))
+        ++amount;
+      else
+        maxMiss = std::max(maxMiss, leadingNumber(grid.textView(r, c)));
+    }
+    grid.setNumber(n + 2, c, amount);
+    grid.setNumber(n + 3, c, maxMiss);
+    if (n == 0 || isHit(n, c))
+      grid.setNumber(n + 4, c, 0);
+    else
+      grid.setTextId(n + 4, c, grid.textId(n, c));
+    if (amount > 0)
+      grid.setNumber(n + 5, c, n / amount);
+    else if (form == AverageForm::Full)
+      grid.setNumber(n + 5, c, n);
+  }
+
+  for (int c = 1; c <= lastCol; ++c)
+    for (int r = n + 2; r <= n + 5; ++r) {
+      grid.setBackColor(r, c, kFooterBack);
+      grid.setForeColor(r, c, kFooterFore);
+    }
+  grid.setVisible(true);
+}
+
+}  // namespace corvessa::charts

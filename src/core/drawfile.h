@@ -1,0 +1,47 @@
+#pragma once
+#include <QByteArrayView>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace corvessa {
+
+// One drawing: its label (a date or an issue number) and the digits H, T, U.
+struct DrawRecord {
+  std::int64_t label = 0;
+  std::uint8_t h = 0, t = 0, u = 0;
+};
+
+// The draws of one lottery file as the tool windows read them: records are
+// taken four fields at a time and the history ends at the end of the file or
+// at the first record whose label is 0, empty or not a whole number.
+// Records with a digit that is not 0 to 9 (or cut short by the end of the
+// file) are left out and counted, so the window can say so once.
+struct DrawHistory {
+  std::vector<DrawRecord> draws;
+  int skippedCount = 0;
+  int firstSkippedLine = 0;  // 1-based
+  QString firstSkippedText;
+  bool unreadable = false;   // the file is missing or could not be read
+  QString unreadableReason;
+};
+
+DrawHistory parseDrawHistory(QByteArrayView data);
+DrawHistory readDrawHistory(const QString &path);
+
+// The message a window shows once for a history read from `path`, or an
+// empty text when there is nothing to say. Shown with the title "Error:".
+QString drawHistoryProblem(const DrawHistory &history, const QString &path);
+
+// A label field as a whole number; nothing when it is empty or not a number.
+std::optional<std::int64_t> parseLabel(QByteArrayView field);
+
+// The draw editor's reading: every record of four fields to the end of the
+// file, whatever its label. A record cut short by the end of the file keeps
+// its missing fields empty.
+using EditorRecord = std::array<QString, 4>;
+std::vector<EditorRecord> parseEditorRecords(QByteArrayView data);
+
+}  // namespace corvessa

@@ -1,0 +1,99 @@
+#include "core/fieldreader.h"
+
+namespace corvessa {
+
+namespace {
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+}  // namespace
+
+void FieldReader::skipBlanks() {
+  while (pos_ < data_.size() && isBlank(data_[pos_]))
+    ++pos_;
+}
+
+bool FieldReader::atLineEnd() const {
+  return pos_ < data_.size() && (data_[pos_] == '\r' || data_[pos_] == '\n');
+}
+
+void FieldReader::consumeLineEnd() {
+  if (pos_ >= data_.size())
+    return;
+  if (data_[pos_] == '\r') {
+    ++pos_;
+    if (pos_ < data_.size() && data_[pos_] == '\n')
+      ++pos_;
+  } else if (data_[pos_] == '\n') {
+    ++pos_;
+  }
+  ++line_;
+}
+
+// After a field: trailing blanks, then at most one comma or one line end.
+void FieldReader::consumeSeparator() {
+  skipBlanks();
+  if (pos_ >= data_.size())
+    return;
+  if (data_[pos_] == ',')
+    ++pos_;
+  else if (atLineEnd())
+    consumeLineEnd();
+}
+
+FieldReader::Field FieldReader::next() {
+  Field field;
+  skipBlanks();
+  if (pos_ >= data_.size())
+    return field;
+  field.present = true;
+  field.line = line_;
+  const char c = data_[pos_];
+  if (c == ',') {
+    ++pos_;
+    return field;
+  }
+  if (c == '\r' || c == '\n') {
+    consumeLineEnd();
+    return field;
+  }
+  if (c == '"') {
+    const qsizetype start = ++pos_;
+    while (pos_ < data_.size() && data_[pos_] != '"' && data_[pos_] != '\r' && data_[pos_] != '\n')
+      ++pos_;
+    field.text = data_.sliced(start, pos_ - start);
+    if (pos_ < data_.size() && data_[pos_] == '"')
+      ++pos_;
+    consumeSeparator();
+    return field;
+  }
+  const qsizetype start = pos_;
+  while (pos_ < data_.size()) {
+    const char d = data_[pos_];
+    if (isBlank(d) || d == ',' || d == '\r' || d == '\n')
+      break;
+    ++pos_;
+  }
+  field.text = data_.sliced(start, pos_ - start);
+  consumeSeparator();
+  return field;
+}
+
+QByteArray FieldReader::lineText(int line) const {
+  int current = 1;
+  qsizetype i = 0;
+  while (i < data_.size() && current < line) {
+    if (data_[i] == '\r') {
+      if (i + 1 < data_.size() && data_[i + 1] == '\n')
+        ++i;
+      ++current;
+    } else if (data_[i] == '\n') {
+      ++current;
+    }
+    ++i;
+  }
+  qsizetype end = i;
+  while (end < data_.size() && data_[end] != '\r' && data_[end] != '\n')
+    ++end;
+  return data_.sliced(i, end - i).toByteArray();
+}
+
+}  // namespace corvessa

@@ -1,0 +1,41 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+namespace corvessa {
+
+// The settings file holds one record: the current lottery's file name in
+// double quotes, then CR LF.
+QByteArray currentLotteryRecord(const QString &fileName);
+
+// The last record of the settings file, trimmed; nothing when the file is
+// missing or cannot be read.
+std::optional<QString> readCurrentLotteryName();
+
+// Replaces the settings file atomically. On failure returns what failed and
+// leaves the old file as it was.
+std::optional<QString> writeCurrentLotteryName(const QString &fileName);
+
+// "Lottery:" and the file name up to and including its last dot.
+QString lotteryLabelText(const QString &fileName);
+
+// A start without the settings file (or without the folders) makes the data
+// and settings folders, a first empty lottery and the settings file. Returns
+// what failed, if anything; the program goes on either way.
+std::optional<QString> prepareProgramFolders();
+extern const char *const kFirstLotteryName;
+
+// Why a trimmed name cannot become a lottery file, or nothing when it can.
+std::optional<QString> lotteryNameProblem(const QString &trimmedName);
+
+enum class CreateResult { Created, AlreadyExists, Failed };
+struct CreateOutcome {
+  CreateResult result;
+  QString path;
+  QString error;  // what failed, for Failed
+};
+// Creates the empty file <data>/<name>.txt without ever truncating an
+// existing file.
+CreateOutcome createLotteryFile(const QString &trimmedName);
+
+}  // namespace corvessa

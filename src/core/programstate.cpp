@@ -1,0 +1,10 @@
+#include "core/programstate.h"
+
+namespace corvessa {
+
+ProgramState &programState() {
+  static ProgramState state;
+  return state;
+}
+
+}  // namespace corvessa

@@ -1,0 +1,117 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace corvessa {
+
+// A colour as 0xRRGGBB. 0 means "the grid's own colour" (no colour of the cell's own).
+using Rgb = std::uint32_t;
+constexpr Rgb rgb(int r, int g, int b) { return Rgb(r) << 16 | Rgb(g) << 8 | Rgb(b); }
+
+// The grid of a tool window as plain data. A cell is six bytes: an index into
+// a pool of interned texts and palette indexes for its fore and back colour.
+// Rows and columns are numbered from 0; row 0 and column 0 are normally the
+// fixed header row and column.
+class ResultGrid {
+ public:
+  using TextId = std::uint32_t;  // 0 is the empty text
+  static constexpr int kDefaultWidth = -1;
+  // Column alignment codes of the original grid: 0-2 left (top, centre, bottom),
+  // 3-5 centre, 6-8 right, 9 general (texts left, numbers right).
+  static constexpr int kAlignGeneral = 9;
+
+  ResultGrid();
+  ResultGrid(int rows, int cols);
+
+  int rows() const { return rows_; }
+  int cols() const { return cols_; }
+  // Changing the row or column count keeps the cells that stay.
+  void setRows(int rows);
+  void setCols(int cols);
+  int fixedRows() const { return fixedRows_; }
+  int fixedCols() const { return fixedCols_; }
+  void setFixedRows(int n) { fixedRows_ = n; }
+  void setFixedCols(int n) { fixedCols_ = n; }
+
+  // Texts.
+  QString text(int row, int col) const { return textOf(textId(row, col)); }
+  std::string_view textView(int row, int col) const { return viewOf(textId(row, col)); }  // UTF-8
+  TextId textId(int row, int col) const { return texts_[index(row, col)]; }
+  bool isEmpty(int row, int col) const { return textId(row, col) == 0; }
+  void setText(int row, int col, const QString &text) { texts_[index(row, col)] = intern(text); }
+  void setText(int row, int col, std::string_view utf8) { texts_[index(row, col)] = intern(utf8); }
+  void setText(int row, int col, const char *utf8) { setText(row, col, std::string_view(utf8)); }
+  void setTextId(int row, int col, TextId id) { texts_[index(row, col)] = id; }
+  void setNumber(int row, int col, long long value) { texts_[index(row, col)] = internNumber(value); }
+  void clearText(int row, int col) { texts_[index(row, col)] = 0; }
+  void clearAllTexts();
+
+  TextId intern(const QString &text);
+  TextId intern(std::string_view utf8);
+  TextId internNumber(long long value);
+  // Adds a text that is known to be new (a draw's label) without looking it up.
+  TextId addUnique(std::string_view utf8);
+  QString textOf(TextId id) const;
+  std::string_view viewOf(TextId id) const {
+    return std::string_view(pool_.data() + offsets_[id], offsets_[id + 1] - offsets_[id]);
+  }
+
+  // Colours; 0 is the grid's own colour.
+  Rgb backColor(int row, int col) const { return palette_[back_[index(row, col)]]; }
+  Rgb foreColor(int row, int col) const { return palette_[fore_[index(row, col)]]; }
+  void setBackColor(int row, int col, Rgb color) { back_[index(row, col)] = paletteIndex(color); }
+  void setForeColor(int row, int col, Rgb color) { fore_[index(row, col)] = paletteIndex(color); }
+
+  // Column widths in twips (kDefaultWidth: the grid's default), alignment, row heights.
+  int colWidth(int col) const { return widths_[std::size_t(col)]; }
+  void setColWidth(int col, int twips) { widths_[std::size_t(col)] = twips; }
+  int colAlignment(int col) const { return aligns_[std::size_t(col)]; }
+  void setColAlignment(int col, int code) { aligns_[std::size_t(col)] = std::int8_t(code); }
+  int rowHeight(int row) const;  // kDefaultWidth when the grid's default
+  void setRowHeight(int row, int twips);
+
+  // Scrolling, the current cell, visibility, font.
+  int topRow() const { return topRow_; }
+  void setTopRow(int row) { topRow_ = row; }
+  int currentRow() const { return currentRow_; }
+  int currentCol() const { return currentCol_; }
+  void setCurrentCell(int row, int col) { currentRow_ = row; currentCol_ = col; }
+  bool isVisible() const { return visible_; }
+  void setVisible(bool visible) { visible_ = visible; }
+  double fontPoints() const { return fontPoints_; }
+  void setFontPoints(double points) { fontPoints_ = points; }
+
+  // Bytes held by the grid, pool and tables included.
+  std::size_t memoryBytes() const;
+
+ private:
+  std::size_t index(int row, int col) const { return std::size_t(row) * std::size_t(cols_) + std::size_t(col); }
+  std::uint8_t paletteIndex(Rgb color);
+  TextId findOrAdd(std::string_view utf8, std::size_t hash);
+  void growTable();
+
+  int rows_ = 0, cols_ = 0;
+  int fixedRows_ = 1, fixedCols_ = 1;
+  std::vector<TextId> texts_;
+  std::vector<std::uint8_t> fore_, back_;
+  std::vector<int> widths_;
+  std::vector<std::int8_t> aligns_;
+  std::vector<int> rowHeights_;  // empty until a height is set
+
+  // Interned texts: UTF-8 bytes of text i at pool_[offsets_[i] .. offsets_[i + 1]).
+  std::string pool_;
+  std::vector<std::uint32_t> offsets_;
+  std::vector<TextId> table_;  // open addressing, 0 = free slot
+  std::size_t tableUsed_ = 0;
+  std::vector<TextId> numberIds_;  // small non-negative numbers, 0 = not yet interned
+
+  std::vector<Rgb> palette_;  // palette_[0] == 0, the grid's own colour
+
+  int topRow_ = 0, currentRow_ = 0, currentCol_ = 0;
+  bool visible_ = true;
+  double fontPoints_ = 7.5;
+};
+
+}  // namespace corvessa

@@ -1,0 +1,97 @@
+#include "gui/platform/platform.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStringList>
+#include <QUrl>
+
+namespace corvessa {
+
+QString qtNameFilter(const QString &filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2)
+    filters << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);
+  return filters.join(QStringLiteral(";;"));
+}
+
+MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageStyle style, const QString &title) {
+  QMessageBox box(parent);
+  box.setWindowTitle(title);
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // the texts keep CR LF line breaks
+  box.setText(shown);
+  switch (style) {
+    case MessageStyle::YesNo:
+      box.setIcon(QMessageBox::NoIcon);
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
+    case MessageStyle::YesNoWarning:
+      box.setIcon(QMessageBox::Warning);
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
+    case MessageStyle::OkInformation:
+      box.setIcon(QMessageBox::Information);
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+  }
+  const int result = box.exec();
+  if (style == MessageStyle::OkInformation)
+    return MessageAnswer::Ok;
+  return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+QString QtPlatform::input(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
+  return ok ? text : QString();
+}
+
+namespace {
+void prepare(QFileDialog &dialog, const FileDialogRequest &request) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setWindowTitle(request.title);
+  if (!request.initialFolder.isEmpty())
+    dialog.setDirectory(request.initialFolder);
+  if (!request.filter.isEmpty())
+    dialog.setNameFilter(qtNameFilter(request.filter));
+  if (!request.fileName.isEmpty())
+    dialog.selectFile(request.fileName);
+}
+}  // namespace
+
+std::optional<QString> QtPlatform::openFileName(QWidget *parent, const FileDialogRequest &request) {
+  QFileDialog dialog(parent);
+  prepare(dialog, request);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return std::nullopt;
+  return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const FileDialogRequest &request) {
+  QFileDialog dialog(parent);
+  prepare(dialog, request);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return std::nullopt;
+  return dialog.selectedFiles().first();
+}
+
+void QtPlatform::openInBrowser(QWidget *, const QString &pageOrUrl) {
+  const QUrl url = QFileInfo(pageOrUrl).isAbsolute() ? QUrl::fromLocalFile(pageOrUrl) : QUrl(pageOrUrl);
+  QDesktopServices::openUrl(url);
+}
+
+void QtPlatform::setClipboardText(const QString &text) { QGuiApplication::clipboard()->setText(text); }
+
+QString QtPlatform::clipboardText() { return QGuiApplication::clipboard()->text(); }
+
+}  // namespace corvessa

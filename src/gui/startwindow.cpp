@@ -1,0 +1,45 @@
+#include "gui/startwindow.h"
+
+#include "core/programstate.h"
+#include "gui/mainwindow.h"
+#include "gui/platform/platform.h"
+#include "gui/sitepages.h"
+#include "gui/widgetdesign.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace corvessa {
+
+StartWindow::StartWindow(Platform &platform, QWidget *parent) : QWidget(parent), platform_(platform) {
+  setObjectName(QStringLiteral("Form2shuoming"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("Welcome to use this software."));
+  setClientSizeTwips(this, 4200, 1680);
+
+  Option1 = new QRadioButton(QStringLiteral("Pick3 Daily3 Cash3 Play3"), this);
+  placeTwips(Option1, 480, 263, 3255, 375);
+  Option1->setChecked(true);
+  Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Home Page"), 240, 720, 1575, 375);
+  Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Start"), 2040, 720, 1575, 375);
+  Label2 = makeLabel(this, QStringLiteral("Label2"), QString::fromLatin1(kVersionText), 3480, 1320, 465, 225);
+
+  connect(Option1, &QRadioButton::clicked, this, &StartWindow::Option1_Click);
+  connect(Command1, &QPushButton::clicked, this, &StartWindow::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &StartWindow::Command2_Click);
+  programState().GameType = 0;
+}
+
+void StartWindow::Option1_Click() { programState().GameType = 0; }
+
+void StartWindow::Command1_Click() { platform_.openInBrowser(this, homePageAddress()); }
+
+void StartWindow::Command2_Click() {
+  if (!Option1->isChecked())
+    return;
+  MainWindow::showMain(platform_);
+  close();
+}
+
+}  // namespace corvessa

@@ -1,0 +1,99 @@
+// Reading draw files: the free-format fields, the tool windows' stop rule and
+// the draw editor's read-to-the-end rule.
+#include "core/drawfile.h"
+#include "core/fieldreader.h"
+#include "support/core/qtprint.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+using namespace corvessa;
+
+namespace {
+
+QStringList fields(const QByteArray &data) {
+  QStringList out;
+  FieldReader reader(data);
+  while (!reader.atEnd()) {
+    const FieldReader::Field f = reader.next();
+    if (!f.present)
+      break;
+    out << QString::fromLatin1(f.text);
+  }
+  return out;
+}
+
+QString draws(const DrawHistory &h) {
+  QStringList out;
+  for (const DrawRecord &d : h.draws)
+    out << QStringLiteral("%1:%2%3%4").arg(d.label).arg(d.h).arg(d.t).arg(d.u);
+  return out.join(QLatin1Char(' '));
+}
+
+}  // namespace
+
+TEST(FieldReader, SeparatorsQuotesAndLineEnds) {
+  EXPECT_EQ(fields("125 1 2 3\r\n126 4 5 6\r\n"), (QStringList{"125", "1", "2", "3", "126", "4", "5", "6"}));
+  EXPECT_EQ(fields("125,1,2,3\n126, 4 ,5,6"), (QStringList{"125", "1", "2", "3", "126", "4", "5", "6"}));
+  EXPECT_EQ(fields("1,,2"), (QStringList{"1", "", "2"}));
+  EXPECT_EQ(fields("1 2\r\n\r\n3"), (QStringList{"1", "2", "", "3"}));  // a blank line is an empty field
+  EXPECT_EQ(fields("\"NY.txt\"\r\n"), (QStringList{"NY.txt"}));
+  EXPECT_EQ(fields("\"My lottery.txt\"\r\n\"B.txt\"\r\n"), (QStringList{"My lottery.txt", "B.txt"}));
+  EXPECT_EQ(fields("7\r8"), (QStringList{"7", "8"}));  // a lone CR ends a line too
+}
+
+TEST(DrawHistory, StopRuleAndRecordShapes) {
+  struct Case {
+    const char *name;
+    QByteArray data;
+    QString expected;
+  };
+  const Case cases[] = {
+      {"plain CR LF", "125 1 2 3\r\n126 4 5 6\r\n", "125:123 126:456"},
+      {"LF only", "125 1 2 3\n126 4 5 6\n", "125:123 126:456"},
+      {"no final line end", "125 1 2 3\r\n126 4 5 6", "125:123 126:456"},
+      {"one more blank line at the end", "125 1 2 3\r\n\r\n", "125:123"},
+      {"blank line ends the draws", "1 1 1 1\r\n\r\n2 2 2 2\r\n", "1:111"},
+      {"0 label in the middle", "1 1 2 3\r\n0 0 0 0\r\n3 4 5 6\r\n", "1:123"},
+      {"non-numeric label", "1 1 2 3\r\nabc 4 5 6\r\n3 4 5 6\r\n", "1:123"},
+      {"commas", "5,1,2,3\r\n6,7,8,9\r\n", "5:123 6:789"},
+      {"short line borrows from the next", "5 1 2\r\n3 6 7 8 9\r\n", "5:123 6:789"},
+      {"leading zeros of a label", "0042 1 2 3\r\n", "42:123"},
+      {"negative label", "-5 1 2 3\r\n", "-5:123"},
+      {"date with draw number", "20260812001 9 0 4\r\n", "20260812001:904"},
+      {"empty file", "", ""},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(draws(parseDrawHistory(c.data)), c.expected) << c.name;
+}
+
+TEST(DrawHistory, BadDigitsAreSkippedAndReportedOnce) {
+  const DrawHistory h = parseDrawHistory("1 1 2 3\r\n2 12 2 3\r\n3 4 5 6\r\n4 1 x 3\r\n5 7 8 9\r\n6 1 2");
+  EXPECT_EQ(draws(h), "1:123 3:456 5:789");
+  EXPECT_EQ(h.skippedCount, 3);  // 12, x, and the last record cut short
+  EXPECT_EQ(h.firstSkippedLine, 2);
+  EXPECT_EQ(h.firstSkippedText, "2 12 2 3");
+  const QString message = drawHistoryProblem(h, "/data/X.txt");
+  EXPECT_TRUE(message.contains("3 record(s)")) << message.toStdString();
+  EXPECT_TRUE(message.contains("line 2: 2 12 2 3")) << message.toStdString();
+  EXPECT_TRUE(drawHistoryProblem(parseDrawHistory("1 1 2 3\r\n"), "x").isEmpty());
+}
+
+TEST(DrawHistory, MissingFileIsReportedNotCreated) {
+  const QString path = QStringLiteral("/nonexistent-folder/none.txt");
+  const DrawHistory h = readDrawHistory(path);
+  EXPECT_TRUE(h.unreadable);
+  EXPECT_TRUE(h.draws.empty());
+  EXPECT_TRUE(drawHistoryProblem(h, path).contains(path));
+}
+
+TEST(EditorRecords, ReadsEveryRecordToTheEnd) {
+  const auto records = parseEditorRecords("1 1 2 3\r\n0 0 0 0\r\n3 4 5 6\r\n7 8");
+  ASSERT_EQ(records.size(), 4u);
+  EXPECT_EQ(records[1], (EditorRecord{"0", "0", "0", "0"}));
+  EXPECT_EQ(records[2], (EditorRecord{"3", "4", "5", "6"}));
+  EXPECT_EQ(records[3], (EditorRecord{"7", "8", "", ""}));  // cut short: missing cells empty
+  EXPECT_TRUE(parseEditorRecords("").empty());
+  EXPECT_EQ(parseEditorRecords("1 2 3 4\r\n  \r\n").size(), 2u);
+}
