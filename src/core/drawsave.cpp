@@ -1,0 +1,149 @@
+#include "core/drawsave.h"
+
+#include "core/fieldreader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace corvessa {
+
+namespace {
+
+const char *const kColumnNames[4] = {"Date", "H", "T", "U"};
+
+bool isOneDigit(const QString &text) { return text.size() == 1 && text[0] >= u'0' && text[0] <= u'9'; }
+
+// A digit field as the tools read it: figures only, with a value of 0 to 9.
+bool readsAsDigit(QByteArrayView field) {
+  if (field.isEmpty())
+    return false;
+  unsigned value = 0;
+  for (char c : field) {
+    if (c < '0' || c > '9')
+      return false;
+    value = value * 10 + unsigned(c - '0');
+    if (value > 9)
+      return false;
+  }
+  return true;
+}
+
+CellProblem cellProblem(int row, int column, const QString &text) {
+  const QString place = QStringLiteral("Row %1, column %2 holds \"%3\".")
+                            .arg(row + 1)
+                            .arg(QString::fromLatin1(kColumnNames[column]), text);
+  const QString rule = column == kLabelColumn
+                           ? QStringLiteral("A date or issue number must be a whole number without blanks or "
+                                            "commas, or empty.")
+                           : QStringLiteral("H, T and U must each be one digit from 0 to 9, or empty.");
+  return CellProblem{row, column,
+                     place + QStringLiteral("\r\n") + rule +
+                         QStringLiteral("\r\nNothing was saved. Please correct the cell and save again.")};
+}
+
+}  // namespace
+
+bool isBlankEditorRow(const EditorRecord &row) {
+  for (const QString &cell : row)
+    if (!cell.trimmed().isEmpty())
+      return false;
+  return true;
+}
+
+DrawFileBuild buildDrawFile(const std::vector<EditorRecord> &rows) {
+  DrawFileBuild build;
+  build.bytes.reserve(qsizetype(rows.size()) * 16);
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    const EditorRecord &row = rows[r];
+    if (isBlankEditorRow(row))
+      continue;
+    const QString label = row[kLabelColumn].trimmed();
+    if (label.isEmpty()) {
+      build.bytes += '0';
+    } else {
+      // Non-Latin-1 characters become '?', which no whole number holds.
+      const QByteArray bytes = label.toLatin1();
+      if (!parseLabel(bytes)) {
+        build.problem = cellProblem(int(r), kLabelColumn, row[kLabelColumn]);
+        build.bytes.clear();
+        return build;
+      }
+      build.bytes += bytes;
+    }
+    for (int c = kHColumn; c <= kUColumn; ++c) {
+      const QString digit = row[std::size_t(c)].trimmed();
+      build.bytes += ' ';
+      if (digit.isEmpty()) {
+        build.bytes += '0';
+      } else if (isOneDigit(digit)) {
+        build.bytes += char(digit[0].unicode());
+      } else {
+        build.problem = cellProblem(int(r), c, row[std::size_t(c)]);
+        build.bytes.clear();
+        return build;
+      }
+    }
+    build.bytes += "\r\n";
+  }
+  return build;
+}
+
+std::optional<QString> drawHistoryContentProblem(QByteArrayView data) {
+  if (data.contains('\0'))
+    return QStringLiteral("The file holds NUL bytes, so it is not a text file of draws.");
+  FieldReader reader(data);
+  while (!reader.atEnd()) {
+    const FieldReader::Field label = reader.next();
+    if (!label.present)
+      break;
+    const FieldReader::Field h = reader.next(), t = reader.next(), u = reader.next();
+    const std::optional<std::int64_t> value = parseLabel(label.text);
+    if (value && *value != 0 && readsAsDigit(h.text) && readsAsDigit(t.text) && readsAsDigit(u.text))
+      return std::nullopt;
+  }
+  return QStringLiteral("No line of the file reads as a draw (a date or issue number, then three digits from 0 "
+                        "to 9).");
+}
+
+FileContent readWholeFile(const QString &path) {
+  FileContent content;
+  if (!QFileInfo(path).isFile()) {
+    content.error = QFileInfo::exists(path) ? QStringLiteral("It is not a file.")
+                                            : QStringLiteral("The file does not exist.");
+    return content;
+  }
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    content.error = file.errorString();
+    return content;
+  }
+  content.data = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    content.error = file.errorString();
+    content.data.clear();
+  }
+  return content;
+}
+
+std::optional<QString> replaceFileAtomically(const QString &path, const QByteArray &bytes) {
+  QSaveFile file(path);
+  // Never fall back to writing the old file in place: that could leave it half written.
+  file.setDirectWriteFallback(false);
+  // Unbuffered: a buffered write fails only in the flush inside commit(),
+  // which this Qt reports as success after renaming a short file over the old one.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    return file.errorString();
+  if (file.write(bytes) != bytes.size()) {
+    QString reason = file.errorString();
+    if (file.error() == QFileDevice::NoError)
+      reason = QStringLiteral("Not every byte could be written.");
+    file.cancelWriting();
+    return reason;
+  }
+  if (!file.commit())
+    return file.errorString();
+  return std::nullopt;
+}
+
+}  // namespace corvessa

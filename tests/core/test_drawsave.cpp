@@ -1,0 +1,138 @@
+// Building draw files from the editor's rows, the checks behind Save and
+// Import, and replacing a file without losing it.
+#include "core/drawsave.h"
+#include "support/core/diskfailure.h"
+#include "support/core/qtprint.h"
+#include "support/core/testhome.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace corvessa;
+using corvessa::test::FailingWrites;
+using corvessa::test::TestHome;
+
+namespace {
+using Rows = std::vector<EditorRecord>;
+}  // namespace
+
+TEST(BuildDrawFile, BytesForRows) {
+  struct Case {
+    const char *name;
+    Rows rows;
+    QByteArray bytes;
+  };
+  const Case cases[] = {
+      {"no rows", {}, ""},
+      {"only the blank spare row", {{"", "", "", ""}}, ""},
+      {"draws, then the spare row", {{"125", "1", "2", "3"}, {"126", "4", "5", "6"}, {"", "", "", ""}},
+       "125 1 2 3\r\n126 4 5 6\r\n"},
+      {"blank rows anywhere are left out",
+       {{"", "", "", ""}, {"1", "1", "1", "1"}, {" ", "  ", "", "\t"}, {"2", "2", "2", "2"}},
+       "1 1 1 1\r\n2 2 2 2\r\n"},
+      {"a 0 0 0 0 record the file holds is kept", {{"1", "1", "2", "3"}, {"0", "0", "0", "0"}, {"3", "4", "5", "6"}},
+       "1 1 2 3\r\n0 0 0 0\r\n3 4 5 6\r\n"},
+      {"empty cells of a row are written 0", {{"", "7", "8", "9"}, {"5", "", "2", ""}}, "0 7 8 9\r\n5 0 2 0\r\n"},
+      {"blanks around cells are dropped", {{" 125 ", " 7", "8 ", " 9 "}}, "125 7 8 9\r\n"},
+      {"a label only blanks is 0", {{"   ", "1", "2", "3"}}, "0 1 2 3\r\n"},
+      {"labels keep their figures", {{"0042", "0", "9", "0"}, {"20260812001", "9", "0", "4"}, {"-5", "1", "2", "3"}},
+       "0042 0 9 0\r\n20260812001 9 0 4\r\n-5 1 2 3\r\n"},
+  };
+  for (const Case &c : cases) {
+    const DrawFileBuild build = buildDrawFile(c.rows);
+    EXPECT_FALSE(build.problem) << c.name << ": " << build.problem->message.toStdString();
+    EXPECT_EQ(build.bytes, c.bytes) << c.name;
+  }
+}
+
+TEST(BuildDrawFile, RefusesTheFirstBadCell) {
+  struct Case {
+    EditorRecord bad;
+    int column;
+    const char *place;
+  };
+  const Case cases[] = {
+      {{"125", "12", "2", "3"}, kHColumn, "Row 2, column H holds \"12\"."},
+      {{"125", "1", "0.5", "3"}, kTColumn, "Row 2, column T holds \"0.5\"."},
+      {{"125", "1", "2", "abc"}, kUColumn, "Row 2, column U holds \"abc\"."},
+      {{"125", "1.5", "2", "3"}, kHColumn, "Row 2, column H holds \"1.5\"."},
+      {{"125", "7a", "2", "3"}, kHColumn, "Row 2, column H holds \"7a\"."},
+      {{"125", "1 2", "2", "3"}, kHColumn, "Row 2, column H holds \"1 2\"."},
+      {{"125", "07", "2", "3"}, kHColumn, "Row 2, column H holds \"07\"."},
+      {{"125", "-1", "2", "3"}, kHColumn, "Row 2, column H holds \"-1\"."},
+      {{"12 5", "1", "2", "3"}, kLabelColumn, "Row 2, column Date holds \"12 5\"."},
+      {{"12,5", "1", "2", "3"}, kLabelColumn, "Row 2, column Date holds \"12,5\"."},
+      {{"2026-08-12", "1", "2", "3"}, kLabelColumn, "Row 2, column Date holds \"2026-08-12\"."},
+      {{"99999999999999999999", "1", "2", "3"}, kLabelColumn, "Row 2, column Date holds \"99999999999999999999\"."},
+      {{"\u4e00", "1", "2", "3"}, kLabelColumn, "Row 2, column Date holds \"\u4e00\"."},
+  };
+  for (const Case &c : cases) {
+    // The bad row sits between good ones; a later bad cell is not the one reported.
+    const Rows rows{{"124", "1", "1", "1"}, c.bad, {"126", "x", "y", "z"}};
+    const DrawFileBuild build = buildDrawFile(rows);
+    ASSERT_TRUE(build.problem) << c.place;
+    EXPECT_EQ(build.problem->row, 1) << c.place;
+    EXPECT_EQ(build.problem->column, c.column) << c.place;
+    EXPECT_TRUE(build.problem->message.startsWith(QString::fromUtf8(c.place))) << build.problem->message.toStdString();
+    EXPECT_TRUE(build.problem->message.contains("Nothing was saved.")) << c.place;
+    EXPECT_TRUE(build.bytes.isEmpty()) << c.place;
+  }
+}
+
+TEST(DrawHistoryContent, WhatImportAccepts) {
+  struct Case {
+    const char *name;
+    QByteArray data;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {"draws", "125 1 2 3\r\n126 4 5 6\r\n", true},
+      {"LF line ends and commas", "125,1,2,3\n", true},
+      {"draws after a 0 0 0 0 record", "0 0 0 0\r\n7 1 2 3\r\n", true},
+      {"one good record among bad ones", "abc d e f\r\n7 1 2 3\r\nx\r\n", true},
+      {"empty file", "", false},
+      {"only 0 0 0 0", "0 0 0 0\r\n", false},
+      {"text", "Dear user,\r\nhere are no draws.\r\n", false},
+      {"digits out of range", "125 12 2 3\r\n126 1 2 x\r\n", false},
+      {"NUL bytes", QByteArray("125 1 2 3\r\n\0\0\0", 14), false},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(!drawHistoryContentProblem(c.data).has_value(), c.accepted) << c.name;
+  EXPECT_TRUE(drawHistoryContentProblem(QByteArray("1 1 1 1\0", 8))->contains("NUL"));
+}
+
+TEST(ReplaceFile, ReplacesCreatesAndNeverLosesTheOldFile) {
+  TestHome home;
+  const QString path = home.writeLottery("NY", "1 1 1 1\r\n");
+  EXPECT_FALSE(replaceFileAtomically(path, "2 2 2 2\r\n"));
+  EXPECT_EQ(home.readFile(path), "2 2 2 2\r\n");
+
+  const QString fresh = home.dataFile("Fresh");
+  EXPECT_FALSE(replaceFileAtomically(fresh, "3 3 3 3\r\n"));
+  EXPECT_EQ(home.readFile(fresh), "3 3 3 3\r\n");
+
+  for (rlim_t failAfter : {rlim_t(0), rlim_t(5)}) {  // nothing written, or cut short
+    {
+      FailingWrites failing(failAfter);
+      const std::optional<QString> error = replaceFileAtomically(path, "4 4 4 4\r\n");
+      ASSERT_TRUE(error) << failAfter;
+      EXPECT_FALSE(error->isEmpty());
+    }
+    EXPECT_EQ(home.readFile(path), "2 2 2 2\r\n") << failAfter;
+  }
+  // The temporary file went with the failure.
+  EXPECT_EQ(QDir(home.path() + "/data").entryList(QDir::Files), (QStringList{"Fresh.txt", "NY.txt"}));
+
+  EXPECT_TRUE(replaceFileAtomically(home.path() + "/no-such-folder/NY.txt", "1 1 1 1\r\n"));
+}
+
+TEST(ReadWholeFile, ReadsOrSaysWhy) {
+  TestHome home;
+  const QString path = home.writeLottery("NY", QByteArray("1 1 1 1\r\n\0", 10));
+  const FileContent content = readWholeFile(path);
+  EXPECT_FALSE(content.error);
+  EXPECT_EQ(content.data.size(), 10);
+  EXPECT_TRUE(readWholeFile(home.dataFile("None")).error);
+  EXPECT_TRUE(readWholeFile(home.path() + "/data").error);
+}
