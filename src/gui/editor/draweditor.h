@@ -1,10 +1,100 @@
 #pragma once
+#include <QDialog>
+#include <QPersistentModelIndex>
+#include <QPoint>
+#include <QRect>
+#include <utility>
+#include <vector>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTableView;
 class QWidget;
 
 namespace corvessa {
 class Platform;
+class DrawingsModel;
 
 // Shows the draw editor modal over `owner` ("Drawings").
 void showDrawEditor(QWidget *owner, Platform &platform);
+
+// The draw editor `Form1gxghzhu`: the current lottery's draws in a grid, an
+// edit box laid over the current cell, the row buttons, and Save, Import,
+// Export and Download. Loads the draw file when it is made.
+class DrawEditor final : public QDialog {
+  Q_OBJECT
+ public:
+  explicit DrawEditor(Platform &platform, QWidget *owner = nullptr);
+  ~DrawEditor() override;
+
+  DrawingsModel &model() const { return *model_; }
+
+  // The current cell (grid rows counted from 0 under the header).
+  int currentRow() const;
+  int currentColumn() const;
+  void setCurrentCell(int row, int column);
+
+  QTabWidget *SSTab1 = nullptr;
+  QLabel *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr;
+  QLabel *Label6 = nullptr;  // the current lottery
+  QTableView *MSFlexGrid1 = nullptr;
+  QLineEdit *Text1 = nullptr;  // the cell edit box
+  QPushButton *Command10 = nullptr;  // "Exit"
+  QPushButton *Command12 = nullptr;  // "Delete current row "
+  QPushButton *Command3 = nullptr;   // "Add at the end "
+  QPushButton *Command11 = nullptr;  // "Add before current row "
+  QPushButton *Command16 = nullptr;  // "Export"
+  QPushButton *Command17 = nullptr;  // "Import"
+  QPushButton *Command13 = nullptr;  // "Save"
+  QPushButton *Command18 = nullptr;  // "Edit Drawings Help"
+  QPushButton *Command14 = nullptr;  // "Download"
+  QPushButton *Command15 = nullptr;  // "Data Download Help"
+  QLabel *downloadAddress = nullptr;  // never shown: the data-download page
+
+  void Command3_Click();   // add at the end
+  void Command11_Click();  // add before the current row
+  void Command12_Click();  // delete the current row
+  void SaveDrawings();
+  void ImportDrawings();
+  void ExportDrawings();
+  void OpenDownloadPage();
+
+  // "Exit", the close box and Escape all ask before the window closes.
+  void reject() override;
+
+ protected:
+  void showEvent(QShowEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+ private:
+  void buildDesign();
+  void Form_Load();
+  void LoadDrawingsGrid();
+  void InitDrawingsGrid();
+  void enterSpareRow();
+  void PlaceCellEditor(const QModelIndex &cell);
+  void StoreCellEditor();
+  void FocusCellEditor();
+  // Stores the text still in the edit box into its cell (Save, Export, rows).
+  void storePendingText();
+  // Keeps the edit box over its cell while the grid scrolls or resizes.
+  void followCell();
+  void onCurrentChanged(const QModelIndex &current);
+  void showError(const QString &text);
+  QString lotteryName() const;
+
+  Platform &platform_;
+  DrawingsModel *model_ = nullptr;
+  QWidget *page_ = nullptr;
+  QPersistentModelIndex boxCell_;  // the cell the edit box lies over
+  bool boxPlaced_ = false;         // the box is shown over boxCell_ (while it is in sight)
+  std::vector<std::pair<QWidget *, QRect>> designPlaces_;  // twips, relative to the tab control
+  bool placedOnTab_ = false;
+  bool busy_ = false;  // a save or import is running
+  QString dialogFolder_;  // the file dialog's folder, once Export has set it
+};
 
 }  // namespace corvessa

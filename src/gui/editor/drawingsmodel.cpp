@@ -1,0 +1,98 @@
+#include "gui/editor/drawingsmodel.h"
+
+#include <QColor>
+
+namespace corvessa {
+
+namespace {
+// The grid aligns a cell as the original grid's general alignment does:
+// numbers to the right, other texts to the left.
+bool looksNumeric(const QString &text) {
+  bool ok = false;
+  text.trimmed().toDouble(&ok);
+  return ok;
+}
+}  // namespace
+
+DrawingsModel::DrawingsModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+int DrawingsModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(rows_.size()); }
+
+int DrawingsModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : 4; }
+
+QVariant DrawingsModel::data(const QModelIndex &index, int role) const {
+  if (!index.isValid())
+    return {};
+  const QString &cell = rows_[std::size_t(index.row())][std::size_t(index.column())];
+  if (role == Qt::DisplayRole)
+    return cell;
+  if (role == Qt::TextAlignmentRole)
+    return QVariant::fromValue(Qt::AlignVCenter | (looksNumeric(cell) ? Qt::AlignRight : Qt::AlignLeft));
+  if (role == Qt::BackgroundRole)
+    return QColor(Qt::white);  // the view's own background shows beyond the cells
+  return {};
+}
+
+QVariant DrawingsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= 4)
+    return {};
+  if (role == Qt::DisplayRole)
+    return headers_[std::size_t(section)];
+  if (role == Qt::TextAlignmentRole)
+    return QVariant::fromValue(Qt::AlignVCenter | Qt::AlignLeft);
+  return {};
+}
+
+Qt::ItemFlags DrawingsModel::flags(const QModelIndex &index) const {
+  // Cells change only through the edit box laid over them.
+  return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void DrawingsModel::setRows(std::vector<EditorRecord> rows) {
+  beginResetModel();
+  rows_ = std::move(rows);
+  endResetModel();
+}
+
+QString DrawingsModel::text(int row, int column) const {
+  if (row < 0 || row >= rowCount() || column < 0 || column >= 4)
+    return {};
+  return rows_[std::size_t(row)][std::size_t(column)];
+}
+
+void DrawingsModel::setText(int row, int column, const QString &text) {
+  if (row < 0 || row >= rowCount() || column < 0 || column >= 4)
+    return;
+  rows_[std::size_t(row)][std::size_t(column)] = text;
+  const QModelIndex cell = index(row, column);
+  Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole, Qt::TextAlignmentRole});
+}
+
+void DrawingsModel::setHeaderTexts(const std::array<QString, 4> &texts) {
+  headers_ = texts;
+  Q_EMIT headerDataChanged(Qt::Horizontal, 0, 3);
+}
+
+void DrawingsModel::insertBlankRow(int row) {
+  row = std::clamp(row, 0, rowCount());
+  beginInsertRows(QModelIndex(), row, row);
+  rows_.insert(rows_.begin() + row, EditorRecord{});
+  endInsertRows();
+}
+
+void DrawingsModel::removeRowAt(int row) {
+  if (row < 0 || row >= rowCount())
+    return;
+  beginRemoveRows(QModelIndex(), row, row);
+  rows_.erase(rows_.begin() + row);
+  endRemoveRows();
+}
+
+void DrawingsModel::clearRow(int row) {
+  if (row < 0 || row >= rowCount())
+    return;
+  rows_[std::size_t(row)] = EditorRecord{};
+  Q_EMIT dataChanged(index(row, 0), index(row, 3), {Qt::DisplayRole, Qt::TextAlignmentRole});
+}
+
+}  // namespace corvessa

@@ -1,0 +1,38 @@
+#pragma once
+// The draw editor's grid as a Qt model: plain rows of four texts (label, H,
+// T, U) as the user typed them, with the header row's captions.
+#include "core/drawfile.h"
+
+#include <QAbstractTableModel>
+#include <array>
+#include <vector>
+
+namespace corvessa {
+
+class DrawingsModel final : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  explicit DrawingsModel(QObject *parent = nullptr);
+
+  int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex &index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+  const std::vector<EditorRecord> &rows() const { return rows_; }
+  void setRows(std::vector<EditorRecord> rows);
+  QString text(int row, int column) const;
+  void setText(int row, int column, const QString &text);
+  void setHeaderTexts(const std::array<QString, 4> &texts);
+
+  void insertBlankRow(int row);  // before `row`; rowCount() appends
+  void removeRowAt(int row);
+  void clearRow(int row);
+
+ private:
+  std::vector<EditorRecord> rows_;
+  std::array<QString, 4> headers_;
+};
+
+}  // namespace corvessa
