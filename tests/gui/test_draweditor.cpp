@@ -1,0 +1,521 @@
+// The draw editor driven as a user drives it: loading, the edit box, the row
+// buttons, Save, Import, Export, Download, help and leaving.
+#include "core/drawsave.h"
+#include "core/paths.h"
+#include "gui/editor/draweditor.h"
+#include "gui/editor/drawingsmodel.h"
+#include "gui/platform/platform.h"
+#include "gui/sitepages.h"
+#include "support/core/diskfailure.h"
+#include "support/core/qtprint.h"
+#include "support/core/testhome.h"
+#include "support/gui/fakeplatform.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace corvessa;
+using corvessa::test::FailingWrites;
+using corvessa::test::FakePlatform;
+using corvessa::test::TestHome;
+
+namespace {
+
+const QString kTip = QStringLiteral("Friendship Tip:");
+const QString kImportQuestion = QStringLiteral(
+    "The program overwrites the contents of the table with the imported data.\r\nAre you sure you want to import?");
+const QString kExitQuestion =
+    QStringLiteral("If you have edited the data,make sure you have saved,Are you sure you want to quit?");
+
+class DrawEditorTest : public ::testing::Test {
+ protected:
+  void open(const QByteArray &bytes) {
+    path = home.writeLottery("NY", bytes);
+    home.selectLottery("NY");
+    reopen();
+  }
+  void reopen() {
+    editor = std::make_unique<DrawEditor>(platform);
+    editor->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(editor.get()));
+  }
+  QTableView *grid() const { return editor->MSFlexGrid1; }
+  DrawingsModel &model() const { return editor->model(); }
+
+  // The grid as the user reads it, one "label|H|T|U" per row.
+  QStringList rows() const {
+    QStringList out;
+    for (int r = 0; r < model().rowCount(); ++r) {
+      QStringList cells;
+      for (int c = 0; c < 4; ++c)
+        cells << model().index(r, c).data().toString();
+      out << cells.join('|');
+    }
+    return out;
+  }
+  QStringList headers() const {
+    QStringList out;
+    for (int c = 0; c < 4; ++c)
+      out << model().headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    return out;
+  }
+  void clickCell(int row, int column) {
+    const QModelIndex cell = model().index(row, column);
+    grid()->scrollTo(cell);
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(cell).center());
+  }
+  void type(const QString &text) { QTest::keyClicks(editor->Text1, text); }
+  // Enters a cell, types, and leaves it for the next cell to the right (or the label of the next row).
+  void typeInto(int row, int column, const QString &text) {
+    clickCell(row, column);
+    type(text);
+    clickCell(column < 3 ? row : row + 1, column < 3 ? column + 1 : 0);
+  }
+  void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+  QByteArray file() const { return home.readFile(path); }
+  QStringList messageTexts() const {
+    QStringList out;
+    for (const FakePlatform::Message &m : platform.messages)
+      out << m.text;
+    return out;
+  }
+  // The edit box lies exactly over the cell.
+  bool boxOver(int row, int column) const {
+    const QRect inGrid = grid()->visualRect(model().index(row, column));
+    const QRect cell(grid()->viewport()->mapTo(editor.get(), inGrid.topLeft()), inGrid.size());
+    const QRect box(editor->Text1->mapTo(editor.get(), QPoint(0, 0)), editor->Text1->size());
+    return editor->Text1->isVisible() && box == cell;
+  }
+
+  TestHome home;
+  FakePlatform platform;
+  std::unique_ptr<DrawEditor> editor;
+  QString path;
+};
+
+}  // namespace
+
+TEST_F(DrawEditorTest, DesignedCaptionsAndPlaces) {
+  open("1 1 2 3\r\n");
+  EXPECT_EQ(editor->windowTitle(), "Drawings");
+  EXPECT_TRUE(editor->isModal());
+  EXPECT_EQ(editor->size(), QSize(716, 458));
+  EXPECT_EQ(editor->minimumSize(), editor->maximumSize());  // the size cannot change
+  EXPECT_EQ(editor->SSTab1->count(), 1);
+  EXPECT_EQ(editor->SSTab1->tabText(0), " Drawings");
+  EXPECT_EQ(editor->SSTab1->geometry(), QRect(0, 0, 715, 409));
+
+  struct Place {
+    QWidget *widget;
+    QString caption;
+    QRect twips;
+  };
+  const Place places[] = {
+      {editor->Command12, "Delete current row ", {7440, 915, 2175, 375}},
+      {editor->Command3, "Add at the end ", {7440, 1335, 2175, 375}},
+      {editor->Command11, "Add before current row ", {7440, 1755, 2175, 375}},
+      {editor->Command16, "Export", {7440, 2280, 2175, 375}},
+      {editor->Command17, "Import", {7440, 2680, 2175, 375}},
+      {editor->Command13, "Save", {7440, 3100, 2175, 375}},
+      {editor->Command18, "Edit Drawings Help", {7440, 3623, 2175, 375}},
+      {editor->Command14, "Download", {7440, 4440, 2175, 375}},
+      {editor->Command15, "Data Download Help", {7440, 4860, 2175, 375}},
+      {editor->Command10, "Exit", {7440, 6240, 2175, 375}},
+      {editor->MSFlexGrid1, "", {1080, 840, 6045, 2685}},
+      {editor->Label3, "Please select one of the following methods", {1080, 120, 0, 0}},
+      {editor->Label4, "1:Edit Drawings(You can edit after click on a cell)", {1080, 600, 0, 0}},
+      {editor->Label6, "Lottery:NY.", {1080, 3720, 0, 0}},
+      {editor->Label5, "2:Data Download (Note:You must be connected to the internet to download data.)",
+       {1080, 4680, 0, 0}},
+  };
+  for (const Place &p : places) {
+    const QString name = p.widget->objectName();
+    if (auto *button = qobject_cast<QPushButton *>(p.widget))
+      EXPECT_EQ(button->text(), p.caption) << name.toStdString();
+    if (auto *label = qobject_cast<QLabel *>(p.widget))
+      EXPECT_EQ(label->text(), p.caption) << name.toStdString();
+    // Positions are the design's, relative to the window's tab control.
+    const QPoint at = p.widget->mapTo(editor.get(), QPoint(0, 0));
+    EXPECT_EQ(at, QPoint(twipsToPixels(p.twips.left()), twipsToPixels(p.twips.top()))) << name.toStdString();
+    if (p.twips.width() > 0)
+      EXPECT_EQ(p.widget->size(), QSize(twipsToPixels(p.twips.width()), twipsToPixels(p.twips.height())))
+          << name.toStdString();
+  }
+  EXPECT_EQ(editor->Command18->toolTip(), "Edit Drawings Help");
+  EXPECT_EQ(editor->Command15->toolTip(), "Data Download Help");
+  EXPECT_EQ(editor->Label3->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+  EXPECT_EQ(editor->Label4->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+  EXPECT_EQ(editor->Text1->palette().color(QPalette::Base), QColor(255, 224, 192));
+  EXPECT_FALSE(grid()->verticalHeader()->isVisible());  // no fixed column
+  EXPECT_EQ(headers(), (QStringList{"---- Date ----", "--H--", "--T--", "--U--"}));
+}
+
+TEST_F(DrawEditorTest, LoadsEveryRecordWithTheSpareRowCurrent) {
+  struct Case {
+    const char *name;
+    QByteArray file;
+    QStringList rows;
+  };
+  const Case cases[] = {
+      {"empty file", "", {"|||"}},
+      {"records", "125 1 2 3\r\n126 4 5 6\r\n127 7 8 9\r\n", {"125|1|2|3", "126|4|5|6", "127|7|8|9", "|||"}},
+      {"0 0 0 0 and draws after it", "1 1 2 3\r\n0 0 0 0\r\n3 4 5 6\r\n", {"1|1|2|3", "0|0|0|0", "3|4|5|6", "|||"}},
+      {"last record cut short", "1 1 2 3\r\n2 4 5", {"1|1|2|3", "2|4|5|", "|||"}},
+      {"LF line ends", "1 1 2 3\n2 4 5 6\n", {"1|1|2|3", "2|4|5|6", "|||"}},
+  };
+  for (const Case &c : cases) {
+    open(c.file);
+    EXPECT_EQ(rows(), c.rows) << c.name;
+    const int spare = int(c.rows.size()) - 1;
+    EXPECT_EQ(editor->currentRow(), spare) << c.name;
+    EXPECT_EQ(editor->currentColumn(), 0) << c.name;
+    EXPECT_TRUE(boxOver(spare, 0)) << c.name;
+    EXPECT_TRUE(editor->Text1->text().isEmpty()) << c.name;
+    EXPECT_TRUE(platform.messages.empty()) << c.name;
+  }
+}
+
+TEST_F(DrawEditorTest, LongHistoryOpensScrolledToTheSpareRow) {
+  QByteArray bytes;
+  for (int i = 1; i <= 500; ++i)
+    bytes += QByteArray::number(i) + " 1 2 3\r\n";
+  open(bytes);
+  EXPECT_EQ(model().rowCount(), 501);
+  EXPECT_TRUE(boxOver(500, 0));
+}
+
+TEST_F(DrawEditorTest, MissingFileSaysSoAndOpensEmpty) {
+  home.selectLottery("Gone");
+  path = home.dataFile("Gone");
+  reopen();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_TRUE(platform.lastMessage().text.contains(path)) << platform.lastMessage().text.toStdString();
+  EXPECT_EQ(rows(), QStringList{"|||"});
+  EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST_F(DrawEditorTest, EditBoxStartsEmptyAndStoresOnLeaving) {
+  open("125 1 2 3\r\n126 4 5 6\r\n");
+  clickCell(0, 1);
+  EXPECT_TRUE(boxOver(0, 1));
+  EXPECT_TRUE(editor->Text1->text().isEmpty());  // the old text is not copied in
+  type("7");
+  EXPECT_EQ(rows()[0], "125|1|2|3");  // not yet: the cell is still current
+  clickCell(1, 2);
+  EXPECT_EQ(rows()[0], "125|7|2|3");
+  EXPECT_TRUE(boxOver(1, 2));
+  EXPECT_TRUE(editor->Text1->text().isEmpty());
+
+  clickCell(1, 3);  // leaving with an empty box keeps the cell
+  EXPECT_EQ(rows()[1], "126|4|5|6");
+  EXPECT_TRUE(boxOver(1, 3));
+
+  // Keys move the current cell too, storing what was typed.
+  grid()->setFocus();
+  QTest::keyClick(grid(), Qt::Key_Left);
+  EXPECT_TRUE(boxOver(1, 2));
+}
+
+TEST_F(DrawEditorTest, MouseOverTheBoxGivesItTheKeyboard) {
+  open("125 1 2 3\r\n");
+  editor->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+  clickCell(0, 2);
+  grid()->setFocus();
+  QTest::mouseMove(editor->Text1, QPoint(3, 3));
+  QTest::mouseMove(editor->Text1, QPoint(5, 5));
+  EXPECT_TRUE(editor->Text1->hasFocus());
+}
+
+TEST_F(DrawEditorTest, RowButtons) {
+  struct Case {
+    const char *name;
+    QPushButton *DrawEditor::*button;
+    int row;
+    QStringList rows;
+    int currentAfter;
+  };
+  const Case cases[] = {
+      {"add at the end", &DrawEditor::Command3, 3, {"A|1|1|1", "B|2|2|2", "C|3|3|3", "|||", "|||"}, 3},
+      {"add before the spare row", &DrawEditor::Command11, 3, {"A|1|1|1", "B|2|2|2", "C|3|3|3", "|||", "|||"}, 3},
+      {"add before a middle row", &DrawEditor::Command11, 1, {"A|1|1|1", "|||", "B|2|2|2", "C|3|3|3", "|||"}, 1},
+      {"delete a middle row", &DrawEditor::Command12, 1, {"A|1|1|1", "C|3|3|3", "|||"}, 1},
+      {"delete the spare row", &DrawEditor::Command12, 3, {"A|1|1|1", "B|2|2|2", "C|3|3|3"}, 2},
+  };
+  for (const Case &c : cases) {
+    open("A 1 1 1\r\nB 2 2 2\r\nC 3 3 3\r\n");
+    clickCell(c.row, 2);
+    click(editor.get()->*c.button);
+    EXPECT_EQ(rows(), c.rows) << c.name;
+    EXPECT_EQ(editor->currentRow(), c.currentAfter) << c.name;
+    EXPECT_EQ(editor->currentColumn(), 2) << c.name;
+    EXPECT_TRUE(boxOver(c.currentAfter, 2)) << c.name;
+  }
+}
+
+TEST_F(DrawEditorTest, RowButtonsKeepTypedTextAndOneRow) {
+  open("A 1 1 1\r\nB 2 2 2\r\n");
+  clickCell(1, 1);
+  type("9");
+  click(editor->Command11);  // the typed 9 stays with row B
+  EXPECT_EQ(rows(), (QStringList{"A|1|1|1", "|||", "B|9|2|2", "|||"}));
+
+  open("A 1 1 1\r\n");
+  clickCell(0, 0);
+  click(editor->Command12);
+  click(editor->Command12);  // deleting the last row under the header empties it
+  EXPECT_EQ(rows(), QStringList{"|||"});
+  clickCell(0, 3);
+  type("5");
+  click(editor->Command12);
+  EXPECT_EQ(rows(), QStringList{"|||"});
+  EXPECT_TRUE(boxOver(0, 3));
+}
+
+TEST_F(DrawEditorTest, SaveWritesTheRowsAsDraws) {
+  open("125 1 2 3\r\n0 0 0 0\r\n");
+  click(editor->Command3);
+  click(editor->Command3);  // two more blank rows: none of them is written
+  typeInto(3, 1, "   ");    // blanks only: still a blank row
+  typeInto(2, 0, "126");    // the spare row
+  typeInto(2, 1, " 7");     // blanks around a digit are dropped
+  typeInto(2, 2, "8 ");
+  type("9");  // still in the box when Save is pressed
+  click(editor->Command13);
+  EXPECT_EQ(file(), "125 1 2 3\r\n0 0 0 0\r\n126 7 8 9\r\n");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().text, "OK!");
+  EXPECT_EQ(platform.lastMessage().title, kTip);
+  EXPECT_EQ(platform.lastMessage().style, MessageStyle::OkInformation);
+  EXPECT_EQ(editor->windowTitle(), "Drawings");
+
+  open("");
+  click(editor->Command13);  // only the spare row: nothing to write
+  EXPECT_EQ(file(), "");
+  EXPECT_EQ(platform.lastMessage().text, "OK!");
+}
+
+TEST_F(DrawEditorTest, SaveRefusesABadCellAndMakesItCurrent) {
+  struct Case {
+    int row, column;
+    QString typed;
+    const char *place;
+  };
+  const Case cases[] = {
+      {1, 1, "12", "Row 2, column H holds \"12\"."},
+      {0, 3, "1.5", "Row 1, column U holds \"1.5\"."},
+      {1, 2, "7a", "Row 2, column T holds \"7a\"."},
+      {2, 0, "12 5", "Row 3, column Date holds \"12 5\"."},
+  };
+  const QByteArray original = "125 1 2 3\r\n126 4 5 6\r\n";
+  for (const Case &c : cases) {
+    open(original);
+    platform.messages.clear();
+    typeInto(c.row, c.column, c.typed);
+    click(editor->Command13);
+    EXPECT_EQ(file(), original) << c.place;
+    ASSERT_EQ(platform.messages.size(), 1u) << c.place;
+    EXPECT_TRUE(platform.lastMessage().text.startsWith(c.place)) << platform.lastMessage().text.toStdString();
+    EXPECT_EQ(platform.lastMessage().title, kTip);
+    EXPECT_EQ(editor->currentRow(), c.row) << c.place;
+    EXPECT_EQ(editor->currentColumn(), c.column) << c.place;
+    EXPECT_TRUE(boxOver(c.row, c.column)) << c.place;
+    EXPECT_EQ(editor->windowTitle(), "Drawings");
+  }
+}
+
+TEST_F(DrawEditorTest, FailedSaveLeavesTheFileAndSaysWhat) {
+  const QByteArray original = "125 1 2 3\r\n";
+  open(original);
+  typeInto(1, 0, "126");
+  {
+    FailingWrites failing;
+    click(editor->Command13);
+  }
+  EXPECT_EQ(file(), original);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_TRUE(platform.lastMessage().text.contains(path)) << platform.lastMessage().text.toStdString();
+  EXPECT_EQ(editor->windowTitle(), "Drawings");
+  EXPECT_EQ(rows()[1], "126|||");  // the edits are still there to save again
+  EXPECT_EQ(QDir(home.path() + "/data").entryList(QDir::Files), QStringList{"NY.txt"});
+}
+
+TEST_F(DrawEditorTest, NoOtherButtonActsWhileSaving) {
+  open("125 1 2 3\r\n126 4 5 6\r\n");
+  clickCell(0, 0);
+  // Queued now, delivered while the save lets waiting events through.
+  QMetaObject::invokeMethod(editor->Command12, "click", Qt::QueuedConnection);
+  QMetaObject::invokeMethod(editor->Command10, "click", Qt::QueuedConnection);
+  click(editor->Command13);
+  EXPECT_EQ(file(), "125 1 2 3\r\n126 4 5 6\r\n");
+  EXPECT_EQ(rows().size(), 3);
+  EXPECT_EQ(messageTexts(), QStringList{"OK!"});  // and no Exit question
+  EXPECT_TRUE(editor->isVisible());
+}
+
+TEST_F(DrawEditorTest, Import) {
+  const QByteArray original = "125 1 2 3\r\n";
+  const QByteArray imported = "7 1 1 1\n8 2 2 2\n";
+  struct Case {
+    const char *name;
+    std::optional<MessageAnswer> answer;
+    std::optional<QByteArray> chosenFile;  // nullopt: the dialog is cancelled
+    bool failWrites;
+    QByteArray fileAfter;
+    QString lastMessage;  // empty: the question was the only message
+  };
+  const Case cases[] = {
+      {"answered No", MessageAnswer::No, imported, false, original, kImportQuestion},
+      {"dialog cancelled", MessageAnswer::Yes, std::nullopt, false, original, kImportQuestion},
+      {"imported", MessageAnswer::Yes, imported, false, imported, "The program has been imported."},
+      {"NUL bytes refused", MessageAnswer::Yes, QByteArray("7 1 1 1\r\n\0", 10), false, original, "Error:"},
+      {"no draw refused", MessageAnswer::Yes, QByteArray("Hello\r\nworld\r\n"), false, original, "Error:"},
+      {"failed write", MessageAnswer::Yes, imported, true, original, "Error:"},
+  };
+  for (const Case &c : cases) {
+    open(original);
+    platform.messages.clear();
+    platform.openRequests.clear();
+    typeInto(1, 0, "126");  // unsaved edits
+    platform.answers = {*c.answer};
+    platform.openFiles.clear();
+    if (c.chosenFile)
+      platform.openFiles = {home.writeFile("elsewhere/in.txt", *c.chosenFile)};
+    {
+      std::unique_ptr<FailingWrites> failing;
+      if (c.failWrites)
+        failing = std::make_unique<FailingWrites>();
+      click(editor->Command17);
+    }
+    EXPECT_EQ(file(), c.fileAfter) << c.name;
+    ASSERT_FALSE(platform.messages.empty()) << c.name;
+    EXPECT_EQ(platform.messages.front().text, kImportQuestion) << c.name;
+    EXPECT_EQ(platform.messages.front().style, MessageStyle::YesNoWarning) << c.name;
+    EXPECT_EQ(platform.messages.front().title, kTip) << c.name;
+    const FakePlatform::Message &last = platform.lastMessage();
+    if (c.lastMessage == "Error:")
+      EXPECT_EQ(last.title, "Error:") << c.name << ": " << last.text.toStdString();
+    else
+      EXPECT_EQ(last.text, c.lastMessage) << c.name;
+    if (c.fileAfter == imported) {
+      EXPECT_EQ(rows(), (QStringList{"7|1|1|1", "8|2|2|2", "|||"})) << c.name;
+      EXPECT_EQ(headers(), (QStringList{"-- Date --", "--H--", "--T--", "--U--"}));
+      EXPECT_TRUE(boxOver(2, 0)) << c.name;
+      EXPECT_EQ(editor->windowTitle(), "Drawings");
+    } else {
+      EXPECT_EQ(rows(), (QStringList{"125|1|2|3", "126|||"})) << c.name;  // the edits stay
+    }
+    if (c.answer == MessageAnswer::Yes) {
+      ASSERT_EQ(platform.openRequests.size(), 1u) << c.name;
+      EXPECT_EQ(platform.openRequests[0].title, "Please locate the valid data file.");
+      EXPECT_EQ(platform.openRequests[0].filter, "data file|*.txt");
+      EXPECT_TRUE(platform.openRequests[0].fileName.isEmpty());
+    } else {
+      EXPECT_TRUE(platform.openRequests.empty()) << c.name;
+    }
+  }
+}
+
+TEST_F(DrawEditorTest, ExportCopiesTheFileAsLastSaved) {
+  const QByteArray saved = "125 1 2 3\r\n";
+  open(saved);
+  clickCell(1, 0);
+  type("126");  // in the box only, and never saved
+  const QString target = home.path() + "/out/NY";
+  QDir().mkpath(home.path() + "/out");
+  platform.saveFiles = {target};
+  click(editor->Command16);
+  ASSERT_EQ(platform.saveRequests.size(), 1u);
+  const FileDialogRequest &request = platform.saveRequests[0];
+  EXPECT_EQ(request.title, "Please specify a folder.");
+  EXPECT_EQ(request.fileName, "NY");
+  EXPECT_EQ(request.initialFolder, QDir::homePath());
+  EXPECT_EQ(request.filter, "data file|*.txt");
+  EXPECT_EQ(home.readFile(target), saved);
+  EXPECT_EQ(messageTexts(), QStringList{"The program has been exported.The store path:" + target + "."});
+  EXPECT_EQ(rows()[1], "126|||");  // the typed text was kept in its cell
+
+  platform.messages.clear();
+  click(editor->Command16);  // cancelled
+  EXPECT_TRUE(platform.messages.empty());
+
+  for (const QString &bad : {home.path() + "/no-such-folder/NY", target}) {
+    platform.messages.clear();
+    platform.saveFiles = {bad};
+    {
+      FailingWrites failing;
+      click(editor->Command16);
+    }
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.lastMessage().title, "Error:");
+    EXPECT_TRUE(platform.lastMessage().text.contains(bad)) << platform.lastMessage().text.toStdString();
+  }
+  EXPECT_EQ(home.readFile(target), saved);  // the earlier export was not spoilt
+}
+
+TEST_F(DrawEditorTest, DownloadAndHelpOpenPages) {
+  open("");
+  platform.answers = {MessageAnswer::No};
+  click(editor->Command14);
+  EXPECT_TRUE(platform.opened.isEmpty());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().text,
+            "Before starting the download, make sure you have connected to the Internet. \r\n"
+            "Are you sure you want to download?");
+  EXPECT_EQ(platform.lastMessage().style, MessageStyle::YesNoWarning);
+  EXPECT_EQ(platform.lastMessage().title, kTip);
+  platform.answers = {MessageAnswer::Yes};
+  click(editor->Command14);
+  click(editor->Command18);
+  click(editor->Command15);
+  EXPECT_EQ(platform.opened, (QStringList{downloadPageAddress(), programPath("\\help\\Edit_Drawings.htm"),
+                                          programPath("\\help\\Data_Download-Data_Import.htm")}));
+  EXPECT_FALSE(editor->downloadAddress->isVisible());
+}
+
+TEST_F(DrawEditorTest, ExitAndTheCloseBoxAsk) {
+  for (bool closeBox : {false, true}) {
+    open("125 1 2 3\r\n");
+    typeInto(0, 1, "9");
+    platform.messages.clear();
+    platform.answers = {MessageAnswer::No};
+    closeBox ? void(editor->close()) : click(editor->Command10);
+    EXPECT_TRUE(editor->isVisible()) << closeBox;
+    EXPECT_EQ(rows()[0], "125|9|2|3") << closeBox;
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.lastMessage().text, kExitQuestion);
+    EXPECT_EQ(platform.lastMessage().style, MessageStyle::YesNo);
+    EXPECT_EQ(platform.lastMessage().title, "Query:");
+    platform.answers = {MessageAnswer::Yes};
+    closeBox ? void(editor->close()) : click(editor->Command10);
+    EXPECT_FALSE(editor->isVisible()) << closeBox;
+  }
+}
+
+TEST_F(DrawEditorTest, FortyThousandDrawsSaveAndReloadByteForByte) {
+  QByteArray bytes;
+  for (int i = 0; i < 40000; ++i)
+    bytes += QByteArray::number(20000000000LL + i) + ' ' + char('0' + i % 10) + ' ' + char('0' + i / 10 % 10) + ' ' +
+             char('0' + i / 100 % 10) + "\r\n";
+  open(bytes);
+  ASSERT_EQ(model().rowCount(), 40001);
+  const QStringList loaded = rows();
+  click(editor->Command13);
+  EXPECT_EQ(platform.lastMessage().text, "OK!");
+  EXPECT_TRUE(file() == bytes);  // not EXPECT_EQ: a failure would print 800 kB
+  reopen();
+  EXPECT_TRUE(rows() == loaded);
+  EXPECT_EQ(rows()[39999], "20000039999|9|9|9");
+}
