@@ -211,23 +211,32 @@ TEST_F(Shell, CategoryMenusHoldTheirItemsInOrder) {
 TEST_F(Shell, ItemsWithoutAToolAreDisabled) {
   ToolWindows::instance().registerWindow("frmqita1", [](const QString &, Platform &) { return new QWidget; });
   MainWindow *main = openMain();
-  const QMenu *box = main->menu("caizuxuanyouguan");
-  for (QAction *action : box->actions()) {
-    if (action->isSeparator())
-      continue;
-    EXPECT_EQ(action->isEnabled(), action->objectName() == "cai16zhu") << action->objectName().toStdString();
-  }
+  ToolWindows::instance().unregisterWindow("frmqita1");
+  EXPECT_TRUE(main->menu("caizuxuanyouguan")->findChild<QAction *>("cai16zhu")->isEnabled());
+  EXPECT_FALSE(main->menu("caizuxuanyouguan")->findChild<QAction *>("cai27zhu")->isEnabled());
+  for (const ToolMenu &m : toolMenus())
+    for (const ToolMenuItem &item : m.items)
+      if (!item.isSeparator() && QString(item.name) != "cai16zhu")
+        EXPECT_EQ(main->menu(m.name)->findChild<QAction *>(item.name)->isEnabled(),
+                  ToolWindows::instance().isAvailable(item.windowName))
+            << item.name;
 }
 
 // Tool windows are stand-ins here: each creation is counted, and what the main
 // window showed while the tool loaded is recorded.
 struct StandInTools {
+  ~StandInTools() {
+    for (const QString &name : names)
+      ToolWindows::instance().unregisterWindow(name);
+  }
+  QStringList names;
   int created = 0;
   QString captionDuringLoad;
   bool busyDuringLoad = false;
   QPointer<QWidget> last;
 
   void registerAs(const QString &windowName) {
+    names << windowName;
     ToolWindows::instance().registerWindow(windowName, [this](const QString &name, Platform &) {
       ++created;
       captionDuringLoad = MainWindow::instance()->windowTitle();
