@@ -166,7 +166,7 @@ TEST(GroupCharts, DesignsMatchTheirMenuItems) {
     EXPECT_EQ(d.fontPoints, 6.75);
     EXPECT_TRUE(d.helpPage.isEmpty());
     const bool hiddenHelp = d.helpButton && !d.helpButton->visible;
-    EXPECT_EQ(!d.helpButton || hiddenHelp, true);  // none shows a "Help" button
+    EXPECT_TRUE(!d.helpButton || hiddenHelp);  // none shows a "Help" button
     EXPECT_EQ(d.layout == ToolLayout::GridExitAndHelp, hiddenHelp);
   }
   // Same caption, same title; only the groups tell them apart.
