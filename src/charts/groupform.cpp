@@ -6,6 +6,8 @@
 
 namespace corvessa::charts {
 
+void resetGroupFormRows(ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 6); }
+
 void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm &form) {
   const int n = int(history.draws.size());
   const int lastCol = kFirstGroupCol + int(form.groups.size()) - 1;
@@ -17,7 +19,7 @@ void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm
   for (int c = kFirstGroupCol; c <= lastCol; ++c)
     grid.setColWidth(c, form.groupColWidth);
 
-  resetGridRows(grid, n, 6);
+  resetGroupFormRows(grid, n);
   fillDrawRowsWithBoxKey(grid, history, kKeyCol);
   grid.setText(0, 1, "H");
   grid.setText(0, 2, "T");

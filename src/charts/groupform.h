@@ -18,6 +18,9 @@ struct GroupForm {
   bool threeWayBox = false;                  // also mark 3 Way Box draws, on red
 };
 
+// The hidden Command1 of these windows: N + 2 rows, cells 0..6 of the spare row emptied.
+void resetGroupFormRows(ResultGrid &grid, int drawCount);
+
 // Builds the chart into a grid of 5 + groups.size() columns.
 void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm &form);
 

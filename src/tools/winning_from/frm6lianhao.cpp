@@ -13,6 +13,7 @@ ToolDesign design() {
   d.title = "6 Way Box winning number from these 6 digits";
   d.cols = 15;
   d.fontPoints = 6.75;
+  d.resetRows = charts::resetGroupFormRows;
   d.layout = ToolLayout::GridExitAndHelp;
   d.exitButton = {"Exit", 10200, 6120, 1335, 375, true};
   // The window has no help page: its "Help" is placed but never shown.

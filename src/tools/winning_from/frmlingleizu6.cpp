@@ -15,6 +15,7 @@ ToolDesign design() {
   d.title = "6 Way Box winning number from these N digits";
   d.cols = 25;
   d.fontPoints = 6.75;
+  d.resetRows = charts::resetGroupFormRows;
   return d;
 }
 

@@ -14,6 +14,7 @@ ToolDesign design() {
   d.title = "6 Way Box winning number from these 4 digits";
   d.cols = 35;
   d.fontPoints = 6.75;
+  d.resetRows = charts::resetGroupFormRows;
   return d;
 }
 

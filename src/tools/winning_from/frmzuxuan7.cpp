@@ -13,6 +13,7 @@ ToolDesign design() {
   d.title = "6 Way Box winning number from these 7 digits";
   d.cols = 11;
   d.fontPoints = 6.75;
+  d.resetRows = charts::resetGroupFormRows;
   return d;
 }
 

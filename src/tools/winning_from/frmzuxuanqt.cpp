@@ -16,6 +16,7 @@ ToolDesign design() {
   d.title = "Box winning number from these N digits";
   d.cols = 8;
   d.fontPoints = 6.75;
+  d.resetRows = charts::resetGroupFormRows;
   return d;
 }
 
