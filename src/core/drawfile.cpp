@@ -111,7 +111,7 @@ QString drawHistoryProblem(const DrawHistory &history, const QString &path) {
     return QStringLiteral("Cannot read the draw file %1: %2\nThe chart shows no draws.")
         .arg(path, history.unreadableReason);
   if (history.skippedCount > 0)
-    return QStringLiteral("%1 record(s) of the draw file %2 hold a digit that is not 0 to 9 and were left out.\n"
+    return QStringLiteral("%1 record(s) of the draw file %2 are not draws (a digit missing or not 0 to 9) and were left out.\n"
                           "The first is on line %3: %4")
         .arg(history.skippedCount)
         .arg(path)

@@ -18,7 +18,7 @@ class ResultGrid {
  public:
   using TextId = std::uint32_t;  // 0 is the empty text
   static constexpr int kDefaultWidth = -1;
-  // Column alignment codes of the original grid: 0-2 left (top, centre, bottom),
+  // Column alignment codes: 0-2 left (top, centre, bottom),
   // 3-5 centre, 6-8 right, 9 general (texts left, numbers right).
   static constexpr int kAlignGeneral = 9;
 
@@ -53,6 +53,11 @@ class ResultGrid {
   TextId internNumber(long long value);
   // Adds a text that is known to be new (a draw's label) without looking it up.
   TextId addUnique(std::string_view utf8);
+  // Room for `count` more texts of `bytes` bytes in all, so a long fill
+  // allocates once and exactly.
+  void reserveTexts(std::size_t count, std::size_t bytes);
+  // Gives back what the text pool holds beyond its texts, once a chart is complete.
+  void squeeze();
   QString textOf(TextId id) const;
   std::string_view viewOf(TextId id) const {
     return std::string_view(pool_.data() + offsets_[id], offsets_[id + 1] - offsets_[id]);
@@ -70,6 +75,7 @@ class ResultGrid {
   int colAlignment(int col) const { return aligns_[std::size_t(col)]; }
   void setColAlignment(int col, int code) { aligns_[std::size_t(col)] = std::int8_t(code); }
   int rowHeight(int row) const;  // kDefaultWidth when the grid's default
+  bool hasRowHeights() const { return !rowHeights_.empty(); }
   void setRowHeight(int row, int twips);
 
   // Scrolling, the current cell, visibility, font.
