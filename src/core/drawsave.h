@@ -2,6 +2,7 @@
 // Writing draw files from the editor's rows, and the checks that keep a
 // history readable by every tool: what Save accepts in a cell, what Import
 // accepts as a draw history, and replacing a file without ever losing it.
+#include "core/atomicwrite.h"
 #include "core/drawfile.h"
 
 #include <QByteArray>
@@ -48,9 +49,5 @@ struct FileContent {
 };
 FileContent readWholeFile(const QString &path);
 
-// Replaces (or creates) `path` with `bytes` through a temporary file in the
-// same folder, renamed over the old file once it is complete. On failure the
-// old file is left as it was and the reason is returned.
-std::optional<QString> replaceFileAtomically(const QString &path, const QByteArray &bytes);
 
 }  // namespace corvessa

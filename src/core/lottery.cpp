@@ -1,12 +1,12 @@
 #include "core/lottery.h"
 
+#include "core/atomicwrite.h"
 #include "core/fieldreader.h"
 #include "core/paths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace corvessa {
 
@@ -34,12 +34,8 @@ std::optional<QString> readCurrentLotteryName() {
 
 std::optional<QString> writeCurrentLotteryName(const QString &fileName) {
   QDir().mkpath(settingsFolder());
-  QSaveFile file(settingsFilePath());
-  if (!file.open(QIODevice::WriteOnly))
-    return QStringLiteral("Cannot write the settings file %1: %2").arg(settingsFilePath(), file.errorString());
-  file.write(currentLotteryRecord(fileName));
-  if (!file.commit())
-    return QStringLiteral("Cannot write the settings file %1: %2").arg(settingsFilePath(), file.errorString());
+  if (const std::optional<QString> failed = replaceFileAtomically(settingsFilePath(), currentLotteryRecord(fileName)))
+    return QStringLiteral("Cannot write the settings file %1: %2").arg(settingsFilePath(), *failed);
   return std::nullopt;
 }
 
