@@ -1,0 +1,147 @@
+// "Cold Warm Hot": for every draw the ranking of the ten digits over the
+// seven draws before it, the ranked digits the draw then held, and its
+// pattern of hot, warm and cold positions. The row under the last draw holds
+// the ranking for the coming draw, from which the window lists the next box
+// numbers.
+#include "charts/drawrows.h"
+#include "charts/hotwarmcold.h"
+#include "charts/tool.h"
+
+namespace corvessa {
+namespace {
+
+using namespace charts;
+
+const ToolDesign kDesign{
+    .windowName = QStringLiteral("frmrenwenleng"),
+    .menuItem = QStringLiteral("cailengwenre"),
+    .caption = QStringLiteral("Cold Warm Hot"),
+    .title = QStringLiteral("Cold Warm Hot"),
+    .clientWidth = 11685,
+    .clientHeight = 6930,
+    .gridWidth = 11685 - 210,
+    .gridHeight = 6930 - 1200,
+    .cols = 37,
+    .fontPoints = 7.5,
+    .helpPage = QStringLiteral("\\help\\Cold_Warm_Hot.htm"),
+    .layout = ToolLayout::Custom,
+    // Here "Exit" is Command1; the list button Command2 sits between it and "Help".
+    .exitButton = {QStringLiteral("Exit"), 9900, 5955, 1575, 375, true},
+    .helpButton = ButtonDesign{QStringLiteral("Help"), 6430, 5955, 1335, 375, true},
+    .highlight = rgb(43, 145, 255),
+    .showsLoadingCaption = false,
+};
+
+struct ColumnWidths {
+  int first, last, twips;
+};
+// In load order: the later entries narrow the count and digit columns to
+// nearly nothing, since they only feed the ranking.
+constexpr ColumnWidths kWidths[] = {
+    {0, 0, 1204},  {1, 10, 258},  {11, 11, 80}, {12, 21, 258}, {22, 22, 80},
+    {23, 32, 400}, {33, 33, 80},  {1, 10, 2},   {34, 36, 2},
+};
+
+constexpr int kDigitOffset = 33;  // H, T, U in columns 34..36
+constexpr int kFirstPatternCol = 23;
+
+// The patterns in column order: positions on hot, warm and cold digits.
+struct Pattern {
+  int hot, warm, cold;
+  const char *text;
+};
+constexpr Pattern kPatterns[] = {
+    {0, 0, 3, "003"}, {0, 3, 0, "030"}, {3, 0, 0, "300"}, {0, 1, 2, "012"}, {0, 2, 1, "021"},
+    {1, 0, 2, "102"}, {1, 2, 0, "120"}, {2, 0, 1, "201"}, {2, 1, 0, "210"}, {1, 1, 1, "111"},
+};
+
+struct RankClass {
+  int first, last;
+  const char *header;
+  Rgb hit;
+};
+constexpr RankClass kClasses[] = {
+    {kFirstHotCol, kFirstWarmCol - 1, "H", rgb(255, 0, 200)},
+    {kFirstWarmCol, kFirstColdCol - 1, "W", rgb(225, 0, 0)},
+    {kFirstColdCol, kLastRankCol, "C", rgb(42, 140, 167)},
+};
+
+constexpr Rgb kWarmTint = rgb(249, 212, 194);
+constexpr Rgb kPatternBack = rgb(42, 219, 167);
+constexpr int kLeftBottom = 2;
+constexpr int kLastAlignedCol = 24;
+
+void setColumnWidths(ResultGrid &grid) {
+  for (const ColumnWidths &w : kWidths)
+    for (int c = w.first; c <= w.last; ++c)
+      grid.setColWidth(c, w.twips);
+}
+
+void writeHeaders(ResultGrid &grid) {
+  for (int d = 0; d < 10; ++d)
+    grid.setNumber(0, kFirstCountCol + d, d);
+  for (const RankClass &cls : kClasses)
+    for (int c = cls.first; c <= cls.last; ++c)
+      grid.setText(0, c, cls.header);
+  for (int i = 0; i < 10; ++i)
+    grid.setText(0, kFirstPatternCol + i, kPatterns[i].text);
+}
+
+void tintWarmColumns(ResultGrid &grid) {
+  for (int r = 1; r <= grid.rows() - 1; ++r)
+    for (int c = kFirstWarmCol; c < kFirstColdCol; ++c)
+      grid.setBackColor(r, c, kWarmTint);
+}
+
+int digitOf(const ResultGrid &grid, int row, int col) {
+  const std::string_view text = grid.textView(row, col);
+  return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? text[0] - '0' : -1;
+}
+
+// Each of the draw's three positions falls on exactly one ranked digit; the
+// classes it falls in give the pattern. Rows without a ranking match nothing.
+void markHotWarmColdPattern(ResultGrid &grid) {
+  const int lastDraw = grid.rows() - 3;
+  for (int r = 1; r <= lastDraw; ++r) {
+    int drawn[3];
+    for (int k = 0; k < 3; ++k)
+      drawn[k] = digitOf(grid, r, kRankDigitCol + k);
+    int perClass[3] = {0, 0, 0};
+    for (int cls = 0; cls < 3; ++cls)
+      for (int c = kClasses[cls].first; c <= kClasses[cls].last; ++c) {
+        const int ranked = digitOf(grid, r, c);
+        if (ranked < 0)
+          continue;
+        for (int d : drawn)
+          if (d == ranked) {
+            ++perClass[cls];
+            grid.setBackColor(r, c, kClasses[cls].hit);
+          }
+      }
+    for (int i = 0; i < 10; ++i) {
+      const Pattern &p = kPatterns[i];
+      if (p.hot == perClass[0] && p.warm == perClass[1] && p.cold == perClass[2]) {
+        grid.setText(r, kFirstPatternCol + i, p.text);
+        grid.setBackColor(r, kFirstPatternCol + i, kPatternBack);
+      }
+    }
+  }
+}
+
+void load(ResultGrid &grid, const DrawHistory &history) {
+  setColumnWidths(grid);
+  writeHeaders(grid);
+  grid.setRows(int(history.draws.size()) + 3);
+  fillDrawRowsOffset(grid, history, kDigitOffset);
+  rankDigitsHotWarmCold(grid);
+  tintWarmColumns(grid);
+  markHotWarmColdPattern(grid);
+  for (int c = 1; c <= kLastAlignedCol; ++c)
+    grid.setColAlignment(c, kLeftBottom);
+  grid.setTopRow(grid.rows() - 1);
+}
+
+const bool registered = registerTool(kDesign, load);
+
+}  // namespace
+}  // namespace corvessa
