@@ -23,7 +23,7 @@ constexpr Rgb kPatternBack = rgb(42, 219, 167);
 
 // Seven draws whose counts are 5:6, 8:4, 1:3, 9:2 and 1 for each of 0 2 3 4 6 7,
 // so the ranking for the next draw is 5 8 1 | 9 0 2 3 | 4 6 7.
-const char *const kSevenDraws[] = {"5 5 5", "5 5 5", "8 8 8", "8 1 1", "1 9 9", "0 2 3", "4 6 7"};
+const char *const kSevenDraws[] = {"5 5 5", "8 8 8", "5 5 5", "8 1 1", "1 9 9", "0 2 3", "4 6 7"};
 
 QByteArray history(const QStringList &draws) {
   QByteArray out;
