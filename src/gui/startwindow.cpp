@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 namespace corvessa {
 
@@ -24,6 +25,15 @@ StartWindow::StartWindow(Platform &platform, QWidget *parent) : QWidget(parent),
   Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Home Page"), 240, 720, 1575, 375);
   Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Start"), 2040, 720, 1575, 375);
   Label2 = makeLabel(this, QStringLiteral("Label2"), QString::fromLatin1(kVersionText), 3480, 1320, 465, 225);
+  // Two small decorative icons beside the version text.
+  const QStyle::StandardPixmap icons[] = {QStyle::SP_DesktopIcon, QStyle::SP_FileDialogDetailedView};
+  int left = 240;
+  for (QStyle::StandardPixmap icon : icons) {
+    auto *image = new QLabel(this);
+    image->setPixmap(style()->standardIcon(icon).pixmap(16, 16));
+    placeTwips(image, left, 1260, 240, 240);
+    left += 360;
+  }
 
   connect(Option1, &QRadioButton::clicked, this, &StartWindow::Option1_Click);
   connect(Command1, &QPushButton::clicked, this, &StartWindow::Command1_Click);

@@ -25,6 +25,7 @@ class ToolWindows {
   // its own is registered here.
   bool isAvailable(const QString &windowName) const;
   void registerWindow(const QString &windowName, Factory factory);
+  void unregisterWindow(const QString &windowName) { factories_.erase(windowName); }
 
   // Shows the open instance, or creates and shows a new one. Returns it, or
   // nullptr when the tool is not available.

@@ -1,0 +1,475 @@
+// The start-up window, the main window, its menus and the lottery actions,
+// driven as a user would, with the scripted platform answering the dialogs.
+#include "core/lottery.h"
+#include "core/paths.h"
+#include "core/programstate.h"
+#include "core/toolmenus.h"
+#include "gui/mainwindow.h"
+#include "gui/startwindow.h"
+#include "gui/toolwindows.h"
+#include "support/core/qtprint.h"
+#include "support/core/testhome.h"
+#include "support/gui/fakeplatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+using namespace corvessa;
+using corvessa::test::FakePlatform;
+using corvessa::test::TestHome;
+
+namespace {
+
+class Shell : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    delete MainWindow::instance();
+    for (QWidget *w : QApplication::topLevelWidgets())
+      delete w;
+  }
+  MainWindow *openMain() {
+    MainWindow *main = MainWindow::showMain(platform);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(main));
+    return main;
+  }
+  QByteArray settingsBytes() const { return home.readFile(settingsFilePath()); }
+
+  TestHome home;
+  FakePlatform platform;
+};
+
+// The menu a category button pops up, with its entries as the user sees them:
+// captions, "-" for a separator.
+QStringList popUp(QPushButton *button) {
+  QTest::mouseClick(button, Qt::LeftButton);
+  auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+  if (!menu)
+    return {QStringLiteral("<no popup>")};
+  QStringList entries;
+  for (QAction *action : menu->actions())
+    entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+  menu->close();
+  return entries;
+}
+
+}  // namespace
+
+TEST_F(Shell, StartOpensTheMainWindowAndClosesTheWelcomeWindow) {
+  QPointer<StartWindow> start = new StartWindow(platform);
+  start->show();
+  EXPECT_EQ(start->windowTitle(), "Welcome to use this software.");
+  EXPECT_TRUE(start->Option1->isChecked());
+  EXPECT_EQ(start->Option1->text(), "Pick3 Daily3 Cash3 Play3");
+  EXPECT_EQ(start->Command1->text(), "Home Page");
+  EXPECT_EQ(start->Command1->geometry(), QRect(16, 48, 105, 25));  // 240, 720, 1575, 375 twips
+
+  QTest::mouseClick(start->Command1, Qt::LeftButton);
+  QTest::mouseClick(start->Command1, Qt::LeftButton);
+  EXPECT_EQ(platform.opened.size(), 2);  // each press asks again; the window stays
+  EXPECT_TRUE(start->isVisible());
+
+  QTest::mouseClick(start->Command2, Qt::LeftButton);
+  QApplication::processEvents();
+  ASSERT_NE(MainWindow::instance(), nullptr);
+  EXPECT_TRUE(MainWindow::instance()->isVisible());
+  EXPECT_EQ(MainWindow::instance()->windowTitle(), "Corvessa");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(start.isNull());
+  EXPECT_EQ(programState().GameType, 0);
+}
+
+TEST_F(Shell, MainWindowLayoutAndHelpPage) {
+  MainWindow *main = openMain();
+  EXPECT_EQ(main->size(), QSize(669, 308));  // 10035 x 4620 twips
+  EXPECT_EQ(main->Command8->text(), "Winning number from");
+  EXPECT_EQ(main->Command8->geometry(), QRect(16, 184, 137, 17));
+  EXPECT_EQ(main->Command4->text(), "Sum&&Width");
+  EXPECT_EQ(main->Command15->geometry(), QRect(160, 232, 137, 17));
+  EXPECT_EQ(main->WebBrowser1->geometry(), QRect(320, 16, 297, 273));
+  EXPECT_EQ(main->Command16->text(), "New");
+  EXPECT_EQ(main->Command16->toolTip(), "Click here,You may get the newest information about this software.");
+  EXPECT_EQ(main->Command1->text(), "Exit");
+  EXPECT_EQ(main->Label1->text(), "v15.1");
+  EXPECT_EQ(programState().HelpPagePath, home.path() + "/help/Quillaro.htm");
+  EXPECT_EQ(main->WebBrowser1->source().toLocalFile(), programState().HelpPagePath);
+
+  // "New" replaces the page in the pane; "Help" still goes to the system's browser.
+  QTest::mouseClick(main->Command16, Qt::LeftButton);
+  EXPECT_TRUE(main->WebBrowser1->source().toLocalFile().endsWith("/help/News.htm"));
+  QTest::mouseClick(main->Command11, Qt::LeftButton);
+  EXPECT_EQ(platform.opened, QStringList{home.path() + "/help/Corvessa.htm"});
+}
+
+TEST_F(Shell, FirstStartMakesTheFoldersAFirstLotteryAndTheSettingsFile) {
+  QDir(home.path()).removeRecursively();
+  MainWindow *main = openMain();
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_TRUE(QFileInfo(home.path() + "/data/Pick3.txt").isFile());
+  EXPECT_EQ(QFileInfo(home.path() + "/data/Pick3.txt").size(), 0);
+  EXPECT_EQ(settingsBytes(), QByteArray("\"Pick3.txt\"\r\n"));
+  EXPECT_EQ(main->Label2->text(), "Lottery:Pick3.");
+  EXPECT_EQ(programState().DataFilePath, home.path() + "/data/Pick3.txt");
+}
+
+TEST_F(Shell, CurrentLotteryIsReadFromTheSettingsFile) {
+  struct Case {
+    QByteArray ini;
+    QString label;
+    QString dataFile;
+  };
+  const Case cases[] = {
+      {"\"NY.txt\"\r\n", "Lottery:NY.", "NY.txt"},
+      {"\"A.txt\"\r\n\"my.lot.txt\"\r\n", "Lottery:my.lot.", "my.lot.txt"},  // the last record counts
+      {"\"Missing.txt\"\r\n", "Lottery:Missing.", "Missing.txt"},            // not checked here
+      {"", "Lottery:", ""},
+  };
+  for (const Case &c : cases) {
+    home.writeFile("Varnel3/shujuwenjian.ini", c.ini);
+    MainWindow *main = openMain();
+    EXPECT_EQ(main->Label2->text(), c.label);
+    EXPECT_EQ(programState().DataFilePath, home.path() + "/data/" + c.dataFile);
+    delete main;
+  }
+}
+
+TEST_F(Shell, CategoryMenusHoldTheirItemsInOrder) {
+  MainWindow *main = openMain();
+  const QString d6 = QStringLiteral("\"6 digits\"");
+  EXPECT_EQ(popUp(main->Command8),
+            (QStringList{"6 Way Box winning number from this " + d6, "Box winning number from this " + d6,
+                         "6 Way Box winning number from this \"7 digits\"", "Box winning number from this \"7 digits\"",
+                         "-", "6 Way Box winning number from these \"4 digits\"",
+                         "6 Way Box winning number from these \"5 digits\"", "6 Way Box winning number from these " + d6,
+                         "6 Way Box winning number from these \"7 digits\"", "-",
+                         "Box winning number from these \"N digits\"", "6 Way Box winning number from these " + d6,
+                         "6 Way Box winning number from these \"N digits\"", "-", "Cold Warm Hot",
+                         "Three Regions Small Middle Large", "Four Regions-1234"}));
+  EXPECT_EQ(popUp(main->Command7), (QStringList{"3 Way Box Chance[1]", "3 Way Box Chance[2]", "3 Way Box Chance[3]", "-",
+                                                "3 Way Box Type", "3 Way Box Trend", "3 Way Box Statistical"}));
+  EXPECT_EQ(popUp(main->Command6),
+            (QStringList{"Tundred Ten Units Trend", "-", "Units of H+T H+U T+U", "absolute value of H-T H-U T-U",
+                         "Units of H*T H*U T*U", "Rise-Down shape", "Straight Number shape", "-",
+                         "Recommend 320 Straight Numbers", "Recommend Tundred Ten Units"}));
+  EXPECT_EQ(popUp(main->Command2),
+            (QStringList{"Recommend 3 digits-A", "Recommend 3 digits-BC", "Recommend 2 digits",
+                         "Other recommend digits-[formula]", "Other recommend digits-[2/3 formula]",
+                         "Other recommend digits-[Serial]", "Recommend 1 digit[1]", "Recommend 1 digit[2]", "-",
+                         "2 digits from 3 digits", "2 digits from 4 digits", "0 digits from 3 digits",
+                         "0 digits from 4 digits", "1-2 digits from 2 digits", "1-3 digits from 3 digits"}));
+  EXPECT_EQ(popUp(main->Command3),
+            (QStringList{"Pairs", "Box Number:Large-Small;Large+Small", "Box Number:Large-Middle;Large+Middle",
+                         "Box Number:Middle-Small;Middle+Small", "0 Type Pairs", "Serial Pairs", "Inherit 2 Digits",
+                         "Five Regions Pairs", "+ or - of Pairs", "Units of product of two digits", "-",
+                         "Recommend \"Pairs\""}));
+  EXPECT_EQ(popUp(main->Command4), (QStringList{"Sum-Sum Units", "Sum 012 Type&&Width 012 Type",
+                                                "Sum Units Four Regions&&Width Four Regions", "-",
+                                                "Recommend Number Sum"}));
+  EXPECT_EQ(popUp(main->Command5),
+            (QStringList{"Box Number Shape", "Box Number-Small/Middle/Large", "Four Models", "6 Way Box Statistical",
+                         "-", "16 Tickets follow", "27 Tickets follow", "30 Tickets follow A", "30 Tickets follow B",
+                         "50 Tickets follow AB", "18 Tickets follow ABC", "70 Tickets follow", "-",
+                         "Sum of returns the remainder after each digital divide by 5",
+                         "Addition Box Number&&Multiplication Box Number"}));
+  EXPECT_EQ(popUp(main->Command9), (QStringList{"Sum of Odd-Sum of Even", "Sum of Small-Sum of Big",
+                                                "Sum of Prime-Sum of Composite", "Box Number Enquire",
+                                                "Straight Number Enquire"}));
+  EXPECT_EQ(popUp(main->Command12), (QStringList{"New Lottery", "New Lottery Help"}));
+
+  // "&&" shows one ampersand.
+  EXPECT_EQ(main->Command4->text().replace("&&", "&"), "Sum&Width");
+
+  // 75 tools, 46 opened with the wait caption, 11 separators; one window per item.
+  int items = 0, separators = 0, withWait = 0;
+  QSet<QString> windows;
+  for (const ToolMenu &m : toolMenus())
+    for (const ToolMenuItem &item : m.items) {
+      if (item.isSeparator()) {
+        ++separators;
+        continue;
+      }
+      ++items;
+      withWait += item.opening == Opening::WithWait;
+      windows.insert(QString::fromLatin1(item.windowName));
+    }
+  EXPECT_EQ(items, 75);
+  EXPECT_EQ(withWait, 46);
+  EXPECT_EQ(separators, 11);
+  EXPECT_EQ(windows.size(), 75);
+}
+
+TEST_F(Shell, ItemsWithoutAToolAreDisabled) {
+  ToolWindows::instance().registerWindow("frmqita1", [](const QString &, Platform &) { return new QWidget; });
+  MainWindow *main = openMain();
+  ToolWindows::instance().unregisterWindow("frmqita1");
+  EXPECT_TRUE(main->menu("caizuxuanyouguan")->findChild<QAction *>("cai16zhu")->isEnabled());
+  EXPECT_FALSE(main->menu("caizuxuanyouguan")->findChild<QAction *>("cai27zhu")->isEnabled());
+  for (const ToolMenu &m : toolMenus())
+    for (const ToolMenuItem &item : m.items)
+      if (!item.isSeparator() && QString(item.name) != "cai16zhu")
+        EXPECT_EQ(main->menu(m.name)->findChild<QAction *>(item.name)->isEnabled(),
+                  ToolWindows::instance().isAvailable(item.windowName))
+            << item.name;
+}
+
+// Tool windows are stand-ins here: each creation is counted, and what the main
+// window showed while the tool loaded is recorded.
+struct StandInTools {
+  ~StandInTools() {
+    for (const QString &name : names)
+      ToolWindows::instance().unregisterWindow(name);
+  }
+  QStringList names;
+  int created = 0;
+  QString captionDuringLoad;
+  bool busyDuringLoad = false;
+  QPointer<QWidget> last;
+
+  void registerAs(const QString &windowName) {
+    names << windowName;
+    ToolWindows::instance().registerWindow(windowName, [this](const QString &name, Platform &) {
+      ++created;
+      captionDuringLoad = MainWindow::instance()->windowTitle();
+      busyDuringLoad = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+      auto *w = new QWidget;
+      w->setWindowTitle(name);
+      last = w;
+      return w;
+    });
+  }
+};
+
+QAction *menuAction(MainWindow *main, const char *menuName, const char *item) {
+  return main->menu(menuName)->findChild<QAction *>(item);
+}
+
+TEST_F(Shell, WithWaitItemsShowTheWaitCaptionThenCorvessaAgain) {
+  StandInTools tools;
+  tools.registerAs("frm4qufenge");  // with wait
+  tools.registerAs("frmzuxuan4");   // plain
+  MainWindow *main = openMain();
+  main->setWindowTitle("changed meanwhile");
+  menuAction(main, "caigaopin7ma", "cai1234daima")->trigger();
+  EXPECT_EQ(tools.captionDuringLoad, "Loading......Please wait......");
+  EXPECT_TRUE(tools.busyDuringLoad);
+  EXPECT_EQ(main->windowTitle(), "Corvessa");
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+  main->setWindowTitle("unchanged by a plain item");
+  menuAction(main, "caigaopin7ma", "caiwan4")->trigger();
+  EXPECT_EQ(tools.captionDuringLoad, "unchanged by a plain item");
+  EXPECT_FALSE(tools.busyDuringLoad);
+  EXPECT_EQ(main->windowTitle(), "unchanged by a plain item");
+}
+
+TEST_F(Shell, AnOpenToolIsBroughtForwardAClosedOneLoadsAfresh) {
+  StandInTools tools;
+  tools.registerAs("frm4qufenge");
+  MainWindow *main = openMain();
+  QAction *item = menuAction(main, "caigaopin7ma", "cai1234daima");
+  item->trigger();
+  QPointer<QWidget> first = tools.last;
+  item->trigger();
+  EXPECT_EQ(tools.created, 1);
+  EXPECT_EQ(ToolWindows::instance().openInstance("frm4qufenge"), first.data());
+  EXPECT_TRUE(first->isVisible());
+
+  first->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(first.isNull());
+  item->trigger();
+  EXPECT_EQ(tools.created, 2);
+  EXPECT_NE(tools.last.data(), nullptr);
+}
+
+TEST_F(Shell, ExitClosesTheMainWindowOnly) {
+  StandInTools tools;
+  tools.registerAs("frmzuxuan4");
+  for (const char *exitButton : {"Command15", "Command1"}) {
+    MainWindow *main = openMain();
+    menuAction(main, "caigaopin7ma", "caiwan4")->trigger();
+    QPointer<QWidget> tool = tools.last;
+    QPointer<MainWindow> guard = main;
+    QTest::mouseClick(main->findChild<QPushButton *>(exitButton), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(guard.isNull()) << exitButton;
+    ASSERT_FALSE(tool.isNull());
+    EXPECT_TRUE(tool->isVisible());
+    tool->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+}
+
+// New Lottery: each path of the input box, with its message, title and style.
+TEST_F(Shell, NewLotteryMessagesForEachPath) {
+  home.writeLottery("Old", "1 1 2 3\r\n");
+  home.writeFile("Varnel3/shujuwenjian.ini", "\"Old.txt\"\r\n");
+  MainWindow *main = openMain();
+  struct Case {
+    const char *name;
+    std::optional<QString> typed;  // nullopt: cancel
+    QString message;
+    QString title;
+  };
+  const QString tip = "Friendship Tip:";
+  const Case cases[] = {
+      {"cancel", std::nullopt, "You have not entered a name.", tip},
+      {"blanks only", "   ", "You have not entered a name.", tip},
+      {"existing name", "Old", "This lottery already exists.Please rename.", tip},
+      {"existing name with blanks", "  Old ", "This lottery already exists.Please rename.", tip},
+      {"path separator", "a/b", "A lottery name cannot contain / or \\.\r\nPlease enter a valid file name.", tip},
+      {"backslash", "a\\b", "A lottery name cannot contain / or \\.\r\nPlease enter a valid file name.", tip},
+      {"two dots", "..", "A lottery name cannot contain \"..\".\r\nPlease enter a valid file name.", tip},
+      {"double quote", "a\"b", "A lottery name cannot contain a double quote.\r\nPlease enter a valid file name.", tip},
+      {"control character", "a\tb", "A lottery name cannot contain a control character.\r\nPlease enter a valid file name.",
+       tip},
+  };
+  for (const Case &c : cases) {
+    platform.messages.clear();
+    if (c.typed)
+      platform.inputs.push_back(*c.typed);
+    main->caixinjiancaipiao_Click();
+    ASSERT_EQ(platform.messages.size(), 1u) << c.name;
+    EXPECT_EQ(platform.lastMessage().text, c.message) << c.name;
+    EXPECT_EQ(platform.lastMessage().title, c.title) << c.name;
+    EXPECT_EQ(platform.lastMessage().style, MessageStyle::OkInformation) << c.name;
+    EXPECT_EQ(main->Label2->text(), "Lottery:Old.") << c.name;
+    EXPECT_EQ(settingsBytes(), QByteArray("\"Old.txt\"\r\n")) << c.name;
+  }
+  EXPECT_EQ(platform.inputRequests.back().prompt, "Please enter a valid file name.");
+  EXPECT_EQ(platform.inputRequests.back().title, "New Lottery:");
+  EXPECT_EQ(platform.inputRequests.back().defaultText, "");
+  EXPECT_EQ(home.readFile(home.dataFile("Old")), QByteArray("1 1 2 3\r\n"));  // never truncated
+  EXPECT_EQ(QDir(home.path() + "/data").entryList(QDir::Files), QStringList{"Old.txt"});
+}
+
+TEST_F(Shell, NewLotteryCreatesAndSelectsTheTrimmedName) {
+  MainWindow *main = openMain();
+  platform.inputs.push_back("  NY  ");
+  QTest::mouseClick(main->Command12, Qt::LeftButton);  // the lottery menu pops up
+  auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+  ASSERT_NE(popup, nullptr);
+  popup->findChild<QAction *>("caixinjiancaipiao")->trigger();
+  popup->close();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().text,
+            "Lottery have been created and selected.Next, you can click Drawings button to edit it.");
+  EXPECT_EQ(platform.lastMessage().title, "Friendship Tip:");
+  EXPECT_EQ(settingsBytes(), QByteArray("\"NY.txt\"\r\n"));
+  EXPECT_EQ(main->Label2->text(), "Lottery:NY.");
+  EXPECT_EQ(programState().DataFilePath, home.path() + "/data/NY.txt");
+  EXPECT_TRUE(QFileInfo(home.dataFile("NY")).isFile());
+  EXPECT_EQ(QFileInfo(home.dataFile("NY")).size(), 0);
+
+  main->caixinjiancaipiaobzh_Click();
+  EXPECT_EQ(platform.opened.back(), home.path() + "/help/New_Lottery.htm");
+}
+
+TEST_F(Shell, NewLotteryReportsAFileItCannotCreate) {
+  MainWindow *main = openMain();
+  // A plain file in place of the data folder: no lottery file can be made there, even by root.
+  QDir(home.path() + "/data").removeRecursively();
+  home.writeFile("data", "");
+  platform.inputs.push_back("NY");
+  main->caixinjiancaipiao_Click();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_TRUE(platform.lastMessage().text.startsWith("Cannot create the lottery file " + home.path() + "/data/NY.txt"))
+      << platform.lastMessage().text.toStdString();
+  EXPECT_EQ(main->Label2->text(), "Lottery:Pick3.");
+  EXPECT_EQ(settingsBytes(), QByteArray("\"Pick3.txt\"\r\n"));
+}
+
+TEST_F(Shell, SelectLotteryMessagesForEachPath) {
+  home.writeLottery("Old", "");
+  home.writeLottery("B", "1 1 2 3\r\n");
+  home.writeFile("data/sub/C.txt", "");
+  home.writeFile("other/D.txt", "");
+  home.writeFile("Varnel3/shujuwenjian.ini", "\"Old.txt\"\r\n");
+  MainWindow *main = openMain();
+  const QString data = home.path() + "/data/";
+  const QString wrongFolder = "You must select lottery of the " + data + "\r\nPlease select again!";
+  struct Case {
+    const char *name;
+    MessageAnswer answer;
+    std::optional<QString> chosen;
+    QString message;  // empty: no message
+    QString title;
+  };
+  QString upper = data + "B.txt";
+  upper.replace("/data/", "/DATA/");
+  const Case cases[] = {
+      {"answered No", MessageAnswer::No, data + "B.txt", "", ""},
+      {"dialog cancelled", MessageAnswer::Yes, std::nullopt, "", ""},
+      {"subfolder of data", MessageAnswer::Yes, data + "sub/C.txt", wrongFolder, "Error:"},
+      {"other folder", MessageAnswer::Yes, home.path() + "/other/D.txt", wrongFolder, "Error:"},
+      {"other letter case", MessageAnswer::Yes, upper, wrongFolder, "Error:"},
+  };
+  for (const Case &c : cases) {
+    platform.messages.clear();
+    platform.answers.push_back(c.answer);
+    platform.openFiles.push_back(c.chosen);
+    main->Command13_Click();
+    ASSERT_FALSE(platform.messages.empty()) << c.name;
+    EXPECT_EQ(platform.messages[0].text, "Are you sure you want to select lottery?");
+    EXPECT_EQ(platform.messages[0].title, "Friendship Tip:");
+    EXPECT_EQ(platform.messages[0].style, MessageStyle::YesNoWarning);
+    if (c.message.isEmpty()) {
+      EXPECT_EQ(platform.messages.size(), 1u) << c.name;
+    } else {
+      ASSERT_EQ(platform.messages.size(), 2u) << c.name;
+      EXPECT_EQ(platform.messages[1].text, c.message) << c.name;
+      EXPECT_EQ(platform.messages[1].title, c.title) << c.name;
+      EXPECT_EQ(platform.messages[1].style, MessageStyle::OkInformation) << c.name;
+    }
+    EXPECT_EQ(main->Label2->text(), "Lottery:Old.") << c.name;
+    EXPECT_EQ(settingsBytes(), QByteArray("\"Old.txt\"\r\n")) << c.name;
+    platform.openFiles.clear();
+  }
+  // The dialog as the user sees it.
+  const FileDialogRequest &request = platform.openRequests.back();
+  EXPECT_EQ(request.title, "Select Lottery");
+  EXPECT_EQ(request.filter, "Lottery file|*.txt");
+  EXPECT_EQ(request.initialFolder, home.path() + "/data");
+  EXPECT_EQ(request.fileName, "");
+
+  platform.messages.clear();
+  platform.answers.push_back(MessageAnswer::Yes);
+  platform.openFiles.push_back(data + "B.txt");
+  QTest::mouseClick(main->Command13, Qt::LeftButton);
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[1].text, "You have selected B.txt");
+  EXPECT_EQ(platform.messages[1].title, "OK:");
+  EXPECT_EQ(settingsBytes(), QByteArray("\"B.txt\"\r\n"));
+  EXPECT_EQ(main->Label2->text(), "Lottery:B.");
+  EXPECT_EQ(programState().DataFilePath, data + "B.txt");
+}
+
+TEST_F(Shell, SelectLotteryReportsASettingsFileItCannotWrite) {
+  home.writeLottery("Old", "");
+  home.writeLottery("B", "");
+  home.writeFile("Varnel3/shujuwenjian.ini", "\"Old.txt\"\r\n");
+  MainWindow *main = openMain();
+  // A folder in place of the settings file cannot be replaced, even by root.
+  QFile::remove(settingsFilePath());
+  QDir().mkpath(settingsFilePath());
+  platform.answers.push_back(MessageAnswer::Yes);
+  platform.openFiles.push_back(home.path() + "/data/B.txt");
+  main->Command13_Click();
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[1].title, "Error:");
+  EXPECT_TRUE(platform.messages[1].text.startsWith("Cannot write the settings file " + settingsFilePath()))
+      << platform.messages[1].text.toStdString();
+  EXPECT_EQ(main->Label2->text(), "Lottery:Old.");
+  EXPECT_EQ(programState().DataFilePath, home.path() + "/data/Old.txt");
+}
