@@ -50,7 +50,13 @@ void setWidths(ResultGrid &grid, int first, int last, int twips) {
     grid.setColWidth(c, twips);
 }
 
-int numberOf(const ResultGrid &grid, int row, int col) { return int(leadingNumber(grid.textView(row, col))); }
+// Most cells read here hold one digit; anything else goes the long way.
+int numberOf(const ResultGrid &grid, int row, int col) {
+  const std::string_view text = grid.textView(row, col);
+  if (text.size() == 1 && text[0] >= '0' && text[0] <= '9')
+    return text[0] - '0';
+  return int(leadingNumber(text));
+}
 
 // The four tests in this order give each digit 0 to 9 its region.
 const char *regionCode(int d) {
@@ -67,9 +73,14 @@ const char *regionCode(int d) {
 }
 
 void computeRegionCodes(ResultGrid &grid, int drawCount) {
+  ResultGrid::TextId codes[10];
+  for (int d = 0; d < 10; ++d)
+    codes[d] = grid.intern(std::string_view(regionCode(d)));
   for (int r = 1; r <= drawCount; ++r)
-    for (int k = 1; k <= 3; ++k)
-      grid.setText(r, kCodeCol + k - 1, regionCode(numberOf(grid, r, k)));
+    for (int k = 1; k <= 3; ++k) {
+      const int d = numberOf(grid, r, k);
+      grid.setTextId(r, kCodeCol + k - 1, d >= 0 && d <= 9 ? codes[d] : 0);
+    }
 }
 
 void sortRegionCodes(ResultGrid &grid, int drawCount) {
@@ -99,6 +110,9 @@ void markCell(ResultGrid &grid, int row, int col, ResultGrid::TextId text, Rgb b
 void markRegionPattern(ResultGrid &grid, int drawCount) {
   using namespace std::string_view_literals;
   const ResultGrid::TextId typeNames[3] = {grid.intern("Type-1"sv), grid.intern("Type-2"sv), grid.intern("Type-3"sv)};
+  int sumHeaders[kLastSumCol + 1];
+  for (int c = kFirstSumCol; c <= kLastSumCol; ++c)
+    sumHeaders[c] = numberOf(grid, 0, c);
   for (int r = 1; r <= drawCount; ++r) {
     const int c1 = numberOf(grid, r, kSortedCodeCol), c2 = numberOf(grid, r, kSortedCodeCol + 1),
               c3 = numberOf(grid, r, kSortedCodeCol + 2);
@@ -111,7 +125,7 @@ void markRegionPattern(ResultGrid &grid, int drawCount) {
       if (grid.textId(0, c) == patternId)
         markCell(grid, r, c, patternId, kPatternBack);
     for (int c = kFirstSumCol; c <= kLastSumCol; ++c)
-      if (numberOf(grid, 0, c) == sum)
+      if (sumHeaders[c] == sum)
         markCell(grid, r, c, grid.internNumber(sum), kSumBack);
     const int type = c3 == c1 ? 2 : (c2 == c1 || c3 == c2) ? 1 : 0;
     markCell(grid, r, kFirstTypeCol + type, typeNames[type], kPatternBack);
