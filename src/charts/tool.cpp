@@ -2,6 +2,18 @@
 
 namespace corvessa {
 
+namespace {
+QString nameOr(const QString &name, const char *usual) { return name.isEmpty() ? QString::fromLatin1(usual) : name; }
+}  // namespace
+
+QString resetButtonName(const ToolDesign &design) {
+  return nameOr(design.resetButton ? design.resetButton->name : QString(), "Command1");
+}
+QString exitButtonName(const ToolDesign &design) { return nameOr(design.exitButton.name, "Command2"); }
+QString helpButtonName(const ToolDesign &design) {
+  return nameOr(design.helpButton ? design.helpButton->name : QString(), "Command3");
+}
+
 ToolRegistry &ToolRegistry::instance() {
   static ToolRegistry registry;
   return registry;

@@ -70,6 +70,7 @@ class ResultGrid {
   int colAlignment(int col) const { return aligns_[std::size_t(col)]; }
   void setColAlignment(int col, int code) { aligns_[std::size_t(col)] = std::int8_t(code); }
   int rowHeight(int row) const;  // kDefaultWidth when the grid's default
+  bool hasRowHeights() const { return !rowHeights_.empty(); }
   void setRowHeight(int row, int twips);
 
   // Scrolling, the current cell, visibility, font.

@@ -1,0 +1,201 @@
+#include "gui/frame/gridview.h"
+
+#include "gui/platform/platform.h"
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QEvent>
+#include <QFont>
+#include <QHeaderView>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionHeader>
+
+namespace corvessa {
+
+namespace {
+
+bool looksNumeric(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ')
+    ++i;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+    ++i;
+  bool digits = false;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    digits = true;
+  if (i < text.size() && text[i] == '.')
+    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+      digits = true;
+  return digits && i == text.size();
+}
+
+QVariant colour(Rgb rgb) {
+  if (rgb == 0)
+    return {};
+  return QColor(int(rgb >> 16 & 0xFF), int(rgb >> 8 & 0xFF), int(rgb & 0xFF));
+}
+
+}  // namespace
+
+Qt::Alignment cellAlignment(int code, std::string_view text) {
+  if (code < 0 || code > 8)
+    return (looksNumeric(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+  static constexpr Qt::AlignmentFlag kHorizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+  static constexpr Qt::AlignmentFlag kVertical[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
+  return kHorizontal[code / 3] | kVertical[code % 3];
+}
+
+void GridModel::setGrid(const ResultGrid *grid) {
+  beginResetModel();
+  grid_ = grid;
+  endResetModel();
+}
+
+void GridModel::refresh() {
+  if (rowCount() > 0 && columnCount() > 0)
+    Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+  if (columnCount() > 0)
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+  if (rowCount() > 0)
+    Q_EMIT headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+}
+
+int GridModel::fixedRows() const { return grid_ ? std::min(grid_->fixedRows(), grid_->rows()) : 0; }
+int GridModel::fixedCols() const { return grid_ ? std::min(grid_->fixedCols(), grid_->cols()) : 0; }
+
+int GridModel::rowCount(const QModelIndex &parent) const {
+  return grid_ && !parent.isValid() ? grid_->rows() - fixedRows() : 0;
+}
+
+int GridModel::columnCount(const QModelIndex &parent) const {
+  return grid_ && !parent.isValid() ? grid_->cols() - fixedCols() : 0;
+}
+
+QVariant GridModel::cellData(int row, int col, int role) const {
+  if (!grid_ || row < 0 || col < 0 || row >= grid_->rows() || col >= grid_->cols())
+    return {};
+  switch (role) {
+    case Qt::DisplayRole:
+      return grid_->isEmpty(row, col) ? QVariant() : QVariant(grid_->text(row, col));
+    case Qt::ForegroundRole:
+      return colour(grid_->foreColor(row, col));
+    case Qt::BackgroundRole:
+      return colour(grid_->backColor(row, col));
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(cellAlignment(grid_->colAlignment(col), grid_->textView(row, col)));
+    default:
+      return {};
+  }
+}
+
+QVariant GridModel::data(const QModelIndex &index, int role) const {
+  if (!index.isValid())
+    return {};
+  return cellData(gridRow(index.row()), gridCol(index.column()), role);
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  // The fixed row and column are the headers: row 0 across, column 0 down.
+  if (orientation == Qt::Horizontal)
+    return fixedRows() > 0 ? cellData(0, gridCol(section), role) : QVariant();
+  return fixedCols() > 0 ? cellData(gridRow(section), 0, role) : QVariant();
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex &index) const {
+  return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+}
+
+GridView::GridView(QWidget *parent) : QTableView(parent) {
+  setObjectName(QStringLiteral("MSFlexGrid1"));
+  setEditTriggers(NoEditTriggers);
+  setSelectionMode(NoSelection);  // a selection would hide the cells' own colours
+  setVerticalScrollMode(ScrollPerItem);
+  setHorizontalScrollMode(ScrollPerPixel);
+  setWordWrap(false);
+  for (QHeaderView *header : {horizontalHeader(), verticalHeader()}) {
+    header->setMinimumSectionSize(0);  // columns of a few twips stay nearly hidden
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+  }
+  verticalHeader()->setDefaultSectionSize(twipsToPixels(kDefaultRowTwips));
+  horizontalHeader()->setDefaultSectionSize(twipsToPixels(kDefaultColumnTwips));
+  if (auto *corner = findChild<QAbstractButton *>())
+    corner->installEventFilter(this);
+}
+
+void GridView::setGridModel(GridModel *model) {
+  model_ = model;
+  setModel(model);
+}
+
+void GridView::applyGridSizes() {
+  const ResultGrid *grid = model_ ? model_->grid() : nullptr;
+  if (!grid)
+    return;
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSizeF(grid->fontPoints());
+  setFont(font);
+
+  const auto widthPx = [&](int col) {
+    const int twips = grid->colWidth(col);
+    return twipsToPixels(twips < 0 ? kDefaultColumnTwips : twips);
+  };
+  const auto heightPx = [&](int row) {
+    const int twips = grid->rowHeight(row);
+    return twipsToPixels(twips < 0 ? kDefaultRowTwips : twips);
+  };
+
+  QHeaderView *across = horizontalHeader();
+  QHeaderView *down = verticalHeader();
+  across->setVisible(model_->fixedRows() > 0);
+  down->setVisible(model_->fixedCols() > 0);
+  if (model_->fixedRows() > 0)
+    across->setFixedHeight(heightPx(0));
+  if (model_->fixedCols() > 0)
+    down->setFixedWidth(widthPx(0));
+  for (int c = 0; c < model_->columnCount(); ++c)
+    across->resizeSection(c, widthPx(model_->gridCol(c)));
+  // Rows keep the default height unless the tool set heights of its own, so
+  // a long history costs nothing here.
+  if (grid->hasRowHeights())
+    for (int r = 0; r < model_->rowCount(); ++r)
+      down->resizeSection(r, heightPx(model_->gridRow(r)));
+}
+
+void GridView::scrollToTopRow() {
+  const ResultGrid *grid = model_ ? model_->grid() : nullptr;
+  if (!grid)
+    return;
+  updateGeometries();  // the scroll range for the current size
+  verticalScrollBar()->setValue(std::max(grid->topRow() - model_->fixedRows(), 0));
+}
+
+bool GridView::eventFilter(QObject *watched, QEvent *event) {
+  // The corner is grid cell (0, 0): paint its text and colours like a header.
+  auto *corner = qobject_cast<QWidget *>(watched);
+  if (event->type() != QEvent::Paint || !corner || !model_ || model_->fixedRows() == 0 ||
+      model_->fixedCols() == 0)
+    return QTableView::eventFilter(watched, event);
+  QStyleOptionHeader option;
+  option.initFrom(corner);
+  option.state |= QStyle::State_Raised;
+  option.rect = corner->rect();
+  option.position = QStyleOptionHeader::OnlyOneSection;
+  option.text = model_->cellData(0, 0, Qt::DisplayRole).toString();
+  option.textAlignment = model_->cellData(0, 0, Qt::TextAlignmentRole).value<Qt::Alignment>();
+  const QVariant back = model_->cellData(0, 0, Qt::BackgroundRole);
+  const QVariant fore = model_->cellData(0, 0, Qt::ForegroundRole);
+  if (back.isValid()) {
+    option.palette.setColor(QPalette::Button, back.value<QColor>());
+    option.palette.setColor(QPalette::Window, back.value<QColor>());
+  }
+  if (fore.isValid())
+    option.palette.setColor(QPalette::ButtonText, fore.value<QColor>());
+  QPainter painter(corner);
+  corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+  return true;
+}
+
+}  // namespace corvessa

@@ -1,0 +1,75 @@
+#pragma once
+// The result grid on screen: a model that only adapts a ResultGrid (texts,
+// colours, alignment) and a table view that keeps the grid's fixed row and
+// column in view as its headers, with sizes taken from the grid's twips.
+#include "core/resultgrid.h"
+
+#include <QAbstractTableModel>
+#include <QTableView>
+#include <string_view>
+
+namespace corvessa {
+
+// Sizes for what a design leaves to the grid, the same in every window.
+inline constexpr int kDefaultColumnTwips = 960;
+inline constexpr int kDefaultRowTwips = 240;
+
+class GridModel final : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  explicit GridModel(QObject *parent = nullptr) : QAbstractTableModel(parent) {}
+
+  // The grid must outlive the model or be replaced first.
+  void setGrid(const ResultGrid *grid);
+  const ResultGrid *grid() const { return grid_; }
+  // Call around a change of the grid's row or column count.
+  void beginGridReset() { beginResetModel(); }
+  void endGridReset() { endResetModel(); }
+  // Every cell may have changed, but not the counts.
+  void refresh();
+
+  int rowCount(const QModelIndex &parent = {}) const override;
+  int columnCount(const QModelIndex &parent = {}) const override;
+  QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+  Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+  int fixedRows() const;
+  int fixedCols() const;
+  // Model position to grid position.
+  int gridRow(int modelRow) const { return modelRow + fixedRows(); }
+  int gridCol(int modelCol) const { return modelCol + fixedCols(); }
+
+  // What a grid cell shows for a role; the corner cell uses it too.
+  QVariant cellData(int row, int col, int role) const;
+
+ private:
+  const ResultGrid *grid_ = nullptr;
+};
+
+class GridView final : public QTableView {
+  Q_OBJECT
+ public:
+  explicit GridView(QWidget *parent = nullptr);
+
+  void setGridModel(GridModel *model);
+  GridModel *gridModel() const { return model_; }
+
+  // Column widths, row heights, header sizes and font from the grid.
+  void applyGridSizes();
+  // Shows the grid's top row at the top, or the last rows when there are
+  // too few rows under it to fill the view.
+  void scrollToTopRow();
+
+ protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+ private:
+  GridModel *model_ = nullptr;
+};
+
+// The grid's column alignment codes: 0-2 left, 3-5 centre, 6-8 right (each
+// top, middle, bottom); 9 puts numbers right and other texts left.
+Qt::Alignment cellAlignment(int code, std::string_view text);
+
+}  // namespace corvessa
