@@ -32,7 +32,9 @@ inline constexpr const char *kNotEnoughDrawsText =
 // again, and the caption names what the next click does.
 class NextBoxNumbersToggle {
  public:
+  explicit NextBoxNumbersToggle(int clicks = 0) : clicks_(clicks) {}
   void click() { ++clicks_; }
+  int clicks() const { return clicks_; }
   bool listShown() const { return clicks_ % 2 == 1; }
   QString caption() const;
 

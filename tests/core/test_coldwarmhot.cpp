@@ -3,6 +3,7 @@
 #include "charts/hotwarmcold.h"
 #include "charts/nextboxnumbers.h"
 #include "charts/tool.h"
+#include "charts/toolframe.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
 
@@ -292,5 +293,58 @@ TEST(NextBoxNumbers, CaptionCycle) {
     toggle.click();
     EXPECT_EQ(toggle.caption(), QString::fromLatin1(caption));
     EXPECT_EQ(toggle.listShown(), shown);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The window's own controls
+
+namespace {
+
+const ToolDesign &coldWarmHot() { return ToolRegistry::instance().find(QStringLiteral("frmrenwenleng"))->design; }
+
+}  // namespace
+
+TEST(ColdWarmHotWindow, ButtonsFromTheRightAndTheListOverTheGrid) {
+  const ToolDesign &d = coldWarmHot();
+  EXPECT_FALSE(d.resetButton.has_value());
+  EXPECT_FALSE(d.showsLoadingCaption);
+  EXPECT_EQ(d.highlight, rgb(43, 145, 255));
+  EXPECT_EQ(exitButtonName(d), "Command1");
+  EXPECT_EQ(helpButtonName(d), "Command3");
+  ASSERT_EQ(d.ownButtons.size(), 1u);
+  EXPECT_EQ(d.ownButtons[0].design.name, "Command2");
+  EXPECT_EQ(d.ownButtons[0].design.caption, "Next Box numbers ");
+
+  FormGeometry g = designGeometry(d);
+  formResizeLayout(d, g, 8000, 6000);
+  EXPECT_EQ(g[kGridName], (TwipsRect{0, 0, 7790, 4800}));
+  EXPECT_EQ(g["Text1"], (TwipsRect{0, 0, 8055, 5175}));
+  EXPECT_EQ(g["Command1"], (TwipsRect{7790 - 1575, 5025, 1575, 375}));
+  EXPECT_EQ(g["Command2"], (TwipsRect{7790 - 1575 - 100 - 1935, 5025, 1935, 375}));
+  EXPECT_EQ(g["Command3"], (TwipsRect{7790 - 1575 - 100 - 1935 - 100 - 1335, 5025, 1335, 375}));
+
+  // Too narrow: the grid's width fails, and the steps after it change nothing.
+  const FormGeometry before = g;
+  formResizeLayout(d, g, 100, 3000);
+  EXPECT_EQ(g[kGridName], (TwipsRect{0, 0, 7790, 1800}));
+  for (const char *name : {"Text1", "Command1", "Command2", "Command3"})
+    EXPECT_EQ(g[name], before.at(name)) << name;
+}
+
+TEST(ColdWarmHotWindow, ListButtonShowsAndHidesTheList) {
+  const ToolDesign &d = coldWarmHot();
+  ToolWindowState state;
+  const ToolEntry *tool = ToolRegistry::instance().find(QStringLiteral("frmrenwenleng"));
+  state.grid = computeChart(*tool, parseDrawHistory(history(sevenDrawsAnd())));
+  const ToolAction click = d.ownButtons[0].action;
+  const std::pair<const char *, bool> afterClicks[] = {
+      {"Hide Box numbers", true}, {"Next Box numbers", false}, {"Hide Box numbers", true}};
+  for (auto [caption, shown] : afterClicks) {
+    click(state);
+    EXPECT_EQ(state.controls["Command2"].text, QString::fromLatin1(caption));
+    EXPECT_EQ(state.controls["Text1"].visible, shown);
+    if (shown)
+      EXPECT_EQ(state.controls["Text1"].text, QString::fromLatin1(kWorkedExampleText));
   }
 }

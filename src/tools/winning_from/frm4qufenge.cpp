@@ -22,6 +22,9 @@ const ToolDesign kDesign{
     .helpPage = QStringLiteral("\\help\\Four_Regions-1234.htm"),
     .layout = ToolLayout::GridExitAndHelp,
     .helpButton = ButtonDesign{QStringLiteral("Help"), 8765, 6000, 1335, 375, true},
+    .resetRows = [](ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 6); },
+    .ownButtons = {},
+    .textPanels = {},
 };
 
 constexpr RegionDigit kRegionDigits[] = {

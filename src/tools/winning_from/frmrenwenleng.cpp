@@ -5,32 +5,15 @@
 // numbers.
 #include "charts/drawrows.h"
 #include "charts/hotwarmcold.h"
+#include "charts/nextboxnumbers.h"
 #include "charts/tool.h"
+#include "charts/toolframe.h"
 
 namespace corvessa {
 namespace {
 
 using namespace charts;
 
-const ToolDesign kDesign{
-    .windowName = QStringLiteral("frmrenwenleng"),
-    .menuItem = QStringLiteral("cailengwenre"),
-    .caption = QStringLiteral("Cold Warm Hot"),
-    .title = QStringLiteral("Cold Warm Hot"),
-    .clientWidth = 11685,
-    .clientHeight = 6930,
-    .gridWidth = 11685 - 210,
-    .gridHeight = 6930 - 1200,
-    .cols = 37,
-    .fontPoints = 7.5,
-    .helpPage = QStringLiteral("\\help\\Cold_Warm_Hot.htm"),
-    .layout = ToolLayout::Custom,
-    // Here "Exit" is Command1; the list button Command2 sits between it and "Help".
-    .exitButton = {QStringLiteral("Exit"), 9900, 5955, 1575, 375, true},
-    .helpButton = ButtonDesign{QStringLiteral("Help"), 6430, 5955, 1335, 375, true},
-    .highlight = rgb(43, 145, 255),
-    .showsLoadingCaption = false,
-};
 
 struct ColumnWidths {
   int first, last, twips;
@@ -70,6 +53,38 @@ constexpr Rgb kWarmTint = rgb(249, 212, 194);
 constexpr Rgb kPatternBack = rgb(42, 219, 167);
 constexpr int kLeftBottom = 2;
 constexpr int kLastAlignedCol = 24;
+
+void showNextBoxNumbers(ToolWindowState &state);
+void layOut(FormGeometry &geometry, int width, int height);
+
+const QString kListButton = QStringLiteral("Command2");
+const QString kList = QStringLiteral("Text1");
+
+const ToolDesign kDesign{
+    .windowName = QStringLiteral("frmrenwenleng"),
+    .menuItem = QStringLiteral("cailengwenre"),
+    .caption = QStringLiteral("Cold Warm Hot"),
+    .title = QStringLiteral("Cold Warm Hot"),
+    .clientWidth = 11685,
+    .clientHeight = 6930,
+    .gridWidth = 11685 - 210,
+    .gridHeight = 6930 - 1200,
+    .cols = 37,
+    .fontPoints = 7.5,
+    .helpPage = QStringLiteral("\\help\\Cold_Warm_Hot.htm"),
+    .layout = ToolLayout::Custom,
+    // Here "Exit" is Command1 and there is no hidden reset button.
+    .exitButton = {QStringLiteral("Exit"), 9900, 5955, 1575, 375, true, QStringLiteral("Command1")},
+    .helpButton = ButtonDesign{QStringLiteral("Help"), 6430, 5955, 1335, 375, true},
+    .highlight = rgb(43, 145, 255),
+    .showsLoadingCaption = false,
+    .resetButton = std::nullopt,
+    .resetRows = nullptr,
+    .ownButtons = {{{QStringLiteral("Next Box numbers "), 7865, 5955, 1935, 375, true, kListButton},
+                    showNextBoxNumbers}},
+    .textPanels = {{kList, 120, 0, 8055, 5175, false, 7.5}},
+    .layoutRule = layOut,
+};
 
 void setColumnWidths(ResultGrid &grid) {
   for (const ColumnWidths &w : kWidths)
@@ -139,6 +154,35 @@ void load(ResultGrid &grid, const DrawHistory &history) {
   for (int c = 1; c <= kLastAlignedCol; ++c)
     grid.setColAlignment(c, kLeftBottom);
   grid.setTopRow(grid.rows() - 1);
+}
+
+// From the right: "Exit", the list button and "Help", 100 twips apart; the
+// list keeps its size and covers the top left of the grid when shown.
+void layOut(FormGeometry &geometry, int width, int height) {
+  const QString exit = QStringLiteral("Command1"), help = QStringLiteral("Command3");
+  LayoutSteps s(geometry);
+  s.left(kGridName, 0).top(kGridName, 0);
+  s.height(kGridName, height - 1200);
+  s.width(kGridName, width - 210);
+  s.top(kList, 0).left(kList, 0);
+  for (const QString &button : {exit, kListButton, help})
+    s.top(button, s[kGridName].height + 225);
+  s.left(exit, s[kGridName].width - s[exit].width);
+  s.left(kListButton, s[exit].left - s[kListButton].width - 100);
+  s.left(help, s[kListButton].left - s[help].width - 100);
+}
+
+// Each click shows the list for the coming draw (row N + 1), or hides it.
+void showNextBoxNumbers(ToolWindowState &state) {
+  const QString clicksKey = QStringLiteral("clicks");
+  NextBoxNumbersToggle toggle(state.values.value(clicksKey).toInt());
+  toggle.click();
+  state.values[clicksKey] = toggle.clicks();
+  state.controls[kListButton].text = toggle.caption();
+  ControlState &list = state.controls[kList];
+  if (toggle.listShown())
+    list.text = nextBoxNumbersText(rankingOfRow(state.grid, state.grid.rows() - 2));
+  list.visible = toggle.listShown();
 }
 
 const bool registered = registerTool(kDesign, load);

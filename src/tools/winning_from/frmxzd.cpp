@@ -21,6 +21,9 @@ const ToolDesign kDesign{
     .helpPage = QStringLiteral("\\help\\Three_Regions_of_Small_Middle_Large.htm"),
     .layout = ToolLayout::GridExitAndHelp,
     .helpButton = ButtonDesign{QStringLiteral("Help"), 8765, 6000, 1335, 375, true},
+    .resetRows = [](ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 6); },
+    .ownButtons = {},
+    .textPanels = {},
 };
 
 constexpr RegionDigit kRegionDigits[] = {
