@@ -1,6 +1,7 @@
 #include "charts/missstats.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace corvessa::charts {
 
@@ -8,9 +9,14 @@ long long leadingNumber(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
     ++i;
+  constexpr long long kMax = std::numeric_limits<long long>::max();
   long long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-    value = value * 10 + (text[i] - '0');
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    const int digit = text[i] - '0';
+    if (value > (kMax - digit) / 10)
+      return kMax;  // a longer run of figures than any count: the largest number
+    value = value * 10 + digit;
+  }
   return value;
 }
 

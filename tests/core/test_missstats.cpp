@@ -1,0 +1,138 @@
+// Miss counts between the hits of a mark column and the footer under the draws.
+#include "charts/missstats.h"
+#include "support/core/qtprint.h"
+
+#include <limits>
+
+#include <gtest/gtest.h>
+
+using namespace corvessa;
+using namespace corvessa::charts;
+
+namespace {
+
+constexpr int kCol = 5;
+
+// A grid of six columns whose column 5 holds the marks: '*' a hit "*****",
+// '4' the text "****", '.' an empty cell; draw rows 1..N, spare row N + 1.
+ResultGrid markColumn(const std::string &marks) {
+  const int n = int(marks.size());
+  ResultGrid grid(n + 2, kCol + 1);
+  for (int r = 1; r <= n; ++r) {
+    if (marks[std::size_t(r - 1)] == '*')
+      grid.setText(r, kCol, "*****");
+    else if (marks[std::size_t(r - 1)] == '4')
+      grid.setText(r, kCol, "****");
+  }
+  return grid;
+}
+
+QStringList column(const ResultGrid &grid, int from, int to) {
+  QStringList cells;
+  for (int r = from; r <= to; ++r)
+    cells << grid.text(r, kCol);
+  return cells;
+}
+
+struct Footer {
+  QString amount, maxMiss, currentMiss, average;
+  bool operator==(const Footer &) const = default;
+};
+void PrintTo(const Footer &f, std::ostream *os) {
+  *os << "{" << f.amount.toStdString() << ", " << f.maxMiss.toStdString() << ", " << f.currentMiss.toStdString()
+      << ", " << f.average.toStdString() << "}";
+}
+Footer footer(const ResultGrid &grid, int n) {
+  return {grid.text(n + 2, kCol), grid.text(n + 3, kCol), grid.text(n + 4, kCol), grid.text(n + 5, kCol)};
+}
+
+}  // namespace
+
+// The footer's worked cases; Max Miss runs over every draw row, so it never
+// sits below Current Miss.
+TEST(MissStatistics, WorkedCases) {
+  struct Case {
+    const char *name;
+    std::string marks;
+    QStringList counts;
+    Footer footer;
+  };
+  const Case cases[] = {
+      {"hits in rows 3 and 7", "..*...*...", {"1", "2", "*****", "1", "2", "3", "*****", "1", "2", "3"}, {"2", "3", "3", "5"}},
+      {"single hit in row 10", ".........*", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "*****"}, {"1", "9", "0", "10"}},
+      {"single hit in row 2", ".*........", {"1", "*****", "1", "2", "3", "4", "5", "6", "7", "8"}, {"1", "8", "8", "10"}},
+      {"hits in rows 1 and 2 of 7", "**.....", {"*****", "*****", "1", "2", "3", "4", "5"}, {"2", "5", "5", "3"}},
+      {"N = 1 without a hit", ".", {"1"}, {"0", "1", "1", ""}},
+      {"a column without hits", "....", {"1", "2", "3", "4"}, {"0", "4", "4", ""}},
+      // Another marker is neither a hit nor a count; the run starts again after it.
+      {"a \"****\" in a \"*****\" column", "..4..*", {"1", "2", "****", "1", "2", "*****"}, {"1", "2", "0", "6"}},
+  };
+  for (const Case &c : cases) {
+    ResultGrid grid = markColumn(c.marks);
+    const int n = int(c.marks.size());
+    fillMissCounts(grid, n, kCol, kCol);
+    EXPECT_EQ(column(grid, 1, n), c.counts) << c.name;
+    appendMissStatistics(grid, n, kCol, "*****");
+    EXPECT_EQ(footer(grid, n), c.footer) << c.name;
+  }
+}
+
+TEST(MissStatistics, FullAverageForm) {
+  struct Case {
+    std::string marks;
+    QString average;
+  };
+  for (const Case &c : {Case{"....", "4"}, Case{".*.*..", "3"}, Case{"", "0"}}) {
+    ResultGrid grid = markColumn(c.marks);
+    const int n = int(c.marks.size());
+    fillMissCounts(grid, n, kCol, kCol);
+    appendMissStatistics(grid, n, kCol, "*****", AverageForm::Full);
+    EXPECT_EQ(grid.text(n + 5, kCol), c.average) << c.marks;
+  }
+}
+
+TEST(MissStatistics, EmptyHistoryShowsZeros) {
+  ResultGrid grid(2, kCol + 1);
+  grid.setText(0, kCol, "145789");  // a header the footer must not copy
+  fillMissCounts(grid, 0, kCol, kCol);
+  appendMissStatistics(grid, 0, kCol, "*****");
+  EXPECT_EQ(grid.rows(), 6);
+  EXPECT_EQ(footer(grid, 0), (Footer{"0", "0", "0", ""}));
+  EXPECT_EQ(grid.text(1, kCol), "");
+}
+
+TEST(MissStatistics, FooterRowsLabelsColoursAndScroll) {
+  // Three mark columns 5..7; the footer always starts at column 5.
+  ResultGrid grid(5, 8);
+  grid.setText(1, 6, "***");
+  grid.setText(2, 7, "***");
+  grid.setText(1, 4, "***");  // left of column 5: never counted
+  fillMissCounts(grid, 3, 5, 7);
+  appendMissStatistics(grid, 3, 7, "***");
+  EXPECT_EQ(grid.rows(), 9);
+  EXPECT_EQ(grid.topRow(), 8);
+  EXPECT_TRUE(grid.isVisible());
+  const QStringList labels{"", "Amount", "Max Miss", "Current Miss", "Average"};
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(grid.text(4 + i, 0), labels[i]);
+  EXPECT_EQ(grid.text(5, 4), "");
+  for (int c = 5; c <= 7; ++c)
+    EXPECT_EQ(grid.text(5, c), c == 5 ? "0" : "1") << c;
+  EXPECT_EQ(grid.text(7, 6), "2");  // Current Miss of column 6
+  EXPECT_EQ(grid.text(7, 7), "1");
+
+  for (int r = 0; r < grid.rows(); ++r)
+    for (int c = 0; c < grid.cols(); ++c) {
+      const bool tinted = r >= 5 && r <= 8 && c >= 1;
+      EXPECT_EQ(grid.backColor(r, c), tinted ? rgb(231, 225, 239) : 0) << r << "," << c;
+      EXPECT_EQ(grid.foreColor(r, c), tinted ? rgb(0, 0, 255) : 0) << r << "," << c;
+    }
+}
+
+TEST(MissStatistics, LeadingNumber) {
+  EXPECT_EQ(leadingNumber("12"), 12);
+  EXPECT_EQ(leadingNumber(" 7:123"), 7);
+  EXPECT_EQ(leadingNumber("****"), 0);
+  EXPECT_EQ(leadingNumber(""), 0);
+  EXPECT_EQ(leadingNumber("99999999999999999999999"), std::numeric_limits<long long>::max());
+}
