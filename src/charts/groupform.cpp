@@ -1,0 +1,38 @@
+#include "charts/groupform.h"
+
+#include "charts/drawrows.h"
+#include "charts/groupmarks.h"
+#include "charts/missstats.h"
+
+namespace corvessa::charts {
+
+void resetGroupFormRows(ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 6); }
+
+void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm &form) {
+  const int n = int(history.draws.size());
+  const int lastCol = kFirstGroupCol + int(form.groups.size()) - 1;
+
+  grid.setColWidth(0, 1218);
+  for (int c = 1; c <= 3; ++c)
+    grid.setColWidth(c, 300);
+  grid.setColWidth(kKeyCol, 30);  // the box key is data for the marking, not for reading
+  for (int c = kFirstGroupCol; c <= lastCol; ++c)
+    grid.setColWidth(c, form.groupColWidth);
+
+  resetGroupFormRows(grid, n);
+  fillDrawRowsWithBoxKey(grid, history, kKeyCol);
+  grid.setText(0, 1, "H");
+  grid.setText(0, 2, "T");
+  grid.setText(0, 3, "U");
+  for (int i = 0; i < int(form.groups.size()); ++i)
+    grid.setText(0, kFirstGroupCol + i, form.groups[std::size_t(i)]);
+  grid.setCurrentCell(n + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+
+  // The marking reads the groups back from the header row.
+  markGroupHits(grid, n, form.groupLength, lastCol, form.mark, form.threeWayBox);
+  fillMissCounts(grid, n, kFirstGroupCol, lastCol);
+  appendMissStatistics(grid, n, lastCol, form.mark);
+}
+
+}  // namespace corvessa::charts
