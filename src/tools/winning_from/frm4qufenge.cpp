@@ -13,19 +13,19 @@ namespace {
 
 using namespace charts;
 
-const ToolDesign kDesign{
-    .windowName = QStringLiteral("frm4qufenge"),
-    .menuItem = QStringLiteral("cai1234daima"),
-    .caption = QStringLiteral("Four Regions-1234"),
-    .title = QStringLiteral("Four Regions-1234"),
-    .cols = 60,
-    .helpPage = QStringLiteral("\\help\\Four_Regions-1234.htm"),
-    .layout = ToolLayout::GridExitAndHelp,
-    .helpButton = ButtonDesign{QStringLiteral("Help"), 8765, 6000, 1335, 375, true},
-    .resetRows = [](ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 6); },
-    .ownButtons = {},
-    .textPanels = {},
-};
+ToolDesign design() {
+  ToolDesign d;
+  d.windowName = "frm4qufenge";
+  d.menuItem = "cai1234daima";
+  d.caption = "Four Regions-1234";
+  d.title = "Four Regions-1234";
+  d.cols = 60;
+  d.helpPage = "\\help\\Four_Regions-1234.htm";
+  d.layout = ToolLayout::GridExitAndHelp;
+  d.helpButton = ButtonDesign("Help", 8765, 6000, 1335, 375, true);
+  d.resetRows = [](ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 6); };
+  return d;
+}
 
 constexpr RegionDigit kRegionDigits[] = {
     {5, "1"},  {6, "3"},  {8, "0"},  {9, "2"},  {10, "4"},
@@ -51,6 +51,38 @@ constexpr Rgb kSumBack = rgb(255, 0, 0);
 void setWidths(ResultGrid &grid, int first, int last, int twips) {
   for (int c = first; c <= last; ++c)
     grid.setColWidth(c, twips);
+}
+
+void computeRegionCodes(ResultGrid &grid, int drawCount);
+void sortRegionCodes(ResultGrid &grid, int drawCount);
+void writeHeaders(ResultGrid &grid);
+void markRegionPattern(ResultGrid &grid, int drawCount);
+
+void load(ResultGrid &grid, const DrawHistory &history) {
+  const int n = int(history.draws.size());
+  setWidths(grid, 0, 0, 1290);
+  setWidths(grid, 1, 53, 275);
+  setWidths(grid, kFirstPatternCol, kLastPatternCol, 406);
+  resetGridRows(grid, n, 6);
+  fillDrawRows(grid, history);
+  prefillRegionDigits(grid, n, kRegionDigits);
+  computeRegionCodes(grid, n);
+  sortRegionCodes(grid, n);
+  writeHeaders(grid);
+  for (int c = kFirstSumCol; c <= kLastSumCol; ++c) {
+    grid.setColWidth(c, 305);
+    grid.setNumber(0, c, c - 37);
+  }
+  setWidths(grid, kFirstTypeCol, kFirstTypeCol + 2, 840);
+  setWidths(grid, kCodeCol, kSortedCodeCol + 2, 2);
+  for (int c : {4, 18, 39, 50})
+    grid.setColWidth(c, 20);
+  for (int t = 0; t < 3; ++t)
+    grid.setText(0, kFirstTypeCol + t, QStringLiteral("Type-%1").arg(t + 1));
+  grid.setCurrentCell(n + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+  markRegionDigits(grid, n, kRegions);
+  markRegionPattern(grid, n);
 }
 
 // Most cells read here hold one digit; anything else goes the long way.
@@ -135,34 +167,7 @@ void markRegionPattern(ResultGrid &grid, int drawCount) {
   }
 }
 
-void load(ResultGrid &grid, const DrawHistory &history) {
-  const int n = int(history.draws.size());
-  setWidths(grid, 0, 0, 1290);
-  setWidths(grid, 1, 53, 275);
-  setWidths(grid, kFirstPatternCol, kLastPatternCol, 406);
-  resetGridRows(grid, n, 6);
-  fillDrawRows(grid, history);
-  prefillRegionDigits(grid, n, kRegionDigits);
-  computeRegionCodes(grid, n);
-  sortRegionCodes(grid, n);
-  writeHeaders(grid);
-  for (int c = kFirstSumCol; c <= kLastSumCol; ++c) {
-    grid.setColWidth(c, 305);
-    grid.setNumber(0, c, c - 37);
-  }
-  setWidths(grid, kFirstTypeCol, kFirstTypeCol + 2, 840);
-  setWidths(grid, kCodeCol, kSortedCodeCol + 2, 2);
-  for (int c : {4, 18, 39, 50})
-    grid.setColWidth(c, 20);
-  for (int t = 0; t < 3; ++t)
-    grid.setText(0, kFirstTypeCol + t, QStringLiteral("Type-%1").arg(t + 1));
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
-  markRegionDigits(grid, n, kRegions);
-  markRegionPattern(grid, n);
-}
-
-const bool registered = registerTool(kDesign, load);
+const bool registered = registerTool(design(), load);
 
 }  // namespace
 }  // namespace corvessa

@@ -14,6 +14,37 @@ namespace {
 
 using namespace charts;
 
+const QString kListButton = QStringLiteral("Command2");
+const QString kList = QStringLiteral("Text1");
+
+void layOut(FormGeometry &geometry, int width, int height);
+void showNextBoxNumbers(ToolWindowState &state);
+
+ToolDesign design() {
+  ToolDesign d;
+  d.windowName = "frmrenwenleng";
+  d.menuItem = "cailengwenre";
+  d.caption = "Cold Warm Hot";
+  d.title = "Cold Warm Hot";
+  d.clientWidth = 11685;
+  d.clientHeight = 6930;
+  d.gridWidth = d.clientWidth - 210;
+  d.gridHeight = d.clientHeight - 1200;
+  d.cols = 37;
+  d.helpPage = "\\help\\Cold_Warm_Hot.htm";
+  d.layout = ToolLayout::Custom;
+  d.layoutRule = layOut;
+  // Here "Exit" is Command1 and there is no hidden reset button; the load
+  // shows no "Loading......" caption of its own.
+  d.resetButton = std::nullopt;
+  d.exitButton = ButtonDesign("Exit", 9900, 5955, 1575, 375, true, "Command1");
+  d.helpButton = ButtonDesign("Help", 6430, 5955, 1335, 375, true);
+  d.ownButtons = {{ButtonDesign("Next Box numbers ", 7865, 5955, 1935, 375, true, kListButton), showNextBoxNumbers}};
+  d.textPanels = {{kList, 120, 0, 8055, 5175, false, 7.5}};
+  d.highlight = rgb(43, 145, 255);
+  d.showsLoadingCaption = false;
+  return d;
+}
 
 struct ColumnWidths {
   int first, last, twips;
@@ -54,37 +85,23 @@ constexpr Rgb kPatternBack = rgb(42, 219, 167);
 constexpr int kLeftBottom = 2;
 constexpr int kLastAlignedCol = 24;
 
-void showNextBoxNumbers(ToolWindowState &state);
-void layOut(FormGeometry &geometry, int width, int height);
+void setColumnWidths(ResultGrid &grid);
+void writeHeaders(ResultGrid &grid);
+void tintWarmColumns(ResultGrid &grid);
+void markHotWarmColdPattern(ResultGrid &grid);
 
-const QString kListButton = QStringLiteral("Command2");
-const QString kList = QStringLiteral("Text1");
-
-const ToolDesign kDesign{
-    .windowName = QStringLiteral("frmrenwenleng"),
-    .menuItem = QStringLiteral("cailengwenre"),
-    .caption = QStringLiteral("Cold Warm Hot"),
-    .title = QStringLiteral("Cold Warm Hot"),
-    .clientWidth = 11685,
-    .clientHeight = 6930,
-    .gridWidth = 11685 - 210,
-    .gridHeight = 6930 - 1200,
-    .cols = 37,
-    .fontPoints = 7.5,
-    .helpPage = QStringLiteral("\\help\\Cold_Warm_Hot.htm"),
-    .layout = ToolLayout::Custom,
-    // Here "Exit" is Command1 and there is no hidden reset button.
-    .exitButton = {QStringLiteral("Exit"), 9900, 5955, 1575, 375, true, QStringLiteral("Command1")},
-    .helpButton = ButtonDesign{QStringLiteral("Help"), 6430, 5955, 1335, 375, true},
-    .highlight = rgb(43, 145, 255),
-    .showsLoadingCaption = false,
-    .resetButton = std::nullopt,
-    .resetRows = nullptr,
-    .ownButtons = {{{QStringLiteral("Next Box numbers "), 7865, 5955, 1935, 375, true, kListButton},
-                    showNextBoxNumbers}},
-    .textPanels = {{kList, 120, 0, 8055, 5175, false, 7.5}},
-    .layoutRule = layOut,
-};
+void load(ResultGrid &grid, const DrawHistory &history) {
+  setColumnWidths(grid);
+  writeHeaders(grid);
+  grid.setRows(int(history.draws.size()) + 3);
+  fillDrawRowsOffset(grid, history, kDigitOffset);
+  rankDigitsHotWarmCold(grid);
+  tintWarmColumns(grid);
+  markHotWarmColdPattern(grid);
+  for (int c = 1; c <= kLastAlignedCol; ++c)
+    grid.setColAlignment(c, kLeftBottom);
+  grid.setTopRow(grid.rows() - 1);
+}
 
 void setColumnWidths(ResultGrid &grid) {
   for (const ColumnWidths &w : kWidths)
@@ -143,19 +160,6 @@ void markHotWarmColdPattern(ResultGrid &grid) {
   }
 }
 
-void load(ResultGrid &grid, const DrawHistory &history) {
-  setColumnWidths(grid);
-  writeHeaders(grid);
-  grid.setRows(int(history.draws.size()) + 3);
-  fillDrawRowsOffset(grid, history, kDigitOffset);
-  rankDigitsHotWarmCold(grid);
-  tintWarmColumns(grid);
-  markHotWarmColdPattern(grid);
-  for (int c = 1; c <= kLastAlignedCol; ++c)
-    grid.setColAlignment(c, kLeftBottom);
-  grid.setTopRow(grid.rows() - 1);
-}
-
 // From the right: "Exit", the list button and "Help", 100 twips apart; the
 // list keeps its size and covers the top left of the grid when shown.
 void layOut(FormGeometry &geometry, int width, int height) {
@@ -185,7 +189,7 @@ void showNextBoxNumbers(ToolWindowState &state) {
   list.visible = toggle.listShown();
 }
 
-const bool registered = registerTool(kDesign, load);
+const bool registered = registerTool(design(), load);
 
 }  // namespace
 }  // namespace corvessa

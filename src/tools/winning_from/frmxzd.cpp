@@ -12,19 +12,19 @@ namespace {
 
 using namespace charts;
 
-const ToolDesign kDesign{
-    .windowName = QStringLiteral("frmxzd"),
-    .menuItem = QStringLiteral("caisanqufenge"),
-    .caption = QStringLiteral("Three Regions Small Middle Large"),
-    .title = QStringLiteral("Three Regions Small Middle Large"),
-    .cols = 28,
-    .helpPage = QStringLiteral("\\help\\Three_Regions_of_Small_Middle_Large.htm"),
-    .layout = ToolLayout::GridExitAndHelp,
-    .helpButton = ButtonDesign{QStringLiteral("Help"), 8765, 6000, 1335, 375, true},
-    .resetRows = [](ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 6); },
-    .ownButtons = {},
-    .textPanels = {},
-};
+ToolDesign design() {
+  ToolDesign d;
+  d.windowName = "frmxzd";
+  d.menuItem = "caisanqufenge";
+  d.caption = "Three Regions Small Middle Large";
+  d.title = "Three Regions Small Middle Large";
+  d.cols = 28;
+  d.helpPage = "\\help\\Three_Regions_of_Small_Middle_Large.htm";
+  d.layout = ToolLayout::GridExitAndHelp;
+  d.helpButton = ButtonDesign("Help", 8765, 6000, 1335, 375, true);
+  d.resetRows = [](ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 6); };
+  return d;
+}
 
 constexpr RegionDigit kRegionDigits[] = {
     {5, "0"},  {6, "1"},  {7, "2"},  {9, "3"},  {10, "4"},
@@ -40,6 +40,25 @@ constexpr Rgb kPatternBack = rgb(127, 182, 200);
 void setWidths(ResultGrid &grid, int first, int last, int twips) {
   for (int c = first; c <= last; ++c)
     grid.setColWidth(c, twips);
+}
+
+void writeHeaders(ResultGrid &grid);
+void markRegionCounts(ResultGrid &grid, int drawCount);
+
+void load(ResultGrid &grid, const DrawHistory &history) {
+  const int n = int(history.draws.size());
+  setWidths(grid, 0, 0, 1290);
+  setWidths(grid, 1, 16, 300);
+  setWidths(grid, 17, 27, 420);
+  grid.setColWidth(17, 20);
+  resetGridRows(grid, n, 6);
+  fillDrawRows(grid, history);
+  prefillRegionDigits(grid, n, kRegionDigits);
+  writeHeaders(grid);
+  grid.setCurrentCell(n + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+  markRegionDigits(grid, n, kRegions);
+  markRegionCounts(grid, n);
 }
 
 void writeHeaders(ResultGrid &grid) {
@@ -73,23 +92,7 @@ void markRegionCounts(ResultGrid &grid, int drawCount) {
   }
 }
 
-void load(ResultGrid &grid, const DrawHistory &history) {
-  const int n = int(history.draws.size());
-  setWidths(grid, 0, 0, 1290);
-  setWidths(grid, 1, 16, 300);
-  setWidths(grid, 17, 27, 420);
-  grid.setColWidth(17, 20);
-  resetGridRows(grid, n, 6);
-  fillDrawRows(grid, history);
-  prefillRegionDigits(grid, n, kRegionDigits);
-  writeHeaders(grid);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
-  markRegionDigits(grid, n, kRegions);
-  markRegionCounts(grid, n);
-}
-
-const bool registered = registerTool(kDesign, load);
+const bool registered = registerTool(design(), load);
 
 }  // namespace
 }  // namespace corvessa
