@@ -1,6 +1,8 @@
 // Cold Warm Hot and the two region charts, opened from the real "Winning
 // number from" menu and used as a user would.
+#include "charts/tool.h"
 #include "core/programstate.h"
+#include "core/toolmenus.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"
@@ -178,4 +180,28 @@ TEST_F(HeatWindows, RegionChartsOpenFromTheirMenuItems) {
     w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
+}
+
+TEST_F(HeatWindows, EveryItemOfTheWinningNumberFromMenuOpensItsTool) {
+  home.writeLottery("L", kSevenDraws);
+  home.selectLottery("L");
+  MainWindow *main = MainWindow::showMain(platform);
+  int items = 0;
+  for (const ToolMenu &menu : toolMenus()) {
+    if (QString::fromLatin1(menu.name) != "caigaopin7ma")
+      continue;
+    for (const ToolMenuItem &item : menu.items) {
+      if (item.isSeparator())
+        continue;
+      SCOPED_TRACE(item.name);
+      ++items;
+      main->menu(menu.name)->findChild<QAction *>(item.name)->trigger();
+      QWidget *window = ToolWindows::instance().openInstance(item.windowName);
+      ASSERT_NE(window, nullptr);
+      EXPECT_TRUE(window->isVisible());
+      EXPECT_EQ(window->windowTitle(), ToolRegistry::instance().find(item.windowName)->design.title);
+    }
+  }
+  EXPECT_EQ(items, 14);
+  EXPECT_TRUE(platform.messages.empty());
 }
