@@ -5,18 +5,38 @@
 
 namespace corvessa::charts {
 
-std::string drawLabelText(const DrawRecord &draw, char separator) {
-  char buf[32];
+namespace {
+
+// The label text into buf (at least 32 bytes); returns its length.
+std::size_t writeLabelText(const DrawRecord &draw, char separator, char *buf) {
   char *p = buf;
   *p++ = draw.label < 0 ? '-' : ' ';
   const unsigned long long magnitude =
       draw.label < 0 ? 0ULL - static_cast<unsigned long long>(draw.label) : static_cast<unsigned long long>(draw.label);
-  p = std::to_chars(p, buf + sizeof buf - 4, magnitude).ptr;
+  p = std::to_chars(p, buf + 28, magnitude).ptr;
   *p++ = separator;
   *p++ = char('0' + draw.h);
   *p++ = char('0' + draw.t);
   *p++ = char('0' + draw.u);
-  return std::string(buf, std::size_t(p - buf));
+  return std::size_t(p - buf);
+}
+
+std::size_t labelTextLength(const DrawRecord &draw) {
+  unsigned long long magnitude =
+      draw.label < 0 ? 0ULL - static_cast<unsigned long long>(draw.label) : static_cast<unsigned long long>(draw.label);
+  std::size_t figures = 1;
+  while (magnitude >= 10) {
+    magnitude /= 10;
+    ++figures;
+  }
+  return figures + 5;  // sign place, separator, three digits
+}
+
+}  // namespace
+
+std::string drawLabelText(const DrawRecord &draw, char separator) {
+  char buf[32];
+  return std::string(buf, writeLabelText(draw, separator, buf));
 }
 
 namespace {
@@ -32,9 +52,14 @@ void fillRows(ResultGrid &grid, const DrawHistory &history, int digitCol) {
   ResultGrid::TextId digitIds[10];
   for (int d = 0; d < 10; ++d)
     digitIds[d] = digitText(grid, d);
+  std::size_t labelBytes = 0;
+  for (const DrawRecord &draw : history.draws)
+    labelBytes += labelTextLength(draw);
+  grid.reserveTexts(history.draws.size(), labelBytes);
   int row = 1;
+  char label[32];
   for (const DrawRecord &draw : history.draws) {
-    grid.setTextId(row, 0, grid.addUnique(drawLabelText(draw)));
+    grid.setTextId(row, 0, grid.addUnique(std::string_view(label, writeLabelText(draw, ':', label))));
     grid.setTextId(row, digitCol, digitIds[draw.h]);
     grid.setTextId(row, digitCol + 1, digitIds[draw.t]);
     grid.setTextId(row, digitCol + 2, digitIds[draw.u]);

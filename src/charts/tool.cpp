@@ -43,6 +43,7 @@ ResultGrid computeChart(const ToolEntry &tool, const DrawHistory &history) {
   grid.setFontPoints(tool.design.fontPoints);
   if (tool.load)
     tool.load(grid, history);
+  grid.squeeze();
   return grid;
 }
 

@@ -19,6 +19,13 @@ ResultGrid::ResultGrid(int rows, int cols) {
 void ResultGrid::setRows(int rows) {
   rows = std::max(rows, 0);
   const std::size_t n = std::size_t(rows) * std::size_t(cols_);
+  // A grid grows by a few rows at a time (the footer after the draws): take
+  // exactly what is needed rather than doubling the cells.
+  if (n > texts_.capacity()) {
+    texts_.reserve(n);
+    fore_.reserve(n);
+    back_.reserve(n);
+  }
   texts_.resize(n, 0);
   fore_.resize(n, 0);
   back_.resize(n, 0);
@@ -97,6 +104,19 @@ ResultGrid::TextId ResultGrid::internNumber(long long value) {
   char buf[24];
   const auto res = std::to_chars(buf, buf + sizeof buf, value);
   return intern(std::string_view(buf, std::size_t(res.ptr - buf)));
+}
+
+void ResultGrid::reserveTexts(std::size_t count, std::size_t bytes) {
+  // With room for the few texts that a chart adds after its long fill.
+  pool_.reserve(pool_.size() + bytes + 4096);
+  offsets_.reserve(offsets_.size() + count + 1024);
+}
+
+void ResultGrid::squeeze() {
+  if (pool_.capacity() - pool_.size() > pool_.size() / 8 + 4096)
+    pool_.shrink_to_fit();
+  if (offsets_.capacity() - offsets_.size() > offsets_.size() / 8 + 1024)
+    offsets_.shrink_to_fit();
 }
 
 ResultGrid::TextId ResultGrid::addUnique(std::string_view utf8) {

@@ -53,6 +53,11 @@ class ResultGrid {
   TextId internNumber(long long value);
   // Adds a text that is known to be new (a draw's label) without looking it up.
   TextId addUnique(std::string_view utf8);
+  // Room for `count` more texts of `bytes` bytes in all, so a long fill
+  // allocates once and exactly.
+  void reserveTexts(std::size_t count, std::size_t bytes);
+  // Gives back what the text pool holds beyond its texts, once a chart is complete.
+  void squeeze();
   QString textOf(TextId id) const;
   std::string_view viewOf(TextId id) const {
     return std::string_view(pool_.data() + offsets_[id], offsets_[id + 1] - offsets_[id]);

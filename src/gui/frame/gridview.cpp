@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 
 namespace corvessa {
 
@@ -35,6 +36,19 @@ QVariant colour(Rgb rgb) {
     return {};
   return QColor(int(rgb >> 16 & 0xFF), int(rgb >> 8 & 0xFF), int(rgb & 0xFF));
 }
+
+// Paints a cell with its own colours only: no focus, hover or selection tint
+// over the colours that a chart's marks are made of.
+class PlainCellDelegate final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver | QStyle::State_Selected);
+  }
+};
 
 }  // namespace
 
@@ -113,6 +127,7 @@ GridView::GridView(QWidget *parent) : QTableView(parent) {
   setVerticalScrollMode(ScrollPerItem);
   setHorizontalScrollMode(ScrollPerPixel);
   setWordWrap(false);
+  setItemDelegate(new PlainCellDelegate(this));
   for (QHeaderView *header : {horizontalHeader(), verticalHeader()}) {
     header->setMinimumSectionSize(0);  // columns of a few twips stay nearly hidden
     header->setSectionResizeMode(QHeaderView::Fixed);

@@ -118,8 +118,13 @@ void ToolWindow::load() {
     state_.caption = d.title;
   setWindowTitle(state_.caption);
 
-  if (const QString problem = drawHistoryProblem(history, path); !problem.isEmpty())
+  if (const QString problem = drawHistoryProblem(history, path); !problem.isEmpty()) {
+    // The menu's busy pointer is still set while the window loads; the
+    // message is read with the normal one.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
     platform_.message(this, problem, MessageStyle::OkInformation, kErrorTitle);
+    QApplication::restoreOverrideCursor();
+  }
 }
 
 void ToolWindow::showChart(ResultGrid grid, int drawCount) {

@@ -1,0 +1,56 @@
+// Marking the draws whose box key lies inside the digit group of a column's header.
+#include "charts/groupmarks.h"
+#include "support/core/qtprint.h"
+
+#include <gtest/gtest.h>
+
+using namespace corvessa;
+using namespace corvessa::charts;
+
+namespace {
+
+// Draw rows 1.. with their box keys in column 4, groups in the headers of 5...
+ResultGrid keyed(const std::vector<const char *> &keys, const std::vector<const char *> &groups) {
+  ResultGrid grid(int(keys.size()) + 2, 5 + int(groups.size()));
+  for (std::size_t i = 0; i < keys.size(); ++i)
+    grid.setText(int(i) + 1, kKeyCol, keys[i]);
+  for (std::size_t i = 0; i < groups.size(); ++i)
+    grid.setText(0, kFirstGroupCol + int(i), groups[i]);
+  return grid;
+}
+
+QStringList marks(const ResultGrid &grid, int col) {
+  QStringList out;
+  for (int r = 1; r < grid.rows() - 1; ++r)
+    out << grid.text(r, col) + (grid.backColor(r, col) == kThreeWayBoxHit ? "/red" : "");
+  return out;
+}
+
+}  // namespace
+
+TEST(GroupMarks, MatchCountCountsEqualCharacterPairs) {
+  ResultGrid grid = keyed({"149", "17", "5", "123"}, {"145789", "11234", "0123456789"});
+  EXPECT_EQ(groupMatchCount(grid, 1, 5, 6), 3);
+  EXPECT_EQ(groupMatchCount(grid, 2, 5, 6), 2);
+  EXPECT_EQ(groupMatchCount(grid, 3, 5, 6), 1);
+  EXPECT_EQ(groupMatchCount(grid, 1, 5, 2), 2);            // only "14" of the group is read
+  EXPECT_EQ(groupMatchCount(grid, 1, 5, 9), 3);            // past the group's end nothing matches
+  EXPECT_EQ(groupMatchCount(grid, 4, 6, 5), 4);            // a repeated group digit counts twice
+  EXPECT_EQ(groupMatchCount(grid, 4, 7, kWholeHeader), 3);
+}
+
+TEST(GroupMarks, SeveralGroupsLengthAndMarker) {
+  ResultGrid grid = keyed({"012", "013", "12", "4", "234", "123"}, {"01234", "1234", "0123"});
+  markGroupHits(grid, 6, 4, 7, "****");
+  // G = 4 reads "0123" of the first header: 234 lies outside it.
+  EXPECT_EQ(marks(grid, 5), (QStringList{"****", "****", "", "", "", "****"}));
+  EXPECT_EQ(marks(grid, 6), (QStringList{"", "", "", "", "****", "****"}));
+  EXPECT_EQ(marks(grid, 7), (QStringList{"****", "****", "", "", "", "****"}));
+
+  ResultGrid any = keyed({"149", "17", "5", "146", "38", "14"}, {"145789"});
+  markAnyBoxGroupHits(any, 6, 6);
+  EXPECT_EQ(marks(any, 5), (QStringList{"*****", "*****/red", "", "", "", "*****/red"}));
+  ResultGrid sixWay = keyed({"149", "17", "5", "146", "38", "14"}, {"145789"});
+  markGroupHits(sixWay, 6, 6, 5, "*****");
+  EXPECT_EQ(marks(sixWay, 5), (QStringList{"*****", "", "", "", "", ""}));
+}

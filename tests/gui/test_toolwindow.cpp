@@ -1,0 +1,392 @@
+// The tool window frame as a user meets it: the load's caption and pointer,
+// the grid's texts and colours on screen, scrolling to the newest draw,
+// the buttons, the resize rule, the highlight, the messages about the draw
+// file, and a window with extras of its own.
+#include "charts/drawrows.h"
+#include "charts/toolframe.h"
+#include "core/paths.h"
+#include "core/programstate.h"
+#include "gui/frame/gridview.h"
+#include "gui/frame/toolwindow.h"
+#include "gui/toolwindows.h"
+#include "support/core/qtprint.h"
+#include "support/core/testhome.h"
+#include "support/gui/fakeplatform.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace corvessa;
+using corvessa::test::FakePlatform;
+using corvessa::test::TestHome;
+
+namespace {
+
+constexpr Rgb kRed = rgb(255, 0, 0);
+constexpr Rgb kBlue = rgb(0, 0, 255);
+constexpr Rgb kHighlight = rgb(43, 145, 255);
+
+// What the window showed while its chart was being computed.
+struct DuringLoad {
+  QString caption;
+  bool busy = false;
+  int loads = 0;
+} duringLoad;
+
+void recordLoad(const char *windowName) {
+  ++duringLoad.loads;
+  duringLoad.busy = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+  for (QWidget *w : QApplication::topLevelWidgets())
+    if (w->objectName() == windowName)
+      duringLoad.caption = w->windowTitle();
+}
+
+// A chart with widths from a few twips to the default, a coloured cell, a
+// help page and a highlight: labels, H, T, U, the sum, then columns 5..7.
+void loadFrameTest(ResultGrid &grid, const DrawHistory &history) {
+  recordLoad("frmframetest");
+  const int n = int(history.draws.size());
+  grid.setColWidth(0, 1218);
+  grid.setColWidth(1, 2);
+  grid.setColWidth(2, 30);
+  grid.setColWidth(4, 806);
+  charts::resetGridRows(grid, n, 7);
+  charts::fillDrawRows(grid, history);
+  grid.setText(0, 1, "H");
+  grid.setText(0, 4, "S");
+  grid.setText(0, 0, "No.");
+  for (int r = 1; r <= n; ++r) {
+    const DrawRecord &d = history.draws[std::size_t(r - 1)];
+    grid.setNumber(r, 4, d.h + d.t + d.u);
+  }
+  if (n >= 1) {
+    grid.setBackColor(1, 4, kRed);
+    grid.setForeColor(1, 4, kBlue);
+  }
+  grid.setTopRow(grid.rows() - 1);
+}
+
+ToolDesign frameTestDesign() {
+  ToolDesign d;
+  d.windowName = "frmframetest";
+  d.caption = "Frame \"test\"";
+  d.title = "Frame test";
+  d.cols = 8;
+  d.helpPage = "\\help\\Frame_test.htm";
+  d.layout = ToolLayout::GridExitAndHelp;
+  d.helpButton = ButtonDesign{"Help", 8760, 6000, 1200, 375};
+  d.highlight = kHighlight;
+  d.onCellPress = [](ToolWindowState &state, int row, int col) {
+    state.values["pressed"] = QStringLiteral("%1,%2").arg(row).arg(col);
+  };
+  return d;
+}
+
+// A window built like the Cold Warm Hot one: "Exit" is Command1, Command2
+// is a button of its own that shows and hides a list in Text1, no reset
+// button, no loading caption, and a layout rule of its own.
+void showList(ToolWindowState &state) {
+  const int clicks = state.values["clicks"].toInt() + 1;
+  state.values["clicks"] = clicks;
+  ControlState &list = state.controls["Text1"];
+  ControlState &button = state.controls["Command2"];
+  if (clicks % 2 == 0) {
+    list.visible = false;
+    button.text = "Show list";
+    return;
+  }
+  state.values["typed"] = list.text;
+  list.text = QStringLiteral("%1 draws\r\n").arg(state.drawCount);
+  list.visible = true;
+  button.text = "Hide list";
+  state.clipboardText = "copied";
+}
+
+ToolDesign extrasDesign() {
+  ToolDesign d;
+  d.windowName = "frmextrastest";
+  d.caption = "Extras";
+  d.cols = 4;
+  d.clientWidth = 11685;
+  d.clientHeight = 6930;
+  d.showsLoadingCaption = false;
+  d.resetButton.reset();
+  d.exitButton = ButtonDesign{"Exit", 0, 0, 1575, 375, true, "Command1"};
+  d.ownButtons = {ToolButton{ButtonDesign{"Show list ", 0, 0, 1935, 375, true, "Command2"}, showList}};
+  d.helpPage = "\\help\\Extras.htm";
+  d.helpButton = ButtonDesign{"Help", 0, 0, 1335, 375};
+  d.textPanels = {TextPanelDesign{"Text1", 120, 0, 8055, 5175}};
+  d.layout = ToolLayout::Custom;
+  d.layoutRule = [](FormGeometry &g, int width, int height) {
+    charts::LayoutSteps s(g);
+    s.left(kGridName, 0).top(kGridName, 0).height(kGridName, height - 1200).width(kGridName, width - 210);
+    s.top("Text1", 0).left("Text1", 0);
+    for (const char *b : {"Command1", "Command2", "Command3"})
+      s.top(b, s[kGridName].height + 225);
+    s.left("Command1", s[kGridName].width - s["Command1"].width);
+    s.left("Command2", s["Command1"].left - s["Command2"].width - 100);
+    s.left("Command3", s["Command2"].left - s["Command3"].width - 100);
+  };
+  return d;
+}
+
+void loadExtras(ResultGrid &grid, const DrawHistory &history) {
+  recordLoad("frmextrastest");
+  charts::resetGridRows(grid, int(history.draws.size()), 3);
+  charts::fillDrawRows(grid, history);
+}
+
+const bool registered = registerTool(frameTestDesign(), loadFrameTest) && registerTool(extrasDesign(), loadExtras);
+
+QByteArray draws(int count) {
+  QByteArray file;
+  for (int i = 1; i <= count; ++i)
+    file += QByteArray::number(i) + ' ' + QByteArray::number(i % 10) + ' ' + QByteArray::number(i / 10 % 10) + ' ' +
+            QByteArray::number(i / 100 % 10) + "\r\n";
+  return file;
+}
+
+class ToolWindowTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    for (QWidget *w : QApplication::topLevelWidgets())
+      delete w;
+    duringLoad = {};
+  }
+  ToolWindow *open(const char *windowName) {
+    auto *window = qobject_cast<ToolWindow *>(ToolWindows::instance().open(windowName, platform));
+    if (window)
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+    return window;
+  }
+  TestHome home;
+  FakePlatform platform;
+};
+
+QString cellText(ToolWindow *w, int row, int col) {
+  const GridModel *m = w->gridView()->gridModel();
+  return m->data(m->index(row - 1, col - 1)).toString();
+}
+
+// The colour painted in the middle of a grid cell (row, col >= 1).
+QColor paintedColour(ToolWindow *w, int row, int col) {
+  GridView *view = w->gridView();
+  const QRect rect = view->visualRect(view->model()->index(row - 1, col - 1));
+  const QImage image = view->viewport()->grab().toImage();
+  return image.pixelColor(rect.left() + rect.width() / 4, rect.center().y());
+}
+
+}  // namespace
+
+TEST_F(ToolWindowTest, LoadCaptionPointerTitleAndScrollToTheEnd) {
+  home.writeLottery("A", draws(300));
+  home.selectLottery("A");
+  ToolWindow *w = open("frmframetest");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(duringLoad.caption, "Loading......");
+  EXPECT_TRUE(duringLoad.busy);
+  EXPECT_EQ(w->windowTitle(), "Frame test");
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_TRUE(platform.messages.empty());
+
+  GridView *view = w->gridView();
+  const int lastRow = view->model()->rowCount() - 1;
+  EXPECT_EQ(lastRow, 300);  // draws and the spare row under the header
+  EXPECT_GT(view->verticalScrollBar()->value(), 0);
+  EXPECT_EQ(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
+  EXPECT_EQ(view->rowAt(view->viewport()->height() - 1), lastRow);
+  // The fixed row and column stay in view while the rest scrolls.
+  EXPECT_TRUE(view->horizontalHeader()->isVisible());
+  EXPECT_TRUE(view->verticalHeader()->isVisible());
+  const int firstShown = view->rowAt(0);
+  EXPECT_EQ(view->model()->headerData(firstShown, Qt::Vertical).toString(),
+            QStringLiteral(" %1:").arg(firstShown + 1) + QString::number((firstShown + 1) % 10) +
+                QString::number((firstShown + 1) / 10 % 10) + QString::number((firstShown + 1) / 100 % 10));
+}
+
+TEST_F(ToolWindowTest, GridTextsColoursAndWidthsOnScreen) {
+  home.writeLottery("A", "1 9 0 4\r\n2 1 1 2\r\n");
+  home.selectLottery("A");
+  ToolWindow *w = open("frmframetest");
+  GridView *view = w->gridView();
+  QAbstractItemModel *m = view->model();
+  // Row 0 across the top, column 0 down the side, the corner cell in the corner.
+  EXPECT_EQ(m->headerData(0, Qt::Horizontal).toString(), "H");
+  EXPECT_EQ(m->headerData(3, Qt::Horizontal).toString(), "S");
+  EXPECT_EQ(m->headerData(0, Qt::Vertical).toString(), " 1:904");
+  EXPECT_EQ(m->headerData(2, Qt::Vertical).toString(), "");
+  EXPECT_EQ(w->grid().text(0, 0), "No.");
+  EXPECT_EQ(cellText(w, 1, 1), "9");
+  EXPECT_EQ(cellText(w, 2, 4), "4");
+  EXPECT_EQ(m->data(m->index(0, 3), Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
+  EXPECT_EQ(m->data(m->index(0, 3), Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
+  EXPECT_FALSE(m->data(m->index(1, 3), Qt::BackgroundRole).isValid());
+  EXPECT_EQ(paintedColour(w, 1, 4), QColor(255, 0, 0));
+  EXPECT_NE(paintedColour(w, 2, 4), QColor(255, 0, 0));
+  // Numbers right, texts left: the grid's general alignment.
+  EXPECT_TRUE(m->data(m->index(0, 3), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
+  EXPECT_TRUE(m->headerData(0, Qt::Vertical, Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignLeft);
+
+  // Widths in twips / 15: 2 and 30 twips stay nearly hidden; an unset width is the default.
+  EXPECT_EQ(view->verticalHeader()->width(), 81);  // 1218
+  QHeaderView *across = view->horizontalHeader();
+  EXPECT_EQ(across->sectionSize(0), 0);   // 2
+  EXPECT_EQ(across->sectionSize(1), 2);   // 30
+  EXPECT_EQ(across->sectionSize(2), 64);  // default
+  EXPECT_EQ(across->sectionSize(3), 54);  // 806
+  EXPECT_EQ(view->verticalHeader()->sectionSize(0), 16);
+  EXPECT_EQ(view->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+}
+
+TEST_F(ToolWindowTest, ButtonsExitAndHelp) {
+  home.writeLottery("A", draws(3));
+  home.selectLottery("A");
+  QPointer<ToolWindow> w = open("frmframetest");
+  EXPECT_FALSE(w->button("Command1")->isVisible());
+  EXPECT_EQ(w->button("Command1")->text(), "Command1");
+  EXPECT_EQ(w->button("Command2")->text(), "Exit");
+  EXPECT_EQ(w->button("Command3")->text(), "Help");
+  EXPECT_TRUE(w->button("Command3")->isVisible());
+  QTest::mouseClick(w->button("Command3"), Qt::LeftButton);
+  EXPECT_EQ(platform.opened, QStringList{home.path() + "/help/Frame_test.htm"});
+  EXPECT_TRUE(w->isVisible());
+
+  QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(w.isNull());
+  EXPECT_EQ(ToolWindows::instance().openInstance("frmframetest"), nullptr);
+}
+
+TEST_F(ToolWindowTest, AHelpButtonWithoutAPageStaysHidden) {
+  ToolEntry tool{frameTestDesign(), loadFrameTest};
+  tool.design.helpPage.clear();
+  tool.design.helpButton->visible = false;
+  ToolWindow w(tool, platform);
+  w.setAttribute(Qt::WA_DeleteOnClose, false);
+  w.show();
+  EXPECT_FALSE(w.button("Command3")->isVisible());
+  w.button("Command3")->click();
+  EXPECT_TRUE(platform.opened.isEmpty());
+}
+
+TEST_F(ToolWindowTest, ResizeLaysOutTheGridAndButtons) {
+  ToolWindow *w = open("frmframetest");
+  // The design's client size, laid out once when first shown.
+  EXPECT_EQ(w->size(), QSize(775, 448));
+  EXPECT_EQ(w->formGeometry().at("MSFlexGrid1"), (TwipsRect{0, 0, 11415, 5520}));
+
+  w->resize(534, 400);  // 8010 x 6000 twips
+  EXPECT_EQ(w->formGeometry().at("MSFlexGrid1"), (TwipsRect{0, 0, 7800, 4800}));
+  EXPECT_EQ(w->gridView()->geometry(), QRect(0, 0, 520, 320));
+  EXPECT_EQ(w->formGeometry().at("Command2"), (TwipsRect{6465, 5025, 1335, 375}));
+  EXPECT_EQ(w->formGeometry().at("Command3"), (TwipsRect{6465 - 1200 - 100, 5025, 1200, 375}));
+  EXPECT_EQ(w->button("Command2")->geometry(), QRect(431, 335, 89, 25));
+
+  w->resize(534, 70);  // 1050 twips high: the grid's height would be negative
+  EXPECT_EQ(w->formGeometry().at("MSFlexGrid1"), (TwipsRect{0, 0, 7800, 4800}));
+  EXPECT_EQ(w->button("Command2")->geometry(), QRect(431, 335, 89, 25));
+}
+
+TEST_F(ToolWindowTest, PressTogglesTheHighlight) {
+  home.writeLottery("A", "1 9 0 4\r\n2 1 1 2\r\n");
+  home.selectLottery("A");
+  ToolWindow *w = open("frmframetest");
+  GridView *view = w->gridView();
+  const auto press = [&](int row, int col) {
+    const QRect rect = view->visualRect(view->model()->index(row - 1, col - 1));
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, rect.center());
+  };
+  press(2, 4);
+  EXPECT_EQ(w->grid().backColor(2, 4), kHighlight);
+  EXPECT_EQ(paintedColour(w, 2, 4), QColor(43, 145, 255));
+  EXPECT_EQ(w->state().values["pressed"].toString(), "2,4");
+  press(2, 4);
+  EXPECT_EQ(w->grid().backColor(2, 4), 0u);
+  press(2, 4);
+  EXPECT_EQ(w->grid().backColor(2, 4), kHighlight);
+  // The tool's own red gives way to the highlight and does not come back.
+  press(1, 4);
+  press(1, 4);
+  EXPECT_EQ(w->grid().backColor(1, 4), 0u);
+  EXPECT_EQ(w->grid().foreColor(1, 4), kBlue);
+  EXPECT_EQ(cellText(w, 1, 4), "13");
+}
+
+TEST_F(ToolWindowTest, AMissingDrawFileOpensEmptyWithOneMessage) {
+  home.selectLottery("Gone");
+  ToolWindow *w = open("frmgaopin6ma36");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->windowTitle(), "Box winning number from this 6 digits");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_EQ(platform.lastMessage().style, MessageStyle::OkInformation);
+  EXPECT_TRUE(platform.lastMessage().text.contains(home.path() + "/data/Gone.txt"));
+  EXPECT_FALSE(QFileInfo::exists(home.path() + "/data/Gone.txt"));
+  EXPECT_EQ(w->grid().rows(), 6);
+  EXPECT_EQ(w->grid().text(2, 0), "Amount");
+  EXPECT_EQ(w->grid().text(3, 5), "0");  // Max Miss
+}
+
+TEST_F(ToolWindowTest, LeftOutRecordsAreReportedOnce) {
+  home.writeLottery("A", "1 9 1 4\r\n2 12 2 3\r\n3 1 4 5\r\n4 1 2 x\r\n");
+  home.selectLottery("A");
+  ToolWindow *w = open("frmgaopin6ma");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_TRUE(platform.lastMessage().text.contains("2 record(s)"));
+  EXPECT_TRUE(platform.lastMessage().text.contains("line 2: 2 12 2 3"));
+  EXPECT_EQ(w->grid().rows(), 2 + 6);
+  EXPECT_EQ(cellText(w, 2, 5), "*****");
+  EXPECT_EQ(w->gridView()->model()->headerData(1, Qt::Vertical).toString(), " 3:145");
+}
+
+TEST_F(ToolWindowTest, AWindowWithExtrasOfItsOwn) {
+  home.writeLottery("A", draws(9));
+  home.selectLottery("A");
+  ToolWindow *w = open("frmextrastest");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(duringLoad.caption, "Extras");  // no "Loading......"
+  EXPECT_FALSE(duringLoad.busy);
+  EXPECT_EQ(w->windowTitle(), "Extras");
+  EXPECT_EQ(w->button("Command1")->text(), "Exit");
+  EXPECT_EQ(w->button("Command2")->text(), "Show list ");
+  EXPECT_EQ(w->button("Command3")->text(), "Help");
+  QPlainTextEdit *list = w->textPanel("Text1");
+  ASSERT_NE(list, nullptr);
+  EXPECT_FALSE(list->isVisible());
+
+  // Its own layout: from the right "Exit", the own button, "Help"; the list at the top left.
+  w->resize(534, 400);  // 8010 x 6000 twips
+  EXPECT_EQ(w->formGeometry().at("Command1"), (TwipsRect{6225, 5025, 1575, 375}));
+  EXPECT_EQ(w->formGeometry().at("Command2"), (TwipsRect{4190, 5025, 1935, 375}));
+  EXPECT_EQ(w->formGeometry().at("Command3"), (TwipsRect{2755, 5025, 1335, 375}));
+  EXPECT_EQ(list->geometry(), QRect(0, 0, 537, 345));
+
+  QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
+  EXPECT_TRUE(list->isVisible());
+  EXPECT_EQ(list->toPlainText(), "9 draws\n");
+  EXPECT_EQ(w->button("Command2")->text(), "Hide list");
+  EXPECT_EQ(platform.clipboard, "copied");
+  QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
+  EXPECT_FALSE(list->isVisible());
+  EXPECT_EQ(w->button("Command2")->text(), "Show list");
+  list->setPlainText("typed by the user");
+  QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
+  EXPECT_EQ(w->state().values["typed"].toString(), "typed by the user");
+  EXPECT_EQ(list->toPlainText(), "9 draws\n");
+
+  QTest::mouseClick(w->button("Command3"), Qt::LeftButton);
+  EXPECT_EQ(platform.opened, QStringList{home.path() + "/help/Extras.htm"});
+  QPointer<ToolWindow> guard = w;
+  QTest::mouseClick(w->button("Command1"), Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(guard.isNull());
+}
