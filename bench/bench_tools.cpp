@@ -195,18 +195,20 @@ int main(int argc, char **argv) {
   }
   QTextStream out(&csv);
   out << "tool,draws,rows,cols,read_ms,compute_ms,ns_per_cell,show_ms,compute_show_ms,bytes_per_cell,"
-         "reference_ms,reference_ratio,growth_vs_previous_size\n";
+         "reference_ms,reference_ratio,compute_growth_vs_previous_size,growth_vs_previous_size\n";
   for (const Row &r : results) {
-    QString growth;
+    QString computeGrowth, growth;
     const auto it = std::find(sizes.begin(), sizes.end(), r.draws);
     if (it != sizes.begin() && it != sizes.end())
-      if (const Row *previous = byKey[{r.tool, *(it - 1)}])
+      if (const Row *previous = byKey[{r.tool, *(it - 1)}]) {
+        computeGrowth = QString::number(r.computeMs / previous->computeMs, 'f', 2);
         growth = QString::number(r.totalMs() / previous->totalMs(), 'f', 2);
+      }
     out << r.tool << ',' << r.draws << ',' << r.rows << ',' << r.cols << ',' << QString::number(r.readMs, 'f', 3)
         << ',' << QString::number(r.computeMs, 'f', 3) << ',' << QString::number(r.nsPerCell(), 'f', 2) << ','
         << QString::number(r.showMs, 'f', 3) << ',' << QString::number(r.totalMs(), 'f', 3) << ','
         << QString::number(r.bytesPerCell, 'f', 2) << ',' << QString::number(r.referenceMs, 'f', 2) << ','
-        << QString::number(r.ratio(), 'f', 1) << ',' << growth << '\n';
+        << QString::number(r.ratio(), 'f', 1) << ',' << computeGrowth << ',' << growth << '\n';
   }
   std::printf("CSV written to %s\n", qPrintable(QFileInfo(csvPath).absoluteFilePath()));
   return 0;

@@ -18,7 +18,7 @@ class ResultGrid {
  public:
   using TextId = std::uint32_t;  // 0 is the empty text
   static constexpr int kDefaultWidth = -1;
-  // Column alignment codes of the original grid: 0-2 left (top, centre, bottom),
+  // Column alignment codes: 0-2 left (top, centre, bottom),
   // 3-5 centre, 6-8 right, 9 general (texts left, numbers right).
   static constexpr int kAlignGeneral = 9;
 
