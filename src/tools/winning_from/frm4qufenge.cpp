@@ -1,0 +1,173 @@
+// "Four Regions-1234": the digits split into four fixed regions. For every
+// draw its digits among the regions' digits, the pattern of its three region
+// codes, their sum and how many of its digits share a region.
+#include "charts/drawrows.h"
+#include "charts/missstats.h"
+#include "charts/regions.h"
+#include "charts/tool.h"
+
+#include <string>
+
+namespace corvessa {
+namespace {
+
+using namespace charts;
+
+ToolDesign design() {
+  ToolDesign d;
+  d.windowName = "frm4qufenge";
+  d.menuItem = "cai1234daima";
+  d.caption = "Four Regions-1234";
+  d.title = "Four Regions-1234";
+  d.cols = 60;
+  d.helpPage = "\\help\\Four_Regions-1234.htm";
+  d.layout = ToolLayout::GridExitAndHelp;
+  d.helpButton = ButtonDesign("Help", 8765, 6000, 1335, 375, true);
+  d.resetRows = [](ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 6); };
+  return d;
+}
+
+constexpr RegionDigit kRegionDigits[] = {
+    {5, "1"},  {6, "3"},  {8, "0"},  {9, "2"},  {10, "4"},
+    {12, "5"}, {13, "7"}, {14, "9"}, {16, "6"}, {17, "8"},
+};
+constexpr RegionColumns kRegions[] = {{5, 6, "1"}, {8, 10, "2"}, {12, 14, "3"}, {16, 17, "4"}};
+
+constexpr int kFirstPatternCol = 19;
+constexpr const char *kPatterns[] = {
+    "111", "112", "113", "114", "122", "123", "124", "133", "134", "144",
+    "222", "223", "224", "233", "234", "244",
+    "333", "334", "344", "444",
+};
+constexpr int kLastPatternCol = kFirstPatternCol + 19;
+constexpr int kFirstSumCol = 40, kLastSumCol = 49;  // the sums 3 to 12
+constexpr int kFirstTypeCol = 51;                   // "Type-1", "Type-2", "Type-3"
+constexpr int kCodeCol = 54;                        // 54..56: codes of H, T, U
+constexpr int kSortedCodeCol = 57;                  // 57..59: the codes ascending
+
+constexpr Rgb kPatternBack = rgb(127, 182, 200);
+constexpr Rgb kSumBack = rgb(255, 0, 0);
+
+void setWidths(ResultGrid &grid, int first, int last, int twips) {
+  for (int c = first; c <= last; ++c)
+    grid.setColWidth(c, twips);
+}
+
+void computeRegionCodes(ResultGrid &grid, int drawCount);
+void sortRegionCodes(ResultGrid &grid, int drawCount);
+void writeHeaders(ResultGrid &grid);
+void markRegionPattern(ResultGrid &grid, int drawCount);
+
+void load(ResultGrid &grid, const DrawHistory &history) {
+  const int n = int(history.draws.size());
+  setWidths(grid, 0, 0, 1290);
+  setWidths(grid, 1, 53, 275);
+  setWidths(grid, kFirstPatternCol, kLastPatternCol, 406);
+  resetGridRows(grid, n, 6);
+  fillDrawRows(grid, history);
+  prefillRegionDigits(grid, n, kRegionDigits);
+  computeRegionCodes(grid, n);
+  sortRegionCodes(grid, n);
+  writeHeaders(grid);
+  for (int c = kFirstSumCol; c <= kLastSumCol; ++c) {
+    grid.setColWidth(c, 305);
+    grid.setNumber(0, c, c - 37);
+  }
+  setWidths(grid, kFirstTypeCol, kFirstTypeCol + 2, 840);
+  setWidths(grid, kCodeCol, kSortedCodeCol + 2, 2);
+  for (int c : {4, 18, 39, 50})
+    grid.setColWidth(c, 20);
+  for (int t = 0; t < 3; ++t)
+    grid.setText(0, kFirstTypeCol + t, QStringLiteral("Type-%1").arg(t + 1));
+  grid.setCurrentCell(n + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+  markRegionDigits(grid, n, kRegions);
+  markRegionPattern(grid, n);
+}
+
+// Most cells read here hold one digit; anything else goes the long way.
+int numberOf(const ResultGrid &grid, int row, int col) {
+  const std::string_view text = grid.textView(row, col);
+  if (text.size() == 1 && text[0] >= '0' && text[0] <= '9')
+    return text[0] - '0';
+  return int(leadingNumber(text));
+}
+
+// The four tests in this order give each digit 0 to 9 its region.
+const char *regionCode(int d) {
+  const bool odd = d % 2 != 0;
+  if (odd && d < 4)
+    return "1";
+  if (odd && d > 4)
+    return "3";
+  if (!odd && d < 5)
+    return "2";
+  if (!odd && d > 5)
+    return "4";
+  return "";
+}
+
+void computeRegionCodes(ResultGrid &grid, int drawCount) {
+  ResultGrid::TextId codes[10];
+  for (int d = 0; d < 10; ++d)
+    codes[d] = grid.intern(std::string_view(regionCode(d)));
+  for (int r = 1; r <= drawCount; ++r)
+    for (int k = 1; k <= 3; ++k) {
+      const int d = numberOf(grid, r, k);
+      grid.setTextId(r, kCodeCol + k - 1, d >= 0 && d <= 9 ? codes[d] : 0);
+    }
+}
+
+void sortRegionCodes(ResultGrid &grid, int drawCount) {
+  for (int r = 1; r <= drawCount; ++r) {
+    Digits codes{numberOf(grid, r, kCodeCol), numberOf(grid, r, kCodeCol + 1), numberOf(grid, r, kCodeCol + 2)};
+    sortDigitsAscending(codes);
+    for (int k = 0; k < 3; ++k)
+      grid.setNumber(r, kSortedCodeCol + k, codes[std::size_t(k)]);
+  }
+}
+
+void writeHeaders(ResultGrid &grid) {
+  grid.setText(0, 1, "H");
+  grid.setText(0, 2, "T");
+  grid.setText(0, 3, "U");
+  writeRegionHeaders(grid, kRegions);
+  for (int i = 0; i <= kLastPatternCol - kFirstPatternCol; ++i)
+    grid.setText(0, kFirstPatternCol + i, kPatterns[i]);
+}
+
+void markCell(ResultGrid &grid, int row, int col, ResultGrid::TextId text, Rgb back) {
+  grid.setCurrentCell(row, col);
+  grid.setTextId(row, col, text);
+  grid.setBackColor(row, col, back);
+}
+
+void markRegionPattern(ResultGrid &grid, int drawCount) {
+  using namespace std::string_view_literals;
+  const ResultGrid::TextId typeNames[3] = {grid.intern("Type-1"sv), grid.intern("Type-2"sv), grid.intern("Type-3"sv)};
+  int sumHeaders[kLastSumCol + 1];
+  for (int c = kFirstSumCol; c <= kLastSumCol; ++c)
+    sumHeaders[c] = numberOf(grid, 0, c);
+  for (int r = 1; r <= drawCount; ++r) {
+    const int c1 = numberOf(grid, r, kSortedCodeCol), c2 = numberOf(grid, r, kSortedCodeCol + 1),
+              c3 = numberOf(grid, r, kSortedCodeCol + 2);
+    const int sum = c1 + c2 + c3;
+    std::string pattern;
+    for (int k = 0; k < 3; ++k)
+      pattern += grid.textView(r, kSortedCodeCol + k);
+    const ResultGrid::TextId patternId = grid.intern(pattern);
+    for (int c = kFirstPatternCol; c <= kLastPatternCol; ++c)
+      if (grid.textId(0, c) == patternId)
+        markCell(grid, r, c, patternId, kPatternBack);
+    for (int c = kFirstSumCol; c <= kLastSumCol; ++c)
+      if (sumHeaders[c] == sum)
+        markCell(grid, r, c, grid.internNumber(sum), kSumBack);
+    const int type = c3 == c1 ? 2 : (c2 == c1 || c3 == c2) ? 1 : 0;
+    markCell(grid, r, kFirstTypeCol + type, typeNames[type], kPatternBack);
+  }
+}
+
+const bool registered = registerTool(design(), load);
+
+}  // namespace
+}  // namespace corvessa

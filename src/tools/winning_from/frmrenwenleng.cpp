@@ -1,0 +1,195 @@
+// "Cold Warm Hot": for every draw the ranking of the ten digits over the
+// seven draws before it, the ranked digits the draw then held, and its
+// pattern of hot, warm and cold positions. The row under the last draw holds
+// the ranking for the coming draw, from which the window lists the next box
+// numbers.
+#include "charts/drawrows.h"
+#include "charts/hotwarmcold.h"
+#include "charts/nextboxnumbers.h"
+#include "charts/tool.h"
+#include "charts/toolframe.h"
+
+namespace corvessa {
+namespace {
+
+using namespace charts;
+
+const QString kListButton = QStringLiteral("Command2");
+const QString kList = QStringLiteral("Text1");
+
+void layOut(FormGeometry &geometry, int width, int height);
+void showNextBoxNumbers(ToolWindowState &state);
+
+ToolDesign design() {
+  ToolDesign d;
+  d.windowName = "frmrenwenleng";
+  d.menuItem = "cailengwenre";
+  d.caption = "Cold Warm Hot";
+  d.title = "Cold Warm Hot";
+  d.clientWidth = 11685;
+  d.clientHeight = 6930;
+  d.gridWidth = d.clientWidth - 210;
+  d.gridHeight = d.clientHeight - 1200;
+  d.cols = 37;
+  d.helpPage = "\\help\\Cold_Warm_Hot.htm";
+  d.layout = ToolLayout::Custom;
+  d.layoutRule = layOut;
+  // Here "Exit" is Command1 and there is no hidden reset button; the load
+  // shows no "Loading......" caption of its own.
+  d.resetButton = std::nullopt;
+  d.exitButton = ButtonDesign("Exit", 9900, 5955, 1575, 375, true, "Command1");
+  d.helpButton = ButtonDesign("Help", 6430, 5955, 1335, 375, true);
+  d.ownButtons = {{ButtonDesign("Next Box numbers ", 7865, 5955, 1935, 375, true, kListButton), showNextBoxNumbers}};
+  d.textPanels = {{kList, 120, 0, 8055, 5175, false, 7.5}};
+  d.highlight = rgb(43, 145, 255);
+  d.showsLoadingCaption = false;
+  return d;
+}
+
+struct ColumnWidths {
+  int first, last, twips;
+};
+// In load order: the later entries narrow the count and digit columns to
+// nearly nothing, since they only feed the ranking.
+constexpr ColumnWidths kWidths[] = {
+    {0, 0, 1204},  {1, 10, 258},  {11, 11, 80}, {12, 21, 258}, {22, 22, 80},
+    {23, 32, 400}, {33, 33, 80},  {1, 10, 2},   {34, 36, 2},
+};
+
+constexpr int kDigitOffset = 33;  // H, T, U in columns 34..36
+constexpr int kFirstPatternCol = 23;
+
+// The patterns in column order: positions on hot, warm and cold digits.
+struct Pattern {
+  int hot, warm, cold;
+  const char *text;
+};
+constexpr Pattern kPatterns[] = {
+    {0, 0, 3, "003"}, {0, 3, 0, "030"}, {3, 0, 0, "300"}, {0, 1, 2, "012"}, {0, 2, 1, "021"},
+    {1, 0, 2, "102"}, {1, 2, 0, "120"}, {2, 0, 1, "201"}, {2, 1, 0, "210"}, {1, 1, 1, "111"},
+};
+
+struct RankClass {
+  int first, last;
+  const char *header;
+  Rgb hit;
+};
+constexpr RankClass kClasses[] = {
+    {kFirstHotCol, kFirstWarmCol - 1, "H", rgb(255, 0, 200)},
+    {kFirstWarmCol, kFirstColdCol - 1, "W", rgb(225, 0, 0)},
+    {kFirstColdCol, kLastRankCol, "C", rgb(42, 140, 167)},
+};
+
+constexpr Rgb kWarmTint = rgb(249, 212, 194);
+constexpr Rgb kPatternBack = rgb(42, 219, 167);
+constexpr int kLeftBottom = 2;
+constexpr int kLastAlignedCol = 24;
+
+void setColumnWidths(ResultGrid &grid);
+void writeHeaders(ResultGrid &grid);
+void tintWarmColumns(ResultGrid &grid);
+void markHotWarmColdPattern(ResultGrid &grid);
+
+void load(ResultGrid &grid, const DrawHistory &history) {
+  setColumnWidths(grid);
+  writeHeaders(grid);
+  grid.setRows(int(history.draws.size()) + 3);
+  fillDrawRowsOffset(grid, history, kDigitOffset);
+  rankDigitsHotWarmCold(grid);
+  tintWarmColumns(grid);
+  markHotWarmColdPattern(grid);
+  for (int c = 1; c <= kLastAlignedCol; ++c)
+    grid.setColAlignment(c, kLeftBottom);
+  grid.setTopRow(grid.rows() - 1);
+}
+
+void setColumnWidths(ResultGrid &grid) {
+  for (const ColumnWidths &w : kWidths)
+    for (int c = w.first; c <= w.last; ++c)
+      grid.setColWidth(c, w.twips);
+}
+
+void writeHeaders(ResultGrid &grid) {
+  for (int d = 0; d < 10; ++d)
+    grid.setNumber(0, kFirstCountCol + d, d);
+  for (const RankClass &cls : kClasses)
+    for (int c = cls.first; c <= cls.last; ++c)
+      grid.setText(0, c, cls.header);
+  for (int i = 0; i < 10; ++i)
+    grid.setText(0, kFirstPatternCol + i, kPatterns[i].text);
+}
+
+void tintWarmColumns(ResultGrid &grid) {
+  for (int r = 1; r <= grid.rows() - 1; ++r)
+    for (int c = kFirstWarmCol; c < kFirstColdCol; ++c)
+      grid.setBackColor(r, c, kWarmTint);
+}
+
+int digitOf(const ResultGrid &grid, int row, int col) {
+  const std::string_view text = grid.textView(row, col);
+  return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? text[0] - '0' : -1;
+}
+
+// Each of the draw's three positions falls on exactly one ranked digit; the
+// classes it falls in give the pattern. Rows without a ranking match nothing.
+void markHotWarmColdPattern(ResultGrid &grid) {
+  const int lastDraw = grid.rows() - 3;
+  for (int r = 1; r <= lastDraw; ++r) {
+    int drawn[3];
+    for (int k = 0; k < 3; ++k)
+      drawn[k] = digitOf(grid, r, kRankDigitCol + k);
+    int perClass[3] = {0, 0, 0};
+    for (int cls = 0; cls < 3; ++cls)
+      for (int c = kClasses[cls].first; c <= kClasses[cls].last; ++c) {
+        const int ranked = digitOf(grid, r, c);
+        if (ranked < 0)
+          continue;
+        for (int d : drawn)
+          if (d == ranked) {
+            ++perClass[cls];
+            grid.setBackColor(r, c, kClasses[cls].hit);
+          }
+      }
+    for (int i = 0; i < 10; ++i) {
+      const Pattern &p = kPatterns[i];
+      if (p.hot == perClass[0] && p.warm == perClass[1] && p.cold == perClass[2]) {
+        grid.setText(r, kFirstPatternCol + i, p.text);
+        grid.setBackColor(r, kFirstPatternCol + i, kPatternBack);
+      }
+    }
+  }
+}
+
+// From the right: "Exit", the list button and "Help", 100 twips apart; the
+// list keeps its size and covers the top left of the grid when shown.
+void layOut(FormGeometry &geometry, int width, int height) {
+  const QString exit = QStringLiteral("Command1"), help = QStringLiteral("Command3");
+  LayoutSteps s(geometry);
+  s.left(kGridName, 0).top(kGridName, 0);
+  s.height(kGridName, height - 1200);
+  s.width(kGridName, width - 210);
+  s.top(kList, 0).left(kList, 0);
+  for (const QString &button : {exit, kListButton, help})
+    s.top(button, s[kGridName].height + 225);
+  s.left(exit, s[kGridName].width - s[exit].width);
+  s.left(kListButton, s[exit].left - s[kListButton].width - 100);
+  s.left(help, s[kListButton].left - s[help].width - 100);
+}
+
+// Each click shows the list for the coming draw (row N + 1), or hides it.
+void showNextBoxNumbers(ToolWindowState &state) {
+  const QString clicksKey = QStringLiteral("clicks");
+  NextBoxNumbersToggle toggle(state.values.value(clicksKey).toInt());
+  toggle.click();
+  state.values[clicksKey] = toggle.clicks();
+  state.controls[kListButton].text = toggle.caption();
+  ControlState &list = state.controls[kList];
+  if (toggle.listShown())
+    list.text = nextBoxNumbersText(rankingOfRow(state.grid, state.grid.rows() - 2));
+  list.visible = toggle.listShown();
+}
+
+const bool registered = registerTool(design(), load);
+
+}  // namespace
+}  // namespace corvessa

@@ -1,0 +1,207 @@
+// Cold Warm Hot and the two region charts, opened from the real "Winning
+// number from" menu and used as a user would.
+#include "charts/tool.h"
+#include "core/programstate.h"
+#include "core/toolmenus.h"
+#include "gui/frame/gridview.h"
+#include "gui/frame/toolwindow.h"
+#include "gui/mainwindow.h"
+#include "gui/toolwindows.h"
+#include "support/core/qtprint.h"
+#include "support/core/testhome.h"
+#include "support/gui/fakeplatform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QColor>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace corvessa;
+using corvessa::test::FakePlatform;
+using corvessa::test::TestHome;
+
+namespace {
+
+// The ranking for the coming draw is 5 8 1 | 9 0 2 3 | 4 6 7.
+const QByteArray kSevenDraws =
+    "1 5 5 5\r\n2 8 8 8\r\n3 5 5 5\r\n4 8 1 1\r\n5 1 9 9\r\n6 0 2 3\r\n7 4 6 7\r\n";
+
+class HeatWindows : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    delete MainWindow::instance();
+    for (QWidget *w : QApplication::topLevelWidgets())
+      delete w;
+  }
+
+  // Chooses the menu item of the main window, as the user does.
+  ToolWindow *open(const QByteArray &draws, const char *item, const char *window) {
+    home.writeLottery("L", draws);
+    home.selectLottery("L");
+    MainWindow *main = MainWindow::showMain(platform);
+    QAction *action = main->menu("caigaopin7ma")->findChild<QAction *>(item);
+    EXPECT_NE(action, nullptr) << item;
+    EXPECT_TRUE(action && action->isEnabled()) << item;
+    if (!action)
+      return nullptr;
+    action->trigger();
+    auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(window));
+    EXPECT_NE(tool, nullptr) << window;
+    if (tool)
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
+    return tool;
+  }
+
+  TestHome home;
+  FakePlatform platform;
+};
+
+QVariant shown(ToolWindow *w, int row, int col, int role = Qt::DisplayRole) {
+  return w->gridView()->model()->data(w->gridView()->model()->index(row - 1, col - 1), role);
+}
+
+}  // namespace
+
+TEST_F(HeatWindows, ColdWarmHotListsTheNextBoxNumbersAndHidesThemAgain) {
+  ToolWindow *w = open(kSevenDraws, "cailengwenre", "frmrenwenleng");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->windowTitle(), "Cold Warm Hot");
+  EXPECT_TRUE(platform.messages.empty());
+
+  QPushButton *exit = w->button("Command1"), *list = w->button("Command2"), *help = w->button("Command3");
+  ASSERT_TRUE(exit && list && help);
+  EXPECT_EQ(exit->text(), "Exit");
+  EXPECT_EQ(list->text(), "Next Box numbers ");
+  EXPECT_EQ(help->text(), "Help");
+  // From the right: "Exit", the list button, "Help", on one line under the grid.
+  EXPECT_GT(exit->x(), list->x());
+  EXPECT_GT(list->x(), help->x());
+  EXPECT_EQ(exit->y(), list->y());
+  EXPECT_EQ(help->y(), list->y());
+  EXPECT_GT(list->y(), w->gridView()->geometry().bottom());
+
+  QPlainTextEdit *text = w->textPanel("Text1");
+  ASSERT_NE(text, nullptr);
+  EXPECT_FALSE(text->isVisible());
+
+  // The ranking row under the last draw, as the grid shows it.
+  QStringList ranking;
+  for (int c = 12; c <= 21; ++c)
+    ranking << shown(w, 8, c).toString();
+  EXPECT_EQ(ranking.join(' '), "5 8 1 9 0 2 3 4 6 7");
+
+  QTest::mouseClick(list, Qt::LeftButton);
+  EXPECT_EQ(list->text(), "Hide Box numbers");
+  ASSERT_TRUE(text->isVisible());
+  const QString listed = text->toPlainText();
+  EXPECT_TRUE(listed.startsWith("003:\n467 446 447 466 667 477 677 444 666 777 \n\n030:\n"));
+  EXPECT_TRUE(listed.contains("\n\n111:\n459 569 579 045 "));
+  EXPECT_EQ(listed.count(':'), 10);
+
+  QTest::mouseClick(list, Qt::LeftButton);
+  EXPECT_EQ(list->text(), "Next Box numbers");
+  EXPECT_FALSE(text->isVisible());
+
+  QTest::mouseClick(list, Qt::LeftButton);
+  EXPECT_EQ(list->text(), "Hide Box numbers");
+  EXPECT_TRUE(text->isVisible());
+  EXPECT_EQ(text->toPlainText(), listed);
+
+  QTest::mouseClick(help, Qt::LeftButton);
+  ASSERT_EQ(platform.opened.size(), 1);
+  EXPECT_TRUE(platform.opened[0].endsWith("/help/Cold_Warm_Hot.htm")) << platform.opened[0].toStdString();
+
+  QPointer<ToolWindow> alive = w;
+  QTest::mouseClick(exit, Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(alive.isNull());
+}
+
+TEST_F(HeatWindows, ColdWarmHotWithFewDrawsSaysSoInTheList) {
+  ToolWindow *w = open("1 1 2 3\r\n2 4 5 6\r\n", "cailengwenre", "frmrenwenleng");
+  ASSERT_NE(w, nullptr);
+  QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
+  EXPECT_EQ(w->button("Command2")->text(), "Hide Box numbers");
+  EXPECT_TRUE(w->textPanel("Text1")->isVisible());
+  EXPECT_TRUE(w->textPanel("Text1")->toPlainText().startsWith("Not enough draws"));
+}
+
+TEST_F(HeatWindows, ColdWarmHotPressTogglesTheHighlight) {
+  ToolWindow *w = open(kSevenDraws + "8 4 4 9\r\n", "cailengwenre", "frmrenwenleng");
+  ASSERT_NE(w, nullptr);
+  GridView *view = w->gridView();
+  const QModelIndex cell = view->model()->index(7, 18);  // grid row 8, the cold 4 in column 19
+  ASSERT_EQ(shown(w, 8, 19).toString(), "4");
+  const QColor cold(42, 140, 167), highlight(43, 145, 255);
+  EXPECT_EQ(shown(w, 8, 19, Qt::BackgroundRole).value<QColor>(), cold);
+  view->scrollTo(cell);
+  const QPoint at = view->visualRect(cell).center();
+  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(shown(w, 8, 19, Qt::BackgroundRole).value<QColor>(), highlight);
+  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_FALSE(shown(w, 8, 19, Qt::BackgroundRole).isValid());  // the cell's own colour does not come back
+}
+
+TEST_F(HeatWindows, RegionChartsOpenFromTheirMenuItems) {
+  struct Case {
+    const char *item, *window, *title, *helpPage;
+    const char *draws;  // the second draw is marked with the pattern
+    int patternCol;
+    const char *pattern;
+  };
+  const Case cases[] = {
+      {"cai1234daima", "frm4qufenge", "Four Regions-1234", "/help/Four_Regions-1234.htm",
+       "1 3 3 0\r\n2 5 8 1\r\n", 27, "134"},
+      {"caisanqufenge", "frmxzd", "Three Regions Small Middle Large", "/help/Three_Regions_of_Small_Middle_Large.htm",
+       "1 0 5 9\r\n2 7 3 8\r\n", 19, "012"},
+  };
+  for (const Case &tc : cases) {
+    SCOPED_TRACE(tc.window);
+    ToolWindow *w = open(tc.draws, tc.item, tc.window);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), QString::fromLatin1(tc.title));
+    EXPECT_EQ(w->button("Command2")->text(), "Exit");
+    EXPECT_EQ(w->button("Command3")->text(), "Help");
+    EXPECT_TRUE(w->button("Command3")->isVisible());
+    EXPECT_FALSE(w->button("Command1")->isVisible());
+    EXPECT_EQ(shown(w, 2, tc.patternCol).toString(), QString::fromLatin1(tc.pattern));
+    EXPECT_EQ(shown(w, 2, tc.patternCol, Qt::BackgroundRole).value<QColor>(), QColor(127, 182, 200));
+
+    QTest::mouseClick(w->button("Command3"), Qt::LeftButton);
+    ASSERT_FALSE(platform.opened.isEmpty());
+    EXPECT_TRUE(platform.opened.last().endsWith(QString::fromLatin1(tc.helpPage)));
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+}
+
+TEST_F(HeatWindows, EveryItemOfTheWinningNumberFromMenuOpensItsTool) {
+  home.writeLottery("L", kSevenDraws);
+  home.selectLottery("L");
+  MainWindow *main = MainWindow::showMain(platform);
+  int items = 0;
+  for (const ToolMenu &menu : toolMenus()) {
+    if (QString::fromLatin1(menu.name) != "caigaopin7ma")
+      continue;
+    for (const ToolMenuItem &item : menu.items) {
+      if (item.isSeparator())
+        continue;
+      SCOPED_TRACE(item.name);
+      ++items;
+      main->menu(menu.name)->findChild<QAction *>(item.name)->trigger();
+      QWidget *window = ToolWindows::instance().openInstance(item.windowName);
+      ASSERT_NE(window, nullptr);
+      EXPECT_TRUE(window->isVisible());
+      EXPECT_EQ(window->windowTitle(), ToolRegistry::instance().find(item.windowName)->design.title);
+    }
+  }
+  EXPECT_EQ(items, 14);
+  EXPECT_TRUE(platform.messages.empty());
+}
