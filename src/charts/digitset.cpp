@@ -1,8 +1,7 @@
 #include "charts/digitset.h"
 
 #include "charts/drawrows.h"
-#include "charts/groupmarks.h"
-#include "charts/missstats.h"
+#include "charts/groupform.h"
 
 namespace corvessa::charts {
 
@@ -30,31 +29,12 @@ ToolDesign digitSetDesign(const DigitSetForm &form) {
 
 void resetDigitSetRows(ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 5); }
 
+// A digit set is a group chart with a single group.
 void loadDigitSetForm(ResultGrid &grid, const DrawHistory &history, const DigitSetForm &form) {
-  const int n = int(history.draws.size());
-  const int groupLength = int(form.digits.size());
-
-  grid.setColWidth(0, 1218);
-  for (int c = 1; c <= 3; ++c)
-    grid.setColWidth(c, 300);
-  grid.setColWidth(kKeyCol, 30);  // the box key is for the marking, not for reading
-  grid.setColWidth(kFirstGroupCol, 806);
-
-  resetDigitSetRows(grid, n);
-  fillDrawRowsWithBoxKey(grid, history, kKeyCol);
-  grid.setText(0, 1, "H");
-  grid.setText(0, 2, "T");
-  grid.setText(0, 3, "U");
-  grid.setText(0, kFirstGroupCol, form.digits);  // the marking reads the set from here
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(n + 1);
-
-  if (form.marking == DigitSetMarking::AnyBox)
-    markAnyBoxGroupHits(grid, n, groupLength);
-  else
-    markGroupHits(grid, n, groupLength, kFirstGroupCol, kMark);
-  fillMissCounts(grid, n, kFirstGroupCol, kFirstGroupCol);
-  appendMissStatistics(grid, n, kFirstGroupCol, kMark);
+  const std::string_view groups[] = {form.digits};
+  loadGroupForm(grid, history,
+                {.groups = groups, .groupLength = int(form.digits.size()), .groupColWidth = 806, .mark = kMark,
+                 .threeWayBox = form.marking == DigitSetMarking::AnyBox, .spareCells = 5});
 }
 
 }  // namespace corvessa::charts

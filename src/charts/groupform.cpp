@@ -19,7 +19,7 @@ void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm
   for (int c = kFirstGroupCol; c <= lastCol; ++c)
     grid.setColWidth(c, form.groupColWidth);
 
-  resetGroupFormRows(grid, n);
+  resetGridRows(grid, n, form.spareCells);
   fillDrawRowsWithBoxKey(grid, history, kKeyCol);
   grid.setText(0, 1, "H");
   grid.setText(0, 2, "T");

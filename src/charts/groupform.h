@@ -16,6 +16,7 @@ struct GroupForm {
   int groupColWidth;                         // twips
   std::string_view mark;
   bool threeWayBox = false;                  // also mark 3 Way Box draws, on red
+  int spareCells = 6;                        // cells 0..spareCells of the spare row are emptied
 };
 
 // The hidden Command1 of these windows: N + 2 rows, cells 0..6 of the spare row emptied.
