@@ -13,11 +13,9 @@ void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm
   const int lastCol = kFirstGroupCol + int(form.groups.size()) - 1;
 
   grid.setColWidth(0, 1218);
-  for (int c = 1; c <= 3; ++c)
-    grid.setColWidth(c, 300);
+  grid.setColWidths(1, 3, 300);
   grid.setColWidth(kKeyCol, 30);  // the box key is data for the marking, not for reading
-  for (int c = kFirstGroupCol; c <= lastCol; ++c)
-    grid.setColWidth(c, form.groupColWidth);
+  grid.setColWidths(kFirstGroupCol, lastCol, form.groupColWidth);
 
   resetGridRows(grid, n, form.spareCells);
   fillDrawRowsWithBoxKey(grid, history, kKeyCol);

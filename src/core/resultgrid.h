@@ -72,6 +72,10 @@ class ResultGrid {
   // Column widths in twips (kDefaultWidth: the grid's default), alignment, row heights.
   int colWidth(int col) const { return widths_[std::size_t(col)]; }
   void setColWidth(int col, int twips) { widths_[std::size_t(col)] = twips; }
+  void setColWidths(int firstCol, int lastCol, int twips) {
+    for (int c = firstCol; c <= lastCol; ++c)
+      setColWidth(c, twips);
+  }
   int colAlignment(int col) const { return aligns_[std::size_t(col)]; }
   void setColAlignment(int col, int code) { aligns_[std::size_t(col)] = std::int8_t(code); }
   int rowHeight(int row) const;  // kDefaultWidth when the grid's default

@@ -48,11 +48,6 @@ constexpr int kSortedCodeCol = 57;                  // 57..59: the codes ascendi
 constexpr Rgb kPatternBack = rgb(127, 182, 200);
 constexpr Rgb kSumBack = rgb(255, 0, 0);
 
-void setWidths(ResultGrid &grid, int first, int last, int twips) {
-  for (int c = first; c <= last; ++c)
-    grid.setColWidth(c, twips);
-}
-
 void computeRegionCodes(ResultGrid &grid, int drawCount);
 void sortRegionCodes(ResultGrid &grid, int drawCount);
 void writeHeaders(ResultGrid &grid);
@@ -60,9 +55,9 @@ void markRegionPattern(ResultGrid &grid, int drawCount);
 
 void load(ResultGrid &grid, const DrawHistory &history) {
   const int n = int(history.draws.size());
-  setWidths(grid, 0, 0, 1290);
-  setWidths(grid, 1, 53, 275);
-  setWidths(grid, kFirstPatternCol, kLastPatternCol, 406);
+  grid.setColWidths(0, 0, 1290);
+  grid.setColWidths(1, 53, 275);
+  grid.setColWidths(kFirstPatternCol, kLastPatternCol, 406);
   resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   prefillRegionDigits(grid, n, kRegionDigits);
@@ -73,8 +68,8 @@ void load(ResultGrid &grid, const DrawHistory &history) {
     grid.setColWidth(c, 305);
     grid.setNumber(0, c, c - 37);
   }
-  setWidths(grid, kFirstTypeCol, kFirstTypeCol + 2, 840);
-  setWidths(grid, kCodeCol, kSortedCodeCol + 2, 2);
+  grid.setColWidths(kFirstTypeCol, kFirstTypeCol + 2, 840);
+  grid.setColWidths(kCodeCol, kSortedCodeCol + 2, 2);
   for (int c : {4, 18, 39, 50})
     grid.setColWidth(c, 20);
   for (int t = 0; t < 3; ++t)

@@ -37,19 +37,14 @@ constexpr const char *kPatterns[] = {"003", "012", "021", "030", "102", "111", "
 constexpr int kLastPatternCol = 27;
 constexpr Rgb kPatternBack = rgb(127, 182, 200);
 
-void setWidths(ResultGrid &grid, int first, int last, int twips) {
-  for (int c = first; c <= last; ++c)
-    grid.setColWidth(c, twips);
-}
-
 void writeHeaders(ResultGrid &grid);
 void markRegionCounts(ResultGrid &grid, int drawCount);
 
 void load(ResultGrid &grid, const DrawHistory &history) {
   const int n = int(history.draws.size());
-  setWidths(grid, 0, 0, 1290);
-  setWidths(grid, 1, 16, 300);
-  setWidths(grid, 17, 27, 420);
+  grid.setColWidths(0, 0, 1290);
+  grid.setColWidths(1, 16, 300);
+  grid.setColWidths(17, 27, 420);
   grid.setColWidth(17, 20);
   resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
