@@ -1,6 +1,7 @@
 #include "charts/groupmarks.h"
 
 #include <array>
+#include <vector>
 
 namespace corvessa::charts {
 
@@ -31,11 +32,14 @@ int groupMatchCount(const ResultGrid &grid, int row, int col, int groupLength) {
 void markGroupHits(ResultGrid &grid, int drawCount, int groupLength, int lastCol, std::string_view mark,
                    bool threeWayBox) {
   const ResultGrid::TextId markId = grid.intern(mark);
-  for (int c = kFirstGroupCol; c <= lastCol; ++c) {
-    const auto table = groupTable(grid.textView(0, c), groupLength);
-    for (int r = 1; r <= drawCount; ++r) {
-      const std::string_view key = grid.textView(r, kKeyCol);
-      const int count = matchCount(table, key);
+  std::vector<std::array<std::uint8_t, 256>> tables;
+  for (int c = kFirstGroupCol; c <= lastCol; ++c)
+    tables.push_back(groupTable(grid.textView(0, c), groupLength));
+  // Row by row: a row's cells lie side by side in the grid.
+  for (int r = 1; r <= drawCount; ++r) {
+    const std::string_view key = grid.textView(r, kKeyCol);
+    for (int c = kFirstGroupCol; c <= lastCol; ++c) {
+      const int count = matchCount(tables[std::size_t(c - kFirstGroupCol)], key);
       if (count == 3) {
         grid.setTextId(r, c, markId);
       } else if (threeWayBox && count == 2 && key.size() == 2) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace corvessa::charts {
 
@@ -20,16 +21,19 @@ long long leadingNumber(std::string_view text) {
   return value;
 }
 
+// The loops run row by row, since a row's cells lie side by side in the grid.
 void fillMissCounts(ResultGrid &grid, int drawCount, int firstCol, int lastCol) {
-  for (int c = firstCol; c <= lastCol; ++c) {
-    int run = 1;
-    for (int r = 1; r <= drawCount; ++r) {
+  if (lastCol < firstCol)
+    return;
+  std::vector<int> run(std::size_t(lastCol - firstCol + 1), 1);
+  for (int r = 1; r <= drawCount; ++r)
+    for (int c = firstCol; c <= lastCol; ++c) {
+      int &count = run[std::size_t(c - firstCol)];
       if (grid.isEmpty(r, c))
-        grid.setNumber(r, c, run++);
+        grid.setNumber(r, c, count++);
       else
-        run = 1;
+        count = 1;
     }
-  }
 }
 
 void appendMissStatistics(ResultGrid &grid, int n, int lastCol, std::string_view mark, AverageForm form) {
@@ -48,23 +52,27 @@ void appendMissStatistics(ResultGrid &grid, int n, int lastCol, std::string_view
     return id == markId || (id != 0 && grid.viewOf(id) == mark);
   };
 
-  for (int c = kFirst; c <= lastCol; ++c) {
-    int amount = 0;
-    long long maxMiss = 0;
-    for (int r = 1; r <= n; ++r) {
+  const std::size_t columns = std::size_t(std::max(lastCol - kFirst + 1, 0));
+  std::vector<int> amount(columns, 0);
+  std::vector<long long> maxMiss(columns, 0);
+  for (int r = 1; r <= n; ++r)
+    for (int c = kFirst; c <= lastCol; ++c) {
+      const std::size_t i = std::size_t(c - kFirst);
       if (isHit(r, c))
-        ++amount;
+        ++amount[i];
       else
-        maxMiss = std::max(maxMiss, leadingNumber(grid.textView(r, c)));
+        maxMiss[i] = std::max(maxMiss[i], leadingNumber(grid.textView(r, c)));
     }
-    grid.setNumber(n + 2, c, amount);
-    grid.setNumber(n + 3, c, maxMiss);
+  for (int c = kFirst; c <= lastCol; ++c) {
+    const std::size_t i = std::size_t(c - kFirst);
+    grid.setNumber(n + 2, c, amount[i]);
+    grid.setNumber(n + 3, c, maxMiss[i]);
     if (n == 0 || isHit(n, c))
       grid.setNumber(n + 4, c, 0);
     else
       grid.setTextId(n + 4, c, grid.textId(n, c));
-    if (amount > 0)
-      grid.setNumber(n + 5, c, n / amount);
+    if (amount[i] > 0)
+      grid.setNumber(n + 5, c, n / amount[i]);
     else if (form == AverageForm::Full)
       grid.setNumber(n + 5, c, n);
   }
