@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Developer aid: starts Corvessa under Xvfb on a scratch program folder, presses
-# "Start" and saves screenshots of the welcome and main windows.
+# "Start" and "Drawings", and saves screenshots of the welcome window, the
+# main window and the draw editor.
 # Needs xvfb, imagemagick and xdotool; usage: scripts/screenshot.sh [OUTDIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,5 +20,9 @@ wid=$(xdotool search --name "Welcome to use this software." | head -1)
 xdotool mousemove --window "$wid" 188 60 click 1   # "Start"
 sleep 2
 import -window root -crop 720x400+0+0 "$out/main.png"
+main=$(xdotool search --name "^Corvessa$" | head -1)
+xdotool mousemove --window "$main" 228 216 click 1  # "Drawings"
+sleep 2
+import -window root "$out/drawings.png"
 kill $pid
 echo "screenshots in $out"
