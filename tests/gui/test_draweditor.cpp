@@ -201,6 +201,9 @@ TEST_F(DrawEditorTest, MissingFileSaysSoAndOpensEmpty) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.lastMessage().title, "Error:");
   EXPECT_TRUE(platform.lastMessage().text.contains(path)) << platform.lastMessage().text.toStdString();
+  // Said once the load is over: normal pointer, the window's own caption.
+  EXPECT_FALSE(platform.lastMessage().busyPointer);
+  EXPECT_EQ(platform.lastMessage().ownerCaption, "Drawings");
   EXPECT_EQ(rows(), QStringList{"|||"});
   EXPECT_FALSE(QFileInfo::exists(path));
 }

@@ -293,18 +293,23 @@ void DrawEditor::buildDesign() {
 // ---- Loading ----
 
 void DrawEditor::Form_Load() {
+  std::optional<QString> problem;
   setWindowTitle(QStringLiteral("Loading......"));
   {
     WaitCursor wait;
-    LoadDrawingsGrid();
+    problem = LoadDrawingsGrid();
   }
   setWindowTitle(kCaption);
   enterSpareRow();
   Label6->setText(lotteryLabelText(QFileInfo(programState().DataFilePath).fileName()));
   Label6->adjustSize();
+  if (problem)
+    showError(*problem);
 }
 
-void DrawEditor::LoadDrawingsGrid() {
+// What could not be read, if anything: the caller says so once the window is
+// no longer busy, so the message is read with the normal pointer.
+std::optional<QString> DrawEditor::LoadDrawingsGrid() {
   const QString path = programState().DataFilePath;
   const FileContent file = readWholeFile(path);
   std::vector<EditorRecord> rows = parseEditorRecords(file.data);
@@ -312,8 +317,9 @@ void DrawEditor::LoadDrawingsGrid() {
   model_->setRows(std::move(rows));
   setCurrentCell(model_->rowCount() - 1, kLabelColumn);
   if (file.error)
-    showError(QStringLiteral("Cannot read the draw file %1: %2%3The editor opens with no draws; nothing was created.")
-                  .arg(path, *file.error, kCrLf));
+    return QStringLiteral("Cannot read the draw file %1: %2%3The editor opens with no draws; nothing was created.")
+        .arg(path, *file.error, kCrLf);
+  return std::nullopt;
 }
 
 void DrawEditor::InitDrawingsGrid() {
@@ -324,15 +330,18 @@ void DrawEditor::InitDrawingsGrid() {
   boxPlaced_ = false;
   boxCell_ = QPersistentModelIndex();
   setWindowTitle(QStringLiteral("Loading......"));
+  std::optional<QString> problem;
   {
     WaitCursor wait;
     model_->setHeaderTexts(kHeadersAfterReload);
     QCoreApplication::processEvents();
-    LoadDrawingsGrid();
+    problem = LoadDrawingsGrid();
     MSFlexGrid1->show();
   }
   setWindowTitle(kCaption);
   enterSpareRow();
+  if (problem)
+    showError(*problem);
 }
 
 // The last row, then column 1, then column 0: the edit box ends over the

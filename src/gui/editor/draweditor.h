@@ -3,6 +3,8 @@
 #include <QPersistentModelIndex>
 #include <QPoint>
 #include <QRect>
+#include <QString>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -72,7 +74,7 @@ class DrawEditor final : public QDialog {
  private:
   void buildDesign();
   void Form_Load();
-  void LoadDrawingsGrid();
+  std::optional<QString> LoadDrawingsGrid();
   void InitDrawingsGrid();
   void enterSpareRow();
   void PlaceCellEditor(const QModelIndex &cell);

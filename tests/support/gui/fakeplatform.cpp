@@ -1,9 +1,15 @@
 #include "support/gui/fakeplatform.h"
 
+#include <QApplication>
+#include <QCursor>
+#include <QWidget>
+
 namespace corvessa::test {
 
-MessageAnswer FakePlatform::message(QWidget *, const QString &text, MessageStyle style, const QString &title) {
-  messages.push_back(Message{text, style, title});
+MessageAnswer FakePlatform::message(QWidget *parent, const QString &text, MessageStyle style, const QString &title) {
+  const QCursor *pointer = QApplication::overrideCursor();
+  messages.push_back(Message{text, style, title, pointer && pointer->shape() == Qt::WaitCursor,
+                             parent ? parent->window()->windowTitle() : QString()});
   if (style == MessageStyle::OkInformation)
     return MessageAnswer::Ok;
   if (answers.empty())

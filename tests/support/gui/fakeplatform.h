@@ -18,6 +18,8 @@ class FakePlatform final : public Platform {
     QString text;
     MessageStyle style;
     QString title;
+    bool busyPointer = false;  // the hourglass was set while the message showed
+    QString ownerCaption;      // the caption of the window that showed it
   };
   struct Input {
     QString prompt, title, defaultText;
