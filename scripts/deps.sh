@@ -3,7 +3,7 @@
 # if any is missing. Uses sudo when not run as root.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
-          fonts-liberation fonts-noto-cjk xvfb xauth imagemagick)
+          fonts-liberation fonts-noto-cjk xvfb xauth imagemagick xdotool)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

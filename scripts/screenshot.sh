@@ -2,7 +2,7 @@
 # Developer aid: starts Corvessa under Xvfb on a scratch program folder, presses
 # "Start" and "Drawings", and saves screenshots of the welcome window, the
 # main window and the draw editor.
-# Needs xvfb, imagemagick and xdotool; usage: scripts/screenshot.sh [OUTDIR]
+# Needs xvfb, imagemagick and xdotool (scripts/deps.sh installs them); usage: scripts/screenshot.sh [OUTDIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/screenshots}")
