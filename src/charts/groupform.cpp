@@ -28,7 +28,8 @@ void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm
   grid.setTopRow(grid.rows() - 1);
 
   // The marking reads the groups back from the header row.
-  markGroupHits(grid, n, form.groupLength, lastCol, form.mark, form.threeWayBox);
+  markGroupHits(grid, n, form.groupLength, lastCol, form.mark, form.threeWayBox,
+                form.redHitBecomesCurrent);
   fillMissCounts(grid, n, kFirstGroupCol, lastCol);
   appendMissStatistics(grid, n, lastCol, form.mark);
 }

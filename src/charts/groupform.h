@@ -16,6 +16,7 @@ struct GroupForm {
   int groupColWidth;                         // twips
   std::string_view mark;
   bool threeWayBox = false;                  // also mark 3 Way Box draws, on red
+  bool redHitBecomesCurrent = false;         // and move the current cell to each of them
   int spareCells = 6;                        // cells 0..spareCells of the spare row are emptied
 };
 

@@ -30,7 +30,7 @@ int groupMatchCount(const ResultGrid &grid, int row, int col, int groupLength) {
 }
 
 void markGroupHits(ResultGrid &grid, int drawCount, int groupLength, int lastCol, std::string_view mark,
-                   bool threeWayBox) {
+                   bool threeWayBox, bool redHitBecomesCurrent) {
   const ResultGrid::TextId markId = grid.intern(mark);
   std::vector<std::array<std::uint8_t, 256>> tables;
   for (int c = kFirstGroupCol; c <= lastCol; ++c)
@@ -44,6 +44,8 @@ void markGroupHits(ResultGrid &grid, int drawCount, int groupLength, int lastCol
         grid.setTextId(r, c, markId);
       } else if (threeWayBox && count == 2 && key.size() == 2) {
         grid.setTextId(r, c, markId);
+        if (redHitBecomesCurrent)
+          grid.setCurrentCell(r, c);
         grid.setBackColor(r, c, kThreeWayBoxHit);
       }
     }

@@ -21,9 +21,10 @@ int groupMatchCount(const ResultGrid &grid, int row, int col, int groupLength);
 // Writes `mark` into (r, c), for draw rows 1..N and group columns 5..lastCol,
 // where the match count is 3 (a 6 Way Box draw inside the group). With
 // `threeWayBox`, a count of 2 with a two-digit key (a 3 Way Box draw inside
-// the group) is marked too, on red.
+// the group) is marked too, on red; with `redHitBecomesCurrent` each such
+// cell becomes the grid's current cell as it is painted.
 void markGroupHits(ResultGrid &grid, int drawCount, int groupLength, int lastCol, std::string_view mark,
-                   bool threeWayBox = false);
+                   bool threeWayBox = false, bool redHitBecomesCurrent = false);
 
 // Column 5 only, with "*****": 6 Way Box hits plain, 3 Way Box hits on red.
 void markAnyBoxGroupHits(ResultGrid &grid, int drawCount, int groupLength);

@@ -482,3 +482,26 @@ TEST(GroupCharts, EmptyHistory) {
     }
   }
 }
+
+// Each red 3 Way Box hit becomes the grid's current cell, so the last one
+// painted keeps it; a chart without such hits leaves it on the spare row.
+TEST(GroupCharts, CurrentCellAfterTheLoad) {
+  struct Case {
+    const char *window;
+    std::vector<std::string> draws;
+    int row, col;
+  };
+  const Case cases[] = {
+      {"frmzuxuanqt", {"551", "222", "541"}, 1, 7},
+      {"frmzuxuanqt", {"551", "252", "941"}, 2, 6},  // row by row, then column by column
+      {"frmzuxuanqt", {"541", "222"}, 3, 1},
+      {"frmzuxuanqt", {}, 1, 1},
+      {"frmzuxuan1", {"941", "551"}, 3, 1},
+      {"frmlingleizu6", {"714"}, 2, 1},
+  };
+  for (const Case &k : cases) {
+    const ResultGrid grid = chart(k.window, k.draws);
+    EXPECT_EQ(std::make_pair(grid.currentRow(), grid.currentCol()), std::make_pair(k.row, k.col))
+        << k.window << " " << k.draws.size() << " draws";
+  }
+}

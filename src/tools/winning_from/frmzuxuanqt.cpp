@@ -26,7 +26,7 @@ constexpr std::string_view kGroups[] = {"036925", "147258", "1458"};
 void load(ResultGrid &grid, const DrawHistory &history) {
   charts::loadGroupForm(grid, history,
                         {.groups = kGroups, .groupLength = charts::kWholeHeader, .groupColWidth = 620,
-                         .mark = "******", .threeWayBox = true});
+                         .mark = "******", .threeWayBox = true, .redHitBecomesCurrent = true});
 }
 
 const bool registered = registerTool(design(), load);
