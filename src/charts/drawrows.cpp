@@ -85,6 +85,12 @@ void fillDrawRowsOffset(ResultGrid &grid, const DrawHistory &history, int offset
   fillRows(grid, history, offset + 1);
 }
 
+void writeDigitHeaders(ResultGrid &grid) {
+  grid.setText(0, 1, "H");
+  grid.setText(0, 2, "T");
+  grid.setText(0, 3, "U");
+}
+
 void sortDigitsAscending(Digits &d) {
   if (d[1] < d[0])
     std::swap(d[0], d[1]);

@@ -33,6 +33,9 @@ using KeyRoutine = std::string (*)(Digits &digits);
 void fillDrawRowsWithBoxKey(ResultGrid &grid, const DrawHistory &history, int keyCol,
                             KeyRoutine key = nullptr /* makeBoxKey */);
 
+// "H", "T" and "U" over the digit columns 1..3.
+void writeDigitHeaders(ResultGrid &grid);
+
 // Three compare-exchange steps on (1, 2), (2, 3), (1, 2).
 void sortDigitsAscending(Digits &digits);
 // The draw's distinct digits ascending: "5" for 5 5 5, "27" for 7 2 7, "049" for 9 0 4.

@@ -19,9 +19,7 @@ void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm
 
   resetGridRows(grid, n, form.spareCells);
   fillDrawRowsWithBoxKey(grid, history, kKeyCol);
-  grid.setText(0, 1, "H");
-  grid.setText(0, 2, "T");
-  grid.setText(0, 3, "U");
+  writeDigitHeaders(grid);
   for (int i = 0; i < int(form.groups.size()); ++i)
     grid.setText(0, kFirstGroupCol + i, form.groups[std::size_t(i)]);
   grid.setCurrentCell(n + 1, 1);

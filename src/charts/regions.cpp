@@ -1,6 +1,35 @@
 #include "charts/regions.h"
 
+#include "charts/drawrows.h"
+
 namespace corvessa::charts {
+
+ToolDesign regionChartDesign(const char *windowName, const char *menuItem, const char *caption, int cols,
+                             const char *helpPage) {
+  ToolDesign d;
+  d.windowName = QString::fromLatin1(windowName);
+  d.menuItem = QString::fromLatin1(menuItem);
+  d.caption = QString::fromLatin1(caption);
+  d.title = d.caption;
+  d.cols = cols;
+  d.helpPage = QString::fromLatin1(helpPage);
+  d.layout = ToolLayout::GridExitAndHelp;
+  d.helpButton = ButtonDesign("Help", 8765, 6000, 1335, 375, true);
+  d.resetRows = [](ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 6); };
+  return d;
+}
+
+void markRegionCell(ResultGrid &grid, int row, int col, ResultGrid::TextId text, Rgb back) {
+  grid.setCurrentCell(row, col);
+  grid.setTextId(row, col, text);
+  grid.setBackColor(row, col, back);
+}
+
+void markMatchingHeaders(ResultGrid &grid, int row, int firstCol, int lastCol, ResultGrid::TextId text, Rgb back) {
+  for (int c = firstCol; c <= lastCol; ++c)
+    if (grid.textId(0, c) == text)
+      markRegionCell(grid, row, c, text, back);
+}
 
 void prefillRegionDigits(ResultGrid &grid, int drawCount, std::span<const RegionDigit> cells) {
   for (const RegionDigit &cell : cells) {

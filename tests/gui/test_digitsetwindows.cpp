@@ -5,6 +5,7 @@
 #include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"
 #include "gui/toolwindows.h"
+#include "support/gui/windows.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
@@ -35,9 +36,7 @@ class DigitSetWindows : public ::testing::Test {
     main = MainWindow::showMain(platform);
   }
   void TearDown() override {
-    delete MainWindow::instance();
-    for (QWidget *w : QApplication::topLevelWidgets())
-      delete w;
+    test::destroyAllWindows();
   }
   ToolWindow *choose(const char *item) {
     QAction *action = main->menu("caigaopin7ma")->findChild<QAction *>(item);

@@ -7,6 +7,7 @@
 #include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"
 #include "gui/toolwindows.h"
+#include "support/gui/windows.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
@@ -34,9 +35,7 @@ const QByteArray kSevenDraws =
 class HeatWindows : public ::testing::Test {
  protected:
   void TearDown() override {
-    delete MainWindow::instance();
-    for (QWidget *w : QApplication::topLevelWidgets())
-      delete w;
+    test::destroyAllWindows();
   }
 
   // Chooses the menu item of the main window, as the user does.

@@ -7,6 +7,7 @@
 #include "gui/mainwindow.h"
 #include "gui/startwindow.h"
 #include "gui/toolwindows.h"
+#include "support/gui/windows.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
@@ -34,9 +35,7 @@ namespace {
 class Shell : public ::testing::Test {
  protected:
   void TearDown() override {
-    delete MainWindow::instance();
-    for (QWidget *w : QApplication::topLevelWidgets())
-      delete w;
+    test::destroyAllWindows();
   }
   MainWindow *openMain() {
     MainWindow *main = MainWindow::showMain(platform);

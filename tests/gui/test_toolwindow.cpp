@@ -9,6 +9,7 @@
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/toolwindows.h"
+#include "support/gui/windows.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
@@ -156,8 +157,7 @@ QByteArray draws(int count) {
 class ToolWindowTest : public ::testing::Test {
  protected:
   void TearDown() override {
-    for (QWidget *w : QApplication::topLevelWidgets())
-      delete w;
+    test::destroyAllWindows();
     duringLoad = {};
   }
   ToolWindow *open(const char *windowName) {

@@ -13,19 +13,10 @@ namespace {
 
 using namespace charts;
 
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frm4qufenge";
-  d.menuItem = "cai1234daima";
-  d.caption = "Four Regions-1234";
-  d.title = "Four Regions-1234";
-  d.cols = 60;
-  d.helpPage = "\\help\\Four_Regions-1234.htm";
-  d.layout = ToolLayout::GridExitAndHelp;
-  d.helpButton = ButtonDesign("Help", 8765, 6000, 1335, 375, true);
-  d.resetRows = [](ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 6); };
-  return d;
-}
+void load(ResultGrid &grid, const DrawHistory &history);
+
+const bool registered = registerTool(
+    regionChartDesign("frm4qufenge", "cai1234daima", "Four Regions-1234", 60, "\\help\\Four_Regions-1234.htm"), load);
 
 constexpr RegionDigit kRegionDigits[] = {
     {5, "1"},  {6, "3"},  {8, "0"},  {9, "2"},  {10, "4"},
@@ -45,7 +36,6 @@ constexpr int kFirstTypeCol = 51;                   // "Type-1", "Type-2", "Type
 constexpr int kCodeCol = 54;                        // 54..56: codes of H, T, U
 constexpr int kSortedCodeCol = 57;                  // 57..59: the codes ascending
 
-constexpr Rgb kPatternBack = rgb(127, 182, 200);
 constexpr Rgb kSumBack = rgb(255, 0, 0);
 
 void computeRegionCodes(ResultGrid &grid, int drawCount);
@@ -123,18 +113,10 @@ void sortRegionCodes(ResultGrid &grid, int drawCount) {
 }
 
 void writeHeaders(ResultGrid &grid) {
-  grid.setText(0, 1, "H");
-  grid.setText(0, 2, "T");
-  grid.setText(0, 3, "U");
+  writeDigitHeaders(grid);
   writeRegionHeaders(grid, kRegions);
   for (int i = 0; i <= kLastPatternCol - kFirstPatternCol; ++i)
     grid.setText(0, kFirstPatternCol + i, kPatterns[i]);
-}
-
-void markCell(ResultGrid &grid, int row, int col, ResultGrid::TextId text, Rgb back) {
-  grid.setCurrentCell(row, col);
-  grid.setTextId(row, col, text);
-  grid.setBackColor(row, col, back);
 }
 
 void markRegionPattern(ResultGrid &grid, int drawCount) {
@@ -151,18 +133,14 @@ void markRegionPattern(ResultGrid &grid, int drawCount) {
     for (int k = 0; k < 3; ++k)
       pattern += grid.textView(r, kSortedCodeCol + k);
     const ResultGrid::TextId patternId = grid.intern(pattern);
-    for (int c = kFirstPatternCol; c <= kLastPatternCol; ++c)
-      if (grid.textId(0, c) == patternId)
-        markCell(grid, r, c, patternId, kPatternBack);
+    markMatchingHeaders(grid, r, kFirstPatternCol, kLastPatternCol, patternId, kRegionPatternBack);
     for (int c = kFirstSumCol; c <= kLastSumCol; ++c)
       if (sumHeaders[c] == sum)
-        markCell(grid, r, c, grid.internNumber(sum), kSumBack);
+        markRegionCell(grid, r, c, grid.internNumber(sum), kSumBack);
     const int type = c3 == c1 ? 2 : (c2 == c1 || c3 == c2) ? 1 : 0;
-    markCell(grid, r, kFirstTypeCol + type, typeNames[type], kPatternBack);
+    markRegionCell(grid, r, kFirstTypeCol + type, typeNames[type], kRegionPatternBack);
   }
 }
-
-const bool registered = registerTool(design(), load);
 
 }  // namespace
 }  // namespace corvessa

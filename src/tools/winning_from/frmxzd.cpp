@@ -12,19 +12,12 @@ namespace {
 
 using namespace charts;
 
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmxzd";
-  d.menuItem = "caisanqufenge";
-  d.caption = "Three Regions Small Middle Large";
-  d.title = "Three Regions Small Middle Large";
-  d.cols = 28;
-  d.helpPage = "\\help\\Three_Regions_of_Small_Middle_Large.htm";
-  d.layout = ToolLayout::GridExitAndHelp;
-  d.helpButton = ButtonDesign("Help", 8765, 6000, 1335, 375, true);
-  d.resetRows = [](ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 6); };
-  return d;
-}
+void load(ResultGrid &grid, const DrawHistory &history);
+
+const bool registered =
+    registerTool(regionChartDesign("frmxzd", "caisanqufenge", "Three Regions Small Middle Large", 28,
+                                   "\\help\\Three_Regions_of_Small_Middle_Large.htm"),
+                 load);
 
 constexpr RegionDigit kRegionDigits[] = {
     {5, "0"},  {6, "1"},  {7, "2"},  {9, "3"},  {10, "4"},
@@ -35,7 +28,6 @@ constexpr RegionColumns kRegions[] = {{5, 7, "S"}, {9, 12, "M"}, {14, 16, "L"}};
 constexpr int kFirstPatternCol = 18;
 constexpr const char *kPatterns[] = {"003", "012", "021", "030", "102", "111", "120", "201", "210", "300"};
 constexpr int kLastPatternCol = 27;
-constexpr Rgb kPatternBack = rgb(127, 182, 200);
 
 void writeHeaders(ResultGrid &grid);
 void markRegionCounts(ResultGrid &grid, int drawCount);
@@ -57,9 +49,7 @@ void load(ResultGrid &grid, const DrawHistory &history) {
 }
 
 void writeHeaders(ResultGrid &grid) {
-  grid.setText(0, 1, "H");
-  grid.setText(0, 2, "T");
-  grid.setText(0, 3, "U");
+  writeDigitHeaders(grid);
   writeRegionHeaders(grid, kRegions);
   for (int i = 0; i <= kLastPatternCol - kFirstPatternCol; ++i)
     grid.setText(0, kFirstPatternCol + i, kPatterns[i]);
@@ -77,17 +67,9 @@ void markRegionCounts(ResultGrid &grid, int drawCount) {
             ++inRegion;
       pattern += std::to_string(inRegion);
     }
-    const ResultGrid::TextId patternId = grid.intern(pattern);
-    for (int c = kFirstPatternCol; c <= kLastPatternCol; ++c)
-      if (grid.textId(0, c) == patternId) {
-        grid.setCurrentCell(r, c);
-        grid.setBackColor(r, c, kPatternBack);
-        grid.setTextId(r, c, patternId);
-      }
+    markMatchingHeaders(grid, r, kFirstPatternCol, kLastPatternCol, grid.intern(pattern), kRegionPatternBack);
   }
 }
-
-const bool registered = registerTool(design(), load);
 
 }  // namespace
 }  // namespace corvessa
