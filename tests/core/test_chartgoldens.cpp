@@ -1,0 +1,74 @@
+// The chart dumper's output is the contract of every tool: for each draw file
+// in tests/fixtures/draws and each chart kept in tests/fixtures/charts, the
+// dump with colours is byte for byte the one kept. The 1000-draw history is
+// kept as SHA-256 digests, one line per window.
+//
+// A new tool adds its charts here once they have been checked by hand:
+//   corvessa-chart --colors WINDOW tests/fixtures/draws/FILE.txt > tests/fixtures/charts/FILE/WINDOW.txt
+#include "charts/chartdump.h"
+#include "charts/tool.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+using namespace corvessa;
+
+namespace {
+
+const QString kFixtures = QStringLiteral(CORVESSA_FIXTURES_DIR);
+
+std::string dumpOf(const QString &window, const QString &drawFile) {
+  std::ostringstream out, err;
+  const int status =
+      charts::runChartDump({"--colors", window.toStdString(), drawFile.toStdString()}, out, err);
+  EXPECT_EQ(status, 0) << err.str();
+  return out.str();
+}
+
+QByteArray readAll(const QString &path) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  return file.readAll();
+}
+
+}  // namespace
+
+TEST(ChartGoldens, EveryKeptChartIsDumpedByteForByte) {
+  const QDir charts(kFixtures + "/charts");
+  int compared = 0;
+  for (const QString &fixture : charts.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    const QString drawFile = kFixtures + "/draws/" + fixture + ".txt";
+    ASSERT_TRUE(QFile::exists(drawFile)) << drawFile.toStdString();
+    for (const QString &kept : QDir(charts.filePath(fixture)).entryList({"*.txt"}, QDir::Files)) {
+      const QString window = kept.chopped(4);
+      SCOPED_TRACE((fixture + "/" + window).toStdString());
+      ASSERT_NE(ToolRegistry::instance().find(window), nullptr);
+      EXPECT_EQ(dumpOf(window, drawFile), readAll(charts.filePath(fixture + "/" + kept)).toStdString());
+      ++compared;
+    }
+  }
+  EXPECT_GE(compared, 5 * 14);
+}
+
+TEST(ChartGoldens, EveryNumberOnceAsDigests) {
+  const QString drawFile = kFixtures + "/draws/every1000.txt";
+  const QList<QByteArray> lines = readAll(kFixtures + "/charts/every1000.sha256").split('\n');
+  int compared = 0;
+  for (const QByteArray &line : lines) {
+    if (line.isEmpty())
+      continue;
+    const QList<QByteArray> fields = line.split(' ');
+    const QString window = QString::fromLatin1(fields.last());
+    const std::string dump = dumpOf(window, drawFile);
+    const QByteArray digest =
+        QCryptographicHash::hash(QByteArrayView(dump.data(), qsizetype(dump.size())), QCryptographicHash::Sha256)
+            .toHex();
+    EXPECT_EQ(digest, fields.first()) << window.toStdString();
+    ++compared;
+  }
+  EXPECT_GE(compared, 14);
+}
