@@ -1,7 +1,8 @@
 #pragma once
-// The four charts of whether a draw, taken as a box number, comes from one
-// fixed set of six or seven digits: one mark column with the hits, the miss
-// counts between them and the miss statistics under the draws.
+// The family of charts of whether a draw, taken as a box number, comes from
+// one fixed set of six or seven digits: one mark column with the hits, the
+// miss counts between them and the miss statistics under the draws. A digit
+// set is a group chart with a single group.
 #include "charts/tool.h"
 
 #include <string_view>
@@ -13,21 +14,14 @@ enum class DigitSetMarking {
   AnyBox,         // and 3 Way Box draws with both digits in the set, on red
 };
 
+// A member: the menu item's caption (the title is the caption without its
+// quotes), the set and its marking.
 struct DigitSetForm {
   const char *windowName;
-  const char *menuItem;
-  const char *caption;  // the menu item's and the design's
-  const char *title;    // set by the load
+  const char *caption;
   std::string_view digits;  // the header of column 5
   DigitSetMarking marking;
 };
-
-ToolDesign digitSetDesign(const DigitSetForm &form);
-
-// LoadDigitSetForm: the grid of the form's window for the draws.
-void loadDigitSetForm(ResultGrid &grid, const DrawHistory &history, const DigitSetForm &form);
-
-// The hidden Command1: the short form of ResetGridRows with K = 5.
-void resetDigitSetRows(ResultGrid &grid, int drawCount);
+ToolEntry digitSetTool(const DigitSetForm &form);
 
 }  // namespace corvessa::charts

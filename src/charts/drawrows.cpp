@@ -7,36 +7,55 @@ namespace corvessa::charts {
 
 namespace {
 
-// The label text into buf (at least 32 bytes); returns its length.
-std::size_t writeLabelText(const DrawRecord &draw, char separator, char *buf) {
+constexpr const char *kTags[3] = {"(H\u00b1T)", "(H\u00b1U)", "(T\u00b1U)"};
+
+unsigned long long magnitudeOf(std::int64_t label) {
+  return label < 0 ? 0ULL - static_cast<unsigned long long>(label) : static_cast<unsigned long long>(label);
+}
+
+// The label text into buf (at least 40 bytes); returns its length.
+std::size_t writeLabelText(const DrawRecord &draw, LabelForm form, int row, char *buf) {
   char *p = buf;
-  *p++ = draw.label < 0 ? '-' : ' ';
-  const unsigned long long magnitude =
-      draw.label < 0 ? 0ULL - static_cast<unsigned long long>(draw.label) : static_cast<unsigned long long>(draw.label);
-  p = std::to_chars(p, buf + 28, magnitude).ptr;
-  *p++ = separator;
+  const bool signPlace = form == LabelForm::Standard || form == LabelForm::LabelOnly || form == LabelForm::Tagged;
+  if (draw.label < 0)
+    *p++ = '-';
+  else if (signPlace)
+    *p++ = ' ';
+  p = std::to_chars(p, buf + 28, magnitudeOf(draw.label)).ptr;
+  if (form == LabelForm::LabelOnly)
+    return std::size_t(p - buf);
+  *p++ = form == LabelForm::Ticket ? '|' : ':';
   *p++ = char('0' + draw.h);
   *p++ = char('0' + draw.t);
   *p++ = char('0' + draw.u);
+  if (form == LabelForm::Tagged)
+    for (const char *tag = kTags[row]; *tag; ++tag)
+      *p++ = *tag;
   return std::size_t(p - buf);
 }
 
-std::size_t labelTextLength(const DrawRecord &draw) {
-  unsigned long long magnitude =
-      draw.label < 0 ? 0ULL - static_cast<unsigned long long>(draw.label) : static_cast<unsigned long long>(draw.label);
-  std::size_t figures = 1;
+// The exact length of the label text, so a long fill reserves its texts once.
+std::size_t labelTextLength(const DrawRecord &draw, LabelForm form) {
+  unsigned long long magnitude = magnitudeOf(draw.label);
+  std::size_t length = 1;
   while (magnitude >= 10) {
     magnitude /= 10;
-    ++figures;
+    ++length;
   }
-  return figures + 5;  // sign place, separator, three digits
+  if (draw.label < 0 || form == LabelForm::Standard || form == LabelForm::LabelOnly || form == LabelForm::Tagged)
+    ++length;  // the sign place
+  if (form != LabelForm::LabelOnly)
+    length += 4;  // the separator and three digits
+  if (form == LabelForm::Tagged)
+    length += std::char_traits<char>::length(kTags[0]);
+  return length;
 }
 
 }  // namespace
 
-std::string drawLabelText(const DrawRecord &draw, char separator) {
-  char buf[32];
-  return std::string(buf, writeLabelText(draw, separator, buf));
+std::string drawLabelText(const DrawRecord &draw, LabelForm form, int row) {
+  char buf[40];
+  return std::string(buf, writeLabelText(draw, form, row, buf));
 }
 
 namespace {
@@ -46,25 +65,25 @@ void blankSpareRow(ResultGrid &grid, int drawCount, int lastCol) {
     grid.clearText(drawCount + 1, c);
 }
 
-ResultGrid::TextId digitText(ResultGrid &grid, int d) { return grid.internNumber(d); }
-
-void fillRows(ResultGrid &grid, const DrawHistory &history, int digitCol) {
+// Each draw's rows: the label text in column 0 and the digits in digitCol..digitCol + 2.
+void fillRows(ResultGrid &grid, const DrawHistory &history, int digitCol, LabelForm form) {
   ResultGrid::TextId digitIds[10];
   for (int d = 0; d < 10; ++d)
-    digitIds[d] = digitText(grid, d);
+    digitIds[d] = grid.internNumber(d);
+  const int perDraw = rowsPerDraw(form);
   std::size_t labelBytes = 0;
   for (const DrawRecord &draw : history.draws)
-    labelBytes += labelTextLength(draw);
-  grid.reserveTexts(history.draws.size(), labelBytes);
+    labelBytes += labelTextLength(draw, form) * std::size_t(perDraw);
+  grid.reserveTexts(history.draws.size() * std::size_t(perDraw), labelBytes);
   int row = 1;
-  char label[32];
-  for (const DrawRecord &draw : history.draws) {
-    grid.setTextId(row, 0, grid.addUnique(std::string_view(label, writeLabelText(draw, ':', label))));
-    grid.setTextId(row, digitCol, digitIds[draw.h]);
-    grid.setTextId(row, digitCol + 1, digitIds[draw.t]);
-    grid.setTextId(row, digitCol + 2, digitIds[draw.u]);
-    ++row;
-  }
+  char label[40];
+  for (const DrawRecord &draw : history.draws)
+    for (int k = 0; k < perDraw; ++k, ++row) {
+      grid.setTextId(row, 0, grid.addUnique(std::string_view(label, writeLabelText(draw, form, k, label))));
+      grid.setTextId(row, digitCol, digitIds[draw.h]);
+      grid.setTextId(row, digitCol + 1, digitIds[draw.t]);
+      grid.setTextId(row, digitCol + 2, digitIds[draw.u]);
+    }
 }
 
 }  // namespace
@@ -79,10 +98,10 @@ void resetGridRowsLong(ResultGrid &grid, int drawCount) {
   blankSpareRow(grid, drawCount, 4);
 }
 
-void fillDrawRows(ResultGrid &grid, const DrawHistory &history) { fillRows(grid, history, 1); }
+void fillDrawRows(ResultGrid &grid, const DrawHistory &history, LabelForm form) { fillRows(grid, history, 1, form); }
 
-void fillDrawRowsOffset(ResultGrid &grid, const DrawHistory &history, int offset) {
-  fillRows(grid, history, offset + 1);
+void fillDrawRowsOffset(ResultGrid &grid, const DrawHistory &history, int offset, LabelForm form) {
+  fillRows(grid, history, offset + 1, form);
 }
 
 void writeDigitHeaders(ResultGrid &grid) {
@@ -111,10 +130,12 @@ std::string makeBoxKey(Digits &d) {
   return key;
 }
 
-void fillDrawRowsWithBoxKey(ResultGrid &grid, const DrawHistory &history, int keyCol, KeyRoutine key) {
+void fillDrawRowsWithBoxKey(ResultGrid &grid, const DrawHistory &history, int keyCol, KeyRoutine key,
+                            LabelForm form) {
   if (!key)
     key = makeBoxKey;
-  fillRows(grid, history, 1);
+  fillRows(grid, history, 1, form);
+  const int perDraw = rowsPerDraw(form);
   // A key depends on the three digits only, so each of the 1000 draws is keyed once.
   ResultGrid::TextId cache[1000] = {};
   bool known[1000] = {};
@@ -126,7 +147,8 @@ void fillDrawRowsWithBoxKey(ResultGrid &grid, const DrawHistory &history, int ke
       cache[code] = grid.intern(key(digits));
       known[code] = true;
     }
-    grid.setTextId(row++, keyCol, cache[code]);
+    for (int k = 0; k < perDraw; ++k)
+      grid.setTextId(row++, keyCol, cache[code]);
   }
 }
 

@@ -12,26 +12,38 @@ namespace corvessa::charts {
 
 using Digits = std::array<int, 3>;
 
-// " 125:123": the label with its sign place (a blank, or "-"), leading zeros
-// dropped, then ":" and the three digits.
-std::string drawLabelText(const DrawRecord &draw, char separator = ':');
+// The forms of a draw row's label in column 0, for the label 105 and the
+// digits 1 2 3. A negative label takes "-" in the sign place.
+enum class LabelForm {
+  Standard,   // " 105:123": the sign place (a blank), the label, ":", the digits
+  NoBlank,    // "105:123"
+  LabelOnly,  // " 105"
+  Ticket,     // "105|123"
+  Tagged,     // " 105:123(H±T)", " 105:123(H±U)", " 105:123(T±U)": three rows a draw
+};
+// Rows each draw takes in the form.
+inline int rowsPerDraw(LabelForm form) { return form == LabelForm::Tagged ? 3 : 1; }
+
+// The label text of a draw in a form; `row` picks the tag of the tagged form (0 to 2).
+std::string drawLabelText(const DrawRecord &draw, LabelForm form = LabelForm::Standard, int row = 0);
 
 // Short form: rows = N + 2 and cells 0..k of the spare row N + 1 emptied.
 void resetGridRows(ResultGrid &grid, int drawCount, int k);
 // Long form: rows = N + 5 and cells 0..4 of the spare row emptied.
 void resetGridRowsLong(ResultGrid &grid, int drawCount);
 
-// Rows 1..N: the label text in column 0 and H, T, U in columns 1..3.
-void fillDrawRows(ResultGrid &grid, const DrawHistory &history);
-// The label in column 0 and H, T, U in columns offset + 1 .. offset + 3.
-void fillDrawRowsOffset(ResultGrid &grid, const DrawHistory &history, int offset);
+// Rows 1..N (of the tagged form, rows 1..3N): the label text in column 0
+// and H, T, U in columns 1..3, or in columns offset + 1 .. offset + 3.
+void fillDrawRows(ResultGrid &grid, const DrawHistory &history, LabelForm form = LabelForm::Standard);
+void fillDrawRowsOffset(ResultGrid &grid, const DrawHistory &history, int offset,
+                        LabelForm form = LabelForm::Standard);
 
 // A key routine: given the draw's digits, returns its key text. It may sort
 // the digits in place, as the box key does.
 using KeyRoutine = std::string (*)(Digits &digits);
 // As fillDrawRows, and the key of each draw in column keyCol.
 void fillDrawRowsWithBoxKey(ResultGrid &grid, const DrawHistory &history, int keyCol,
-                            KeyRoutine key = nullptr /* makeBoxKey */);
+                            KeyRoutine key = nullptr /* makeBoxKey */, LabelForm form = LabelForm::Standard);
 
 // "H", "T" and "U" over the digit columns 1..3.
 void writeDigitHeaders(ResultGrid &grid);

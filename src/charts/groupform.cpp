@@ -3,10 +3,9 @@
 #include "charts/drawrows.h"
 #include "charts/groupmarks.h"
 #include "charts/missstats.h"
+#include "charts/toolframe.h"
 
 namespace corvessa::charts {
-
-void resetGroupFormRows(ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 6); }
 
 void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm &form) {
   const int n = int(history.draws.size());
@@ -26,10 +25,34 @@ void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm
   grid.setTopRow(grid.rows() - 1);
 
   // The marking reads the groups back from the header row.
-  markGroupHits(grid, n, form.groupLength, lastCol, form.mark, form.threeWayBox,
-                form.redHitBecomesCurrent);
+  markGroupHits(grid, n, form.groupLength, lastCol, form.mark, form.threeWayBox, form.redHitBecomesCurrent);
   fillMissCounts(grid, n, kFirstGroupCol, lastCol);
-  appendMissStatistics(grid, n, lastCol, form.mark);
+  appendFooter(grid, n, {.lastCol = lastCol, .mark = form.mark});
+}
+
+ToolEntry groupChartTool(const GroupChartForm &form) {
+  ToolDesign d;
+  d.windowName = QString::fromUtf8(form.windowName);
+  d.caption = QString::fromUtf8(form.caption);
+  d.title = captionWithoutQuotes(form.caption);
+  d.cols = kFirstGroupCol + int(form.groups.size());
+  d.fontPoints = 6.75;
+  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); })};
+  if (form.hiddenHelp) {
+    d.controls.push_back(exitButton({10200, 6120, 1335, 375}));
+    d.controls.push_back(helpButton({8760, 6000, 1335, 375}, false));
+    d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  } else {
+    d.controls.push_back(exitButton());
+    d.layout = standardLayout();
+  }
+  const GroupForm groups{.groups = form.groups, .groupLength = form.groupLength, .groupColWidth = form.groupColWidth,
+                         .mark = form.mark, .threeWayBox = form.threeWayBox,
+                         .redHitBecomesCurrent = form.redHitBecomesCurrent};
+  return ToolEntry{std::move(d),
+                   [groups](ToolWindowState &state, const DrawHistory &history) {
+                     loadGroupForm(state.grid, history, groups);
+                   }};
 }
 
 }  // namespace corvessa::charts

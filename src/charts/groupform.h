@@ -1,9 +1,10 @@
 #pragma once
-// The load shared by the fixed digit-group charts: one column per digit group,
-// the group's mark where a draw's box number lies inside it, the miss counts
-// between the marks and the footer statistics under the draws.
-#include "core/drawfile.h"
-#include "core/resultgrid.h"
+// The family of fixed digit-group charts: one column per digit group, the
+// group's mark where a draw's box number lies inside it, the miss counts
+// between the marks and the footer statistics under the draws. A member is
+// its description: tools/<menu>/<window>.cpp returns groupChartTool({...}).
+#include "charts/groupmarks.h"
+#include "charts/tool.h"
 
 #include <span>
 #include <string_view>
@@ -20,10 +21,25 @@ struct GroupForm {
   int spareCells = 6;                        // cells 0..spareCells of the spare row are emptied
 };
 
-// The hidden Command1 of these windows: N + 2 rows, cells 0..6 of the spare row emptied.
-void resetGroupFormRows(ResultGrid &grid, int drawCount);
-
-// Builds the chart into a grid of 5 + groups.size() columns.
+// The load shared by the family: builds the chart into a grid of
+// 5 + groups.size() columns.
 void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm &form);
+
+// A member of the family: the menu item's caption (the title is the caption
+// without its quotes), the groups and how they are marked. The window has
+// Arial 6.75, the hidden Command1 emptying cells 0..6 of the spare row, and
+// "Exit"; `hiddenHelp` places a "Help" that is never shown.
+struct GroupChartForm {
+  const char *windowName;
+  const char *caption;
+  std::span<const std::string_view> groups;
+  int groupLength;
+  int groupColWidth;
+  std::string_view mark;
+  bool threeWayBox = false;
+  bool redHitBecomesCurrent = false;
+  bool hiddenHelp = false;
+};
+ToolEntry groupChartTool(const GroupChartForm &form);
 
 }  // namespace corvessa::charts

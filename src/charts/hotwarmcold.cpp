@@ -6,12 +6,6 @@ namespace corvessa::charts {
 
 namespace {
 
-// The digit a cell holds, or -1.
-int cellDigit(const ResultGrid &grid, int row, int col) {
-  const std::string_view text = grid.textView(row, col);
-  return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? text[0] - '0' : -1;
-}
-
 Rgb countColor(int count) {
   if (count > 2)
     return kCountAbove2;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <vector>
 
 namespace corvessa::charts {
 
@@ -22,66 +21,111 @@ long long leadingNumber(std::string_view text) {
 }
 
 // The loops run row by row, since a row's cells lie side by side in the grid.
-void fillMissCounts(ResultGrid &grid, int drawCount, int firstCol, int lastCol) {
+void fillMissCounts(ResultGrid &grid, int drawCount, int firstCol, int lastCol, Rgb textColor) {
   if (lastCol < firstCol)
     return;
   std::vector<int> run(std::size_t(lastCol - firstCol + 1), 1);
   for (int r = 1; r <= drawCount; ++r)
     for (int c = firstCol; c <= lastCol; ++c) {
       int &count = run[std::size_t(c - firstCol)];
-      if (grid.isEmpty(r, c))
+      if (grid.isEmpty(r, c)) {
         grid.setNumber(r, c, count++);
-      else
+        if (textColor != 0)
+          grid.setForeColor(r, c, textColor);
+      } else {
         count = 1;
+      }
     }
 }
 
-void appendMissStatistics(ResultGrid &grid, int n, int lastCol, std::string_view mark, AverageForm form) {
-  constexpr int kFirst = 5;
-  grid.setVisible(false);
-  grid.setRows(n + 6);
-  grid.setText(n + 5, 0, "Average");
-  grid.setText(n + 2, 0, "Amount");
-  grid.setText(n + 3, 0, "Max Miss");
-  grid.setText(n + 4, 0, "Current Miss");
-  grid.setTopRow(n + 5);
+std::string_view footerLabel(FooterRow row) {
+  switch (row) {
+    case FooterRow::Amount:
+      return "Amount";
+    case FooterRow::MaxMiss:
+      return "Max Miss";
+    case FooterRow::CurrentMiss:
+      return "Current Miss";
+    case FooterRow::Average:
+      return "Average";
+    case FooterRow::Blank:
+      break;
+  }
+  return {};
+}
 
-  const ResultGrid::TextId markId = grid.intern(mark);
+void appendFooter(ResultGrid &grid, int n, const FooterForm &form) {
+  const int first = form.firstCol, last = form.lastCol;
+  const int footerRows = int(form.rows.size());
+  grid.setVisible(false);
+  grid.setRows(n + 2 + footerRows);
+  for (int i = 0; i < footerRows; ++i)
+    grid.setText(n + 2 + i, 0, footerLabel(form.rows[std::size_t(i)]));
+  grid.setTopRow(grid.rows() - 1);
+
+  const ResultGrid::TextId markId = form.mark.empty() ? 0 : grid.intern(form.mark);
   const auto isHit = [&](int r, int c) {
+    if (form.hitBack != 0)
+      return grid.backColor(r, c) == form.hitBack;
     const ResultGrid::TextId id = grid.textId(r, c);
-    return id == markId || (id != 0 && grid.viewOf(id) == mark);
+    return id != 0 && (id == markId || grid.viewOf(id) == form.mark);
   };
 
-  const std::size_t columns = std::size_t(std::max(lastCol - kFirst + 1, 0));
+  // Row by row over the draws, a running total for each column.
+  const std::size_t columns = std::size_t(std::max(last - first + 1, 0));
   std::vector<int> amount(columns, 0);
   std::vector<long long> maxMiss(columns, 0);
   for (int r = 1; r <= n; ++r)
-    for (int c = kFirst; c <= lastCol; ++c) {
-      const std::size_t i = std::size_t(c - kFirst);
-      if (isHit(r, c))
+    for (int c = first; c <= last; ++c) {
+      const std::size_t i = std::size_t(c - first);
+      const bool hit = isHit(r, c);
+      if (hit)
         ++amount[i];
-      else
-        maxMiss[i] = std::max(maxMiss[i], leadingNumber(grid.textView(r, c)));
+      if (form.maxMiss == MaxMissRule::LargestCount) {
+        if (!hit)
+          maxMiss[i] = std::max(maxMiss[i], leadingNumber(grid.textView(r, c)));
+      } else if (hit && r > 1 && !isHit(r - 1, c)) {
+        maxMiss[i] = std::max(maxMiss[i], leadingNumber(grid.textView(r - 1, c)));
+      }
     }
-  for (int c = kFirst; c <= lastCol; ++c) {
-    const std::size_t i = std::size_t(c - kFirst);
-    grid.setNumber(n + 2, c, amount[i]);
-    grid.setNumber(n + 3, c, maxMiss[i]);
-    if (n == 0 || isHit(n, c))
-      grid.setNumber(n + 4, c, 0);
-    else
-      grid.setTextId(n + 4, c, grid.textId(n, c));
-    if (amount[i] > 0)
-      grid.setNumber(n + 5, c, n / amount[i]);
-    else if (form == AverageForm::Full)
-      grid.setNumber(n + 5, c, n);
+
+  for (int k = 0; k < footerRows; ++k) {
+    const int row = n + 2 + k;
+    for (int c = first; c <= last; ++c) {
+      const std::size_t i = std::size_t(c - first);
+      switch (form.rows[std::size_t(k)]) {
+        case FooterRow::Amount:
+          grid.setNumber(row, c, amount[i]);
+          break;
+        case FooterRow::MaxMiss:
+          grid.setNumber(row, c, maxMiss[i]);
+          break;
+        case FooterRow::CurrentMiss:
+          if (n == 0 || isHit(n, c))
+            grid.setNumber(row, c, 0);
+          else
+            grid.setTextId(row, c, grid.textId(n, c));
+          break;
+        case FooterRow::Average:
+          if (amount[i] > 0)
+            grid.setNumber(row, c, n / amount[i]);
+          else if (form.average == AverageForm::DrawCount)
+            grid.setNumber(row, c, n);
+          break;
+        case FooterRow::Blank:
+          continue;
+      }
+      if (!form.tinted && form.valueFore != 0)
+        grid.setForeColor(row, c, form.valueFore);
+    }
   }
 
-  for (int c = 1; c <= lastCol; ++c)
-    for (int r = n + 2; r <= n + 5; ++r) {
-      grid.setBackColor(r, c, kFooterBack);
-      grid.setForeColor(r, c, kFooterFore);
-    }
+  if (form.tinted)
+    for (int c = 1; c <= last; ++c)
+      for (int r = n + 2; r < grid.rows(); ++r) {
+        grid.setBackColor(r, c, kFooterBack);
+        grid.setForeColor(r, c, kFooterFore);
+      }
   grid.setVisible(true);
 }
 

@@ -1,9 +1,11 @@
 #pragma once
-// Miss counts between the hits of a mark column, and the footer rows
-// "Amount", "Max Miss", "Current Miss" and "Average" under the draws.
+// Miss counts between the hits of a mark column, and the footer rows under
+// the draws ("Amount", "Max Miss", "Current Miss", "Average") in the forms
+// the windows use.
 #include "core/resultgrid.h"
 
 #include <string_view>
+#include <vector>
 
 namespace corvessa::charts {
 
@@ -11,21 +13,46 @@ namespace corvessa::charts {
 long long leadingNumber(std::string_view text);
 
 // Every empty cell of draw rows 1..N in columns first..last gets the number of
-// draws since the column's last hit (any non-empty cell ends a run).
-void fillMissCounts(ResultGrid &grid, int drawCount, int firstCol, int lastCol);
+// draws since the column's last hit (any non-empty cell ends a run), in the
+// text colour given (0: the grid's own).
+void fillMissCounts(ResultGrid &grid, int drawCount, int firstCol, int lastCol, Rgb textColor = 0);
+
+enum class FooterRow { Blank, Amount, MaxMiss, CurrentMiss, Average };
+
+enum class MaxMissRule {
+  LargestCount,      // the largest miss count over draw rows 1..N, so never below Current Miss
+  LongestClosedRun,  // the longest run that a hit ended; the run open at the last draw is not counted
+};
 
 enum class AverageForm {
   EmptyWhenNoHit,  // "Average" stays empty in a column without hits
-  Full,            // a column without hits shows N
+  DrawCount,       // a column without hits shows N
 };
-
-// Appends the four footer rows for columns 5..lastCol, counting the cells
-// whose text is exactly `mark`. Max Miss is the longest count over rows 1..N,
-// so it never sits below Current Miss; with no draws every value is 0.
-void appendMissStatistics(ResultGrid &grid, int drawCount, int lastCol, std::string_view mark,
-                          AverageForm form = AverageForm::EmptyWhenNoHit);
 
 inline constexpr Rgb kFooterBack = rgb(231, 225, 239);
 inline constexpr Rgb kFooterFore = rgb(0, 0, 255);
+
+// One form of the footer. A hit is a draw cell whose text is exactly `mark`,
+// or, where `hitBack` is set, a cell of that back colour.
+struct FooterForm {
+  int firstCol = 5;
+  int lastCol = 5;
+  std::string_view mark;
+  Rgb hitBack = 0;
+  // The rows from N + 2 down, each labelled in column 0; the grid gets
+  // N + 2 + rows.size() rows and scrolls to its last.
+  std::vector<FooterRow> rows = {FooterRow::Amount, FooterRow::MaxMiss, FooterRow::CurrentMiss, FooterRow::Average};
+  MaxMissRule maxMiss = MaxMissRule::LargestCount;
+  AverageForm average = AverageForm::EmptyWhenNoHit;
+  bool tinted = true;   // columns 1..lastCol of every footer row in kFooterBack and kFooterFore
+  Rgb valueFore = 0;    // the values' text colour where the footer is not tinted
+};
+
+// Writes the footer for columns firstCol..lastCol. With no draws every value
+// is 0 and "Average" follows its form.
+void appendFooter(ResultGrid &grid, int drawCount, const FooterForm &form);
+
+// The labels of the rows.
+std::string_view footerLabel(FooterRow row);
 
 }  // namespace corvessa::charts

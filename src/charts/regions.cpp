@@ -1,21 +1,20 @@
 #include "charts/regions.h"
 
 #include "charts/drawrows.h"
+#include "charts/toolframe.h"
 
 namespace corvessa::charts {
 
-ToolDesign regionChartDesign(const char *windowName, const char *menuItem, const char *caption, int cols,
-                             const char *helpPage) {
+ToolDesign regionChartDesign(const char *windowName, const char *caption, int cols, const char *helpPage) {
   ToolDesign d;
   d.windowName = QString::fromLatin1(windowName);
-  d.menuItem = QString::fromLatin1(menuItem);
   d.caption = QString::fromLatin1(caption);
   d.title = d.caption;
   d.cols = cols;
   d.helpPage = QString::fromLatin1(helpPage);
-  d.layout = ToolLayout::GridExitAndHelp;
-  d.helpButton = ButtonDesign("Help", 8765, 6000, 1335, 375, true);
-  d.resetRows = [](ResultGrid &grid, int drawCount) { resetGridRows(grid, drawCount, 6); };
+  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
+                exitButton(), helpButton({8765, 6000, 1335, 375})};
+  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
   return d;
 }
 

@@ -2,24 +2,36 @@
 
 namespace corvessa::charts {
 
-namespace {
-void place(FormGeometry &g, const QString &name, const ButtonDesign &b) {
-  g[name] = TwipsRect{b.left, b.top, b.width, b.height};
+ControlDesign gridControl(int width, int height) {
+  return ControlDesign{.kind = ControlKind::Grid, .name = kGridName, .place = {0, 0, width, height}};
 }
-}  // namespace
+
+ControlDesign resetButton(ToolAction reset, TwipsRect place) {
+  return ControlDesign{.name = QStringLiteral("Command1"), .caption = QStringLiteral("Command1"), .place = place,
+                       .visible = false, .action = std::move(reset)};
+}
+
+ControlDesign exitButton(TwipsRect place, const QString &name) {
+  return ControlDesign{.name = name, .caption = QStringLiteral("Exit"), .place = place, .role = ControlRole::Exit};
+}
+
+ControlDesign helpButton(TwipsRect place, bool visible, const QString &name) {
+  return ControlDesign{.name = name, .caption = QStringLiteral("Help"), .place = place, .visible = visible,
+                       .role = ControlRole::Help};
+}
+
+ControlDesign actionButton(const QString &name, const QString &caption, TwipsRect place, ToolAction action) {
+  return ControlDesign{.name = name, .caption = caption, .place = place, .action = std::move(action)};
+}
+
+std::vector<LayoutStep> standardLayout(std::vector<QString> buttonsFromTheRight) {
+  return {layout::Grid{}, layout::ButtonsUnderGrid{std::move(buttonsFromTheRight)}};
+}
 
 FormGeometry designGeometry(const ToolDesign &design) {
   FormGeometry g;
-  g[kGridName] = TwipsRect{0, 0, design.gridWidth, design.gridHeight};
-  if (design.resetButton)
-    place(g, resetButtonName(design), *design.resetButton);
-  place(g, exitButtonName(design), design.exitButton);
-  if (design.helpButton)
-    place(g, helpButtonName(design), *design.helpButton);
-  for (const ToolButton &own : design.ownButtons)
-    place(g, own.design.name, own.design);
-  for (const TextPanelDesign &panel : design.textPanels)
-    g[panel.name] = TwipsRect{panel.left, panel.top, panel.width, panel.height};
+  for (const ControlDesign &c : design.controls)
+    g[c.name] = c.place;
   return g;
 }
 
@@ -51,23 +63,49 @@ LayoutSteps &LayoutSteps::height(const QString &control, int twips) {
   return *this;
 }
 
-void formResizeLayout(const ToolDesign &design, FormGeometry &geometry, int width, int height) {
-  if (design.layout == ToolLayout::Custom) {
-    if (design.layoutRule)
-      design.layoutRule(geometry, width, height);
-    return;
+namespace {
+
+struct StepRunner {
+  LayoutSteps &s;
+  int width, height;
+
+  void operator()(const layout::Grid &step) const {
+    s.left(kGridName, 0).top(kGridName, 0);
+    s.height(kGridName, height - step.heightLess);
+    s.width(kGridName, width - step.widthLess);
   }
+  void operator()(const layout::ButtonsUnderGrid &step) const {
+    int right = s[kGridName].width + step.gap;  // the first button's right edge is the grid's
+    for (const QString &button : step.fromTheRight) {
+      s.top(button, s[kGridName].height + step.below);
+      s.left(button, right - step.gap - s[button].width);
+      right = s[button].left;
+    }
+  }
+  void operator()(const layout::LabelUnderGrid &step) const {
+    s.left(step.label, step.left);
+    s.top(step.label, s[kGridName].height + step.below);
+  }
+  void operator()(const layout::LabelUnderLabel &step) const {
+    s.left(step.label, step.left);
+    s.top(step.label, s[step.above].top + s[step.above].height + step.gap);
+  }
+  void operator()(const layout::FrameUnderGrid &step) const {
+    s.width(step.frame, width - step.widthLess);
+    s.top(step.frame, s[kGridName].height + step.below);
+    s.left(step.frame, step.left);
+  }
+  void operator()(const layout::PlaceAt &step) const { s.top(step.control, step.top).left(step.control, step.left); }
+};
+
+}  // namespace
+
+void formResizeLayout(const ToolDesign &design, FormGeometry &geometry, int width, int height) {
   LayoutSteps s(geometry);
-  const QString exit = exitButtonName(design);
-  s.left(kGridName, 0).top(kGridName, 0);
-  s.height(kGridName, height - 1200);
-  s.width(kGridName, width - 210);
-  s.top(exit, s[kGridName].height + 225);
-  s.left(exit, s[kGridName].width - s[exit].width);
-  if (design.layout == ToolLayout::GridExitAndHelp) {
-    const QString help = helpButtonName(design);
-    s.top(help, s[kGridName].height + 225);
-    s.left(help, s[exit].left - s[help].width - 100);
+  for (const LayoutStep &step : design.layout) {
+    std::visit(StepRunner{s, width, height}, step);
+    if (s.failed())
+      return;
   }
 }
 

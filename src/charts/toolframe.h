@@ -1,16 +1,37 @@
 #pragma once
-// The rules of the tool window frame as plain functions of data, so they are
-// tested without widgets: the places of the controls for a window size, and
-// the highlight that a press on a cell switches on and off.
+// The frame of the tool windows as plain data and functions, so it is tested
+// without widgets: the usual controls, the resize rule's steps, and the
+// highlight that a press on a cell switches on and off.
 #include "charts/tool.h"
+
+#include <map>
 
 namespace corvessa::charts {
 
-// The controls where the design puts them: the grid, the buttons (the
-// hidden reset button included) and the text panels.
+// The usual controls of a tool window, at their usual places (twips).
+ControlDesign gridControl(int width = 11595, int height = 5895);
+// The hidden Command1 whose click resets the grid's rows.
+ControlDesign resetButton(ToolAction reset, TwipsRect place = {8760, 6120, 1335, 375});
+ControlDesign exitButton(TwipsRect place = {10200, 6000, 1335, 375}, const QString &name = QStringLiteral("Command2"));
+ControlDesign helpButton(TwipsRect place = {8760, 6000, 1335, 375}, bool visible = true,
+                         const QString &name = QStringLiteral("Command3"));
+// A button with an action of the tool's own.
+ControlDesign actionButton(const QString &name, const QString &caption, TwipsRect place, ToolAction action);
+
+// The standard resize rule: the grid, then these buttons under it from its
+// right edge ("Exit", then "Help" 100 twips to its left).
+std::vector<LayoutStep> standardLayout(std::vector<QString> buttonsFromTheRight = {QStringLiteral("Command2")});
+
+// Control places in twips by name, each relative to its parent.
+using FormGeometry = std::map<QString, TwipsRect>;
+
+// The controls where the design puts them.
 FormGeometry designGeometry(const ToolDesign &design);
 
-// Steps of a layout, applied in order. A step that would give a control a
+// The design's layout steps for a window of width x height twips (its client size).
+void formResizeLayout(const ToolDesign &design, FormGeometry &geometry, int width, int height);
+
+// One step at a time on a geometry. A step that would give a control a
 // negative width or height fails, and every later step is skipped, so a
 // window made too small keeps the places the earlier steps gave.
 class LayoutSteps {
@@ -27,12 +48,6 @@ class LayoutSteps {
   FormGeometry &geometry_;
   bool failed_ = false;
 };
-
-// The window's resize rule for a window of width x height twips: the grid
-// fills it less 210 twips of width and 1200 of height, "Exit" sits 225 twips
-// under the grid at its right edge and "Help" 100 twips left of "Exit"; a
-// custom layout runs the design's own rule.
-void formResizeLayout(const ToolDesign &design, FormGeometry &geometry, int width, int height);
 
 // Switches the current cell's background between `highlight` and the grid's
 // own colour. A colour the tool gave the cell does not come back.

@@ -18,6 +18,9 @@ class ResultGrid {
  public:
   using TextId = std::uint32_t;  // 0 is the empty text
   static constexpr int kDefaultWidth = -1;
+  // What a column or row left to the grid's default measures, in every window.
+  static constexpr int kDefaultColumnTwips = 960;
+  static constexpr int kDefaultRowTwips = 240;
   // Column alignment codes: 0-2 left (top, centre, bottom),
   // 3-5 centre, 6-8 right, 9 general (texts left, numbers right).
   static constexpr int kAlignGeneral = 9;
@@ -71,6 +74,8 @@ class ResultGrid {
 
   // Column widths in twips (kDefaultWidth: the grid's default), alignment, row heights.
   int colWidth(int col) const { return widths_[std::size_t(col)]; }
+  // The width the column shows: its own, or the grid's default.
+  int shownColWidth(int col) const { return colWidth(col) < 0 ? kDefaultColumnTwips : colWidth(col); }
   void setColWidth(int col, int twips) { widths_[std::size_t(col)] = twips; }
   void setColWidths(int firstCol, int lastCol, int twips) {
     for (int c = firstCol; c <= lastCol; ++c)
@@ -123,5 +128,12 @@ class ResultGrid {
   bool visible_ = true;
   double fontPoints_ = 7.5;
 };
+
+// The digit 0 to 9 that a cell holds as its whole text, or -1 when it holds
+// anything else. Every routine that reads digits back from the grid uses it.
+inline int cellDigit(const ResultGrid &grid, int row, int col) {
+  const std::string_view text = grid.textView(row, col);
+  return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? text[0] - '0' : -1;
+}
 
 }  // namespace corvessa

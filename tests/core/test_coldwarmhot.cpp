@@ -4,6 +4,7 @@
 #include "charts/nextboxnumbers.h"
 #include "charts/tool.h"
 #include "charts/toolframe.h"
+#include "charts/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
 
@@ -328,14 +329,16 @@ const ToolDesign &coldWarmHot() { return ToolRegistry::instance().find(QStringLi
 
 TEST(ColdWarmHotWindow, ButtonsFromTheRightAndTheListOverTheGrid) {
   const ToolDesign &d = coldWarmHot();
-  EXPECT_FALSE(d.resetButton.has_value());
+  QStringList controls;
+  for (const ControlDesign &c : d.controls)
+    controls << c.name + ":" + c.caption;
+  // "Exit" is Command1; there is no hidden reset button.
+  EXPECT_EQ(controls, (QStringList{"MSFlexGrid1:", "Command1:Exit", "Command3:Help", "Command2:Next Box numbers ",
+                                   "Text1:"}));
+  EXPECT_EQ(d.control("Command1")->role, ControlRole::Exit);
+  EXPECT_EQ(d.control("Command3")->role, ControlRole::Help);
   EXPECT_FALSE(d.showsLoadingCaption);
   EXPECT_EQ(d.highlight, rgb(43, 145, 255));
-  EXPECT_EQ(exitButtonName(d), "Command1");
-  EXPECT_EQ(helpButtonName(d), "Command3");
-  ASSERT_EQ(d.ownButtons.size(), 1u);
-  EXPECT_EQ(d.ownButtons[0].design.name, "Command2");
-  EXPECT_EQ(d.ownButtons[0].design.caption, "Next Box numbers ");
 
   FormGeometry g = designGeometry(d);
   formResizeLayout(d, g, 8000, 6000);
@@ -354,18 +357,21 @@ TEST(ColdWarmHotWindow, ButtonsFromTheRightAndTheListOverTheGrid) {
 }
 
 TEST(ColdWarmHotWindow, ListButtonShowsAndHidesTheList) {
-  const ToolDesign &d = coldWarmHot();
-  ToolWindowState state;
   const ToolEntry *tool = ToolRegistry::instance().find(QStringLiteral("frmrenwenleng"));
-  state.grid = computeChart(*tool, parseDrawHistory(history(sevenDrawsAnd())));
-  const ToolAction click = d.ownButtons[0].action;
+  RecordingHost host;
+  ToolSession window(*tool, &host);
+  window.load(parseDrawHistory(history(sevenDrawsAnd())));
   const std::pair<const char *, bool> afterClicks[] = {
       {"Hide Box numbers", true}, {"Next Box numbers", false}, {"Hide Box numbers", true}};
   for (auto [caption, shown] : afterClicks) {
-    click(state);
-    EXPECT_EQ(state.controls["Command2"].text, QString::fromLatin1(caption));
-    EXPECT_EQ(state.controls["Text1"].visible, shown);
+    window.click("Command2");
+    EXPECT_EQ(window.state().control("Command2").text, QString::fromLatin1(caption));
+    EXPECT_EQ(window.state().control("Text1").visible, shown);
     if (shown)
-      EXPECT_EQ(state.controls["Text1"].text, QString::fromLatin1(kWorkedExampleText));
+      EXPECT_EQ(window.state().control("Text1").text, QString::fromLatin1(kWorkedExampleText));
   }
+  window.click("Command3");
+  window.click("Command1");
+  EXPECT_EQ(host.openedPages, QStringList{"\\help\\Cold_Warm_Hot.htm"});
+  EXPECT_TRUE(host.closed);
 }

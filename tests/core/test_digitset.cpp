@@ -90,21 +90,16 @@ TEST(DigitSetCharts, WithoutDrawsAndWithoutHits) {
 
 TEST(DigitSetCharts, DesignsAndGridShape) {
   struct Case {
-    const char *window, *menuItem, *caption, *title;
+    const char *window, *caption, *title;
   };
   const Case cases[] = {
-      {"frmgaopin6ma36", "caigaopin6ma36", "Box winning number from this \"6 digits\"",
-       "Box winning number from this 6 digits"},
-      {"frmgaopin6ma", "caigaopin6ma6", "6 Way Box winning number from this \"6 digits\"",
-       "6 Way Box winning number from this 6 digits"},
-      {"frmgaopin7ma", "caigaopin7ma6", "6 Way Box winning number from this \"7 digits\"",
-       "6 Way Box winning number from this 7 digits"},
-      {"frmgaopin7ma36", "caigaopin7ma36", "Box winning number from this \"7 digits\"",
-       "Box winning number from this 7 digits"},
+      {"frmgaopin6ma36", "Box winning number from this \"6 digits\"", "Box winning number from this 6 digits"},
+      {"frmgaopin6ma", "6 Way Box winning number from this \"6 digits\"", "6 Way Box winning number from this 6 digits"},
+      {"frmgaopin7ma", "6 Way Box winning number from this \"7 digits\"", "6 Way Box winning number from this 7 digits"},
+      {"frmgaopin7ma36", "Box winning number from this \"7 digits\"", "Box winning number from this 7 digits"},
   };
   for (const Case &c : cases) {
     const ToolDesign &d = tool(c.window).design;
-    EXPECT_EQ(d.menuItem, c.menuItem);
     EXPECT_EQ(d.caption, c.caption);
     EXPECT_EQ(d.title, c.title);
     // The menu item that opens it carries the design's caption.
@@ -112,15 +107,18 @@ TEST(DigitSetCharts, DesignsAndGridShape) {
     for (const ToolMenu &menu : toolMenus())
       for (const ToolMenuItem &item : menu.items)
         if (item.windowName && QString(item.windowName) == c.window)
-          inMenu = QString(item.name) == c.menuItem && QString::fromUtf8(item.caption) == c.caption &&
-                   QString(menu.name) == "caigaopin7ma";
+          inMenu = QString::fromUtf8(item.caption) == c.caption && QString(menu.name) == "caigaopin7ma";
     EXPECT_TRUE(inMenu) << c.window;
-    EXPECT_EQ(d.layout, ToolLayout::GridAndExit);
-    EXPECT_FALSE(d.helpButton.has_value());
+    // The grid, the hidden reset and "Exit" under the grid's right edge; no "Help".
+    QStringList controls;
+    for (const ControlDesign &control : d.controls)
+      controls << control.name;
+    EXPECT_EQ(controls, (QStringList{"MSFlexGrid1", "Command1", "Command2"}));
+    EXPECT_EQ(d.control("Command2")->caption, "Exit");
+    EXPECT_FALSE(d.control("Command1")->visible);
+    EXPECT_EQ(d.control("MSFlexGrid1")->place, (TwipsRect{0, 0, 11595, 5895}));
     EXPECT_EQ(d.highlight, 0u);
-    EXPECT_EQ(d.exitButton.caption, "Exit");
-    EXPECT_EQ((std::vector<int>{d.clientWidth, d.clientHeight, d.gridWidth, d.gridHeight}),
-              (std::vector<int>{11625, 6720, 11595, 5895}));
+    EXPECT_EQ((std::vector<int>{d.clientWidth, d.clientHeight}), (std::vector<int>{11625, 6720}));
 
     const ResultGrid grid = computeChart(tool(c.window), parseDrawHistory(kFixture));
     EXPECT_EQ(grid.cols(), 6);

@@ -125,3 +125,39 @@ TEST(DrawRows, StopRuleAsTheGridShowsIt) {
     EXPECT_EQ(grid.text(c.draws, 0).isEmpty(), c.draws == 0) << c.name;
   }
 }
+
+TEST(DrawRows, LabelForms) {
+  struct Case {
+    LabelForm form;
+    QByteArray record;
+    QStringList labels;  // column 0 of the draw's rows
+  };
+  const Case cases[] = {
+      {LabelForm::Standard, "105 1 2 3", {" 105:123"}},
+      {LabelForm::NoBlank, "105 1 2 3", {"105:123"}},
+      {LabelForm::LabelOnly, "105 1 2 3", {" 105"}},
+      {LabelForm::Ticket, "105 1 2 3", {"105|123"}},
+      {LabelForm::Tagged, "105 1 2 3", {" 105:123(H\u00b1T)", " 105:123(H\u00b1U)", " 105:123(T\u00b1U)"}},
+      {LabelForm::NoBlank, "-7 0 0 9", {"-7:009"}},
+      {LabelForm::Ticket, "0042 9 0 4", {"42|904"}},
+      {LabelForm::LabelOnly, "-20260812001 5 5 5", {"-20260812001"}},
+  };
+  for (const Case &c : cases) {
+    const DrawHistory history = historyOf(c.record + "\r\n" + c.record + "\r\n");
+    const int perDraw = int(c.labels.size());
+    ResultGrid grid(2 * perDraw + 2, 8);
+    fillDrawRowsOffset(grid, history, 4, c.form);
+    for (int draw = 0; draw < 2; ++draw)
+      for (int k = 0; k < perDraw; ++k) {
+        const int r = 1 + draw * perDraw + k;
+        EXPECT_EQ(grid.text(r, 0), c.labels[k]) << c.record.toStdString();
+        // The digits go on every row of the draw, from the record's integer digits.
+        const DrawRecord &d = history.draws[0];
+        EXPECT_EQ((QStringList{grid.text(r, 5), grid.text(r, 6), grid.text(r, 7)}),
+                  (QStringList{QString::number(d.h), QString::number(d.t), QString::number(d.u)}));
+        EXPECT_EQ(grid.text(r, 1), "");
+      }
+    EXPECT_EQ(grid.text(2 * perDraw + 1, 0), "");
+    EXPECT_EQ(QString::fromStdString(drawLabelText(history.draws[0], c.form)), c.labels[0]);
+  }
+}

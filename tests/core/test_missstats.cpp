@@ -72,7 +72,7 @@ TEST(MissStatistics, WorkedCases) {
     const int n = int(c.marks.size());
     fillMissCounts(grid, n, kCol, kCol);
     EXPECT_EQ(column(grid, 1, n), c.counts) << c.name;
-    appendMissStatistics(grid, n, kCol, "*****");
+    appendFooter(grid, n, {.firstCol = 5, .lastCol = kCol, .mark = "*****"});
     EXPECT_EQ(footer(grid, n), c.footer) << c.name;
   }
 }
@@ -86,7 +86,7 @@ TEST(MissStatistics, FullAverageForm) {
     ResultGrid grid = markColumn(c.marks);
     const int n = int(c.marks.size());
     fillMissCounts(grid, n, kCol, kCol);
-    appendMissStatistics(grid, n, kCol, "*****", AverageForm::Full);
+    appendFooter(grid, n, {.firstCol = 5, .lastCol = kCol, .mark = "*****", .average = AverageForm::DrawCount});
     EXPECT_EQ(grid.text(n + 5, kCol), c.average) << c.marks;
   }
 }
@@ -95,7 +95,7 @@ TEST(MissStatistics, EmptyHistoryShowsZeros) {
   ResultGrid grid(2, kCol + 1);
   grid.setText(0, kCol, "145789");  // a header the footer must not copy
   fillMissCounts(grid, 0, kCol, kCol);
-  appendMissStatistics(grid, 0, kCol, "*****");
+  appendFooter(grid, 0, {.firstCol = 5, .lastCol = kCol, .mark = "*****"});
   EXPECT_EQ(grid.rows(), 6);
   EXPECT_EQ(footer(grid, 0), (Footer{"0", "0", "0", ""}));
   EXPECT_EQ(grid.text(1, kCol), "");
@@ -108,7 +108,7 @@ TEST(MissStatistics, FooterRowsLabelsColoursAndScroll) {
   grid.setText(2, 7, "***");
   grid.setText(1, 4, "***");  // left of column 5: never counted
   fillMissCounts(grid, 3, 5, 7);
-  appendMissStatistics(grid, 3, 7, "***");
+  appendFooter(grid, 3, {.firstCol = 5, .lastCol = 7, .mark = "***"});
   EXPECT_EQ(grid.rows(), 9);
   EXPECT_EQ(grid.topRow(), 8);
   EXPECT_TRUE(grid.isVisible());
@@ -135,4 +135,67 @@ TEST(MissStatistics, LeadingNumber) {
   EXPECT_EQ(leadingNumber("****"), 0);
   EXPECT_EQ(leadingNumber(""), 0);
   EXPECT_EQ(leadingNumber("99999999999999999999999"), std::numeric_limits<long long>::max());
+}
+
+// The footer's forms on one column whose run is left open at the end: hits
+// in rows 2 and 5 of 10, then five draws without one.
+TEST(MissStatistics, FooterForms) {
+  const std::string marks = ".*..*.....";
+  const int n = int(marks.size());
+  struct Case {
+    const char *name;
+    FooterForm form;
+    QStringList rows;  // column 5 of rows N + 2 on, then "|", then the labels
+  };
+  const Case cases[] = {
+      {"largest count: Max Miss reaches the open run",
+       {.lastCol = kCol, .mark = "*****"},
+       {"2", "5", "5", "5", "|", "Amount", "Max Miss", "Current Miss", "Average"}},
+      {"longest run a hit ended: the open run shows only in Current Miss",
+       {.lastCol = kCol, .mark = "*****", .maxMiss = MaxMissRule::LongestClosedRun},
+       {"2", "2", "5", "5", "|", "Amount", "Max Miss", "Current Miss", "Average"}},
+      {"three rows and a blank one",
+       {.lastCol = kCol, .mark = "*****", .rows = {FooterRow::Amount, FooterRow::MaxMiss, FooterRow::CurrentMiss, FooterRow::Blank},
+        .maxMiss = MaxMissRule::LongestClosedRun},
+       {"2", "2", "5", "", "|", "Amount", "Max Miss", "Current Miss", ""}},
+      {"one Max Miss row under two blank ones",
+       {.lastCol = kCol, .mark = "*****", .rows = {FooterRow::Blank, FooterRow::Blank, FooterRow::MaxMiss},
+        .maxMiss = MaxMissRule::LongestClosedRun, .tinted = false, .valueFore = rgb(188, 194, 182)},
+       {"", "", "2", "|", "", "", "Max Miss"}},
+  };
+  for (const Case &c : cases) {
+    ResultGrid grid = markColumn(marks);
+    fillMissCounts(grid, n, kCol, kCol);
+    appendFooter(grid, n, c.form);
+    QStringList shown;
+    for (int r = n + 2; r < grid.rows(); ++r)
+      shown << grid.text(r, kCol);
+    shown << "|";
+    for (int r = n + 2; r < grid.rows(); ++r)
+      shown << grid.text(r, 0);
+    EXPECT_EQ(shown, c.rows) << c.name;
+    EXPECT_EQ(grid.topRow(), grid.rows() - 1) << c.name;
+    EXPECT_EQ(grid.backColor(n + 2, 1), c.form.tinted ? kFooterBack : 0) << c.name;
+    EXPECT_EQ(grid.foreColor(grid.rows() - 1, kCol), c.form.tinted ? kFooterFore : c.form.valueFore) << c.name;
+  }
+}
+
+TEST(MissStatistics, HitsByBackColourAndGreyCounts) {
+  // Hits marked by a red back colour, each with its own text, as pair columns are.
+  ResultGrid grid(12, kCol + 1);
+  for (int r : {3, 4, 9}) {
+    grid.setText(r, kCol, "55");
+    grid.setBackColor(r, kCol, rgb(255, 0, 0));
+  }
+  const Rgb grey = rgb(188, 194, 182);
+  fillMissCounts(grid, 10, kCol, kCol, grey);
+  EXPECT_EQ(column(grid, 1, 10), (QStringList{"1", "2", "55", "55", "1", "2", "3", "4", "55", "1"}));
+  EXPECT_EQ(grid.foreColor(1, kCol), grey);
+  EXPECT_EQ(grid.foreColor(3, kCol), 0u);
+  appendFooter(grid, 10,
+               {.lastCol = kCol, .hitBack = rgb(255, 0, 0), .rows = {FooterRow::Amount, FooterRow::MaxMiss,
+                                                                     FooterRow::CurrentMiss},
+                .maxMiss = MaxMissRule::LongestClosedRun});
+  EXPECT_EQ((QStringList{grid.text(12, kCol), grid.text(13, kCol), grid.text(14, kCol)}),
+            (QStringList{"3", "4", "1"}));
 }

@@ -1,5 +1,8 @@
-// The frame's resize rules and the cell highlight, as plain data.
+// The tool window frame as plain data: the layout steps, the design check,
+// the highlight, and the handler contract run headless through a session.
+#include "charts/drawrows.h"
 #include "charts/toolframe.h"
+#include "charts/toolsession.h"
 #include "support/core/qtprint.h"
 
 #include <gtest/gtest.h>
@@ -9,45 +12,85 @@ using namespace corvessa::charts;
 
 namespace {
 
-ToolDesign withHelp() {
-  ToolDesign d;
-  d.layout = ToolLayout::GridExitAndHelp;
-  d.exitButton = ButtonDesign{"Exit", 10200, 6000, 1335, 375};
-  d.helpButton = ButtonDesign{"Help", 8760, 6000, 1200, 375};
-  return d;
-}
-
 void PrintTo(const TwipsRect &r, std::ostream *os) {
   *os << "(" << r.left << ", " << r.top << ", " << r.width << " x " << r.height << ")";
 }
 
-}  // namespace
-
-TEST(FormResizeLayout, GridExitAndHelpAt8000By6000) {
-  const ToolDesign d = withHelp();
-  FormGeometry g = designGeometry(d);
-  formResizeLayout(d, g, 8000, 6000);
-  EXPECT_EQ(g["MSFlexGrid1"], (TwipsRect{0, 0, 7790, 4800}));
-  EXPECT_EQ(g["Command2"], (TwipsRect{7790 - 1335, 5025, 1335, 375}));
-  EXPECT_EQ(g["Command3"], (TwipsRect{7790 - 1335 - 1200 - 100, 5025, 1200, 375}));
-  EXPECT_EQ(g["Command1"], (TwipsRect{8760, 6120, 1335, 375}));  // the hidden reset never moves
-
-  ToolDesign exitOnly = d;
-  exitOnly.layout = ToolLayout::GridAndExit;
-  g = designGeometry(exitOnly);
-  formResizeLayout(exitOnly, g, 8000, 6000);
-  EXPECT_EQ(g["Command2"], (TwipsRect{6455, 5025, 1335, 375}));
-  EXPECT_EQ(g["Command3"], (TwipsRect{8760, 6000, 1200, 375}));  // left where the design put it
+ControlDesign label(const char *name, TwipsRect place) {
+  return ControlDesign{.kind = ControlKind::Label, .name = name, .caption = name, .place = place};
 }
 
-TEST(FormResizeLayout, TooSmallStopsAtTheFailingStep) {
-  const ToolDesign d = withHelp();
+// A window with every kind of control: a grid, "Exit" and "Help", two labels
+// under the grid, and a frame box holding a text box and two buttons.
+ToolDesign everyKind() {
+  ToolDesign d;
+  d.windowName = "frmeverykind";
+  d.cols = 3;
+  d.controls = {
+      gridControl(),
+      exitButton(),
+      helpButton({8760, 6000, 1200, 375}),
+      label("Label1", {15, 6210, 4000, 180}),
+      label("Label2", {15, 6500, 4000, 240}),
+      ControlDesign{.kind = ControlKind::Frame, .name = "Frame1", .caption = "Numbers", .place = {120, 4920, 12615, 2655}},
+      ControlDesign{.kind = ControlKind::TextBox, .name = "Text1", .place = {240, 240, 12255, 1815}, .parent = "Frame1",
+                    .role = ControlRole::Input},
+      ControlDesign{.name = "Command4", .caption = "Enquire", .place = {240, 2160, 1215, 375}, .parent = "Frame1",
+                    .role = ControlRole::Enquiry},
+  };
+  return d;
+}
+
+TwipsRect after(const ToolDesign &d, const QString &control, int width, int height) {
+  FormGeometry g = designGeometry(d);
+  formResizeLayout(d, g, width, height);
+  return g[control];
+}
+
+}  // namespace
+
+TEST(LayoutSteps, EachStepAt8000By6000) {
+  ToolDesign d = everyKind();
+  struct Case {
+    const char *step;
+    LayoutStep layout;
+    const char *control;
+    TwipsRect place;
+  };
+  const Case cases[] = {
+      {"grid", layout::Grid{}, "MSFlexGrid1", {0, 0, 7790, 4800}},
+      {"grid of an enquiry", layout::Grid{3300, 210}, "MSFlexGrid1", {0, 0, 7790, 2700}},
+      {"Exit under the grid's right edge", layout::ButtonsUnderGrid{{"Command2"}}, "Command2",
+       {7790 - 1335, 5025, 1335, 375}},
+      {"Help 100 twips left of Exit", layout::ButtonsUnderGrid{{"Command2", "Command3"}}, "Command3",
+       {7790 - 1335 - 100 - 1200, 5025, 1200, 375}},
+      {"a label at left 20 under the grid", layout::LabelUnderGrid{"Label1", 120}, "Label1", {20, 4920, 4000, 180}},
+      {"a label under another label", layout::LabelUnderLabel{"Label2", "Label1"}, "Label2", {20, 6210 + 180 + 40, 4000, 240}},
+      {"the frame box under the grid", layout::FrameUnderGrid{"Frame1"}, "Frame1", {10, 4810, 7780, 2655}},
+      {"a place of its own", layout::PlaceAt{"Label1", 0, 0}, "Label1", {0, 0, 4000, 180}},
+  };
+  for (const Case &c : cases) {
+    d.layout = {layout::Grid{}, c.layout};
+    if (std::holds_alternative<layout::Grid>(c.layout))
+      d.layout = {c.layout};
+    EXPECT_EQ(after(d, c.control, 8000, 6000), c.place) << c.step;
+  }
+  // Controls inside the frame keep their places relative to it.
+  d.layout = {layout::Grid{3300, 210}, layout::FrameUnderGrid{"Frame1"}};
+  EXPECT_EQ(after(d, "Text1", 8000, 6000), (TwipsRect{240, 240, 12255, 1815}));
+  EXPECT_EQ(after(d, "Frame1", 8000, 6000), (TwipsRect{10, 2710, 7780, 2655}));
+}
+
+TEST(LayoutSteps, TooSmallStopsAtTheFailingStep) {
+  ToolDesign d = everyKind();
+  d.layout = {layout::Grid{}, layout::ButtonsUnderGrid{{"Command2", "Command3"}},
+              layout::LabelUnderGrid{"Label1", 120}};
   const FormGeometry design = designGeometry(d);
   struct Case {
     const char *name;
     int width, height;
     TwipsRect grid;
-    bool buttonsMoved;
+    bool restMoved;
   };
   const Case cases[] = {
       {"height below 1200", 8000, 1100, {0, 0, 11595, 5895}, false},
@@ -59,38 +102,35 @@ TEST(FormResizeLayout, TooSmallStopsAtTheFailingStep) {
     g["MSFlexGrid1"].left = 50;  // the first steps still run
     formResizeLayout(d, g, c.width, c.height);
     EXPECT_EQ(g["MSFlexGrid1"], c.grid) << c.name;
-    EXPECT_EQ(g["Command2"] != design.at("Command2"), c.buttonsMoved) << c.name;
-    EXPECT_EQ(g["Command3"] != design.at("Command3"), c.buttonsMoved) << c.name;
+    for (const char *name : {"Command2", "Command3", "Label1"})
+      EXPECT_EQ(g[name] != design.at(name), c.restMoved) << c.name << " " << name;
   }
 }
 
-TEST(FormResizeLayout, CustomRuleWithNamedButtons) {
-  // A window whose "Exit" is Command1, with an own button and a text panel.
-  ToolDesign d;
-  d.layout = ToolLayout::Custom;
-  d.resetButton.reset();
-  d.exitButton = ButtonDesign{"Exit", 0, 0, 1575, 375, true, "Command1"};
-  d.ownButtons = {ToolButton{ButtonDesign{"Next", 0, 0, 1935, 375, true, "Command2"}, nullptr}};
-  d.textPanels = {TextPanelDesign{"Text1", 120, 0, 8055, 5175}};
-  d.layoutRule = [](FormGeometry &g, int width, int height) {
-    LayoutSteps s(g);
-    s.left("MSFlexGrid1", 0).top("MSFlexGrid1", 0).height("MSFlexGrid1", height - 1200);
-    s.width("MSFlexGrid1", width - 210);
-    s.top("Text1", 0).left("Text1", 0);
-    s.top("Command1", s["MSFlexGrid1"].height + 225).left("Command1", s["MSFlexGrid1"].width - s["Command1"].width);
-    s.top("Command2", s["MSFlexGrid1"].height + 225).left("Command2", s["Command1"].left - s["Command2"].width - 100);
+TEST(ToolDesignCheck, FaultsFailLoudly) {
+  struct Case {
+    const char *fault;
+    std::function<void(ToolDesign &)> spoil;
   };
-  FormGeometry g = designGeometry(d);
-  EXPECT_EQ(g.count("Command3"), 0u);
-  EXPECT_EQ(g["Text1"], (TwipsRect{120, 0, 8055, 5175}));
-  formResizeLayout(d, g, 8000, 6000);
-  EXPECT_EQ(g["Command1"], (TwipsRect{6215, 5025, 1575, 375}));
-  EXPECT_EQ(g["Command2"], (TwipsRect{4180, 5025, 1935, 375}));
-  EXPECT_EQ(g["Text1"], (TwipsRect{0, 0, 8055, 5175}));
-
-  g = designGeometry(d);
-  formResizeLayout(d, g, 8000, 1000);
-  EXPECT_EQ(g["Text1"], (TwipsRect{120, 0, 8055, 5175}));
+  const Case cases[] = {
+      {"given twice", [](ToolDesign &d) { d.controls.push_back(exitButton()); }},
+      {"no grid", [](ToolDesign &d) { d.controls.erase(d.controls.begin()); }},
+      {"no frame before it", [](ToolDesign &d) { d.controls[6].parent = "Label1"; }},
+      {"the layout names Command9", [](ToolDesign &d) { d.layout = standardLayout({"Command9"}); }},
+      {"one enquiry button", [](ToolDesign &d) { d.controls[7].role = ControlRole::None; }},
+      {"no text box", [](ToolDesign &d) { d.controls[3].role = ControlRole::Input; }},
+  };
+  EXPECT_NO_THROW(checkToolDesign(everyKind()));
+  for (const Case &c : cases) {
+    ToolDesign d = everyKind();
+    c.spoil(d);
+    try {
+      checkToolDesign(d);
+      ADD_FAILURE() << c.fault;
+    } catch (const std::logic_error &e) {
+      EXPECT_NE(std::string(e.what()).find(c.fault), std::string::npos) << e.what();
+    }
+  }
 }
 
 TEST(GridCellToggleHighlight, SwitchesTheCurrentCellOnAndOff) {
@@ -113,6 +153,117 @@ TEST(GridCellToggleHighlight, SwitchesTheCurrentCellOnAndOff) {
   gridCellToggleHighlight(grid, h);
   EXPECT_EQ(grid.backColor(2, 2), h);
   gridCellToggleHighlight(grid, h);
-  EXPECT_EQ(grid.backColor(2, 2), 0);  // its own red does not come back
+  EXPECT_EQ(grid.backColor(2, 2), 0u);  // its own red does not come back
   EXPECT_EQ(grid.backColor(1, 1), h);
+}
+
+// ---------------------------------------------------------------------------
+// The handler contract, on a small enquiry window: its load numbers the
+// draws; "Enquire" refuses an empty text with a message, and otherwise works
+// under the busy caption and puts the text on the clipboard; a double-click
+// copies the clicked cell's text, the empty text of the label column's
+// header included.
+
+namespace {
+
+void enquire(ToolWindowState &s) {
+  const QString text = s.control("Text1").text;
+  if (text.isEmpty()) {
+    s.message("You did not enter a number!");
+    return;
+  }
+  s.beginBusy();
+  s.values["busyWhileWorking"] = s.caption;
+  s.grid.setText(0, 2, text);
+  s.setClipboardText(text);
+  s.endBusy("Enquiry");
+}
+
+ToolEntry enquiryTool() {
+  ToolEntry tool{everyKind(), [](ToolWindowState &s, const DrawHistory &history) {
+                   resetGridRows(s.grid, s.drawCount, 2);
+                   fillDrawRows(s.grid, history);
+                   s.grid.setNumber(0, 1, s.gameType);
+                   s.values["captionDuringLoad"] = s.caption;
+                 }};
+  tool.design.title = "Enquiry";
+  tool.design.controls[7].action = enquire;
+  tool.design.onCellDoubleClick = [](ToolWindowState &s, int row, int col) {
+    s.setClipboardText(s.grid.text(row, col));
+  };
+  return tool;
+}
+
+}  // namespace
+
+TEST(ToolSession, LoadSeesTheGameTypeUnderTheLoadingCaption) {
+  RecordingHost host;
+  ToolSession window(enquiryTool(), &host);
+  window.load(parseDrawHistory("1 1 2 3\r\n2 4 5 6\r\n"), 1);
+  EXPECT_EQ(window.state().values["captionDuringLoad"].toString(), "Loading......");
+  EXPECT_EQ(window.state().caption, "Enquiry");
+  EXPECT_EQ(window.state().grid.text(0, 1), "1");
+  EXPECT_EQ(window.state().drawCount, 2);
+  const std::vector<std::pair<bool, QString>> busy{{true, "Loading......"}, {false, "Enquiry"}};
+  EXPECT_EQ(host.busyCaptions, busy);
+}
+
+TEST(ToolSession, MessagesBusyCaptionAndClipboard) {
+  RecordingHost host;
+  ToolSession window(enquiryTool(), &host);
+  window.load(parseDrawHistory("1 1 2 3\r\n"));
+  host.busyCaptions.clear();
+
+  EXPECT_TRUE(window.enquire(""));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "You did not enter a number!");
+  EXPECT_EQ(host.messages[0].title, "Information");
+  EXPECT_EQ(host.messages[0].style, MessageStyle::OkInformation);
+  EXPECT_FALSE(host.messages[0].busy);
+  EXPECT_TRUE(host.busyCaptions.empty());
+  EXPECT_FALSE(host.clipboard.has_value());
+
+  EXPECT_TRUE(window.enquire("123"));
+  EXPECT_EQ(window.state().values["busyWhileWorking"].toString(), "Please wait......");
+  const std::vector<std::pair<bool, QString>> busy{{true, "Please wait......"}, {false, "Enquiry"}};
+  EXPECT_EQ(host.busyCaptions, busy);
+  EXPECT_EQ(window.state().grid.text(0, 2), "123");
+  EXPECT_EQ(host.clipboard, "123");
+  EXPECT_EQ(window.state().control("Text1").text, "123");
+
+  // A double-click on the label column's header cell puts the empty text on
+  // the clipboard, replacing what was there; the cell becomes current.
+  window.doubleClick(0, 0);
+  EXPECT_EQ(host.clipboard, "");
+  EXPECT_EQ(window.state().grid.currentRow(), 0);
+  EXPECT_EQ(window.state().grid.currentCol(), 0);
+  window.doubleClick(1, 0);
+  EXPECT_EQ(host.clipboard, " 1:123");
+}
+
+TEST(ToolSession, RolesAndUnknownNames) {
+  RecordingHost host;
+  ToolEntry tool = enquiryTool();
+  ToolSession window(tool, &host);
+  window.click("Command3");  // "Help" of a window without a page does nothing
+  EXPECT_TRUE(host.openedPages.isEmpty());
+  tool.design.helpPage = "\\help\\Enquiry.htm";
+  ToolSession withPage(tool, &host);
+  withPage.click("Command3");
+  EXPECT_EQ(host.openedPages, QStringList{"\\help\\Enquiry.htm"});
+  EXPECT_FALSE(host.closed);
+  withPage.click("Command2");
+  EXPECT_TRUE(host.closed);
+
+  EXPECT_THROW(window.click("Command9"), std::logic_error);
+  EXPECT_THROW(window.state().control("Label9"), std::logic_error);
+  ToolSession noInput(ToolEntry{[] {
+                                  ToolDesign d;
+                                  d.windowName = "frmplain";
+                                  d.cols = 2;
+                                  d.controls = {gridControl(), exitButton()};
+                                  return d;
+                                }(),
+                                {}});
+  EXPECT_FALSE(noInput.enquire("123"));
 }

@@ -84,7 +84,7 @@ TEST_F(HeatWindows, ColdWarmHotListsTheNextBoxNumbersAndHidesThemAgain) {
   EXPECT_EQ(help->y(), list->y());
   EXPECT_GT(list->y(), w->gridView()->geometry().bottom());
 
-  QPlainTextEdit *text = w->textPanel("Text1");
+  QPlainTextEdit *text = w->textBox("Text1");
   ASSERT_NE(text, nullptr);
   EXPECT_FALSE(text->isVisible());
 
@@ -126,8 +126,8 @@ TEST_F(HeatWindows, ColdWarmHotWithFewDrawsSaysSoInTheList) {
   ASSERT_NE(w, nullptr);
   QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
   EXPECT_EQ(w->button("Command2")->text(), "Hide Box numbers");
-  EXPECT_TRUE(w->textPanel("Text1")->isVisible());
-  EXPECT_TRUE(w->textPanel("Text1")->toPlainText().startsWith("Not enough draws"));
+  EXPECT_TRUE(w->textBox("Text1")->isVisible());
+  EXPECT_TRUE(w->textBox("Text1")->toPlainText().startsWith("Not enough draws"));
 }
 
 TEST_F(HeatWindows, ColdWarmHotPressTogglesTheHighlight) {

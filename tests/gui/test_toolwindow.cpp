@@ -14,7 +14,10 @@
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QPlainTextEdit>
@@ -51,7 +54,8 @@ void recordLoad(const char *windowName) {
 
 // A chart with widths from a few twips to the default, a coloured cell, a
 // help page and a highlight: labels, H, T, U, the sum, then columns 5..7.
-void loadFrameTest(ResultGrid &grid, const DrawHistory &history) {
+void loadFrameTest(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
   recordLoad("frmframetest");
   const int n = int(history.draws.size());
   grid.setColWidth(0, 1218);
@@ -81,23 +85,28 @@ ToolDesign frameTestDesign() {
   d.title = "Frame test";
   d.cols = 8;
   d.helpPage = "\\help\\Frame_test.htm";
-  d.layout = ToolLayout::GridExitAndHelp;
-  d.helpButton = ButtonDesign{"Help", 8760, 6000, 1200, 375};
+  d.controls = {charts::gridControl(),
+                charts::resetButton([](ToolWindowState &s) { charts::resetGridRows(s.grid, s.drawCount, 7); }),
+                charts::exitButton(), charts::helpButton({8760, 6000, 1200, 375})};
+  d.layout = charts::standardLayout({"Command2", "Command3"});
   d.highlight = kHighlight;
   d.onCellPress = [](ToolWindowState &state, int row, int col) {
     state.values["pressed"] = QStringLiteral("%1,%2").arg(row).arg(col);
+  };
+  d.onCellDoubleClick = [](ToolWindowState &state, int row, int col) {
+    state.setClipboardText(state.grid.text(row, col));
   };
   return d;
 }
 
 // A window built like the Cold Warm Hot one: "Exit" is Command1, Command2
 // is a button of its own that shows and hides a list in Text1, no reset
-// button, no loading caption, and a layout rule of its own.
+// button, no loading caption, and a layout of its own steps.
 void showList(ToolWindowState &state) {
   const int clicks = state.values["clicks"].toInt() + 1;
   state.values["clicks"] = clicks;
-  ControlState &list = state.controls["Text1"];
-  ControlState &button = state.controls["Command2"];
+  ControlState &list = state.control("Text1");
+  ControlState &button = state.control("Command2");
   if (clicks % 2 == 0) {
     list.visible = false;
     button.text = "Show list";
@@ -107,7 +116,7 @@ void showList(ToolWindowState &state) {
   list.text = QStringLiteral("%1 draws\r\n").arg(state.drawCount);
   list.visible = true;
   button.text = "Hide list";
-  state.clipboardText = "copied";
+  state.setClipboardText("copied");
 }
 
 ToolDesign extrasDesign() {
@@ -118,33 +127,73 @@ ToolDesign extrasDesign() {
   d.clientWidth = 11685;
   d.clientHeight = 6930;
   d.showsLoadingCaption = false;
-  d.resetButton.reset();
-  d.exitButton = ButtonDesign{"Exit", 0, 0, 1575, 375, true, "Command1"};
-  d.ownButtons = {ToolButton{ButtonDesign{"Show list ", 0, 0, 1935, 375, true, "Command2"}, showList}};
   d.helpPage = "\\help\\Extras.htm";
-  d.helpButton = ButtonDesign{"Help", 0, 0, 1335, 375};
-  d.textPanels = {TextPanelDesign{"Text1", 120, 0, 8055, 5175}};
-  d.layout = ToolLayout::Custom;
-  d.layoutRule = [](FormGeometry &g, int width, int height) {
-    charts::LayoutSteps s(g);
-    s.left(kGridName, 0).top(kGridName, 0).height(kGridName, height - 1200).width(kGridName, width - 210);
-    s.top("Text1", 0).left("Text1", 0);
-    for (const char *b : {"Command1", "Command2", "Command3"})
-      s.top(b, s[kGridName].height + 225);
-    s.left("Command1", s[kGridName].width - s["Command1"].width);
-    s.left("Command2", s["Command1"].left - s["Command2"].width - 100);
-    s.left("Command3", s["Command2"].left - s["Command3"].width - 100);
-  };
+  d.controls = {charts::gridControl(), charts::exitButton({0, 0, 1575, 375}, "Command1"),
+                charts::actionButton("Command2", "Show list ", {0, 0, 1935, 375}, showList),
+                charts::helpButton({0, 0, 1335, 375}),
+                ControlDesign{.kind = ControlKind::TextBox, .name = "Text1", .place = {120, 0, 8055, 5175},
+                              .visible = false, .fontPoints = 7.5}};
+  d.layout = {layout::Grid{}, layout::PlaceAt{"Text1", 0, 0},
+              layout::ButtonsUnderGrid{{"Command1", "Command2", "Command3"}}};
   return d;
 }
 
-void loadExtras(ResultGrid &grid, const DrawHistory &history) {
+void loadExtras(ToolWindowState &state, const DrawHistory &history) {
   recordLoad("frmextrastest");
-  charts::resetGridRows(grid, int(history.draws.size()), 3);
-  charts::fillDrawRows(grid, history);
+  charts::resetGridRows(state.grid, int(history.draws.size()), 3);
+  charts::fillDrawRows(state.grid, history);
 }
 
-const bool registered = registerTool(frameTestDesign(), loadFrameTest) && registerTool(extrasDesign(), loadExtras);
+// An enquiry window: a frame box under the grid holds the input box and
+// "Enquire"; a label under the grid and one under it. "Enquire" refuses an
+// empty text with a message and otherwise adds a column per digit under the
+// busy caption.
+void enquire(ToolWindowState &s) {
+  const QString text = s.control("Text1").text.trimmed();
+  if (text.isEmpty()) {
+    s.message("You did not enter the Straight Number!");
+    return;
+  }
+  s.beginBusy();
+  s.values["busyCursor"] = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+  s.values["caption"] = s.caption;
+  s.grid.setCols(2 + int(text.size()));
+  for (int i = 0; i < int(text.size()); ++i)
+    s.grid.setText(0, 2 + i, text.mid(i, 1));
+  s.control("Label2").text = QStringLiteral("%1 numbers").arg(text.size());
+  s.endBusy("Enquire test");
+}
+
+ToolDesign enquiryDesign() {
+  ToolDesign d;
+  d.windowName = "frmenquirytest";
+  d.caption = "Enquire test";
+  d.cols = 2;
+  d.clientWidth = 12960;
+  d.clientHeight = 8085;
+  d.controls = {
+      charts::gridControl(12750, 4785),
+      ControlDesign{.kind = ControlKind::Label, .name = "Label1", .caption = "[S:Small],[B:Big]", .place = {15, 6210, 4000, 180}},
+      ControlDesign{.kind = ControlKind::Label, .name = "Label2", .caption = "no numbers", .place = {15, 6500, 4000, 240}},
+      ControlDesign{.kind = ControlKind::Frame, .name = "Frame1", .caption = "Please enter the numbers.",
+                    .place = {120, 4920, 12615, 2655}},
+      ControlDesign{.kind = ControlKind::TextBox, .name = "Text1", .place = {240, 240, 12255, 1815}, .parent = "Frame1",
+                    .role = ControlRole::Input},
+      ControlDesign{.name = "Command2", .caption = "Enquire", .place = {240, 2160, 1215, 375}, .parent = "Frame1",
+                    .role = ControlRole::Enquiry, .action = enquire},
+      charts::exitButton({2760, 2160, 1095, 375}, "Command4"),
+  };
+  d.controls.back().parent = "Frame1";
+  d.layout = {layout::Grid{3300, 210}, layout::FrameUnderGrid{"Frame1"}, layout::LabelUnderGrid{"Label1", 120},
+              layout::LabelUnderLabel{"Label2", "Label1"}};
+  return d;
+}
+
+const bool registered = registerTool(frameTestDesign(), loadFrameTest) && registerTool(extrasDesign(), loadExtras) &&
+                        registerTool(enquiryDesign(), [](ToolWindowState &s, const DrawHistory &history) {
+                          charts::resetGridRows(s.grid, s.drawCount, 1);
+                          charts::fillDrawRows(s.grid, history);
+                        });
 
 QByteArray draws(int count) {
   QByteArray file;
@@ -264,16 +313,19 @@ TEST_F(ToolWindowTest, ButtonsExitAndHelp) {
   EXPECT_EQ(ToolWindows::instance().openInstance("frmframetest"), nullptr);
 }
 
-TEST_F(ToolWindowTest, AHelpButtonWithoutAPageStaysHidden) {
-  ToolEntry tool{frameTestDesign(), loadFrameTest};
-  tool.design.helpPage.clear();
-  tool.design.helpButton->visible = false;
-  ToolWindow w(tool, platform);
-  w.setAttribute(Qt::WA_DeleteOnClose, false);
-  w.show();
-  EXPECT_FALSE(w.button("Command3")->isVisible());
-  w.button("Command3")->click();
-  EXPECT_TRUE(platform.opened.isEmpty());
+TEST_F(ToolWindowTest, AHelpButtonWithoutAPageDoesNothing) {
+  for (bool visible : {true, false}) {
+    ToolEntry tool{frameTestDesign(), loadFrameTest};
+    tool.design.helpPage.clear();
+    tool.design.controls[3].visible = visible;
+    ToolWindow w(tool, platform);
+    w.setAttribute(Qt::WA_DeleteOnClose, false);
+    w.show();
+    EXPECT_EQ(w.button("Command3")->isVisible(), visible);
+    w.button("Command3")->click();
+    EXPECT_TRUE(platform.opened.isEmpty());
+    EXPECT_TRUE(w.isVisible());
+  }
 }
 
 TEST_F(ToolWindowTest, ResizeLaysOutTheGridAndButtons) {
@@ -359,7 +411,7 @@ TEST_F(ToolWindowTest, AWindowWithExtrasOfItsOwn) {
   EXPECT_EQ(w->button("Command1")->text(), "Exit");
   EXPECT_EQ(w->button("Command2")->text(), "Show list ");
   EXPECT_EQ(w->button("Command3")->text(), "Help");
-  QPlainTextEdit *list = w->textPanel("Text1");
+  QPlainTextEdit *list = w->textBox("Text1");
   ASSERT_NE(list, nullptr);
   EXPECT_FALSE(list->isVisible());
 
@@ -389,4 +441,73 @@ TEST_F(ToolWindowTest, AWindowWithExtrasOfItsOwn) {
   QTest::mouseClick(w->button("Command1"), Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(guard.isNull());
+}
+
+TEST_F(ToolWindowTest, TheFixedRowColumnAndCornerTakePressesAndDoubleClicks) {
+  home.writeLottery("A", "1 9 0 4\r\n2 1 1 2\r\n");
+  home.selectLottery("A");
+  ToolWindow *w = open("frmframetest");
+  GridView *view = w->gridView();
+  QHeaderView *down = view->verticalHeader(), *across = view->horizontalHeader();
+  const QPoint firstLabel(down->width() / 2, down->sectionViewportPosition(0) + down->sectionSize(0) / 2);
+  const QPoint sumHeader(across->sectionViewportPosition(3) + across->sectionSize(3) / 2, across->height() / 2);
+
+  QTest::mouseDClick(down->viewport(), Qt::LeftButton, {}, firstLabel);
+  EXPECT_EQ(platform.clipboard, " 1:904");
+  EXPECT_EQ(w->grid().currentRow(), 1);
+  EXPECT_EQ(w->grid().currentCol(), 0);
+
+  QTest::mouseClick(across->viewport(), Qt::LeftButton, {}, sumHeader);
+  EXPECT_EQ(w->state().values["pressed"].toString(), "0,4");
+  EXPECT_EQ(w->grid().backColor(0, 4), kHighlight);
+  EXPECT_EQ(view->model()->headerData(3, Qt::Horizontal, Qt::BackgroundRole).value<QColor>(), QColor(43, 145, 255));
+
+  QAbstractButton *corner = view->findChild<QAbstractButton *>();
+  ASSERT_NE(corner, nullptr);
+  QTest::mouseDClick(corner, Qt::LeftButton);
+  EXPECT_EQ(platform.clipboard, "No.");
+}
+
+TEST_F(ToolWindowTest, AFrameBoxWithAnInputBoxLabelsAndAnEnquiry) {
+  home.writeLottery("A", draws(5));
+  home.selectLottery("A");
+  ToolWindow *w = open("frmenquirytest");
+  ASSERT_NE(w, nullptr);
+  QGroupBox *frame = w->frame("Frame1");
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->title(), "Please enter the numbers.");
+  QPlainTextEdit *input = w->textBox("Text1");
+  EXPECT_EQ(input->parentWidget(), frame);
+  EXPECT_EQ(w->button("Command2")->parentWidget(), frame);
+
+  w->resize(534, 400);  // 8010 x 6000 twips
+  EXPECT_EQ(w->formGeometry().at("MSFlexGrid1"), (TwipsRect{0, 0, 7800, 2700}));
+  EXPECT_EQ(w->formGeometry().at("Frame1"), (TwipsRect{10, 2710, 7790, 2655}));
+  EXPECT_EQ(frame->geometry(), QRect(1, 181, 519, 177));
+  EXPECT_EQ(input->geometry(), QRect(16, 16, 817, 121));  // inside the frame, where the design put it
+  EXPECT_EQ(w->formGeometry().at("Label1"), (TwipsRect{20, 2820, 4000, 180}));
+  EXPECT_EQ(w->formGeometry().at("Label2"), (TwipsRect{20, 3040, 4000, 240}));
+
+  // An empty input: the message, and nothing else changes.
+  QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Information");
+  EXPECT_EQ(platform.lastMessage().text, "You did not enter the Straight Number!");
+  EXPECT_EQ(platform.lastMessage().style, MessageStyle::OkInformation);
+  EXPECT_FALSE(platform.lastMessage().busyPointer);
+  EXPECT_EQ(w->gridView()->model()->columnCount(), 1);
+
+  input->setFocus();
+  QTest::keyClicks(input, "4711");
+  QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
+  EXPECT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(w->state().values["busyCursor"].toBool());
+  EXPECT_EQ(w->state().values["caption"].toString(), "Please wait......");
+  EXPECT_EQ(w->windowTitle(), "Enquire test");
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  QAbstractItemModel *m = w->gridView()->model();
+  ASSERT_EQ(m->columnCount(), 5);
+  EXPECT_EQ(m->headerData(4, Qt::Horizontal).toString(), "1");
+  EXPECT_EQ(w->label("Label2")->text(), "4 numbers");
+  EXPECT_EQ(input->toPlainText(), "4711");  // the window never writes into the input
 }

@@ -11,8 +11,8 @@
 namespace corvessa {
 
 // Sizes for what a design leaves to the grid, the same in every window.
-inline constexpr int kDefaultColumnTwips = 960;
-inline constexpr int kDefaultRowTwips = 240;
+inline constexpr int kDefaultColumnTwips = ResultGrid::kDefaultColumnTwips;
+inline constexpr int kDefaultRowTwips = ResultGrid::kDefaultRowTwips;
 
 class GridModel final : public QAbstractTableModel {
   Q_OBJECT

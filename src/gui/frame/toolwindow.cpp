@@ -1,6 +1,5 @@
 #include "gui/frame/toolwindow.h"
 
-#include "charts/toolframe.h"
 #include "core/drawfile.h"
 #include "core/paths.h"
 #include "core/programstate.h"
@@ -9,7 +8,12 @@
 #include "gui/toolwindows.h"
 #include "gui/widgetdesign.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -17,65 +21,43 @@
 namespace corvessa {
 
 namespace {
-const QString kLoadingCaption = QStringLiteral("Loading......");
+
 const QString kErrorTitle = QStringLiteral("Error:");
+
+QColor qcolor(Rgb rgb) { return QColor(int(rgb >> 16 & 0xFF), int(rgb >> 8 & 0xFF), int(rgb & 0xFF)); }
+
+// Colours and font of the design; 0 keeps the toolkit's own.
+void styleControl(QWidget *widget, const ControlDesign &design) {
+  if (design.fontPoints > 0) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(design.fontPoints);
+    widget->setFont(font);
+  }
+  if (design.foreColor == 0 && design.backColor == 0)
+    return;
+  QPalette palette = widget->palette();
+  if (design.foreColor != 0)
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+      palette.setColor(role, qcolor(design.foreColor));
+  if (design.backColor != 0) {
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base})
+      palette.setColor(role, qcolor(design.backColor));
+    widget->setAutoFillBackground(true);
+  }
+  widget->setPalette(palette);
+}
+
 }  // namespace
 
 ToolWindow::ToolWindow(const ToolEntry &tool, Platform &platform, QWidget *parent)
-    : QWidget(parent), tool_(tool), platform_(platform) {
-  const ToolDesign &d = tool_.design;
+    : QWidget(parent), session_(tool, this), platform_(platform) {
+  const ToolDesign &d = session_.design();
   setObjectName(d.windowName);
   setAttribute(Qt::WA_DeleteOnClose);
-  state_.caption = d.caption;
-  setWindowTitle(d.caption);
+  setWindowTitle(state().caption);
 
-  model_ = new GridModel(this);
-  model_->setGrid(&state_.grid);
-  view_ = new GridView(this);
-  view_->setGridModel(model_);
-  controls_[kGridName] = view_;
-  connect(view_, &QAbstractItemView::pressed, this,
-          [this](const QModelIndex &index) { cellEvent(tool_.design.onCellPress, index, true); });
-  connect(view_, &QAbstractItemView::clicked, this,
-          [this](const QModelIndex &index) { cellEvent(tool_.design.onCellClick, index, false); });
-  connect(view_, &QAbstractItemView::doubleClicked, this,
-          [this](const QModelIndex &index) { cellEvent(tool_.design.onCellDoubleClick, index, false); });
-
-  if (d.resetButton) {
-    QPushButton *reset = addButton(resetButtonName(d), *d.resetButton);
-    connect(reset, &QPushButton::clicked, this, &ToolWindow::Command1_Click);
-  }
-  QPushButton *exit = addButton(exitButtonName(d), d.exitButton);
-  connect(exit, &QPushButton::clicked, this, &ToolWindow::CloseForm);
-  if (d.helpButton) {
-    QPushButton *help = addButton(helpButtonName(d), *d.helpButton);
-    // A "Help" without a page is never shown and does nothing.
-    if (d.helpPage.isEmpty())
-      help->setVisible(false);
-    else
-      connect(help, &QPushButton::clicked, this, &ToolWindow::OpenHelpPage);
-  }
-  for (const ToolButton &own : d.ownButtons) {
-    QPushButton *button = addButton(own.design.name, own.design);
-    state_.controls[own.design.name] = ControlState{own.design.caption, own.design.visible};
-    const ToolAction action = own.action;
-    connect(button, &QPushButton::clicked, this, [this, action] {
-      if (action)
-        runHandler([this, action] { action(state_); });
-    });
-  }
-  for (const TextPanelDesign &panel : d.textPanels) {
-    auto *text = new QPlainTextEdit(this);
-    text->setObjectName(panel.name);
-    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(panel.fontPoints);
-    text->setFont(font);
-    text->setVisible(panel.visible);
-    controls_[panel.name] = text;
-    state_.controls[panel.name] = ControlState{QString(), panel.visible};
-  }
+  for (const ControlDesign &c : d.controls)
+    controls_[c.name] = makeControl(c);
 
   geometry_ = charts::designGeometry(d);
   applyGeometry();
@@ -84,56 +66,104 @@ ToolWindow::ToolWindow(const ToolEntry &tool, Platform &platform, QWidget *paren
 
 ToolWindow::~ToolWindow() { view_->setModel(nullptr); }
 
-QPushButton *ToolWindow::addButton(const QString &name, const ButtonDesign &design) {
-  QPushButton *button = makeButton(this, name, design.caption, design.left, design.top, design.width, design.height);
-  button->setVisible(design.visible);
-  controls_[name] = button;
-  return button;
+QWidget *ToolWindow::makeControl(const ControlDesign &c) {
+  QWidget *parent = c.parent.isEmpty() ? static_cast<QWidget *>(this) : controls_.at(c.parent);
+  QWidget *widget = nullptr;
+  switch (c.kind) {
+    case ControlKind::Grid: {
+      model_ = new GridModel(this);
+      model_->setGrid(&state().grid);
+      view_ = new GridView(parent);
+      view_->setGridModel(model_);
+      const auto cellAt = [this](const QModelIndex &index) {
+        return std::pair{model_->gridRow(index.row()), model_->gridCol(index.column())};
+      };
+      connect(view_, &QAbstractItemView::pressed, this, [this, cellAt](const QModelIndex &index) {
+        const auto [row, col] = cellAt(index);
+        runHandler([&] { session_.press(row, col); });
+      });
+      connect(view_, &QAbstractItemView::clicked, this, [this, cellAt](const QModelIndex &index) {
+        const auto [row, col] = cellAt(index);
+        runHandler([&] { session_.clickCell(row, col); });
+      });
+      connect(view_, &QAbstractItemView::doubleClicked, this, [this, cellAt](const QModelIndex &index) {
+        const auto [row, col] = cellAt(index);
+        runHandler([&] { session_.doubleClick(row, col); });
+      });
+      // The fixed row and column are the view's headers, cell (0, 0) its corner.
+      view_->horizontalHeader()->viewport()->installEventFilter(this);
+      view_->verticalHeader()->viewport()->installEventFilter(this);
+      corner_ = view_->findChild<QAbstractButton *>();
+      if (corner_)
+        corner_->installEventFilter(this);
+      widget = view_;
+      break;
+    }
+    case ControlKind::Button: {
+      auto *button = new QPushButton(c.caption, parent);
+      const QString name = c.name;
+      connect(button, &QPushButton::clicked, this, [this, name] { runHandler([&] { session_.click(name); }); });
+      widget = button;
+      break;
+    }
+    case ControlKind::Label:
+      widget = new QLabel(c.caption, parent);
+      break;
+    case ControlKind::TextBox: {
+      auto *text = new QPlainTextEdit(c.caption, parent);
+      text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+      widget = text;
+      break;
+    }
+    case ControlKind::Frame:
+      widget = new QGroupBox(c.caption, parent);
+      break;
+  }
+  widget->setObjectName(c.name);
+  styleControl(widget, c);
+  widget->setVisible(c.visible);
+  widget->setEnabled(c.enabled);
+  return widget;
 }
 
-QPushButton *ToolWindow::button(const QString &name) const {
+QWidget *ToolWindow::control(const QString &name) const {
   const auto it = controls_.find(name);
-  return it == controls_.end() ? nullptr : qobject_cast<QPushButton *>(it->second);
+  return it == controls_.end() ? nullptr : it->second;
 }
 
-QPlainTextEdit *ToolWindow::textPanel(const QString &name) const {
-  const auto it = controls_.find(name);
-  return it == controls_.end() ? nullptr : qobject_cast<QPlainTextEdit *>(it->second);
+QPushButton *ToolWindow::button(const QString &name) const { return qobject_cast<QPushButton *>(control(name)); }
+QPlainTextEdit *ToolWindow::textBox(const QString &name) const {
+  return qobject_cast<QPlainTextEdit *>(control(name));
 }
+QLabel *ToolWindow::label(const QString &name) const { return qobject_cast<QLabel *>(control(name)); }
+QGroupBox *ToolWindow::frame(const QString &name) const { return qobject_cast<QGroupBox *>(control(name)); }
 
 void ToolWindow::load() {
-  const ToolDesign &d = tool_.design;
-  if (d.showsLoadingCaption) {
-    setWindowTitle(kLoadingCaption);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-  }
   // The window reads the current lottery once; counting and filling use
   // the same parsed history.
-  const QString path = programState().DataFilePath;
+  const ProgramState &program = programState();
+  const QString path = program.DataFilePath;
   const DrawHistory history = readDrawHistory(path);
-  showChart(computeChart(tool_, history), int(history.draws.size()));
-  if (d.showsLoadingCaption)
-    QApplication::restoreOverrideCursor();
-  if (!d.title.isEmpty())
-    state_.caption = d.title;
-  setWindowTitle(state_.caption);
-
-  if (const QString problem = drawHistoryProblem(history, path); !problem.isEmpty()) {
-    // The menu's busy pointer is still set while the window loads; the
-    // message is read with the normal one.
-    QApplication::setOverrideCursor(Qt::ArrowCursor);
-    platform_.message(this, problem, MessageStyle::OkInformation, kErrorTitle);
-    QApplication::restoreOverrideCursor();
+  const int rows = grid().rows(), cols = grid().cols();
+  session_.load(history, program.GameType);
+  showState(rows, cols);
+  scrollPending_ = true;
+  if (isVisible()) {
+    view_->scrollToTopRow();
+    scrollPending_ = false;
   }
+  if (const QString problem = drawHistoryProblem(history, path); !problem.isEmpty())
+    showMessage(problem, kErrorTitle, MessageStyle::OkInformation);
 }
 
 void ToolWindow::showChart(ResultGrid grid, int drawCount) {
   model_->beginGridReset();
-  state_.grid = std::move(grid);
-  state_.drawCount = drawCount;
+  state().grid = std::move(grid);
+  state().drawCount = drawCount;
   model_->endGridReset();
   view_->applyGridSizes();
-  view_->setVisible(state_.grid.isVisible());
+  view_->setVisible(state().grid.isVisible());
   scrollPending_ = true;
   if (isVisible()) {
     view_->scrollToTopRow();
@@ -141,77 +171,73 @@ void ToolWindow::showChart(ResultGrid grid, int drawCount) {
   }
 }
 
-void ToolWindow::CloseForm() { close(); }
-
-void ToolWindow::OpenHelpPage() { platform_.openInBrowser(this, programPath(tool_.design.helpPage)); }
-
-void ToolWindow::Command1_Click() {
-  if (const ResetRows reset = tool_.design.resetRows)
-    runHandler([this, reset] { reset(state_.grid, state_.drawCount); });
-}
-
-void ToolWindow::cellEvent(CellAction action, const QModelIndex &index, bool press) {
-  if (!index.isValid())
-    return;
-  const Rgb highlight = press ? tool_.design.highlight : 0;
-  if (!action && highlight == 0)
-    return;
-  const int row = model_->gridRow(index.row()), col = model_->gridCol(index.column());
-  runHandler([this, action, highlight, row, col] {
-    state_.grid.setCurrentCell(row, col);
-    if (highlight != 0)
-      charts::gridCellToggleHighlight(state_.grid, highlight);
-    if (action)
-      action(state_, row, col);
-  });
-}
-
 void ToolWindow::runHandler(const std::function<void()> &handler) {
-  for (auto &[name, control] : state_.controls)
-    if (QPlainTextEdit *text = textPanel(name))
-      control.text = text->toPlainText();
-  state_.clipboardText.clear();
-  const int rows = state_.grid.rows(), cols = state_.grid.cols();
+  // What the user typed is the text boxes' text when a handler reads it.
+  for (const ControlDesign &c : design().controls)
+    if (c.kind == ControlKind::TextBox)
+      session_.type(c.name, textBox(c.name)->toPlainText());
+  const int rows = grid().rows(), cols = grid().cols();
   handler();
   showState(rows, cols);
 }
 
 void ToolWindow::showState(int rowsBefore, int colsBefore) {
-  if (state_.grid.rows() != rowsBefore || state_.grid.cols() != colsBefore) {
-    // The handler has changed the grid's shape already; the view starts over.
+  const ToolWindowState &s = state();
+  if (s.grid.rows() != rowsBefore || s.grid.cols() != colsBefore) {
+    // The grid's shape has changed already; the view starts over.
     model_->beginGridReset();
     model_->endGridReset();
   } else {
     model_->refresh();
   }
   view_->applyGridSizes();
-  view_->setVisible(state_.grid.isVisible());
-  setWindowTitle(state_.caption);
-  for (const auto &[name, control] : state_.controls) {
-    const auto it = controls_.find(name);
-    if (it == controls_.end())
-      continue;
-    if (auto *button = qobject_cast<QPushButton *>(it->second))
+  view_->setVisible(s.grid.isVisible());
+  setWindowTitle(s.caption);
+  for (const auto &[name, control] : s.controls) {
+    QWidget *widget = controls_.at(name);
+    if (auto *button = qobject_cast<QPushButton *>(widget))
       button->setText(control.text);
-    else if (auto *text = qobject_cast<QPlainTextEdit *>(it->second); text && text->toPlainText() != control.text)
+    else if (auto *label = qobject_cast<QLabel *>(widget))
+      label->setText(control.text);
+    else if (auto *box = qobject_cast<QGroupBox *>(widget))
+      box->setTitle(control.text);
+    else if (auto *text = qobject_cast<QPlainTextEdit *>(widget); text && text->toPlainText() != control.text)
       text->setPlainText(control.text);
-    it->second->setVisible(control.visible);
+    widget->setVisible(control.visible);
+    widget->setEnabled(control.enabled);
   }
-  if (!state_.clipboardText.isEmpty())
-    platform_.setClipboardText(state_.clipboardText);
 }
 
+void ToolWindow::showMessage(const QString &text, const QString &title, MessageStyle style) {
+  // A message is read with the normal pointer, whatever pointer is set.
+  QApplication::setOverrideCursor(Qt::ArrowCursor);
+  platform_.message(this, text, style, title);
+  QApplication::restoreOverrideCursor();
+}
+
+void ToolWindow::showBusy(bool busy, const QString &caption) {
+  setWindowTitle(caption);
+  if (busy && !busyCursor_)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else if (!busy && busyCursor_)
+    QApplication::restoreOverrideCursor();
+  busyCursor_ = busy;
+}
+
+void ToolWindow::setClipboardText(const QString &text) { platform_.setClipboardText(text); }
+
+void ToolWindow::closeWindow() { close(); }
+
+void ToolWindow::openHelpPage(const QString &page) { platform_.openInBrowser(this, programPath(page)); }
+
 void ToolWindow::applyGeometry() {
-  for (const auto &[name, rect] : geometry_) {
-    const auto it = controls_.find(name);
-    if (it != controls_.end())
-      placeTwips(it->second, rect.left, rect.top, rect.width, rect.height);
-  }
+  for (const auto &[name, rect] : geometry_)
+    placeTwips(controls_.at(name), rect.left, rect.top, rect.width, rect.height);
 }
 
 void ToolWindow::resizeEvent(QResizeEvent *event) {
   QWidget::resizeEvent(event);
-  charts::formResizeLayout(tool_.design, geometry_, pixelsToTwips(event->size().width()),
+  charts::formResizeLayout(design(), geometry_, pixelsToTwips(event->size().width()),
                            pixelsToTwips(event->size().height()));
   applyGeometry();
 }
@@ -222,6 +248,45 @@ void ToolWindow::showEvent(QShowEvent *event) {
     view_->scrollToTopRow();
     scrollPending_ = false;
   }
+}
+
+std::pair<int, int> ToolWindow::headerCell(QObject *watched, const QPoint &pos) const {
+  if (watched == corner_)
+    return {0, 0};
+  if (watched == view_->horizontalHeader()->viewport()) {
+    const int section = view_->horizontalHeader()->logicalIndexAt(pos);
+    if (section >= 0)
+      return {0, model_->gridCol(section)};
+  } else if (watched == view_->verticalHeader()->viewport()) {
+    const int section = view_->verticalHeader()->logicalIndexAt(pos);
+    if (section >= 0)
+      return {model_->gridRow(section), 0};
+  }
+  return {-1, -1};
+}
+
+bool ToolWindow::eventFilter(QObject *watched, QEvent *event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
+    return QWidget::eventFilter(watched, event);
+  const auto *mouse = static_cast<QMouseEvent *>(event);
+  if (mouse->button() != Qt::LeftButton)
+    return QWidget::eventFilter(watched, event);
+  const std::pair<int, int> cell = headerCell(watched, mouse->position().toPoint());
+  if (cell.first < 0)
+    return QWidget::eventFilter(watched, event);
+  const auto [row, col] = cell;
+  if (type == QEvent::MouseButtonPress) {
+    headerPressed_ = cell;
+    runHandler([&] { session_.press(row, col); });
+  } else if (type == QEvent::MouseButtonRelease) {
+    if (headerPressed_ == cell)
+      runHandler([&] { session_.clickCell(row, col); });
+    headerPressed_ = {-1, -1};
+  } else {
+    runHandler([&] { session_.doubleClick(row, col); });
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 QWidget *createStandardToolWindow(const ToolEntry &tool, Platform &platform) {

@@ -2,19 +2,14 @@
 // The seam between the windows and the desktop: message boxes, the input
 // box, file dialogs, opening pages in the system's browser and the clipboard.
 // The program uses QtPlatform; tests script a fake.
+#include "core/messagestyle.h"
+
 #include <QString>
 #include <optional>
 
 class QWidget;
 
 namespace corvessa {
-
-// The three message box styles the windows use.
-enum class MessageStyle {
-  YesNo = 4,          // Yes and No, no icon
-  YesNoWarning = 52,  // Yes and No, exclamation icon
-  OkInformation = 64, // OK, information icon
-};
 
 enum class MessageAnswer { Yes, No, Ok };
 

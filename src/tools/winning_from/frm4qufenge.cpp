@@ -8,15 +8,10 @@
 
 #include <string>
 
-namespace corvessa {
+namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-void load(ResultGrid &grid, const DrawHistory &history);
-
-const bool registered = registerTool(
-    regionChartDesign("frm4qufenge", "cai1234daima", "Four Regions-1234", 60, "\\help\\Four_Regions-1234.htm"), load);
 
 constexpr RegionDigit kRegionDigits[] = {
     {5, "1"},  {6, "3"},  {8, "0"},  {9, "2"},  {10, "4"},
@@ -43,7 +38,8 @@ void sortRegionCodes(ResultGrid &grid, int drawCount);
 void writeHeaders(ResultGrid &grid);
 void markRegionPattern(ResultGrid &grid, int drawCount);
 
-void load(ResultGrid &grid, const DrawHistory &history) {
+void load(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
   const int n = int(history.draws.size());
   grid.setColWidths(0, 0, 1290);
   grid.setColWidths(1, 53, 275);
@@ -70,14 +66,6 @@ void load(ResultGrid &grid, const DrawHistory &history) {
   markRegionPattern(grid, n);
 }
 
-// Most cells read here hold one digit; anything else goes the long way.
-int numberOf(const ResultGrid &grid, int row, int col) {
-  const std::string_view text = grid.textView(row, col);
-  if (text.size() == 1 && text[0] >= '0' && text[0] <= '9')
-    return text[0] - '0';
-  return int(leadingNumber(text));
-}
-
 // The four tests in this order give each digit 0 to 9 its region.
 const char *regionCode(int d) {
   const bool odd = d % 2 != 0;
@@ -98,14 +86,14 @@ void computeRegionCodes(ResultGrid &grid, int drawCount) {
     codes[d] = grid.intern(std::string_view(regionCode(d)));
   for (int r = 1; r <= drawCount; ++r)
     for (int k = 1; k <= 3; ++k) {
-      const int d = numberOf(grid, r, k);
+      const int d = cellDigit(grid, r, k);
       grid.setTextId(r, kCodeCol + k - 1, d >= 0 && d <= 9 ? codes[d] : 0);
     }
 }
 
 void sortRegionCodes(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r) {
-    Digits codes{numberOf(grid, r, kCodeCol), numberOf(grid, r, kCodeCol + 1), numberOf(grid, r, kCodeCol + 2)};
+    Digits codes{cellDigit(grid, r, kCodeCol), cellDigit(grid, r, kCodeCol + 1), cellDigit(grid, r, kCodeCol + 2)};
     sortDigitsAscending(codes);
     for (int k = 0; k < 3; ++k)
       grid.setNumber(r, kSortedCodeCol + k, codes[std::size_t(k)]);
@@ -124,10 +112,10 @@ void markRegionPattern(ResultGrid &grid, int drawCount) {
   const ResultGrid::TextId typeNames[3] = {grid.intern("Type-1"sv), grid.intern("Type-2"sv), grid.intern("Type-3"sv)};
   int sumHeaders[kLastSumCol + 1];
   for (int c = kFirstSumCol; c <= kLastSumCol; ++c)
-    sumHeaders[c] = numberOf(grid, 0, c);
+    sumHeaders[c] = int(leadingNumber(grid.textView(0, c)));
   for (int r = 1; r <= drawCount; ++r) {
-    const int c1 = numberOf(grid, r, kSortedCodeCol), c2 = numberOf(grid, r, kSortedCodeCol + 1),
-              c3 = numberOf(grid, r, kSortedCodeCol + 2);
+    const int c1 = cellDigit(grid, r, kSortedCodeCol), c2 = cellDigit(grid, r, kSortedCodeCol + 1),
+              c3 = cellDigit(grid, r, kSortedCodeCol + 2);
     const int sum = c1 + c2 + c3;
     std::string pattern;
     for (int k = 0; k < 3; ++k)
@@ -143,4 +131,9 @@ void markRegionPattern(ResultGrid &grid, int drawCount) {
 }
 
 }  // namespace
-}  // namespace corvessa
+
+ToolEntry frm4qufenge() {
+  return {regionChartDesign("frm4qufenge", "Four Regions-1234", 60, "\\help\\Four_Regions-1234.htm"), load};
+}
+
+}  // namespace corvessa::tools

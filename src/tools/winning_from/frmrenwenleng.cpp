@@ -6,41 +6,42 @@
 #include "charts/drawrows.h"
 #include "charts/hotwarmcold.h"
 #include "charts/nextboxnumbers.h"
-#include "charts/tool.h"
 #include "charts/toolframe.h"
 
-namespace corvessa {
+namespace corvessa::tools {
 namespace {
 
 using namespace charts;
 
-const QString kListButton = QStringLiteral("Command2");
-const QString kList = QStringLiteral("Text1");
+constexpr const char *kListButton = "Command2";
+constexpr const char *kList = "Text1";
 
-void layOut(FormGeometry &geometry, int width, int height);
+void load(ToolWindowState &state, const DrawHistory &history);
 void showNextBoxNumbers(ToolWindowState &state);
 
+// "Exit" is Command1 and there is no hidden reset button; the load shows no
+// "Loading......" caption of its own. From the right: "Exit", the list
+// button and "Help", 100 twips apart; the list keeps its size and covers the
+// top left of the grid when shown.
 ToolDesign design() {
   ToolDesign d;
   d.windowName = "frmrenwenleng";
-  d.menuItem = "cailengwenre";
   d.caption = "Cold Warm Hot";
   d.title = "Cold Warm Hot";
   d.clientWidth = 11685;
   d.clientHeight = 6930;
-  d.gridWidth = d.clientWidth - 210;
-  d.gridHeight = d.clientHeight - 1200;
   d.cols = 37;
   d.helpPage = "\\help\\Cold_Warm_Hot.htm";
-  d.layout = ToolLayout::Custom;
-  d.layoutRule = layOut;
-  // Here "Exit" is Command1 and there is no hidden reset button; the load
-  // shows no "Loading......" caption of its own.
-  d.resetButton = std::nullopt;
-  d.exitButton = ButtonDesign("Exit", 9900, 5955, 1575, 375, true, "Command1");
-  d.helpButton = ButtonDesign("Help", 6430, 5955, 1335, 375, true);
-  d.ownButtons = {{ButtonDesign("Next Box numbers ", 7865, 5955, 1935, 375, true, kListButton), showNextBoxNumbers}};
-  d.textPanels = {{kList, 120, 0, 8055, 5175, false, 7.5}};
+  d.controls = {
+      gridControl(d.clientWidth - 210, d.clientHeight - 1200),
+      exitButton({9900, 5955, 1575, 375}, QStringLiteral("Command1")),
+      helpButton({6430, 5955, 1335, 375}),
+      actionButton(kListButton, "Next Box numbers ", {7865, 5955, 1935, 375}, showNextBoxNumbers),
+      ControlDesign{.kind = ControlKind::TextBox, .name = kList, .place = {120, 0, 8055, 5175}, .visible = false,
+                    .fontPoints = 7.5},
+  };
+  d.layout = {layout::Grid{}, layout::PlaceAt{kList, 0, 0},
+              layout::ButtonsUnderGrid{{"Command1", kListButton, "Command3"}}};
   d.highlight = rgb(43, 145, 255);
   d.showsLoadingCaption = false;
   return d;
@@ -90,7 +91,8 @@ void writeHeaders(ResultGrid &grid);
 void tintWarmColumns(ResultGrid &grid);
 void markHotWarmColdPattern(ResultGrid &grid);
 
-void load(ResultGrid &grid, const DrawHistory &history) {
+void load(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
   setColumnWidths(grid);
   writeHeaders(grid);
   grid.setRows(int(history.draws.size()) + 3);
@@ -125,11 +127,6 @@ void tintWarmColumns(ResultGrid &grid) {
       grid.setBackColor(r, c, kWarmTint);
 }
 
-int digitOf(const ResultGrid &grid, int row, int col) {
-  const std::string_view text = grid.textView(row, col);
-  return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? text[0] - '0' : -1;
-}
-
 // Each of the draw's three positions falls on exactly one ranked digit; the
 // classes it falls in give the pattern. Rows without a ranking match nothing.
 void markHotWarmColdPattern(ResultGrid &grid) {
@@ -137,11 +134,11 @@ void markHotWarmColdPattern(ResultGrid &grid) {
   for (int r = 1; r <= lastDraw; ++r) {
     int drawn[3];
     for (int k = 0; k < 3; ++k)
-      drawn[k] = digitOf(grid, r, kRankDigitCol + k);
+      drawn[k] = cellDigit(grid, r, kRankDigitCol + k);
     int perClass[3] = {0, 0, 0};
     for (int cls = 0; cls < 3; ++cls)
       for (int c = kClasses[cls].first; c <= kClasses[cls].last; ++c) {
-        const int ranked = digitOf(grid, r, c);
+        const int ranked = cellDigit(grid, r, c);
         if (ranked < 0)
           continue;
         for (int d : drawn)
@@ -160,36 +157,21 @@ void markHotWarmColdPattern(ResultGrid &grid) {
   }
 }
 
-// From the right: "Exit", the list button and "Help", 100 twips apart; the
-// list keeps its size and covers the top left of the grid when shown.
-void layOut(FormGeometry &geometry, int width, int height) {
-  const QString exit = QStringLiteral("Command1"), help = QStringLiteral("Command3");
-  LayoutSteps s(geometry);
-  s.left(kGridName, 0).top(kGridName, 0);
-  s.height(kGridName, height - 1200);
-  s.width(kGridName, width - 210);
-  s.top(kList, 0).left(kList, 0);
-  for (const QString &button : {exit, kListButton, help})
-    s.top(button, s[kGridName].height + 225);
-  s.left(exit, s[kGridName].width - s[exit].width);
-  s.left(kListButton, s[exit].left - s[kListButton].width - 100);
-  s.left(help, s[kListButton].left - s[help].width - 100);
-}
-
 // Each click shows the list for the coming draw (row N + 1), or hides it.
 void showNextBoxNumbers(ToolWindowState &state) {
-  const QString clicksKey = QStringLiteral("clicks");
+  const QString clicksKey = "clicks";
   NextBoxNumbersToggle toggle(state.values.value(clicksKey).toInt());
   toggle.click();
   state.values[clicksKey] = toggle.clicks();
-  state.controls[kListButton].text = toggle.caption();
-  ControlState &list = state.controls[kList];
+  state.control(kListButton).text = toggle.caption();
+  ControlState &list = state.control(kList);
   if (toggle.listShown())
     list.text = nextBoxNumbersText(rankingOfRow(state.grid, state.grid.rows() - 2));
   list.visible = toggle.listShown();
 }
 
-const bool registered = registerTool(design(), load);
-
 }  // namespace
-}  // namespace corvessa
+
+ToolEntry frmrenwenleng() { return {design(), load}; }
+
+}  // namespace corvessa::tools

@@ -7,17 +7,10 @@
 
 #include <string>
 
-namespace corvessa {
+namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-void load(ResultGrid &grid, const DrawHistory &history);
-
-const bool registered =
-    registerTool(regionChartDesign("frmxzd", "caisanqufenge", "Three Regions Small Middle Large", 28,
-                                   "\\help\\Three_Regions_of_Small_Middle_Large.htm"),
-                 load);
 
 constexpr RegionDigit kRegionDigits[] = {
     {5, "0"},  {6, "1"},  {7, "2"},  {9, "3"},  {10, "4"},
@@ -32,7 +25,8 @@ constexpr int kLastPatternCol = 27;
 void writeHeaders(ResultGrid &grid);
 void markRegionCounts(ResultGrid &grid, int drawCount);
 
-void load(ResultGrid &grid, const DrawHistory &history) {
+void load(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
   const int n = int(history.draws.size());
   grid.setColWidths(0, 0, 1290);
   grid.setColWidths(1, 16, 300);
@@ -72,4 +66,11 @@ void markRegionCounts(ResultGrid &grid, int drawCount) {
 }
 
 }  // namespace
-}  // namespace corvessa
+
+ToolEntry frmxzd() {
+  return {regionChartDesign("frmxzd", "Three Regions Small Middle Large", 28,
+                            "\\help\\Three_Regions_of_Small_Middle_Large.htm"),
+          load};
+}
+
+}  // namespace corvessa::tools

@@ -1,22 +1,9 @@
 // 6 Way Box draws inside 30 fixed groups of four digits. Every set of three
 // different digits lies in exactly one group, so each such draw is marked once.
 #include "charts/groupform.h"
-#include "charts/tool.h"
 
-namespace corvessa {
+namespace corvessa::tools {
 namespace {
-
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmzuxuan4";
-  d.menuItem = "caiwan4";
-  d.caption = "6 Way Box winning number from these \"4 digits\"";
-  d.title = "6 Way Box winning number from these 4 digits";
-  d.cols = 35;
-  d.fontPoints = 6.75;
-  d.resetRows = charts::resetGroupFormRows;
-  return d;
-}
 
 constexpr std::string_view kGroups[] = {
     "0126", "0134", "0159", "0178", "0239", "0247", "0258", "0357", "0368", "0456",
@@ -24,11 +11,15 @@ constexpr std::string_view kGroups[] = {
     "2348", "2356", "2469", "2579", "2678", "3459", "3467", "3789", "4578", "5689",
 };
 
-void load(ResultGrid &grid, const DrawHistory &history) {
-  charts::loadGroupForm(grid, history, {.groups = kGroups, .groupLength = 4, .groupColWidth = 434, .mark = "****"});
+}  // namespace
+
+ToolEntry frmzuxuan4() {
+  return charts::groupChartTool({.windowName = "frmzuxuan4",
+                                 .caption = "6 Way Box winning number from these \"4 digits\"",
+                                 .groups = kGroups,
+                                 .groupLength = 4,
+                                 .groupColWidth = 434,
+                                 .mark = "****"});
 }
 
-const bool registered = registerTool(design(), load);
-
-}  // namespace
-}  // namespace corvessa
+}  // namespace corvessa::tools

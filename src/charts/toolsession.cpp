@@ -1,0 +1,102 @@
+#include "charts/toolsession.h"
+
+#include "charts/toolframe.h"
+
+namespace corvessa {
+
+ToolSession::ToolSession(ToolEntry tool, ToolHost *host) : tool_(std::move(tool)) {
+  const ToolDesign &d = tool_.design;
+  state_.host = host;
+  state_.caption = d.caption;
+  state_.grid = designGrid(d);
+  for (const ControlDesign &c : d.controls)
+    if (c.kind != ControlKind::Grid)
+      state_.controls[c.name] = ControlState{c.caption, c.visible, c.enabled};
+}
+
+void ToolSession::load(const DrawHistory &history, int gameType) {
+  const ToolDesign &d = tool_.design;
+  if (d.showsLoadingCaption)
+    state_.beginBusy(QStringLiteral("Loading......"));
+  state_.grid = designGrid(d);
+  state_.drawCount = int(history.draws.size());
+  state_.gameType = gameType;
+  if (tool_.load)
+    tool_.load(state_, history);
+  state_.grid.squeeze();
+  const QString caption = d.title.isEmpty() ? state_.caption : d.title;
+  if (state_.isBusy())
+    state_.endBusy(caption);
+  else
+    state_.caption = caption;
+}
+
+void ToolSession::run(const std::function<void()> &handler) {
+  handler();
+  if (state_.isBusy())
+    state_.endBusy(state_.caption);
+}
+
+void ToolSession::click(const QString &name) {
+  const ControlDesign *c = tool_.design.control(name);
+  if (!c)
+    throw std::logic_error("the window has no control named " + name.toStdString());
+  if (c->role == ControlRole::Exit && state_.host)
+    state_.host->closeWindow();
+  if (c->role == ControlRole::Help && !tool_.design.helpPage.isEmpty() && state_.host)
+    state_.host->openHelpPage(tool_.design.helpPage);
+  if (c->action)
+    run([&] { c->action(state_); });
+}
+
+void ToolSession::type(const QString &textBox, const QString &text) { state_.control(textBox).text = text; }
+
+void ToolSession::cellEvent(const CellAction &action, int row, int col, bool press) {
+  const Rgb highlight = press ? tool_.design.highlight : 0;
+  if (!action && highlight == 0)
+    return;
+  run([&] {
+    state_.grid.setCurrentCell(row, col);
+    if (highlight != 0)
+      charts::gridCellToggleHighlight(state_.grid, highlight);
+    if (action)
+      action(state_, row, col);
+  });
+}
+
+void ToolSession::press(int row, int col) { cellEvent(tool_.design.onCellPress, row, col, true); }
+void ToolSession::clickCell(int row, int col) { cellEvent(tool_.design.onCellClick, row, col, false); }
+void ToolSession::doubleClick(int row, int col) { cellEvent(tool_.design.onCellDoubleClick, row, col, false); }
+
+bool ToolSession::enquire(const QString &text) {
+  const ControlDesign *input = nullptr, *enquiry = nullptr;
+  for (const ControlDesign &c : tool_.design.controls) {
+    if (c.role == ControlRole::Input)
+      input = &c;
+    if (c.role == ControlRole::Enquiry)
+      enquiry = &c;
+  }
+  if (!input || !enquiry)
+    return false;
+  type(input->name, text);
+  click(enquiry->name);
+  return true;
+}
+
+ResultGrid computeChart(const ToolEntry &tool, const DrawHistory &history, int gameType) {
+  ToolSession session(tool);
+  session.load(history, gameType);
+  return std::move(session.state().grid);
+}
+
+void RecordingHost::showMessage(const QString &text, const QString &title, MessageStyle style) {
+  messages.push_back(Message{text, title, style, caption_, busy_});
+}
+
+void RecordingHost::showBusy(bool busy, const QString &caption) {
+  busy_ = busy;
+  caption_ = caption;
+  busyCaptions.emplace_back(busy, caption);
+}
+
+}  // namespace corvessa

@@ -1,0 +1,7 @@
+#include "tools/tools.h"
+
+namespace corvessa::tools {
+
+void addAllTools(ToolRegistry &registry) { addWinningFromTools(registry); }
+
+}  // namespace corvessa::tools

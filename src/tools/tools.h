@@ -1,0 +1,15 @@
+#pragma once
+// The tools of the eight menus. Each menu folder lists its tools once, in
+// its tools.cpp; the registry (charts/tool.h) takes them all from here.
+namespace corvessa {
+class ToolRegistry;
+}
+
+namespace corvessa::tools {
+
+void addAllTools(ToolRegistry &registry);
+
+// One list per menu folder.
+void addWinningFromTools(ToolRegistry &registry);
+
+}  // namespace corvessa::tools
