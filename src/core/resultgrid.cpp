@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <functional>
+#include <stdexcept>
+#include <string>
 
 namespace corvessa {
 
@@ -56,6 +58,11 @@ void ResultGrid::setCols(int cols) {
   cols_ = cols;
   widths_.resize(std::size_t(cols), kDefaultWidth);
   aligns_.resize(std::size_t(cols), std::int8_t(kAlignGeneral));
+}
+
+void ResultGrid::outOfRange(int row, int col) const {
+  throw std::out_of_range("cell (" + std::to_string(row) + ", " + std::to_string(col) + ") outside a grid of " +
+                          std::to_string(rows_) + " x " + std::to_string(cols_));
 }
 
 void ResultGrid::clearAllTexts() { std::fill(texts_.begin(), texts_.end(), 0); }

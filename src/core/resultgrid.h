@@ -102,7 +102,14 @@ class ResultGrid {
   std::size_t memoryBytes() const;
 
  private:
-  std::size_t index(int row, int col) const { return std::size_t(row) * std::size_t(cols_) + std::size_t(col); }
+  // A cell outside the grid is a mistake in the tool that writes or reads
+  // it: it throws std::out_of_range rather than touch a neighbouring cell.
+  std::size_t index(int row, int col) const {
+    if (unsigned(row) >= unsigned(rows_) || unsigned(col) >= unsigned(cols_)) [[unlikely]]
+      outOfRange(row, col);
+    return std::size_t(row) * std::size_t(cols_) + std::size_t(col);
+  }
+  [[noreturn]] void outOfRange(int row, int col) const;
   std::uint8_t paletteIndex(Rgb color);
   TextId findOrAdd(std::string_view utf8, std::size_t hash);
   void growTable();

@@ -25,7 +25,7 @@ ControlDesign label(const char *name, TwipsRect place) {
 ToolDesign everyKind() {
   ToolDesign d;
   d.windowName = "frmeverykind";
-  d.cols = 3;
+  d.cols = 4;
   d.controls = {
       gridControl(),
       exitButton(),
@@ -174,7 +174,7 @@ void enquire(ToolWindowState &s) {
   }
   s.beginBusy();
   s.values["busyWhileWorking"] = s.caption;
-  s.grid.setText(0, 2, text);
+  s.grid.setText(0, 2, text);  // over the tens
   s.setClipboardText(text);
   s.endBusy("Enquiry");
 }

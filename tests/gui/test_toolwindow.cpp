@@ -157,9 +157,9 @@ void enquire(ToolWindowState &s) {
   s.beginBusy();
   s.values["busyCursor"] = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
   s.values["caption"] = s.caption;
-  s.grid.setCols(2 + int(text.size()));
+  s.grid.setCols(4 + int(text.size()));
   for (int i = 0; i < int(text.size()); ++i)
-    s.grid.setText(0, 2 + i, text.mid(i, 1));
+    s.grid.setText(0, 4 + i, text.mid(i, 1));
   s.control("Label2").text = QStringLiteral("%1 numbers").arg(text.size());
   s.endBusy("Enquire test");
 }
@@ -168,7 +168,7 @@ ToolDesign enquiryDesign() {
   ToolDesign d;
   d.windowName = "frmenquirytest";
   d.caption = "Enquire test";
-  d.cols = 2;
+  d.cols = 4;
   d.clientWidth = 12960;
   d.clientHeight = 8085;
   d.controls = {
@@ -495,7 +495,7 @@ TEST_F(ToolWindowTest, AFrameBoxWithAnInputBoxLabelsAndAnEnquiry) {
   EXPECT_EQ(platform.lastMessage().text, "You did not enter the Straight Number!");
   EXPECT_EQ(platform.lastMessage().style, MessageStyle::OkInformation);
   EXPECT_FALSE(platform.lastMessage().busyPointer);
-  EXPECT_EQ(w->gridView()->model()->columnCount(), 1);
+  EXPECT_EQ(w->gridView()->model()->columnCount(), 3);
 
   input->setFocus();
   QTest::keyClicks(input, "4711");
@@ -506,8 +506,8 @@ TEST_F(ToolWindowTest, AFrameBoxWithAnInputBoxLabelsAndAnEnquiry) {
   EXPECT_EQ(w->windowTitle(), "Enquire test");
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   QAbstractItemModel *m = w->gridView()->model();
-  ASSERT_EQ(m->columnCount(), 5);
-  EXPECT_EQ(m->headerData(4, Qt::Horizontal).toString(), "1");
+  ASSERT_EQ(m->columnCount(), 7);
+  EXPECT_EQ(m->headerData(6, Qt::Horizontal).toString(), "1");
   EXPECT_EQ(w->label("Label2")->text(), "4 numbers");
   EXPECT_EQ(input->toPlainText(), "4711");  // the window never writes into the input
 }

@@ -56,7 +56,7 @@ const ButtonDesign kTabButtons[] = {
 // Under the tab.
 const ButtonDesign kExitButton = {&DrawEditor::Command10, "Command10", "Exit", 7440, 6240};
 
-// Labels whose design gives no font take Arial at the original default size.
+// Labels whose design gives no font take Arial 8.25, the size of the window's other texts.
 constexpr double kPlainPoints = 8.25;
 
 struct LabelDesign {
@@ -103,8 +103,8 @@ const QString kError = QStringLiteral("Error:");
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kDataFilter = QStringLiteral("data file|*.txt");
 
-// The grid without the original grid's keyboard search: typing into the
-// grid itself does nothing; text goes into the edit box.
+// A grid without keyboard search: typing into the grid itself does nothing,
+// since every text goes into the edit box over the current cell.
 class DrawingsView final : public QTableView {
  public:
   using QTableView::QTableView;
@@ -197,7 +197,8 @@ void DrawEditor::buildDesign() {
     font.setPointSizeF(design.points);
     font.setBold(design.bold);
     label->setFont(font);
-    // The stand-in fonts run a few pixels wider than the originals: never clip a caption.
+    // A caption is never clipped: where the font runs wider than the design's
+    // width, the label takes the width its text needs.
     const int width = std::max(design.width, pixelsToTwips(label->sizeHint().width()));
     designPlaces_.emplace_back(label, QRect(design.left, design.top, design.width ? width : 0, design.height));
     this->*design.member = label;

@@ -5,8 +5,8 @@
 namespace corvessa {
 
 namespace {
-// The grid aligns a cell as the original grid's general alignment does:
-// numbers to the right, other texts to the left.
+// General alignment: numbers to the right, other texts to the left, so the
+// labels and digits of a column line up by their last figure.
 bool looksNumeric(const QString &text) {
   bool ok = false;
   text.trimmed().toDouble(&ok);
