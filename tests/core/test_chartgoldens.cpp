@@ -3,8 +3,12 @@
 // dump with colours is byte for byte the one kept. The 1000-draw history is
 // kept as SHA-256 digests, one line per window.
 //
-// A new tool adds its charts here once they have been checked by hand:
+// The window around the chart is kept too: tests/fixtures/designs holds each
+// window's design lines (--design) after its load on cases.txt.
+//
+// A new tool adds its charts and design here once they have been checked by hand:
 //   corvessa-chart --colors WINDOW tests/fixtures/draws/FILE.txt > tests/fixtures/charts/FILE/WINDOW.txt
+//   corvessa-chart --design WINDOW tests/fixtures/draws/cases.txt > tests/fixtures/designs/WINDOW.txt
 #include "charts/chartdump.h"
 #include "charts/tool.h"
 
@@ -21,10 +25,9 @@ namespace {
 
 const QString kFixtures = QStringLiteral(CORVESSA_FIXTURES_DIR);
 
-std::string dumpOf(const QString &window, const QString &drawFile) {
+std::string dumpOf(const QString &window, const QString &drawFile, const char *what = "--colors") {
   std::ostringstream out, err;
-  const int status =
-      charts::runChartDump({"--colors", window.toStdString(), drawFile.toStdString()}, out, err);
+  const int status = charts::runChartDump({what, window.toStdString(), drawFile.toStdString()}, out, err);
   EXPECT_EQ(status, 0) << err.str();
   return out.str();
 }
@@ -68,6 +71,18 @@ TEST(ChartGoldens, EveryNumberOnceAsDigests) {
         QCryptographicHash::hash(QByteArrayView(dump.data(), qsizetype(dump.size())), QCryptographicHash::Sha256)
             .toHex();
     EXPECT_EQ(digest, fields.first()) << window.toStdString();
+    ++compared;
+  }
+  EXPECT_GE(compared, 14);
+}
+
+TEST(ChartGoldens, EveryKeptDesign) {
+  const QDir designs(kFixtures + "/designs");
+  int compared = 0;
+  for (const QString &kept : designs.entryList({"*.txt"}, QDir::Files)) {
+    const QString window = kept.chopped(4);
+    EXPECT_EQ(dumpOf(window, kFixtures + "/draws/cases.txt", "--design"), readAll(designs.filePath(kept)).toStdString())
+        << window.toStdString();
     ++compared;
   }
   EXPECT_GE(compared, 14);
