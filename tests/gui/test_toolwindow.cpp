@@ -1,6 +1,6 @@
 // The tool window frame as a user meets it: the load's caption and pointer,
-// the grid's texts and colours on screen, scrolling to the newest draw,
-// the buttons, the resize rule, the highlight, the messages about the draw
+// the grid's texts and colours on screen, scrolling to the newest draw, the
+// scroll bars, the buttons, the resize rule, the highlight, the messages about the draw
 // file, and a window with extras of its own.
 #include "charts/drawrows.h"
 #include "charts/toolframe.h"
@@ -14,13 +14,16 @@
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -183,6 +186,37 @@ QColor paintedColour(ToolWindow *w, int row, int col) {
   return image.pixelColor(rect.left() + rect.width() / 4, rect.center().y());
 }
 
+// A scroll bar's state as its style sees it.
+QStyleOptionSlider scrollBarOption(QScrollBar *bar) {
+  QStyleOptionSlider option;
+  option.initFrom(bar);
+  option.orientation = bar->orientation();
+  if (bar->orientation() == Qt::Horizontal)
+    option.state |= QStyle::State_Horizontal;
+  option.minimum = bar->minimum();
+  option.maximum = bar->maximum();
+  option.sliderPosition = bar->sliderPosition();
+  option.sliderValue = bar->value();
+  option.singleStep = bar->singleStep();
+  option.pageStep = bar->pageStep();
+  option.subControls = QStyle::SC_All;
+  return option;
+}
+
+// The scroll bar as the window shows it, and as its style paints one in
+// the same state: the same image when nothing paints over the bar.
+std::pair<QImage, QImage> shownAndStyledScrollBar(QWidget *window, QScrollBar *bar) {
+  const QImage shown = window->grab(QRect(bar->mapTo(window, QPoint(0, 0)), bar->size())).toImage();
+  QImage styled(shown.size(), shown.format());
+  styled.setDevicePixelRatio(shown.devicePixelRatio());
+  styled.fill(Qt::transparent);
+  QPainter painter(&styled);
+  const QStyleOptionSlider option = scrollBarOption(bar);
+  bar->style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, bar);
+  painter.end();
+  return {shown, styled};
+}
+
 }  // namespace
 
 TEST_F(ToolWindowTest, LoadCaptionPointerTitleAndScrollToTheEnd) {
@@ -230,6 +264,13 @@ TEST_F(ToolWindowTest, GridTextsColoursAndWidthsOnScreen) {
   EXPECT_FALSE(m->data(m->index(1, 3), Qt::BackgroundRole).isValid());
   EXPECT_EQ(paintedColour(w, 1, 4), QColor(255, 0, 0));
   EXPECT_NE(paintedColour(w, 2, 4), QColor(255, 0, 0));
+  // The corner shows cell (0, 0), "No.", in dark text on the header face.
+  const QImage corner = view->findChild<QAbstractButton *>()->grab().toImage();
+  int dark = 0;
+  for (int y = 0; y < corner.height(); ++y)
+    for (int x = 0; x < corner.width(); ++x)
+      dark += corner.pixelColor(x, y).value() < 100;
+  EXPECT_GT(dark, 5);
   // Numbers right, texts left: the grid's general alignment.
   EXPECT_TRUE(m->data(m->index(0, 3), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
   EXPECT_TRUE(m->headerData(0, Qt::Vertical, Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignLeft);
@@ -389,4 +430,32 @@ TEST_F(ToolWindowTest, AWindowWithExtrasOfItsOwn) {
   QTest::mouseClick(w->button("Command1"), Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(guard.isNull());
+}
+
+TEST_F(ToolWindowTest, ScrollBarsShowWhereTheViewStands) {
+  home.writeLottery("A", draws(2000));
+  home.selectLottery("A");
+  ToolWindow *w = open("frmzuxuan1");
+  ASSERT_NE(w, nullptr);
+  w->resize(400, 300);  // narrower than the columns: both bars show
+  GridView *view = w->gridView();
+  for (QScrollBar *bar : {view->verticalScrollBar(), view->horizontalScrollBar()}) {
+    SCOPED_TRACE(bar->orientation() == Qt::Vertical ? "vertical" : "horizontal");
+    ASSERT_TRUE(bar->isVisible());
+    const auto [shown, styled] = shownAndStyledScrollBar(w, bar);
+    EXPECT_TRUE(shown == styled) << "something paints over the scroll bar";
+  }
+
+  // Dragging the vertical handle from the end to the top shows the first draws.
+  QScrollBar *bar = view->verticalScrollBar();
+  bar->setValue(bar->maximum());
+  const QStyleOptionSlider option = scrollBarOption(bar);
+  const QPoint from =
+      bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar).center();
+  const QPoint to(from.x(), 0);
+  QTest::mousePress(bar, Qt::LeftButton, {}, from);
+  QTest::mouseMove(bar, to);
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, to);
+  EXPECT_EQ(bar->value(), 0);
+  EXPECT_EQ(view->rowAt(0), 0);
 }

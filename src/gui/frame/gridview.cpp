@@ -136,8 +136,9 @@ GridView::GridView(QWidget *parent) : QTableView(parent) {
   }
   verticalHeader()->setDefaultSectionSize(twipsToPixels(kDefaultRowTwips));
   horizontalHeader()->setDefaultSectionSize(twipsToPixels(kDefaultColumnTwips));
-  if (auto *corner = findChild<QAbstractButton *>())
-    corner->installEventFilter(this);
+  corner_ = findChild<QAbstractButton *>();
+  if (corner_)
+    corner_->installEventFilter(this);
 }
 
 void GridView::setGridModel(GridModel *model) {
@@ -189,10 +190,11 @@ void GridView::scrollToTopRow() {
 
 bool GridView::eventFilter(QObject *watched, QEvent *event) {
   // The corner is grid cell (0, 0): paint its text and colours like a header.
-  auto *corner = qobject_cast<QWidget *>(watched);
-  if (event->type() != QEvent::Paint || !corner || !model_ || model_->fixedRows() == 0 ||
+  // The view watches other widgets too (its scroll bars); they paint themselves.
+  if (watched != corner_ || event->type() != QEvent::Paint || !model_ || model_->fixedRows() == 0 ||
       model_->fixedCols() == 0)
     return QTableView::eventFilter(watched, event);
+  QWidget *corner = corner_;
   QStyleOptionHeader option;
   option.initFrom(corner);
   option.state |= QStyle::State_Raised;
