@@ -1,7 +1,7 @@
 // The tool window frame as a user meets it: the load's caption and pointer,
-// the grid's texts and colours on screen, scrolling to the newest draw, the
-// scroll bars, the buttons, the resize rule, the highlight, the messages about the draw
-// file, and a window with extras of its own.
+// the grid's texts, colours and font on screen, scrolling to the newest draw,
+// the scroll bars, the buttons, the resize rule, the highlight, the messages
+// about the draw file, and a window with extras of its own.
 #include "charts/drawrows.h"
 #include "charts/toolframe.h"
 #include "core/paths.h"
@@ -458,4 +458,25 @@ TEST_F(ToolWindowTest, ScrollBarsShowWhereTheViewStands) {
   QTest::mouseRelease(bar, Qt::LeftButton, {}, to);
   EXPECT_EQ(bar->value(), 0);
   EXPECT_EQ(view->rowAt(0), 0);
+}
+
+TEST_F(ToolWindowTest, FixedRowAndColumnTakeTheGridsFontInEveryTool) {
+  home.writeLottery("A", draws(30));
+  home.selectLottery("A");
+  for (const ToolEntry &tool : ToolRegistry::instance().entries()) {
+    SCOPED_TRACE(tool.design.windowName.toStdString());
+    auto *w = qobject_cast<ToolWindow *>(ToolWindows::instance().open(tool.design.windowName, platform));
+    if (!w)
+      continue;  // a window of its own, not this frame
+    GridView *view = w->gridView();
+    QWidget *corner = view->findChild<QAbstractButton *>();
+    ASSERT_NE(corner, nullptr);
+    for (QWidget *fixed : {static_cast<QWidget *>(view->horizontalHeader()),
+                           static_cast<QWidget *>(view->verticalHeader()), corner}) {
+      EXPECT_EQ(fixed->font().family(), "Arial");
+      EXPECT_EQ(fixed->font().pointSizeF(), tool.design.fontPoints);
+      EXPECT_EQ(fixed->font(), view->font());
+    }
+    w->close();
+  }
 }

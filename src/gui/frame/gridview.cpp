@@ -153,6 +153,12 @@ void GridView::applyGridSizes() {
   QFont font(QStringLiteral("Arial"));
   font.setPointSizeF(grid->fontPoints());
   setFont(font);
+  // The headers do not always inherit the view's font (a theme may give
+  // them one of their own), yet they are grid cells like the rest.
+  horizontalHeader()->setFont(font);
+  verticalHeader()->setFont(font);
+  if (corner_)
+    corner_->setFont(font);
 
   const auto widthPx = [&](int col) {
     const int twips = grid->colWidth(col);
