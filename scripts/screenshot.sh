@@ -12,7 +12,6 @@ if [ -z "${CORVESSA_SCREENSHOT_INNER:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$out"
 fi
 export CORVESSA_HOME=$(mktemp -d)
-cp -r build/src/help "$CORVESSA_HOME/"
 build/src/corvessa & pid=$!
 sleep 2
 import -window root -crop 400x200+0+0 "$out/start.png"

@@ -296,7 +296,7 @@ TEST_F(ToolWindowTest, ButtonsExitAndHelp) {
   EXPECT_EQ(w->button("Command3")->text(), "Help");
   EXPECT_TRUE(w->button("Command3")->isVisible());
   QTest::mouseClick(w->button("Command3"), Qt::LeftButton);
-  EXPECT_EQ(platform.opened, QStringList{home.path() + "/help/Frame_test.htm"});
+  EXPECT_EQ(platform.opened, QStringList{helpFolder() + "Frame_test.htm"});
   EXPECT_TRUE(w->isVisible());
 
   QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
@@ -425,7 +425,7 @@ TEST_F(ToolWindowTest, AWindowWithExtrasOfItsOwn) {
   EXPECT_EQ(list->toPlainText(), "9 draws\n");
 
   QTest::mouseClick(w->button("Command3"), Qt::LeftButton);
-  EXPECT_EQ(platform.opened, QStringList{home.path() + "/help/Extras.htm"});
+  EXPECT_EQ(platform.opened, QStringList{helpFolder() + "Extras.htm"});
   QPointer<ToolWindow> guard = w;
   QTest::mouseClick(w->button("Command1"), Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

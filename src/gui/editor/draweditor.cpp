@@ -281,11 +281,11 @@ void DrawEditor::buildDesign() {
   connect(Command14, &QPushButton::clicked, this, &DrawEditor::OpenDownloadPage);
   connect(Command18, &QPushButton::clicked, this, [this] {
     if (!busy_)
-      platform_.openInBrowser(this, programPath(QStringLiteral("\\help\\Edit_Drawings.htm")));
+      platform_.openInBrowser(this, helpPagePath(QStringLiteral("\\help\\Edit_Drawings.htm")));
   });
   connect(Command15, &QPushButton::clicked, this, [this] {
     if (!busy_)
-      platform_.openInBrowser(this, programPath(QStringLiteral("\\help\\Data_Download-Data_Import.htm")));
+      platform_.openInBrowser(this, helpPagePath(QStringLiteral("\\help\\Data_Download-Data_Import.htm")));
   });
   connect(Command10, &QPushButton::clicked, this, &DrawEditor::reject);
 }
