@@ -143,7 +143,7 @@ void ToolWindow::showChart(ResultGrid grid, int drawCount) {
 
 void ToolWindow::CloseForm() { close(); }
 
-void ToolWindow::OpenHelpPage() { platform_.openInBrowser(this, helpPagePath(tool_.design.helpPage)); }
+void ToolWindow::OpenHelpPage() { openPage(platform_, this, helpPagePath(tool_.design.helpPage)); }
 
 void ToolWindow::Command1_Click() {
   if (const ResetRows reset = tool_.design.resetRows)
