@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Developer aid: starts Corvessa under Xvfb on a scratch program folder, presses
-# "Start" and "Drawings", and saves screenshots of the welcome window, the
-# main window and the draw editor.
+# Developer aid: starts Corvessa under Xvfb on a scratch program folder with a
+# long generated history, presses "Start", opens the five-digit group chart
+# from the "Winning number from" menu (it opens scrolled to the newest draw),
+# then presses "Drawings", and saves screenshots of the welcome window, the
+# main window, the chart window and the draw editor.
 # Needs xvfb, imagemagick and xdotool (scripts/deps.sh installs them); usage: scripts/screenshot.sh [OUTDIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +14,12 @@ if [ -z "${CORVESSA_SCREENSHOT_INNER:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$out"
 fi
 export CORVESSA_HOME=$(mktemp -d)
-cp -r build/src/help "$CORVESSA_HOME/"
+# 26,832 draws of pseudo-random digits, the current lottery "Pick3".
+mkdir -p "$CORVESSA_HOME/data" "$CORVESSA_HOME/Varnel3"
+awk 'BEGIN { srand(10); for (i = 1; i <= 26832; i++)
+       printf "%d %d %d %d\r\n", i, int(rand() * 10), int(rand() * 10), int(rand() * 10) }' \
+  > "$CORVESSA_HOME/data/Pick3.txt"
+printf '"Pick3.txt"\r\n' > "$CORVESSA_HOME/Varnel3/shujuwenjian.ini"
 build/src/corvessa & pid=$!
 sleep 2
 import -window root -crop 400x200+0+0 "$out/start.png"
@@ -21,6 +28,14 @@ xdotool mousemove --window "$wid" 188 60 click 1   # "Start"
 sleep 2
 import -window root -crop 720x400+0+0 "$out/main.png"
 main=$(xdotool search --name "^Corvessa$" | head -1)
+xdotool mousemove --window "$main" 84 192 click 1  # "Winning number from"
+sleep 1
+xdotool key Down Down Down Down Down Down Return   # its sixth item: the "5 digits" box chart
+sleep 3
+chart=$(xdotool search --name "from these 5 digits$" | head -1)
+import -window "$chart" "$out/chart.png"
+xdotool windowunmap "$chart"                       # out of the way of the main window
+sleep 1
 xdotool mousemove --window "$main" 228 216 click 1  # "Drawings"
 sleep 2
 import -window root "$out/drawings.png"

@@ -5,9 +5,11 @@
 
 namespace corvessa {
 
+QString executableFolder() { return QCoreApplication::applicationDirPath(); }
+
 QString programFolder() {
   const QByteArray home = qgetenv("CORVESSA_HOME");
-  QString folder = home.isEmpty() ? QCoreApplication::applicationDirPath() : QString::fromLocal8Bit(home);
+  QString folder = home.isEmpty() ? executableFolder() : QString::fromLocal8Bit(home);
   while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
     folder.chop(1);
   return folder;
@@ -15,15 +17,16 @@ QString programFolder() {
 
 QString dataFolder() { return programFolder() + QStringLiteral("/data/"); }
 QString settingsFolder() { return programFolder() + QStringLiteral("/Varnel3/"); }
-QString helpFolder() { return programFolder() + QStringLiteral("/help/"); }
 QString settingsFilePath() { return settingsFolder() + QStringLiteral("shujuwenjian.ini"); }
 
-QString programPath(const QString &backslashPath) {
-  QString rel = backslashPath;
+QString helpFolder() { return executableFolder() + QStringLiteral("/help/"); }
+
+QString helpPagePath(const QString &topic) {
+  QString rel = topic;
   rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
   if (!rel.startsWith(QLatin1Char('/')))
     rel.prepend(QLatin1Char('/'));
-  return programFolder() + rel;
+  return executableFolder() + rel;
 }
 
 }  // namespace corvessa

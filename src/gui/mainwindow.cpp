@@ -94,7 +94,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent) : QWidget(parent), p
   Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Exit"), 9360, 3840, 605, 495);
 
   connect(Command11, &QPushButton::clicked, this,
-          [this] { platform_.openInBrowser(this, programPath(QStringLiteral("\\help\\Corvessa.htm"))); });
+          [this] { openPage(platform_, this, helpPagePath(QStringLiteral("\\help\\Corvessa.htm"))); });
   connect(Command12, &QPushButton::clicked, this, [this] { ShowCategoryMenu(menu(QStringLiteral("caixinjian"))); });
   connect(Command13, &QPushButton::clicked, this, &MainWindow::Command13_Click);
   connect(Command14, &QPushButton::clicked, this, [this] { showDrawEditor(this, platform_); });
@@ -165,7 +165,7 @@ void MainWindow::OpenToolForm(const QString &windowName) { ToolWindows::instance
 
 void MainWindow::Form_Load() {
   ReadCurrentLottery();
-  programState().HelpPagePath = programPath(QStringLiteral("\\help\\Quillaro.htm"));
+  programState().HelpPagePath = helpPagePath(QStringLiteral("\\help\\Quillaro.htm"));
   WebBrowser1->setSource(QUrl::fromLocalFile(programState().HelpPagePath));
 }
 
@@ -220,7 +220,7 @@ void MainWindow::caixinjiancaipiao_Click() {
 }
 
 void MainWindow::caixinjiancaipiaobzh_Click() {
-  platform_.openInBrowser(this, programPath(QStringLiteral("\\help\\New_Lottery.htm")));
+  openPage(platform_, this, helpPagePath(QStringLiteral("\\help\\New_Lottery.htm")));
 }
 
 void MainWindow::Command13_Click() {

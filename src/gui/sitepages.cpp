@@ -4,8 +4,8 @@
 
 namespace corvessa {
 
-QString homePageAddress() { return programPath(QStringLiteral("\\help\\Home.htm")); }
-QString newsPageAddress() { return programPath(QStringLiteral("\\help\\News.htm")); }
-QString downloadPageAddress() { return programPath(QStringLiteral("\\help\\Data_Download.htm")); }
+QString homePageAddress() { return helpPagePath(QStringLiteral("\\help\\Home.htm")); }
+QString newsPageAddress() { return helpPagePath(QStringLiteral("\\help\\News.htm")); }
+QString downloadPageAddress() { return helpPagePath(QStringLiteral("\\help\\Data_Download.htm")); }
 
 }  // namespace corvessa

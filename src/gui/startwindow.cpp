@@ -43,7 +43,7 @@ StartWindow::StartWindow(Platform &platform, QWidget *parent) : QWidget(parent),
 
 void StartWindow::Option1_Click() { programState().GameType = 0; }
 
-void StartWindow::Command1_Click() { platform_.openInBrowser(this, homePageAddress()); }
+void StartWindow::Command1_Click() { openPage(platform_, this, homePageAddress()); }
 
 void StartWindow::Command2_Click() {
   if (!Option1->isChecked())

@@ -1,13 +1,36 @@
-// The settings file and lottery names.
+// The program's folders, the settings file and lottery names.
 #include "core/lottery.h"
+#include "charts/tool.h"
 #include "core/paths.h"
+#include "core/toolmenus.h"
 #include "support/core/diskfailure.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace corvessa;
+
+TEST(ProgramFolders, UserFilesUnderTheHomeHelpPagesBesideTheProgram) {
+  test::TestHome home;  // a fresh folder with no help pages in it
+  EXPECT_EQ(dataFolder(), home.path() + "/data/");
+  EXPECT_EQ(settingsFilePath(), home.path() + "/Varnel3/shujuwenjian.ini");
+  EXPECT_EQ(helpFolder(), QCoreApplication::applicationDirPath() + "/help/");
+  QStringList topics{"\\help\\Corvessa.htm", "\\help\\Quillaro.htm", "\\help\\New_Lottery.htm"};
+  // The pages of the menus' tools (tests register example tools of their own).
+  for (const ToolMenu &menu : toolMenus())
+    for (const ToolMenuItem &item : menu.items)
+      if (const ToolEntry *tool = item.isSeparator() ? nullptr : ToolRegistry::instance().find(item.windowName))
+        if (!tool->design.helpPage.isEmpty())
+          topics << tool->design.helpPage;
+  for (const QString &topic : topics) {
+    const QString page = helpPagePath(topic);
+    EXPECT_EQ(page, helpFolder() + topic.mid(6)) << topic.toStdString();
+    EXPECT_TRUE(QFileInfo(page).isFile()) << page.toStdString();
+  }
+}
 
 TEST(SettingsFile, WritesOneQuotedRecordAndKeepsTheOldOneOnFailure) {
   test::TestHome home;

@@ -483,8 +483,10 @@ TEST_F(DrawEditorTest, DownloadAndHelpOpenPages) {
   click(editor->Command14);
   click(editor->Command18);
   click(editor->Command15);
-  EXPECT_EQ(platform.opened, (QStringList{downloadPageAddress(), programPath("\\help\\Edit_Drawings.htm"),
-                                          programPath("\\help\\Data_Download-Data_Import.htm")}));
+  EXPECT_EQ(platform.opened, (QStringList{downloadPageAddress(), helpPagePath("\\help\\Edit_Drawings.htm"),
+                                          helpPagePath("\\help\\Data_Download-Data_Import.htm")}));
+  for (const QString &page : platform.opened)
+    EXPECT_TRUE(QFileInfo(page).isFile()) << page.toStdString();
   EXPECT_FALSE(editor->downloadAddress->isVisible());
 }
 

@@ -76,6 +76,7 @@ TEST_F(Shell, StartOpensTheMainWindowAndClosesTheWelcomeWindow) {
   QTest::mouseClick(start->Command1, Qt::LeftButton);
   QTest::mouseClick(start->Command1, Qt::LeftButton);
   EXPECT_EQ(platform.opened.size(), 2);  // each press asks again; the window stays
+  EXPECT_TRUE(QFileInfo(platform.opened[0]).isFile()) << platform.opened[0].toStdString();
   EXPECT_TRUE(start->isVisible());
 
   QTest::mouseClick(start->Command2, Qt::LeftButton);
@@ -100,14 +101,17 @@ TEST_F(Shell, MainWindowLayoutAndHelpPage) {
   EXPECT_EQ(main->Command16->toolTip(), "Click here,You may get the newest information about this software.");
   EXPECT_EQ(main->Command1->text(), "Exit");
   EXPECT_EQ(main->Label1->text(), "v15.1");
-  EXPECT_EQ(programState().HelpPagePath, home.path() + "/help/Quillaro.htm");
+  // The page lies beside the program, not in the overridden program folder.
+  EXPECT_EQ(programState().HelpPagePath, QCoreApplication::applicationDirPath() + "/help/Quillaro.htm");
   EXPECT_EQ(main->WebBrowser1->source().toLocalFile(), programState().HelpPagePath);
+  EXPECT_FALSE(main->WebBrowser1->toPlainText().trimmed().isEmpty());
 
   // "New" replaces the page in the pane; "Help" still goes to the system's browser.
   QTest::mouseClick(main->Command16, Qt::LeftButton);
-  EXPECT_TRUE(main->WebBrowser1->source().toLocalFile().endsWith("/help/News.htm"));
+  EXPECT_EQ(main->WebBrowser1->source().toLocalFile(), helpFolder() + "News.htm");
+  EXPECT_FALSE(main->WebBrowser1->toPlainText().trimmed().isEmpty());
   QTest::mouseClick(main->Command11, Qt::LeftButton);
-  EXPECT_EQ(platform.opened, QStringList{home.path() + "/help/Corvessa.htm"});
+  EXPECT_EQ(platform.opened, QStringList{helpFolder() + "Corvessa.htm"});
 }
 
 TEST_F(Shell, FirstStartMakesTheFoldersAFirstLotteryAndTheSettingsFile) {
@@ -371,7 +375,7 @@ TEST_F(Shell, NewLotteryCreatesAndSelectsTheTrimmedName) {
   EXPECT_EQ(QFileInfo(home.dataFile("NY")).size(), 0);
 
   main->caixinjiancaipiaobzh_Click();
-  EXPECT_EQ(platform.opened.back(), home.path() + "/help/New_Lottery.htm");
+  EXPECT_EQ(platform.opened.back(), helpFolder() + "New_Lottery.htm");
 }
 
 TEST_F(Shell, NewLotteryReportsAFileItCannotCreate) {

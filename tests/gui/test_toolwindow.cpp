@@ -1,7 +1,7 @@
 // The tool window frame as a user meets it: the load's caption and pointer,
-// the grid's texts and colours on screen, scrolling to the newest draw,
-// the buttons, the resize rule, the highlight, the messages about the draw
-// file, and a window with extras of its own.
+// the grid's texts, colours and font on screen, scrolling to the newest draw,
+// the scroll bars, the buttons, the resize rule, the highlight, the messages
+// about the draw file, and a window with extras of its own.
 #include "charts/drawrows.h"
 #include "charts/toolframe.h"
 #include "core/paths.h"
@@ -20,10 +20,12 @@
 #include <QLabel>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -232,6 +234,37 @@ QColor paintedColour(ToolWindow *w, int row, int col) {
   return image.pixelColor(rect.left() + rect.width() / 4, rect.center().y());
 }
 
+// A scroll bar's state as its style sees it.
+QStyleOptionSlider scrollBarOption(QScrollBar *bar) {
+  QStyleOptionSlider option;
+  option.initFrom(bar);
+  option.orientation = bar->orientation();
+  if (bar->orientation() == Qt::Horizontal)
+    option.state |= QStyle::State_Horizontal;
+  option.minimum = bar->minimum();
+  option.maximum = bar->maximum();
+  option.sliderPosition = bar->sliderPosition();
+  option.sliderValue = bar->value();
+  option.singleStep = bar->singleStep();
+  option.pageStep = bar->pageStep();
+  option.subControls = QStyle::SC_All;
+  return option;
+}
+
+// The scroll bar as the window shows it, and as its style paints one in
+// the same state: the same image when nothing paints over the bar.
+std::pair<QImage, QImage> shownAndStyledScrollBar(QWidget *window, QScrollBar *bar) {
+  const QImage shown = window->grab(QRect(bar->mapTo(window, QPoint(0, 0)), bar->size())).toImage();
+  QImage styled(shown.size(), shown.format());
+  styled.setDevicePixelRatio(shown.devicePixelRatio());
+  styled.fill(Qt::transparent);
+  QPainter painter(&styled);
+  const QStyleOptionSlider option = scrollBarOption(bar);
+  bar->style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, bar);
+  painter.end();
+  return {shown, styled};
+}
+
 }  // namespace
 
 TEST_F(ToolWindowTest, LoadCaptionPointerTitleAndScrollToTheEnd) {
@@ -279,6 +312,13 @@ TEST_F(ToolWindowTest, GridTextsColoursAndWidthsOnScreen) {
   EXPECT_FALSE(m->data(m->index(1, 3), Qt::BackgroundRole).isValid());
   EXPECT_EQ(paintedColour(w, 1, 4), QColor(255, 0, 0));
   EXPECT_NE(paintedColour(w, 2, 4), QColor(255, 0, 0));
+  // The corner shows cell (0, 0), "No.", in dark text on the header face.
+  const QImage corner = view->findChild<QAbstractButton *>()->grab().toImage();
+  int dark = 0;
+  for (int y = 0; y < corner.height(); ++y)
+    for (int x = 0; x < corner.width(); ++x)
+      dark += corner.pixelColor(x, y).value() < 100;
+  EXPECT_GT(dark, 5);
   // Numbers right, texts left: the grid's general alignment.
   EXPECT_TRUE(m->data(m->index(0, 3), Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
   EXPECT_TRUE(m->headerData(0, Qt::Vertical, Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignLeft);
@@ -304,7 +344,7 @@ TEST_F(ToolWindowTest, ButtonsExitAndHelp) {
   EXPECT_EQ(w->button("Command3")->text(), "Help");
   EXPECT_TRUE(w->button("Command3")->isVisible());
   QTest::mouseClick(w->button("Command3"), Qt::LeftButton);
-  EXPECT_EQ(platform.opened, QStringList{home.path() + "/help/Frame_test.htm"});
+  EXPECT_EQ(platform.opened, QStringList{helpFolder() + "Frame_test.htm"});
   EXPECT_TRUE(w->isVisible());
 
   QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
@@ -436,7 +476,7 @@ TEST_F(ToolWindowTest, AWindowWithExtrasOfItsOwn) {
   EXPECT_EQ(list->toPlainText(), "9 draws\n");
 
   QTest::mouseClick(w->button("Command3"), Qt::LeftButton);
-  EXPECT_EQ(platform.opened, QStringList{home.path() + "/help/Extras.htm"});
+  EXPECT_EQ(platform.opened, QStringList{helpFolder() + "Extras.htm"});
   QPointer<ToolWindow> guard = w;
   QTest::mouseClick(w->button("Command1"), Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -510,4 +550,53 @@ TEST_F(ToolWindowTest, AFrameBoxWithAnInputBoxLabelsAndAnEnquiry) {
   EXPECT_EQ(m->headerData(6, Qt::Horizontal).toString(), "1");
   EXPECT_EQ(w->label("Label2")->text(), "4 numbers");
   EXPECT_EQ(input->toPlainText(), "4711");  // the window never writes into the input
+}
+
+TEST_F(ToolWindowTest, ScrollBarsShowWhereTheViewStands) {
+  home.writeLottery("A", draws(2000));
+  home.selectLottery("A");
+  ToolWindow *w = open("frmzuxuan1");
+  ASSERT_NE(w, nullptr);
+  w->resize(400, 300);  // narrower than the columns: both bars show
+  GridView *view = w->gridView();
+  for (QScrollBar *bar : {view->verticalScrollBar(), view->horizontalScrollBar()}) {
+    SCOPED_TRACE(bar->orientation() == Qt::Vertical ? "vertical" : "horizontal");
+    ASSERT_TRUE(bar->isVisible());
+    const auto [shown, styled] = shownAndStyledScrollBar(w, bar);
+    EXPECT_TRUE(shown == styled) << "something paints over the scroll bar";
+  }
+
+  // Dragging the vertical handle from the end to the top shows the first draws.
+  QScrollBar *bar = view->verticalScrollBar();
+  bar->setValue(bar->maximum());
+  const QStyleOptionSlider option = scrollBarOption(bar);
+  const QPoint from =
+      bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar).center();
+  const QPoint to(from.x(), 0);
+  QTest::mousePress(bar, Qt::LeftButton, {}, from);
+  QTest::mouseMove(bar, to);
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, to);
+  EXPECT_EQ(bar->value(), 0);
+  EXPECT_EQ(view->rowAt(0), 0);
+}
+
+TEST_F(ToolWindowTest, FixedRowAndColumnTakeTheGridsFontInEveryTool) {
+  home.writeLottery("A", draws(30));
+  home.selectLottery("A");
+  for (const ToolEntry &tool : ToolRegistry::instance().entries()) {
+    SCOPED_TRACE(tool.design.windowName.toStdString());
+    auto *w = qobject_cast<ToolWindow *>(ToolWindows::instance().open(tool.design.windowName, platform));
+    if (!w)
+      continue;  // a window of its own, not this frame
+    GridView *view = w->gridView();
+    QWidget *corner = view->findChild<QAbstractButton *>();
+    ASSERT_NE(corner, nullptr);
+    for (QWidget *fixed : {static_cast<QWidget *>(view->horizontalHeader()),
+                           static_cast<QWidget *>(view->verticalHeader()), corner}) {
+      EXPECT_EQ(fixed->font().family(), "Arial");
+      EXPECT_EQ(fixed->font().pointSizeF(), tool.design.fontPoints);
+      EXPECT_EQ(fixed->font(), view->font());
+    }
+    w->close();
+  }
 }

@@ -282,11 +282,11 @@ void DrawEditor::buildDesign() {
   connect(Command14, &QPushButton::clicked, this, &DrawEditor::OpenDownloadPage);
   connect(Command18, &QPushButton::clicked, this, [this] {
     if (!busy_)
-      platform_.openInBrowser(this, programPath(QStringLiteral("\\help\\Edit_Drawings.htm")));
+      openPage(platform_, this, helpPagePath(QStringLiteral("\\help\\Edit_Drawings.htm")));
   });
   connect(Command15, &QPushButton::clicked, this, [this] {
     if (!busy_)
-      platform_.openInBrowser(this, programPath(QStringLiteral("\\help\\Data_Download-Data_Import.htm")));
+      openPage(platform_, this, helpPagePath(QStringLiteral("\\help\\Data_Download-Data_Import.htm")));
   });
   connect(Command10, &QPushButton::clicked, this, &DrawEditor::reject);
 }
@@ -608,7 +608,7 @@ void DrawEditor::OpenDownloadPage() {
                             kCrLf + QStringLiteral("Are you sure you want to download?"),
                         MessageStyle::YesNoWarning, kTip) != MessageAnswer::Yes)
     return;
-  platform_.openInBrowser(this, downloadAddress->text().trimmed());
+  openPage(platform_, this, downloadAddress->text().trimmed());
 }
 
 // ---- Leaving ----

@@ -136,8 +136,9 @@ GridView::GridView(QWidget *parent) : QTableView(parent) {
   }
   verticalHeader()->setDefaultSectionSize(twipsToPixels(kDefaultRowTwips));
   horizontalHeader()->setDefaultSectionSize(twipsToPixels(kDefaultColumnTwips));
-  if (auto *corner = findChild<QAbstractButton *>())
-    corner->installEventFilter(this);
+  corner_ = findChild<QAbstractButton *>();
+  if (corner_)
+    corner_->installEventFilter(this);
 }
 
 void GridView::setGridModel(GridModel *model) {
@@ -152,6 +153,12 @@ void GridView::applyGridSizes() {
   QFont font(QStringLiteral("Arial"));
   font.setPointSizeF(grid->fontPoints());
   setFont(font);
+  // The headers do not always inherit the view's font (a theme may give
+  // them one of their own), yet they are grid cells like the rest.
+  horizontalHeader()->setFont(font);
+  verticalHeader()->setFont(font);
+  if (corner_)
+    corner_->setFont(font);
 
   const auto widthPx = [&](int col) {
     const int twips = grid->colWidth(col);
@@ -189,10 +196,11 @@ void GridView::scrollToTopRow() {
 
 bool GridView::eventFilter(QObject *watched, QEvent *event) {
   // The corner is grid cell (0, 0): paint its text and colours like a header.
-  auto *corner = qobject_cast<QWidget *>(watched);
-  if (event->type() != QEvent::Paint || !corner || !model_ || model_->fixedRows() == 0 ||
+  // The view watches other widgets too (its scroll bars); they paint themselves.
+  if (watched != corner_ || event->type() != QEvent::Paint || !model_ || model_->fixedRows() == 0 ||
       model_->fixedCols() == 0)
     return QTableView::eventFilter(watched, event);
+  QWidget *corner = corner_;
   QStyleOptionHeader option;
   option.initFrom(corner);
   option.state |= QStyle::State_Raised;

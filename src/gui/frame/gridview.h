@@ -66,6 +66,7 @@ class GridView final : public QTableView {
 
  private:
   GridModel *model_ = nullptr;
+  QWidget *corner_ = nullptr;  // the table's corner button, painted as grid cell (0, 0)
 };
 
 // The grid's column alignment codes: 0-2 left, 3-5 centre, 6-8 right (each

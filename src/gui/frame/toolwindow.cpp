@@ -228,7 +228,7 @@ void ToolWindow::setClipboardText(const QString &text) { platform_.setClipboardT
 
 void ToolWindow::closeWindow() { close(); }
 
-void ToolWindow::openHelpPage(const QString &page) { platform_.openInBrowser(this, programPath(page)); }
+void ToolWindow::openHelpPage(const QString &page) { openPage(platform_, this, helpPagePath(page)); }
 
 void ToolWindow::applyGeometry() {
   for (const auto &[name, rect] : geometry_)

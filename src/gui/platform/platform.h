@@ -32,7 +32,8 @@ class Platform {
   // The chosen path (the dialog asks before overwriting), or nothing when cancelled.
   virtual std::optional<QString> saveFileName(QWidget *parent, const FileDialogRequest &request) = 0;
   // Hands a local page or an address to the system's browser without waiting.
-  virtual void openInBrowser(QWidget *parent, const QString &pageOrUrl) = 0;
+  // False when no browser could be started for it.
+  virtual bool openInBrowser(QWidget *parent, const QString &pageOrUrl) = 0;
   virtual void setClipboardText(const QString &text) = 0;
   virtual QString clipboardText() = 0;
 };
@@ -43,10 +44,15 @@ class QtPlatform final : public Platform {
   QString input(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText) override;
   std::optional<QString> openFileName(QWidget *parent, const FileDialogRequest &request) override;
   std::optional<QString> saveFileName(QWidget *parent, const FileDialogRequest &request) override;
-  void openInBrowser(QWidget *parent, const QString &pageOrUrl) override;
+  bool openInBrowser(QWidget *parent, const QString &pageOrUrl) override;
   void setClipboardText(const QString &text) override;
   QString clipboardText() override;
 };
+
+// Opens a help page or one of the maker's pages for a window's button. When
+// no browser can be started, one "Error:" message names the page, so the
+// user can still find it.
+void openPage(Platform &platform, QWidget *owner, const QString &pageOrUrl);
 
 // Sizes in the designs are twips; the screen is taken at 96 dpi.
 constexpr int twipsToPixels(int twips) { return twips >= 0 ? (twips + 7) / 15 : -((-twips + 7) / 15); }

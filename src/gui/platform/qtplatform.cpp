@@ -20,6 +20,12 @@ QString qtNameFilter(const QString &filter) {
   return filters.join(QStringLiteral(";;"));
 }
 
+void openPage(Platform &platform, QWidget *owner, const QString &pageOrUrl) {
+  if (!platform.openInBrowser(owner, pageOrUrl))
+    platform.message(owner, QStringLiteral("No web browser could be started for the page\r\n") + pageOrUrl,
+                     MessageStyle::OkInformation, QStringLiteral("Error:"));
+}
+
 MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageStyle style, const QString &title) {
   QMessageBox box(parent);
   box.setWindowTitle(title);
@@ -85,9 +91,9 @@ std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const FileDialo
   return dialog.selectedFiles().first();
 }
 
-void QtPlatform::openInBrowser(QWidget *, const QString &pageOrUrl) {
+bool QtPlatform::openInBrowser(QWidget *, const QString &pageOrUrl) {
   const QUrl url = QFileInfo(pageOrUrl).isAbsolute() ? QUrl::fromLocalFile(pageOrUrl) : QUrl(pageOrUrl);
-  QDesktopServices::openUrl(url);
+  return QDesktopServices::openUrl(url);
 }
 
 void QtPlatform::setClipboardText(const QString &text) { QGuiApplication::clipboard()->setText(text); }

@@ -16,7 +16,6 @@ TestHome::TestHome() {
   qputenv("CORVESSA_HOME", dir_.path().toLocal8Bit());
   QDir(dir_.path()).mkpath(QStringLiteral("data"));
   QDir(dir_.path()).mkpath(QStringLiteral("Varnel3"));
-  QDir(dir_.path()).mkpath(QStringLiteral("help"));
   programState() = ProgramState{};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A scratch program folder for one test: CORVESSA_HOME points at it while the
-// object lives, with the data, settings and help folders in place.
+// object lives, with the data and settings folders in place. The help pages
+// stay beside the test program, as they stay beside Corvessa.
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>

@@ -46,6 +46,9 @@ std::optional<QString> FakePlatform::saveFileName(QWidget *, const FileDialogReq
   return file;
 }
 
-void FakePlatform::openInBrowser(QWidget *, const QString &pageOrUrl) { opened << pageOrUrl; }
+bool FakePlatform::openInBrowser(QWidget *, const QString &pageOrUrl) {
+  opened << pageOrUrl;
+  return browserStarts;
+}
 
 }  // namespace corvessa::test

@@ -30,19 +30,20 @@ class FakePlatform final : public Platform {
   std::deque<QString> inputs;                      // for input boxes
   std::deque<std::optional<QString>> openFiles;    // nullopt: cancel
   std::deque<std::optional<QString>> saveFiles;
+  bool browserStarts = true;                       // false: every page fails to open
 
   // Records.
   std::vector<Message> messages;
   std::vector<Input> inputRequests;
   std::vector<FileDialogRequest> openRequests, saveRequests;
-  QStringList opened;  // pages and addresses handed to the browser
+  QStringList opened;  // pages and addresses handed to the browser, opened or not
   QString clipboard;
 
   MessageAnswer message(QWidget *parent, const QString &text, MessageStyle style, const QString &title) override;
   QString input(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText) override;
   std::optional<QString> openFileName(QWidget *parent, const FileDialogRequest &request) override;
   std::optional<QString> saveFileName(QWidget *parent, const FileDialogRequest &request) override;
-  void openInBrowser(QWidget *parent, const QString &pageOrUrl) override;
+  bool openInBrowser(QWidget *parent, const QString &pageOrUrl) override;
   void setClipboardText(const QString &text) override { clipboard = text; }
   QString clipboardText() override { return clipboard; }
 
