@@ -11,5 +11,11 @@ void addAllTools(ToolRegistry &registry);
 
 // One list per menu folder.
 void addWinningFromTools(ToolRegistry &registry);
+void addBoxTools(ToolRegistry &registry);
+void addDigitTools(ToolRegistry &registry);
+void addStraightTools(ToolRegistry &registry);
+void addPairTools(ToolRegistry &registry);
+void addThreeWayBoxTools(ToolRegistry &registry);
+void addSumWidthTools(ToolRegistry &registry);
 
 }  // namespace corvessa::tools

@@ -1,0 +1,12 @@
+// The tools of the "Box" menu, one line each.
+#include "charts/tool.h"
+#include "tools/tools.h"
+
+namespace corvessa::tools {
+
+void addBoxTools(ToolRegistry &registry) {
+  for (ToolEntry (*tool)() : std::initializer_list<ToolEntry (*)()>{})
+    registry.add(tool());
+}
+
+}  // namespace corvessa::tools
