@@ -1,13 +1,13 @@
 // 6 Way Box draws whose three digits all lie in the six digits 145789.
-#include "charts/digitset.h"
+#include "charts/winningset.h"
 
 namespace corvessa::tools {
 
 ToolEntry frmgaopin6ma() {
-  return charts::digitSetTool({.windowName = "frmgaopin6ma",
+  return charts::winningSetTool({.windowName = "frmgaopin6ma",
                                .caption = "6 Way Box winning number from this \"6 digits\"",
                                .digits = "145789",
-                               .marking = charts::DigitSetMarking::SixWayBoxOnly});
+                               .marking = charts::WinningSetMarking::SixWayBoxOnly});
 }
 
 }  // namespace corvessa::tools

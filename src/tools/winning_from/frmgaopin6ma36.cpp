@@ -1,13 +1,13 @@
 // Box draws, 6 Way and 3 Way, whose digits all lie in the six digits 145789.
-#include "charts/digitset.h"
+#include "charts/winningset.h"
 
 namespace corvessa::tools {
 
 ToolEntry frmgaopin6ma36() {
-  return charts::digitSetTool({.windowName = "frmgaopin6ma36",
+  return charts::winningSetTool({.windowName = "frmgaopin6ma36",
                                .caption = "Box winning number from this \"6 digits\"",
                                .digits = "145789",
-                               .marking = charts::DigitSetMarking::AnyBox});
+                               .marking = charts::WinningSetMarking::AnyBox});
 }
 
 }  // namespace corvessa::tools

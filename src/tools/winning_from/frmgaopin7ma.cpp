@@ -1,13 +1,13 @@
 // 6 Way Box draws whose three digits all lie in the seven digits 0124589.
-#include "charts/digitset.h"
+#include "charts/winningset.h"
 
 namespace corvessa::tools {
 
 ToolEntry frmgaopin7ma() {
-  return charts::digitSetTool({.windowName = "frmgaopin7ma",
+  return charts::winningSetTool({.windowName = "frmgaopin7ma",
                                .caption = "6 Way Box winning number from this \"7 digits\"",
                                .digits = "0124589",
-                               .marking = charts::DigitSetMarking::SixWayBoxOnly});
+                               .marking = charts::WinningSetMarking::SixWayBoxOnly});
 }
 
 }  // namespace corvessa::tools

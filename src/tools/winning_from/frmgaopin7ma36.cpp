@@ -1,13 +1,13 @@
 // Box draws, 6 Way and 3 Way, whose digits all lie in the seven digits 0124589.
-#include "charts/digitset.h"
+#include "charts/winningset.h"
 
 namespace corvessa::tools {
 
 ToolEntry frmgaopin7ma36() {
-  return charts::digitSetTool({.windowName = "frmgaopin7ma36",
+  return charts::winningSetTool({.windowName = "frmgaopin7ma36",
                                .caption = "Box winning number from this \"7 digits\"",
                                .digits = "0124589",
-                               .marking = charts::DigitSetMarking::AnyBox});
+                               .marking = charts::WinningSetMarking::AnyBox});
 }
 
 }  // namespace corvessa::tools

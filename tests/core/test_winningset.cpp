@@ -1,4 +1,4 @@
-// The four digit-set charts of the "Winning number from" menu, cell by cell
+// The four winning-set charts of the "Winning number from" menu, cell by cell
 // and colour by colour in the chart dumper's format, and the dumper itself.
 #include "charts/chartdump.h"
 #include "charts/tool.h"
@@ -59,7 +59,7 @@ std::string expected(const std::string &set, const std::vector<std::string> &mar
 
 }  // namespace
 
-TEST(DigitSetCharts, EveryCaseCellByCell) {
+TEST(WinningSetCharts, EveryCaseCellByCell) {
   struct Case {
     const char *window;
     std::string set;
@@ -75,7 +75,7 @@ TEST(DigitSetCharts, EveryCaseCellByCell) {
     EXPECT_EQ(dump(c.window, kFixture), expected(c.set, c.marks, c.footer)) << c.window;
 }
 
-TEST(DigitSetCharts, WithoutDrawsAndWithoutHits) {
+TEST(WinningSetCharts, WithoutDrawsAndWithoutHits) {
   const std::string tint = "{f=0000FF b=E7E1EF}";
   const std::string footer = "\t" + tint + "\t" + tint + "\t" + tint + "\t" + tint + "\t";
   EXPECT_EQ(dump("frmgaopin7ma", ""), "\tH\tT\tU\t\t0124589\n\t\t\t\t\t\n"
@@ -88,7 +88,7 @@ TEST(DigitSetCharts, WithoutDrawsAndWithoutHits) {
   EXPECT_EQ(grid.text(7, 5), "");
 }
 
-TEST(DigitSetCharts, DesignsAndGridShape) {
+TEST(WinningSetCharts, DesignsAndGridShape) {
   struct Case {
     const char *window, *caption, *title;
   };

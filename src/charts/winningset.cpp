@@ -1,4 +1,4 @@
-#include "charts/digitset.h"
+#include "charts/winningset.h"
 
 #include "charts/drawrows.h"
 #include "charts/groupform.h"
@@ -6,7 +6,7 @@
 
 namespace corvessa::charts {
 
-ToolEntry digitSetTool(const DigitSetForm &form) {
+ToolEntry winningSetTool(const WinningSetForm &form) {
   ToolDesign d;
   d.windowName = QString::fromUtf8(form.windowName);
   d.caption = QString::fromUtf8(form.caption);
@@ -17,7 +17,7 @@ ToolEntry digitSetTool(const DigitSetForm &form) {
                 exitButton()};
   d.layout = standardLayout();
   const std::string_view digits = form.digits;
-  const bool anyBox = form.marking == DigitSetMarking::AnyBox;
+  const bool anyBox = form.marking == WinningSetMarking::AnyBox;
   return ToolEntry{std::move(d), [digits, anyBox](ToolWindowState &state, const DrawHistory &history) {
                      const std::string_view groups[] = {digits};
                      loadGroupForm(state.grid, history,

@@ -1,4 +1,4 @@
-// The four digit-set tools opened from the real "Winning number from" menu.
+// The four winning-set tools opened from the real "Winning number from" menu.
 #include "core/paths.h"
 #include "core/programstate.h"
 #include "gui/frame/gridview.h"
@@ -24,7 +24,7 @@ using corvessa::test::TestHome;
 
 namespace {
 
-class DigitSetWindows : public ::testing::Test {
+class WinningSetWindows : public ::testing::Test {
  protected:
   void SetUp() override {
     QByteArray a;
@@ -75,7 +75,7 @@ QString firstLabel(ToolWindow *w) { return w->gridView()->model()->headerData(0,
 
 }  // namespace
 
-TEST_F(DigitSetWindows, OpenFromTheMenuShowTheTitleAndTheEndAndExit) {
+TEST_F(WinningSetWindows, OpenFromTheMenuShowTheTitleAndTheEndAndExit) {
   const std::pair<const char *, const char *> titles[] = {
       {"caigaopin6ma36", "Box winning number from this 6 digits"},
       {"caigaopin6ma6", "6 Way Box winning number from this 6 digits"},
@@ -107,7 +107,7 @@ TEST_F(DigitSetWindows, OpenFromTheMenuShowTheTitleAndTheEndAndExit) {
   }
 }
 
-TEST_F(DigitSetWindows, AnOpenWindowKeepsItsChartAClosedOneReadsTheNewLottery) {
+TEST_F(WinningSetWindows, AnOpenWindowKeepsItsChartAClosedOneReadsTheNewLottery) {
   for (const auto &[item, window] : kWindows) {
     home.selectLottery("A");
     QPointer<ToolWindow> w = choose(item);
