@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace corvessa::charts {
 
@@ -22,20 +23,24 @@ long long leadingNumber(std::string_view text) {
 
 // The loops run row by row, since a row's cells lie side by side in the grid.
 void fillMissCounts(ResultGrid &grid, int drawCount, int firstCol, int lastCol, Rgb textColor) {
-  if (lastCol < firstCol)
+  if (lastCol < firstCol || drawCount < 1)
     return;
+  (void)grid.textId(0, lastCol);  // the columns lie in the grid
   std::vector<int> run(std::size_t(lastCol - firstCol + 1), 1);
-  for (int r = 1; r <= drawCount; ++r)
+  for (int r = 1; r <= drawCount; ++r) {
+    const std::span<ResultGrid::TextId> row = grid.rowTextIds(r);
     for (int c = firstCol; c <= lastCol; ++c) {
       int &count = run[std::size_t(c - firstCol)];
-      if (grid.isEmpty(r, c)) {
-        grid.setNumber(r, c, count++);
-        if (textColor != 0)
-          grid.setForeColor(r, c, textColor);
-      } else {
+      ResultGrid::TextId &id = row[std::size_t(c)];
+      if (id != 0) {
         count = 1;
+        continue;
       }
+      id = grid.internNumber(count++);
+      if (textColor != 0)
+        grid.setForeColor(r, c, textColor);
     }
+  }
 }
 
 std::string_view footerLabel(FooterRow row) {
@@ -64,30 +69,36 @@ void appendFooter(ResultGrid &grid, int n, const FooterForm &form) {
   grid.setTopRow(grid.rows() - 1);
 
   const ResultGrid::TextId markId = form.mark.empty() ? 0 : grid.intern(form.mark);
-  const auto isHit = [&](int r, int c) {
-    if (form.hitBack != 0)
-      return grid.backColor(r, c) == form.hitBack;
-    const ResultGrid::TextId id = grid.textId(r, c);
+  const auto isHitText = [&](ResultGrid::TextId id) {
     return id != 0 && (id == markId || grid.viewOf(id) == form.mark);
+  };
+  const auto isHit = [&](int r, int c) {
+    return form.hitBack != 0 ? grid.backColor(r, c) == form.hitBack : isHitText(grid.textId(r, c));
   };
 
   // Row by row over the draws, a running total for each column.
   const std::size_t columns = std::size_t(std::max(last - first + 1, 0));
   std::vector<int> amount(columns, 0);
   std::vector<long long> maxMiss(columns, 0);
-  for (int r = 1; r <= n; ++r)
+  std::vector<char> hitAbove(columns, 1);  // row 0 counts as a hit: no run before the first draw
+  const bool largestCount = form.maxMiss == MaxMissRule::LargestCount;
+  for (int r = 1; r <= n && columns > 0; ++r) {
+    const std::span<const ResultGrid::TextId> row = std::as_const(grid).rowTextIds(r);
+    const std::span<const ResultGrid::TextId> above = std::as_const(grid).rowTextIds(r - 1);
     for (int c = first; c <= last; ++c) {
       const std::size_t i = std::size_t(c - first);
-      const bool hit = isHit(r, c);
-      if (hit)
+      const ResultGrid::TextId id = row[std::size_t(c)];
+      const bool hit = form.hitBack != 0 ? grid.backColor(r, c) == form.hitBack : isHitText(id);
+      if (hit) {
         ++amount[i];
-      if (form.maxMiss == MaxMissRule::LargestCount) {
-        if (!hit)
-          maxMiss[i] = std::max(maxMiss[i], leadingNumber(grid.textView(r, c)));
-      } else if (hit && r > 1 && !isHit(r - 1, c)) {
-        maxMiss[i] = std::max(maxMiss[i], leadingNumber(grid.textView(r - 1, c)));
+        if (!largestCount && !hitAbove[i])
+          maxMiss[i] = std::max(maxMiss[i], leadingNumber(grid.viewOf(above[std::size_t(c)])));
+      } else if (largestCount) {
+        maxMiss[i] = std::max(maxMiss[i], leadingNumber(grid.viewOf(id)));
       }
+      hitAbove[i] = hit;
     }
+  }
 
   for (int k = 0; k < footerRows; ++k) {
     const int row = n + 2 + k;

@@ -3,6 +3,8 @@
 #include "charts/drawrows.h"
 #include "charts/toolframe.h"
 
+#include <utility>
+
 namespace corvessa::charts {
 
 ToolDesign regionChartDesign(const char *windowName, const char *caption, int cols, const char *helpPage) {
@@ -25,8 +27,9 @@ void markRegionCell(ResultGrid &grid, int row, int col, ResultGrid::TextId text,
 }
 
 void markMatchingHeaders(ResultGrid &grid, int row, int firstCol, int lastCol, ResultGrid::TextId text, Rgb back) {
+  const std::span<const ResultGrid::TextId> headers = std::as_const(grid).rowTextIds(0);
   for (int c = firstCol; c <= lastCol; ++c)
-    if (grid.textId(0, c) == text)
+    if (headers[std::size_t(c)] == text)
       markRegionCell(grid, row, c, text, back);
 }
 
@@ -45,16 +48,18 @@ void writeRegionHeaders(ResultGrid &grid, std::span<const RegionColumns> regions
 }
 
 void markRegionDigits(ResultGrid &grid, int drawCount, std::span<const RegionColumns> regions) {
-  for (int r = 1; r <= drawCount; ++r)
+  for (int r = 1; r <= drawCount; ++r) {
+    const std::span<const ResultGrid::TextId> row = std::as_const(grid).rowTextIds(r);
     for (int k = 1; k <= 3; ++k) {
-      const ResultGrid::TextId digit = grid.textId(r, k);
+      const ResultGrid::TextId digit = row[std::size_t(k)];
       for (const RegionColumns &region : regions)
         for (int c = region.first; c <= region.last; ++c)
-          if (grid.textId(r, c) == digit) {
+          if (row[std::size_t(c)] == digit) {
             grid.setCurrentCell(r, c);
             grid.setBackColor(r, c, kRegionDigitHit);
           }
     }
+  }
 }
 
 }  // namespace corvessa::charts

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -42,6 +43,9 @@ class ResultGrid {
   QString text(int row, int col) const { return textOf(textId(row, col)); }
   std::string_view textView(int row, int col) const { return viewOf(textId(row, col)); }  // UTF-8
   TextId textId(int row, int col) const { return texts_[index(row, col)]; }
+  // The text ids of a whole row, for loops that walk a row's cells side by side.
+  std::span<const TextId> rowTextIds(int row) const { return {texts_.data() + index(row, 0), std::size_t(cols_)}; }
+  std::span<TextId> rowTextIds(int row) { return {texts_.data() + index(row, 0), std::size_t(cols_)}; }
   bool isEmpty(int row, int col) const { return textId(row, col) == 0; }
   void setText(int row, int col, const QString &text) { texts_[index(row, col)] = intern(text); }
   void setText(int row, int col, std::string_view utf8) { texts_[index(row, col)] = intern(utf8); }
