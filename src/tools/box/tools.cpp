@@ -4,8 +4,10 @@
 
 namespace corvessa::tools {
 
+ToolEntry frmxingtai1();
+
 void addBoxTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : std::initializer_list<ToolEntry (*)()>{})
+  for (ToolEntry (*tool)() : {frmxingtai1})
     registry.add(tool());
 }
 

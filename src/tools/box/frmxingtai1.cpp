@@ -1,0 +1,88 @@
+// "Four Models": each draw sorted into one of four models by how many of its
+// digits are big and how many are odd. A draw with all digits big or all
+// small, or all odd or all even, fits no model and is marked nowhere.
+#include "charts/digitclasses.h"
+#include "charts/drawrows.h"
+#include "charts/missstats.h"
+#include "charts/toolframe.h"
+
+#include <string_view>
+
+namespace corvessa::tools {
+namespace {
+
+using namespace charts;
+
+ToolDesign design() {
+  ToolDesign d;
+  d.windowName = "frmxingtai1";
+  d.caption = "Four Models";
+  d.title = "Four Models";
+  d.cols = 9;
+  d.helpPage = "\\help\\Four_Models.htm";
+  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
+                exitButton(), helpButton()};
+  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  return d;
+}
+
+// Thirteen asterisks, text only: a hit has no colour of its own.
+constexpr std::string_view kMark = "*************";
+static_assert(kMark.size() == 13);
+
+// The models in column order from column 5: B big, S small, O odd, E even.
+struct Model {
+  int big, odd;
+  const char *header;
+};
+constexpr int kFirstModelCol = 5;
+constexpr Model kModels[] = {
+    {2, 2, "2B1S;2O1E"},
+    {2, 1, "2B1S;2E1O"},
+    {1, 2, "2S1B;2O1E"},
+    {1, 1, "2S1B;2E1O"},
+};
+constexpr int kLastModelCol = kFirstModelCol + 3;
+
+void markFourModels(ResultGrid &grid, int drawCount);
+
+void load(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
+  grid.setColWidth(0, 1218);
+  grid.setColWidths(1, 3, 300);
+  grid.setColWidth(4, 30);
+  grid.setColWidths(kFirstModelCol, kLastModelCol, 1178);
+  resetGridRows(grid, n, 6);
+  fillDrawRows(grid, history);
+  writeDigitHeaders(grid);
+  for (int i = 0; i < 4; ++i)
+    grid.setText(0, kFirstModelCol + i, kModels[i].header);
+  grid.setCurrentCell(n + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+  markFourModels(grid, n);
+  fillMissCounts(grid, n, kFirstModelCol, kLastModelCol);
+  appendFooter(grid, n, {.firstCol = kFirstModelCol, .lastCol = kLastModelCol, .mark = kMark});
+}
+
+// Each position counts by itself, so 5 5 0 has two big and two odd digits.
+void markFourModels(ResultGrid &grid, int drawCount) {
+  const ResultGrid::TextId mark = grid.intern(kMark);
+  for (int r = 1; r <= drawCount; ++r) {
+    int big = 0, odd = 0;
+    for (int k = 1; k <= 3; ++k) {
+      const int d = cellDigit(grid, r, k);
+      big += isBigDigit(d);
+      odd += isOddDigit(d);
+    }
+    for (int i = 0; i < 4; ++i)
+      if (kModels[i].big == big && kModels[i].odd == odd)
+        grid.setTextId(r, kFirstModelCol + i, mark);
+  }
+}
+
+}  // namespace
+
+ToolEntry frmxingtai1() { return {design(), load}; }
+
+}  // namespace corvessa::tools
