@@ -4,10 +4,11 @@
 
 namespace corvessa::tools {
 
+ToolEntry frm3dzxxzd();
 ToolEntry frmxingtai1();
 
 void addBoxTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frmxingtai1})
+  for (ToolEntry (*tool)() : {frm3dzxxzd, frmxingtai1})
     registry.add(tool());
 }
 

@@ -1,0 +1,91 @@
+// "Box Number-Small/Middle/Large": each draw's digits sorted into its Small,
+// Middle and Large digit, and each of the three placed in a block of ten digit
+// columns, so that every block shows the course of one of them.
+#include "charts/drawrows.h"
+#include "charts/toolframe.h"
+
+#include <algorithm>
+
+namespace corvessa::tools {
+namespace {
+
+using namespace charts;
+
+ToolDesign design() {
+  ToolDesign d;
+  d.windowName = "frm3dzxxzd";
+  d.caption = "Box Number-Small/Middle/Large";
+  d.title = "Box Number-Small/Middle/Large";
+  d.cols = 38;
+  d.helpPage = "\\help\\Box_Number-Small_Middle_Large.htm";
+  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
+                exitButton(), helpButton()};
+  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  return d;
+}
+
+// The blocks in column order: Small, Middle, Large, each headed "0" to "9".
+struct Block {
+  int digitCol;  // 1, 2, 3: the sorted digit the block shows
+  int firstCol;
+  Rgb back;
+};
+constexpr Block kBlocks[] = {
+    {1, 5, rgb(182, 188, 164)},
+    {2, 16, rgb(255, 206, 164)},
+    {3, 27, rgb(0, 206, 237)},
+};
+
+void fillDrawRowsSorted(ResultGrid &grid, const DrawHistory &history);
+void markSmallMiddleLarge(ResultGrid &grid, int drawCount);
+
+void load(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
+  grid.setColWidth(0, 1290);
+  grid.setColWidths(1, 37, 300);
+  for (int c : {4, 15, 26, 37})
+    grid.setColWidth(c, 60);
+  resetGridRows(grid, n, 6);
+  fillDrawRowsSorted(grid, history);
+  writeDigitHeaders(grid);
+  for (const Block &block : kBlocks)
+    for (int d = 0; d < 10; ++d)
+      grid.setNumber(0, block.firstCol + d, d);
+  grid.setCurrentCell(n + 1, 1);
+  markSmallMiddleLarge(grid, n);
+  grid.setTopRow(grid.rows() - 1);
+}
+
+// Column 0 keeps the draw order; columns 1 to 3, under "H", "T" and "U",
+// hold the digits ascending.
+void fillDrawRowsSorted(ResultGrid &grid, const DrawHistory &history) {
+  fillDrawRows(grid, history);
+  int r = 1;
+  for (const DrawRecord &draw : history.draws) {
+    Digits digits{draw.h, draw.t, draw.u};
+    sortDigitsAscending(digits);
+    for (int k = 0; k < 3; ++k)
+      grid.setNumber(r, 1 + k, digits[std::size_t(k)]);
+    ++r;
+  }
+}
+
+// Each mark becomes the current cell, so the Large cell of the last draw ends
+// current. A cell that holds no digit counts as 0.
+void markSmallMiddleLarge(ResultGrid &grid, int drawCount) {
+  for (int r = 1; r <= drawCount; ++r)
+    for (const Block &block : kBlocks) {
+      const int d = std::max(cellDigit(grid, r, block.digitCol), 0);
+      const int c = block.firstCol + d;
+      grid.setCurrentCell(r, c);
+      grid.setNumber(r, c, d);
+      grid.setBackColor(r, c, block.back);
+    }
+}
+
+}  // namespace
+
+ToolEntry frm3dzxxzd() { return {design(), load}; }
+
+}  // namespace corvessa::tools
