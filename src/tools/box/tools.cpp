@@ -4,11 +4,12 @@
 
 namespace corvessa::tools {
 
+ToolEntry frmzuxuan012lu();
 ToolEntry frm3dzxxzd();
 ToolEntry frmxingtai1();
 
 void addBoxTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frm3dzxxzd, frmxingtai1})
+  for (ToolEntry (*tool)() : {frmzuxuan012lu, frm3dzxxzd, frmxingtai1})
     registry.add(tool());
 }
 
