@@ -7,9 +7,10 @@ namespace corvessa::tools {
 ToolEntry frmzuxuan012lu();
 ToolEntry frm3dzxxzd();
 ToolEntry frmxingtai1();
+ToolEntry frmjiachengzh();
 
 void addBoxTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frmzuxuan012lu, frm3dzxxzd, frmxingtai1})
+  for (ToolEntry (*tool)() : {frmzuxuan012lu, frm3dzxxzd, frmxingtai1, frmjiachengzh})
     registry.add(tool());
 }
 

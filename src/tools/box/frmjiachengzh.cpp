@@ -1,0 +1,77 @@
+// "Addition Box Number&Multiplication Box Number": each draw with its sum and
+// width, marked where its sorted digits make an addition box number
+// (smallest + middle = largest) or else a multiplication box number
+// (smallest x middle = largest).
+#include "charts/drawrows.h"
+#include "charts/toolframe.h"
+
+#include <string_view>
+
+namespace corvessa::tools {
+namespace {
+
+using namespace charts;
+
+ToolDesign design() {
+  ToolDesign d;
+  d.windowName = "frmjiachengzh";
+  d.caption = "Addition Box Number&Multiplication Box Number";
+  d.title = d.caption;
+  d.cols = 8;
+  d.helpPage = "\\help\\Addition-Multiplication.htm";
+  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
+                exitButton(), helpButton()};
+  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  return d;
+}
+
+constexpr int kSumCol = 4, kWidthCol = 5, kAdditionCol = 6, kMultiplicationCol = 7;
+constexpr const char *kHeaders[] = {"H", "T", "U", "S", "W", "Addition Box Number", "Multiplication Box Number"};
+constexpr Rgb kSumBack = rgb(43, 218, 255);
+constexpr Rgb kMarkBack = rgb(255, 0, 0);
+constexpr std::string_view kMark = "******";
+
+void fillAddMultiplyRows(ResultGrid &grid, const DrawHistory &history);
+
+void load(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
+  grid.setColWidth(0, 1290);
+  grid.setColWidths(1, 7, 300);
+  grid.setColWidth(kAdditionCol, 860);
+  grid.setColWidth(kMultiplicationCol, 860);
+  resetGridRows(grid, n, 6);
+  fillAddMultiplyRows(grid, history);
+  for (int c = 1; c <= 7; ++c)
+    grid.setText(0, c, kHeaders[c - 1]);
+  grid.setCurrentCell(n + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+}
+
+// The draw rows, then each draw's sum, width and mark from its sorted digits;
+// the addition test comes first, so a draw is marked once at most (2 2 4 is
+// an addition box number only).
+void fillAddMultiplyRows(ResultGrid &grid, const DrawHistory &history) {
+  fillDrawRows(grid, history);
+  const ResultGrid::TextId mark = grid.intern(kMark);
+  int r = 1;
+  for (const DrawRecord &draw : history.draws) {
+    grid.setNumber(r, kSumCol, draw.h + draw.t + draw.u);
+    grid.setBackColor(r, kSumCol, kSumBack);
+    Digits d{draw.h, draw.t, draw.u};
+    sortDigitsAscending(d);
+    grid.setNumber(r, kWidthCol, d[2] - d[0]);
+    const int markCol = d[0] + d[1] == d[2] ? kAdditionCol : d[0] * d[1] == d[2] ? kMultiplicationCol : 0;
+    if (markCol != 0) {
+      grid.setTextId(r, markCol, mark);
+      grid.setBackColor(r, markCol, kMarkBack);
+    }
+    ++r;
+  }
+}
+
+}  // namespace
+
+ToolEntry frmjiachengzh() { return {design(), load}; }
+
+}  // namespace corvessa::tools
