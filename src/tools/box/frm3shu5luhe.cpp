@@ -1,0 +1,73 @@
+// "Sum of returns the remainder after each digital divide by 5": each draw's
+// remainder-5 sum, (H mod 5) + (T mod 5) + (U mod 5) from 0 to 12, beside
+// its digits and marked in the column headed by it.
+#include "charts/drawrows.h"
+#include "charts/toolframe.h"
+
+#include <algorithm>
+
+namespace corvessa::tools {
+namespace {
+
+using namespace charts;
+
+constexpr const char *kNote = "Label1";
+
+// The note "||" sits under the left end of the grid and moves with the
+// grid's bottom edge, so it stays in view whatever the window's size.
+ToolDesign design() {
+  ToolDesign d;
+  d.windowName = "frm3shu5luhe";
+  d.caption = "Sum of returns the remainder after each digital divide by 5";
+  d.title = d.caption;
+  d.cols = 20;
+  d.helpPage = "\\help\\Sum_remainder_after_divide_by_5.htm";
+  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 5); }),
+                exitButton(), helpButton(),
+                ControlDesign{.kind = ControlKind::Label, .name = kNote, .caption = "||", .place = {15, 6210, 180, 180}}};
+  const int gridHeight = d.clientHeight - layout::Grid{}.heightLess;
+  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  d.layout.push_back(layout::LabelUnderGrid{kNote, 6210 - gridHeight, 20});
+  return d;
+}
+
+constexpr int kSumCol = 5;
+constexpr int kFirstChartCol = 7;  // 7..19: the sums 0 to 12
+constexpr Rgb kSumBack = rgb(182, 219, 170);
+
+void markRemainderSum(ResultGrid &grid, int drawCount);
+
+void load(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
+  grid.setColWidth(0, 1290);
+  grid.setColWidths(1, 19, 300);
+  grid.setColWidth(4, 20);
+  grid.setColWidth(6, 20);
+  resetGridRows(grid, n, 5);
+  fillDrawRows(grid, history);
+  writeDigitHeaders(grid);
+  for (int s = 0; s <= 12; ++s)
+    grid.setNumber(0, kFirstChartCol + s, s);
+  grid.setCurrentCell(n + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+  markRemainderSum(grid, n);
+}
+
+// A cell that holds no digit counts as 0.
+void markRemainderSum(ResultGrid &grid, int drawCount) {
+  for (int r = 1; r <= drawCount; ++r) {
+    int sum = 0;
+    for (int k = 1; k <= 3; ++k)
+      sum += std::max(cellDigit(grid, r, k), 0) % 5;
+    grid.setNumber(r, kSumCol, sum);
+    grid.setNumber(r, kFirstChartCol + sum, sum);
+    grid.setBackColor(r, kFirstChartCol + sum, kSumBack);
+  }
+}
+
+}  // namespace
+
+ToolEntry frm3shu5luhe() { return {design(), load}; }
+
+}  // namespace corvessa::tools
