@@ -1,0 +1,155 @@
+// The classification charts of the "Box" menu, opened from the real menu and
+// used as a user would: titles, buttons, the highlight under the mouse in
+// "Box Number Shape", and the note under the remainder-5 chart's grid.
+#include "core/programstate.h"
+#include "gui/frame/gridview.h"
+#include "gui/frame/toolwindow.h"
+#include "gui/mainwindow.h"
+#include "gui/toolwindows.h"
+#include "support/core/qtprint.h"
+#include "support/core/testhome.h"
+#include "support/gui/fakeplatform.h"
+#include "support/gui/windows.h"
+
+#include <QAction>
+#include <QColor>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace corvessa;
+using corvessa::test::FakePlatform;
+using corvessa::test::TestHome;
+
+namespace {
+
+class BoxClassificationWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    home.writeLottery("L", "1 2 5 7\r\n2 5 6 1\r\n3 9 9 9\r\n");
+    home.selectLottery("L");
+    main = MainWindow::showMain(platform);
+  }
+  void TearDown() override { test::destroyAllWindows(); }
+
+  // Chooses the "Box" menu's item, as the user does.
+  ToolWindow *choose(const char *item, const char *window) {
+    QAction *action = main->menu("caizuxuanyouguan")->findChild<QAction *>(item);
+    EXPECT_NE(action, nullptr) << item;
+    if (!action)
+      return nullptr;
+    EXPECT_TRUE(action->isEnabled()) << item;
+    action->trigger();
+    auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(window));
+    EXPECT_NE(tool, nullptr) << window;
+    if (tool)
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
+    return tool;
+  }
+
+  TestHome home;
+  FakePlatform platform;
+  MainWindow *main = nullptr;
+};
+
+QVariant shown(ToolWindow *w, int row, int col, int role = Qt::DisplayRole) {
+  return w->gridView()->model()->data(w->gridView()->model()->index(row - 1, col - 1), role);
+}
+
+}  // namespace
+
+TEST_F(BoxClassificationWindows, EachOpensFromItsMenuItemWithItsTitle) {
+  struct Case {
+    const char *item, *window, *title;
+    bool resetButton;
+    const char *helpPage;  // empty: a Help that does nothing
+  };
+  const Case cases[] = {
+      {"caizuxuan_xt", "frmzuxuan012lu", "Box Number Shape", false, ""},
+      {"cai3dzxxzd", "frm3dzxxzd", "Box Number-Small/Middle/Large", true, "/help/Box_Number-Small_Middle_Large.htm"},
+      {"caixingtai1", "frmxingtai1", "Four Models", true, "/help/Four_Models.htm"},
+      {"caichu5yuhe", "frm3shu5luhe", "Sum of returns the remainder after each digital divide by 5", true,
+       "/help/Sum_remainder_after_divide_by_5.htm"},
+      {"caijiachengzuhe", "frmjiachengzh", "Addition Box Number&Multiplication Box Number", true,
+       "/help/Addition-Multiplication.htm"},
+  };
+  for (const Case &tc : cases) {
+    SCOPED_TRACE(tc.window);
+    ToolWindow *w = choose(tc.item, tc.window);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), tc.title);
+    EXPECT_EQ(main->windowTitle(), "Corvessa");
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(w->button("Command2")->text(), "Exit");
+    QPushButton *help = w->button("Command3");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->text(), "Help");
+    EXPECT_TRUE(help->isVisible());
+    if (tc.resetButton)
+      EXPECT_FALSE(w->button("Command1")->isVisible());
+    else
+      EXPECT_EQ(w->button("Command1"), nullptr);
+    // The last row is in view.
+    GridView *view = w->gridView();
+    const int lastRow = view->model()->rowCount() - 1;
+    EXPECT_TRUE(view->viewport()->rect().intersects(view->visualRect(view->model()->index(lastRow, 0))));
+
+    platform.opened.clear();
+    QTest::mouseClick(help, Qt::LeftButton);
+    if (*tc.helpPage) {
+      ASSERT_EQ(platform.opened.size(), 1);
+      EXPECT_TRUE(platform.opened[0].endsWith(QString::fromLatin1(tc.helpPage))) << platform.opened[0].toStdString();
+    } else {
+      EXPECT_TRUE(platform.opened.isEmpty());
+      EXPECT_TRUE(w->isVisible());
+    }
+    EXPECT_TRUE(platform.messages.empty());
+  }
+}
+
+TEST_F(BoxClassificationWindows, BoxNumberShapeHighlightsAPressedCellAndClearsItOnTheNextPress) {
+  ToolWindow *w = choose("caizuxuan_xt", "frmzuxuan012lu");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->size(), QSize(779, 462));  // 11685 x 6930 twips
+  // Draw 2 5 7 is even in H only: "E" on green in column 17, "O" on orange in 18.
+  ASSERT_EQ(shown(w, 1, 17).toString(), "E");
+  EXPECT_EQ(shown(w, 1, 17, Qt::BackgroundRole).value<QColor>(), QColor(42, 219, 167));
+  EXPECT_EQ(shown(w, 1, 18, Qt::BackgroundRole).value<QColor>(), QColor(249, 182, 85));
+  EXPECT_EQ(shown(w, 1, 14).toString(), "122");
+  EXPECT_EQ(shown(w, 1, 14, Qt::BackgroundRole).value<QColor>(), QColor(127, 176, 206));
+
+  GridView *view = w->gridView();
+  const QModelIndex cell = view->model()->index(0, 16);  // grid row 1, column 17
+  view->scrollTo(cell);
+  const QPoint at = view->visualRect(cell).center();
+  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(shown(w, 1, 17, Qt::BackgroundRole).value<QColor>(), QColor(43, 145, 255));
+  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+  EXPECT_FALSE(shown(w, 1, 17, Qt::BackgroundRole).isValid());  // the green does not come back
+  EXPECT_EQ(shown(w, 1, 17).toString(), "E");
+  EXPECT_EQ(shown(w, 1, 18, Qt::BackgroundRole).value<QColor>(), QColor(249, 182, 85));
+}
+
+TEST_F(BoxClassificationWindows, TheRemainderChartsNoteStaysUnderTheGrid) {
+  ToolWindow *w = choose("caichu5yuhe", "frm3shu5luhe");
+  ASSERT_NE(w, nullptr);
+  QLabel *note = w->label("Label1");
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(note->text(), "||");
+  EXPECT_TRUE(note->isVisible());
+  // At the design's size the note keeps the design's height, 6210 twips.
+  EXPECT_EQ(w->formGeometry().at("Label1"), (TwipsRect{20, 6210, 180, 180}));
+  for (const QSize size : {QSize(1000, 700), QSize(534, 400), QSize(300, 120)}) {
+    SCOPED_TRACE(testing::Message() << size.width() << " x " << size.height());
+    w->resize(size);
+    const QRect grid = w->gridView()->geometry();
+    EXPECT_GT(note->y(), grid.bottom());
+    EXPECT_LE(note->geometry().bottom(), w->height());
+    EXPECT_LT(note->x(), w->button("Command3")->x());
+    EXPECT_TRUE(note->isVisible());
+  }
+}
