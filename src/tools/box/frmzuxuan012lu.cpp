@@ -47,6 +47,7 @@ constexpr Rgb kOrange = rgb(249, 182, 85);
 constexpr Rgb kBlue = rgb(127, 176, 206);
 
 constexpr int kDigitOffset = 42;  // H, T, U in the nearly hidden columns 43..45
+constexpr const char *kPositions[] = {"H", "T", "U"};
 
 // The route block: the pattern in column 1, each position's route in 2..4,
 // and the ten ascending route triples in 5..14.
@@ -100,13 +101,13 @@ void setColumnWidths(ResultGrid &grid) {
 void writeHeaders(ResultGrid &grid) {
   grid.setText(0, kPatternCol, "012Type");
   for (int k = 0; k < 3; ++k)
-    grid.setText(0, kPatternCol + 1 + k, std::string_view(&"HTU"[k], 1));
+    grid.setText(0, kPatternCol + 1 + k, kPositions[k]);
   for (int i = 0; i < 10; ++i)
     grid.setText(0, kFirstTripleCol + i, kTriples[i]);
   for (const ClassBlock &block : kClassBlocks) {
     grid.setText(0, block.countCol, block.header);
     for (int k = 0; k < 3; ++k)
-      grid.setText(0, block.countCol + 1 + k, std::string_view(&"HTU"[k], 1));
+      grid.setText(0, block.countCol + 1 + k, kPositions[k]);
     for (int i = 0; i < 4; ++i)
       grid.setText(0, block.countCol + 4 + i, std::to_string(kCountOfColumn[i]) + block.yes);
   }
