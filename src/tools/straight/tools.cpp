@@ -4,8 +4,12 @@
 
 namespace corvessa::tools {
 
+ToolEntry frmweihe();
+ToolEntry frmweicha();
+ToolEntry frmweiji();
+
 void addStraightTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : std::initializer_list<ToolEntry (*)()>{})
+  for (ToolEntry (*tool)() : {frmweihe, frmweicha, frmweiji})
     registry.add(tool());
 }
 
