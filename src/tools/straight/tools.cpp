@@ -4,12 +4,14 @@
 
 namespace corvessa::tools {
 
+ToolEntry frm3weizoushi();
 ToolEntry frmweihe();
 ToolEntry frmweicha();
 ToolEntry frmweiji();
+ToolEntry frmjibenxingtai();
 
 void addStraightTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frmweihe, frmweicha, frmweiji})
+  for (ToolEntry (*tool)() : {frm3weizoushi, frmweihe, frmweicha, frmweiji, frmjibenxingtai})
     registry.add(tool());
 }
 
