@@ -4,8 +4,18 @@
 
 namespace corvessa::tools {
 
+ToolEntry frm3weizoushi();
+ToolEntry frmweihe();
+ToolEntry frmweicha();
+ToolEntry frmweiji();
+ToolEntry frmxingxiang();
+ToolEntry frmjibenxingtai();
+ToolEntry frmbaishi32zu();
+ToolEntry frmzhixuanmorvek();
+
 void addStraightTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : std::initializer_list<ToolEntry (*)()>{})
+  for (ToolEntry (*tool)() : {frm3weizoushi, frmweihe, frmweicha, frmweiji, frmxingxiang, frmjibenxingtai,
+                              frmbaishi32zu, frmzhixuanmorvek})
     registry.add(tool());
 }
 

@@ -1,0 +1,13 @@
+// The units digit of H+T, H+U and T+U of every draw, each in its block.
+#include "charts/positionpairs.h"
+
+namespace corvessa::tools {
+
+ToolEntry frmweihe() {
+  return charts::positionPairTool({.windowName = "frmweihe",
+                                   .title = "Units of H+T H+U T+U",
+                                   .helpPage = "\\help\\Units_of_H_T_H_U_T_U.htm",
+                                   .value = charts::PairValue::SumUnits});
+}
+
+}  // namespace corvessa::tools

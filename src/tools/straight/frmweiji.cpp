@@ -1,0 +1,13 @@
+// The units digit of H*T, H*U and T*U of every draw, each in its block.
+#include "charts/positionpairs.h"
+
+namespace corvessa::tools {
+
+ToolEntry frmweiji() {
+  return charts::positionPairTool({.windowName = "frmweiji",
+                                   .title = "Units of H*T H*U T*U",
+                                   .helpPage = "\\help\\Units_of_HmT_HmU_TmU.htm",
+                                   .value = charts::PairValue::ProductUnits});
+}
+
+}  // namespace corvessa::tools

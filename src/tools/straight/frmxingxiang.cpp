@@ -1,0 +1,107 @@
+// "Rise-Down shape": every draw classified by the relative size of its three
+// digits into one of 13 shapes, written into that shape's column on the
+// colour of its class: three different digits, all equal, or two equal.
+#include "charts/drawrows.h"
+#include "charts/toolframe.h"
+
+namespace corvessa::tools {
+namespace {
+
+using namespace charts;
+
+// No hidden reset button; the caption stays the same while the chart loads.
+// A press on a cell toggles the highlight, the green of the shapes of three
+// different digits.
+ToolDesign design() {
+  ToolDesign d;
+  d.windowName = "frmxingxiang";
+  d.caption = "Rise-Down shape";
+  d.cols = 17;
+  d.helpPage = "\\help\\Rise-Down_shape.htm";
+  d.controls = {gridControl(), exitButton(), helpButton()};
+  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  d.highlight = rgb(42, 194, 91);
+  d.showsLoadingCaption = false;
+  return d;
+}
+
+constexpr Rgb kDifferent = rgb(42, 194, 91);
+constexpr Rgb kTriple = rgb(255, 0, 0);
+constexpr Rgb kDouble = rgb(102, 164, 244);
+
+// The shapes in column order (1..13), each with its condition on H, T, U.
+// "." marks the smallest digit, ":" the middle one, "|" the largest; the
+// conditions exclude each other and cover every draw.
+struct Shape {
+  const char *pattern;
+  bool (*holds)(int h, int t, int u);
+  Rgb back;
+};
+constexpr Shape kShapes[] = {
+    {".:|", [](int h, int t, int u) { return h < t && t < u; }, kDifferent},
+    {".|:", [](int h, int t, int u) { return h < u && u < t; }, kDifferent},
+    {":.|", [](int h, int t, int u) { return t < h && h < u; }, kDifferent},
+    {":|.", [](int h, int t, int u) { return u < h && h < t; }, kDifferent},
+    {"|.:", [](int h, int t, int u) { return t < u && u < h; }, kDifferent},
+    {"|:.", [](int h, int t, int u) { return u < t && t < h; }, kDifferent},
+    {":::", [](int h, int t, int u) { return h == t && t == u; }, kTriple},
+    {"..|", [](int h, int t, int u) { return h == t && t < u; }, kDouble},
+    {".|.", [](int h, int t, int u) { return h == u && u < t; }, kDouble},
+    {"|..", [](int h, int t, int u) { return t == u && u < h; }, kDouble},
+    {".||", [](int h, int t, int u) { return h < t && t == u; }, kDouble},
+    {"|.|", [](int h, int t, int u) { return t < h && h == u; }, kDouble},
+    {"||.", [](int h, int t, int u) { return u < h && h == t; }, kDouble},
+};
+constexpr int kShapeCount = int(std::size(kShapes));
+constexpr int kDigitOffset = kShapeCount;  // H, T, U in columns 14..16
+
+void classifyRiseDownShapes(ResultGrid &grid, int drawCount);
+
+void load(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
+  grid.setColWidth(0, 1204);
+  grid.setColWidths(1, kDigitOffset + 3, 440);
+  for (int k = 0; k < kShapeCount; ++k)
+    grid.setText(0, k + 1, kShapes[k].pattern);
+  grid.setText(0, kDigitOffset + 1, "H");
+  grid.setText(0, kDigitOffset + 2, "T");
+  grid.setText(0, kDigitOffset + 3, "U");
+  grid.setRows(n + 3);
+  fillDrawRowsOffset(grid, history, kDigitOffset);
+  classifyRiseDownShapes(grid, n);
+  grid.setTopRow(grid.rows() - 1);
+}
+
+// The first shape whose condition holds; each of the 1000 draws is
+// classified once.
+void classifyRiseDownShapes(ResultGrid &grid, int drawCount) {
+  int shapeOf[1000];
+  for (int code = 0; code < 1000; ++code) {
+    shapeOf[code] = -1;
+    for (int k = 0; k < kShapeCount && shapeOf[code] < 0; ++k)
+      if (kShapes[k].holds(code / 100, code / 10 % 10, code % 10))
+        shapeOf[code] = k;
+  }
+  ResultGrid::TextId patterns[kShapeCount];
+  for (int k = 0; k < kShapeCount; ++k)
+    patterns[k] = grid.textId(0, k + 1);
+  for (int r = 1; r <= drawCount; ++r) {
+    const int h = cellDigit(grid, r, kDigitOffset + 1), t = cellDigit(grid, r, kDigitOffset + 2),
+              u = cellDigit(grid, r, kDigitOffset + 3);
+    if (h < 0 || t < 0 || u < 0)
+      continue;  // the reader leaves out draws with other digits
+    const int k = shapeOf[h * 100 + t * 10 + u];
+    if (k < 0)
+      continue;
+    grid.setCurrentCell(r, k + 1);
+    grid.setTextId(r, k + 1, patterns[k]);
+    grid.setBackColor(r, k + 1, kShapes[k].back);
+  }
+}
+
+}  // namespace
+
+ToolEntry frmxingxiang() { return {design(), load}; }
+
+}  // namespace corvessa::tools
