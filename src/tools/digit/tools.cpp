@@ -4,8 +4,10 @@
 
 namespace corvessa::tools {
 
+ToolEntry frmtongshahao();
+
 void addDigitTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : std::initializer_list<ToolEntry (*)()>{})
+  for (ToolEntry (*tool)() : {frmtongshahao})
     registry.add(tool());
 }
 
