@@ -224,3 +224,78 @@ TEST(RecommendTwoDigits, SumAndWidthHeadersAndWidths) {
     EXPECT_EQ(g.colWidth(c), 300) << c;
   EXPECT_EQ(g.topRow(), g.rows() - 1);
 }
+
+// ---- "Other recommend digits-[formula]" ----
+
+TEST(OtherRecommendDigitsFormula, ThreeStringsFromTheDrawBefore) {
+  struct Case {
+    const char *draw, *s1, *s2, *s3;
+  };
+  const Case cases[] = {
+      {"1 2 3", "352", "760", "270"},  // 3.5267906090382, 76.014, 270.614453995543
+      {"0 0 5", "071", "309", "230"},  // 0.711069616844933, 3.09, 233.046800382044
+      {"0 1 2", "105", "741", "235"},  // 1.10158431361381, 7.416, 235.275390003184
+      {"0 0 0", "0", "0", "231"},      // 0, 0, 231.454950652658
+      {"6 6 9", "825", "413", "4"},    // 444.444444444444
+      {"7 2 1", "853", "457", "460"},  // 460.999681630054, never rounded up to 461
+      {"0 8 9", "305", "502", "259"},  // 3.000005999994
+  };
+  QStringList draws;
+  for (const Case &c : cases)
+    draws << c.draw;
+  const ResultGrid g = chart("frmdanma2", history(draws));
+  ASSERT_EQ(g.rows(), int(draws.size()) + 2);
+  EXPECT_EQ(texts(g, 1, 5, 12).join("").trimmed(), "");
+  for (int i = 0; i < int(std::size(cases)); ++i)
+    EXPECT_EQ(QStringList({g.text(i + 2, 5), g.text(i + 2, 8), g.text(i + 2, 11)}),
+              QStringList({cases[i].s1, cases[i].s2, cases[i].s3}))
+        << cases[i].draw;
+  EXPECT_EQ(texts(g, 0, 0, 12).join('|'), "|H|T|U||digits-1|  Y/N||digits-2|  Y/N||digits-3|  Y/N");
+  expectWidths(g, {{0, 1290}, {1, 300}, {3, 300}, {4, 20}, {5, 860}, {6, 860}, {7, 200}, {8, 860}, {9, 860},
+                   {10, 200}, {11, 860}, {12, 860}});
+}
+
+// Two blanks and how many of the draw's positions hold a digit of the
+// string, or "  -N-"; two or more are shaded.
+TEST(OtherRecommendDigitsFormula, CountsThePositionsThatHoldADigit) {
+  // After 0 0 0: "0", "0", "231"; after 2 3 1: "483", "142", "304"; after 2 4 9: "501", "153", "310".
+  const ResultGrid g = chart("frmdanma2", history({"0 0 0", "2 3 1", "3 5 5", "2 4 9", "1 1 5"}));
+  EXPECT_EQ(texts(g, 2, 5, 12), QStringList({"0", "  -N-", "", "0", "  -N-", "", "231", "  3"}));
+  EXPECT_EQ(backs(g, 2, 5, 12), ".......b");
+  EXPECT_EQ(texts(g, 3, 5, 12), QStringList({"483", "  1", "", "142", "  -N-", "", "304", "  1"}));
+  EXPECT_EQ(backs(g, 3, 5, 12), "........");
+  EXPECT_EQ(texts(g, 5, 5, 12), QStringList({"501", "  3", "", "153", "  3", "", "310", "  2"}));
+  EXPECT_EQ(backs(g, 5, 5, 12), ".b..b..b");
+  // Row 1 and the coming row carry no marks.
+  for (int c : {6, 9, 12}) {
+    EXPECT_TRUE(g.isEmpty(1, c));
+    EXPECT_TRUE(g.isEmpty(6, c));
+  }
+  EXPECT_EQ(texts(g, 6, 5, 12).join('|'), g.text(6, 5) + "|||" + g.text(6, 8) + "|||" + g.text(6, 11) + "|");
+  EXPECT_EQ(backs(g, 6, 0, 12), QString(13, '.'));
+}
+
+TEST(OtherRecommendDigitsFormula, TheNoteStaysUnderTheGrid) {
+  const ToolDesign &d = tool("frmdanma2").design;
+  const ControlDesign *note = d.control("Label1");
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(note->kind, ControlKind::Label);
+  EXPECT_EQ(note->caption, QString::fromUtf8("每期预测三组胆码，请大家跟踪使用；论坛高手的成绩也不过如此，不信你统计后对比看看^-^!"));
+  EXPECT_EQ(note->place, (TwipsRect{20, 6210, 7560, 180}));
+  struct Case {
+    int width, height;
+  };
+  for (const Case &c : {Case{11625, 6720}, Case{15000, 9000}, Case{8000, 3000}, Case{11625, 1300}}) {
+    SCOPED_TRACE(QStringLiteral("%1 x %2").arg(c.width).arg(c.height).toStdString());
+    charts::FormGeometry g = charts::designGeometry(d);
+    charts::formResizeLayout(d, g, c.width, c.height);
+    const TwipsRect grid = g[kGridName], label = g["Label1"], exit = g["Command2"], help = g["Command3"];
+    EXPECT_EQ(label.left, 20);
+    EXPECT_EQ(label.top, grid.height + 690);
+    EXPECT_GE(label.top, exit.top + exit.height);
+    EXPECT_EQ(help.top, exit.top);
+    EXPECT_LE(label.top + label.height, c.height);
+    if (c.width == 11625 && c.height == 6720)
+      EXPECT_EQ(label, note->place);
+  }
+}

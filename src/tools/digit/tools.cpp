@@ -5,9 +5,10 @@
 namespace corvessa::tools {
 
 ToolEntry frmtongshahao();
+ToolEntry frmdanma2();
 
 void addDigitTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frmtongshahao})
+  for (ToolEntry (*tool)() : {frmtongshahao, frmdanma2})
     registry.add(tool());
 }
 
