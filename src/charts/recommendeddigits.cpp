@@ -68,4 +68,19 @@ ToolDesign recommendedDigitsDesign(const char *windowName, const char *caption, 
   return d;
 }
 
+ToolDesign oneDigitDesign(const char *windowName, const char *caption) {
+  return recommendedDigitsDesign(windowName, caption, 7, "\\help\\Recommend_1_digit.htm");
+}
+
+void setOneDigitColumns(ResultGrid &grid) {
+  grid.setColWidth(0, 1290);
+  grid.setColWidths(1, 6, 300);
+  grid.setColWidth(4, 20);
+  grid.setColWidth(kOneDigitCol, 860);
+  grid.setColWidth(kOneDigitMarkCol, 430);
+  writeDigitHeaders(grid);
+  grid.setText(0, kOneDigitCol, "1 digit");
+  grid.setText(0, kOneDigitMarkCol, "Y/N");
+}
+
 }  // namespace corvessa::charts

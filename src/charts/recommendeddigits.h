@@ -48,4 +48,11 @@ void markDoubleHits(ResultGrid &grid, int drawCount, int firstRow, RecommendedDi
 // under the grid; the title is the caption.
 ToolDesign recommendedDigitsDesign(const char *windowName, const char *caption, int cols, const char *helpPage);
 
+// The two one-digit windows share their grid: the label, H, T, U, a narrow
+// gap, "1 digit" (the digit recommended for the draw) and "Y/N".
+inline constexpr int kOneDigitCol = 5, kOneDigitMarkCol = 6;
+ToolDesign oneDigitDesign(const char *windowName, const char *caption);
+// Their column widths and headers.
+void setOneDigitColumns(ResultGrid &grid);
+
 }  // namespace corvessa::charts

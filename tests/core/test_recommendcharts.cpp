@@ -299,3 +299,74 @@ TEST(OtherRecommendDigitsFormula, TheNoteStaysUnderTheGrid) {
       EXPECT_EQ(label, note->place);
   }
 }
+
+// ---- "Recommend 1 digit[2]" and "Recommend 1 digit[1]" ----
+
+TEST(RecommendOneDigit, ByTheHundredsDigitOfTheDrawBefore) {
+  QStringList draws;
+  for (int h = 0; h <= 9; ++h)
+    draws << QStringLiteral("%1 3 5").arg(h);
+  const ResultGrid g = chart("frmtongsha1ma", history(draws));
+  QString recommended;
+  for (int r = 2; r <= 11; ++r)
+    recommended += g.text(r, 5);
+  EXPECT_EQ(recommended, "0864791246");
+  EXPECT_TRUE(g.isEmpty(1, 5));
+
+  struct Case {
+    QStringList draws;
+    const char *digit, *mark;
+  };
+  const Case cases[] = {
+      {{"5 0 0", "9 1 9"}, "9", "-Y-"},
+      {{"0 4 4", "1 2 3"}, "0", ""},
+      {{"3 1 1"}, "4", ""},  // one draw: row 2 is the coming row
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.draws.join(", ").toStdString());
+    const ResultGrid one = chart("frmtongsha1ma", history(c.draws));
+    EXPECT_EQ(texts(one, 2, 5, 6), QStringList({c.digit, c.mark}));
+    EXPECT_EQ(backs(one, 2, 5, 6), *c.mark ? ".r" : "..");
+    EXPECT_EQ(texts(one, 1, 5, 6), QStringList({"", ""}));
+  }
+}
+
+TEST(RecommendOneDigit, ByFormulaEveryDrawMarkedYesOrNo) {
+  struct Case {
+    QStringList draws;
+    QStringList digits, marks;  // column 5 and 6 of rows 1 .. N + 1
+  };
+  const Case cases[] = {
+      {{"1 2 3"}, {"", "2"}, {"-N-", ""}},  // 4 + 18 + 27 + 3 = 52
+      {{"1 2 3", "2 2 7"}, {"", "2", "2"}, {"-N-", "-Y-", ""}},
+      {{"0 0 0", "4 5 6"}, {"", "3", "8"}, {"-N-", "-N-", ""}},
+      {{"9 9 9", "1 0 1"}, {"", "1", "6"}, {"-N-", "-Y-", ""}},  // 201
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.draws.join(", ").toStdString());
+    const ResultGrid g = chart("frmzonghe", history(c.draws));
+    ASSERT_EQ(g.rows(), int(c.draws.size()) + 2);
+    for (int r = 1; r < g.rows(); ++r) {
+      EXPECT_EQ(g.text(r, 5), c.digits[r - 1]) << r;
+      EXPECT_EQ(g.text(r, 6), c.marks[r - 1]) << r;
+      EXPECT_EQ(g.backColor(r, 6), c.marks[r - 1] == "-Y-" ? kRed : 0u) << r;
+    }
+  }
+}
+
+// Both windows show the same grid; with every record left out neither
+// has a row to mark.
+TEST(RecommendOneDigit, SameColumnsAndNothingWithoutDraws) {
+  for (const char *window : {"frmtongsha1ma", "frmzonghe"}) {
+    SCOPED_TRACE(window);
+    for (const QByteArray &data : {QByteArray(), QByteArray("1 12 2 3\r\n2 x 1 1\r\n")}) {
+      const ResultGrid g = chart(window, data);
+      ASSERT_EQ(g.rows(), 2);
+      EXPECT_EQ(texts(g, 0, 0, 6).join('|'), "|H|T|U||1 digit|Y/N");
+      EXPECT_EQ(texts(g, 1, 0, 6).join(""), "");
+      EXPECT_EQ(backs(g, 1, 0, 6), ".......");
+      expectWidths(g, {{0, 1290}, {1, 300}, {2, 300}, {3, 300}, {4, 20}, {5, 860}, {6, 430}});
+    }
+    EXPECT_EQ(tool(window).design.helpPage, "\\help\\Recommend_1_digit.htm");
+  }
+}

@@ -6,9 +6,11 @@ namespace corvessa::tools {
 
 ToolEntry frmtongshahao();
 ToolEntry frmdanma2();
+ToolEntry frmzonghe();
+ToolEntry frmtongsha1ma();
 
 void addDigitTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frmtongshahao, frmdanma2})
+  for (ToolEntry (*tool)() : {frmtongshahao, frmdanma2, frmzonghe, frmtongsha1ma})
     registry.add(tool());
 }
 
