@@ -370,3 +370,55 @@ TEST(RecommendOneDigit, SameColumnsAndNothingWithoutDraws) {
     EXPECT_EQ(tool(window).design.helpPage, "\\help\\Recommend_1_digit.htm");
   }
 }
+
+// ---- "Recommend 3 digits-A" ----
+
+TEST(RecommendThreeDigitsA, ThreeDigitsByTheUnitsDigit) {
+  QStringList draws;
+  for (int u = 0; u <= 9; ++u)
+    draws << QStringLiteral("5 5 %1").arg(u);
+  const ResultGrid g = chart("frmdingdanshh", history(draws));
+  EXPECT_EQ(digits(g, 1, 5, 7), "");
+  // The table's own column order; each triple is U, U + 3 and U + 6 going round.
+  const char *table[10] = {"036", "147", "258", "369", "407", "518", "629", "730", "814", "925"};
+  for (int u = 0; u <= 9; ++u) {
+    EXPECT_EQ(digits(g, u + 2, 5, 7), table[u]) << u;
+    for (int k : {0, 3, 6})
+      EXPECT_TRUE(QString(table[u]).contains(QString::number((u + k) % 10))) << u;
+  }
+  EXPECT_EQ(texts(g, 0, 0, 11).join('|'), "|H|T|U|||||Y/N||Note|");
+  expectWidths(g, {{0, 1290}, {1, 300}, {4, 20}, {5, 300}, {7, 300}, {8, 430}, {9, 20}, {10, -1}, {11, 20}});
+  EXPECT_EQ(g.shownColWidth(10), ResultGrid::kDefaultColumnTwips);
+}
+
+TEST(RecommendThreeDigitsA, ShadesHitsAndNotesAJustHit) {
+  // Each draw of the cases follows a draw ending in 4, so "4", "0", "7" is recommended.
+  struct Case {
+    int row;
+    const char *draw;
+    const char *shades;
+    bool yes, justHit;
+  };
+  const Case cases[] = {
+      {2, "7 0 4", "sss", true, true},  {4, "4 4 7", "s.s", true, true},   {6, "4 4 4", "s..", true, false},
+      {7, "4 7 1", "s.s", true, false}, {9, "1 2 3", "...", false, false},
+  };
+  const ResultGrid g = chart("frmdingdanshh",
+                             history({"0 0 4", "7 0 4", "0 0 4", "4 4 7", "0 0 4", "4 4 4", "4 7 1", "0 0 4", "1 2 3"}));
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.draw);
+    EXPECT_EQ(texts(g, c.row, 1, 3).join(' '), c.draw);
+    EXPECT_EQ(digits(g, c.row, 5, 7), "407");
+    EXPECT_EQ(backs(g, c.row, 5, 7), c.shades);
+    EXPECT_EQ(g.text(c.row, 8), c.yes ? "-Y-" : "");
+    EXPECT_EQ(g.text(c.row, 10), c.justHit ? "Just hit" : "");
+    EXPECT_EQ(backs(g, c.row, 8, 10), c.justHit ? "..r" : "...");
+  }
+  EXPECT_EQ(g.text(4, 9), "47");  // the box key the note reads
+  // The spare row holds the recommendation and nothing else.
+  EXPECT_EQ(digits(g, 10, 0, 11), "369");
+  EXPECT_EQ(backs(g, 10, 0, 11), QString(12, '.'));
+  // Row 1 has no recommendation, so no note.
+  EXPECT_EQ(digits(g, 1, 5, 8), "");
+  EXPECT_TRUE(g.isEmpty(1, 10));
+}
