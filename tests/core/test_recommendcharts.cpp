@@ -422,3 +422,104 @@ TEST(RecommendThreeDigitsA, ShadesHitsAndNotesAJustHit) {
   EXPECT_EQ(digits(g, 1, 5, 8), "");
   EXPECT_TRUE(g.isEmpty(1, 10));
 }
+
+// ---- "Recommend 3 digits-BC" ----
+
+TEST(RecommendThreeDigitsBC, GroupCByTheSumOfTheDrawBefore) {
+  const char *table[28] = {"036", "456", "019", "367", "257", "457", "138", "237", "268", "245",
+                           "289", "028", "019", "167", "136", "125", "134", "134", "127", "012",
+                           "145", "019", "014", "059", "359", "159", "048", "478"};
+  QStringList draws;
+  for (int s = 0; s <= 27; ++s)
+    draws << drawOfSum(s);
+  const ResultGrid g = chart("frmtongsha3ma", history(draws));
+  EXPECT_EQ(digits(g, 1, 20, 22), "");
+  for (int s = 0; s <= 27; ++s)
+    EXPECT_EQ(digits(g, s + 2, 20, 22), table[s]) << "sum " << s;
+}
+
+// The three coldest digits after a draw: the largest miss values last, equal
+// values in ascending digit order.
+TEST(RecommendThreeDigitsBC, GroupBTheColdestDigits) {
+  struct Case {
+    const char *what;
+    QStringList draws;
+    const char *b;
+  };
+  const Case cases[] = {
+      // Misses after the last draw: 3 and 7 12, 5 9, the others less.
+      {"5 then 3, 7", {"0 0 0", "0 0 0", "5 5 5", "0 0 0", "0 1 2", "4 6 8", "9 9 9", "0 0 0", "0 0 0", "0 0 0",
+                       "0 0 0", "0 0 0"},
+       "537"},
+      // 1, 3, 7 and 9 all 12.
+      {"four equal", {"0 2 4", "5 6 8", "0 2 4", "5 6 8", "0 2 4", "5 6 8", "0 2 4", "5 6 8", "0 2 4", "5 6 8",
+                      "0 2 4", "5 6 8"},
+       "379"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    const ResultGrid g = chart("frmtongsha3ma", history(c.draws));
+    ASSERT_EQ(g.rows(), 14);
+    EXPECT_EQ(digits(g, 13, 5, 7), c.b);
+  }
+}
+
+TEST(RecommendThreeDigitsBC, GroupBOnlyFromTheTenthDraw) {
+  QStringList draws;
+  for (int i = 0; i < 10; ++i)
+    draws << QStringLiteral("%1 %1 %2").arg(i).arg((i + 1) % 10);
+  for (int n : {9, 10, 11}) {
+    SCOPED_TRACE(n);
+    const ResultGrid g = chart("frmtongsha3ma", history((draws + QStringList{"1 2 3"}).mid(0, n)));
+    for (int r = 1; r <= n + 1; ++r)
+      EXPECT_EQ(digits(g, r, 5, 7).isEmpty(), r < 11) << r;
+  }
+}
+
+TEST(RecommendThreeDigitsBC, HitsOnRedAndTwoOrMoreShadedFromRowEleven) {
+  // Sum 7 recommends "2", "3", "7"; 3 3 1 has sum 7.
+  QStringList draws = {"3 3 1", "7 7 7", "3 3 1", "2 3 0"};  // rows 2 and 4 under "2", "3", "7"
+  while (draws.size() < 10)
+    draws << "0 0 0";
+  draws << "3 3 1" << "7 2 9";  // row 12 under "2", "3", "7"
+  const ResultGrid g = chart("frmtongsha3ma", history(draws));
+  ASSERT_EQ(g.rows(), 14);
+  EXPECT_EQ(digits(g, 2, 20, 23), "237-Y-");
+  EXPECT_EQ(backs(g, 2, 20, 23), "..r.");  // 7 7 7: the 7 once, no shade
+  EXPECT_EQ(backs(g, 4, 20, 23), "rr..");  // two hits before row 11: no shade
+  EXPECT_EQ(g.text(4, 23), "-Y-");
+  EXPECT_EQ(backs(g, 12, 20, 23), "r.rb");
+  // Group B: never a digit of the draw before; hits on red, two or more shaded.
+  for (int r = 11; r <= 13; ++r)
+    for (const QChar d : digits(g, r, 5, 7))
+      EXPECT_FALSE(digits(g, r - 1, 1, 3).contains(d)) << r;
+  for (int r = 11; r <= 12; ++r) {
+    int hits = 0;
+    for (int c = 5; c <= 7; ++c) {
+      const bool drawn = digits(g, r, 1, 3).contains(g.text(r, c));
+      EXPECT_EQ(g.backColor(r, c), drawn ? kRed : 0u) << r << ", " << c;
+      hits += drawn;
+    }
+    EXPECT_EQ(g.text(r, 8), hits ? "-Y-" : "") << r;
+    EXPECT_EQ(g.backColor(r, 8), hits > 1 ? kBlue : 0u) << r;
+  }
+  EXPECT_EQ(backs(g, 13, 0, 23), QString(24, '.'));
+}
+
+TEST(RecommendThreeDigitsBC, HiddenChartOfDrawnDigitsAndGreyMissCounts) {
+  const ResultGrid g = chart("frmtongsha3ma", history({"1 1 2", "3 4 5", "1 9 0"}));
+  EXPECT_EQ(texts(g, 1, 10, 19).join(' '), "1 * * 1 1 1 1 1 1 1");
+  EXPECT_EQ(texts(g, 2, 10, 19).join(' '), "2 1 1 * * * 2 2 2 2");
+  EXPECT_EQ(texts(g, 3, 10, 19).join(' '), "* * 2 1 1 1 3 3 3 *");
+  for (int r = 1; r <= 3; ++r)
+    for (int c = 10; c <= 19; ++c)
+      EXPECT_EQ(g.foreColor(r, c), g.text(r, c) == "*" ? 0u : kGrey) << r << ", " << c;
+  EXPECT_EQ(digits(g, 4, 10, 19), "");
+  EXPECT_EQ(texts(g, 0, 0, 23).join('|'), "|H|T|U||B1|B2|B3|Y/N||0|1|2|3|4|5|6|7|8|9|C1|C2|C3|Y/N");
+  expectWidths(g, {{0, 1290}, {1, 300}, {3, 300}, {4, 20}, {5, 300}, {7, 300}, {8, 430}, {9, 150}, {10, 2},
+                   {19, 2}, {20, 300}, {22, 300}, {23, 430}});
+
+  const ResultGrid empty = chart("frmtongsha3ma", QByteArray());
+  ASSERT_EQ(empty.rows(), 2);
+  EXPECT_EQ(texts(empty, 1, 0, 23).join(""), "");
+}

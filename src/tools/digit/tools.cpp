@@ -5,13 +5,14 @@
 namespace corvessa::tools {
 
 ToolEntry frmdingdanshh();
+ToolEntry frmtongsha3ma();
 ToolEntry frmtongshahao();
 ToolEntry frmdanma2();
 ToolEntry frmzonghe();
 ToolEntry frmtongsha1ma();
 
 void addDigitTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frmdingdanshh, frmtongshahao, frmdanma2, frmzonghe, frmtongsha1ma})
+  for (ToolEntry (*tool)() : {frmdingdanshh, frmtongsha3ma, frmtongshahao, frmdanma2, frmzonghe, frmtongsha1ma})
     registry.add(tool());
 }
 
