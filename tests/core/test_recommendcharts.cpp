@@ -82,7 +82,7 @@ QString drawOfSum(int s) {
 
 // ---- "Recommend 2 digits" ----
 
-// A and E on every sum, against the Part's own wording of them: A1 = 9 - W;
+// A and E on every sum, checked against their rules spelt out by ranges: A1 = 9 - W;
 // A2 runs from 9 down to 0 for S 0..9, 8 down to 0 for S 10..18, is 9 for
 // S 19 and 7 down to 0 for S 20..27, moved on by one when it equals A1; E
 // is the pair either side of S's units digit, going round.
