@@ -43,6 +43,21 @@ void fillMissCounts(ResultGrid &grid, int drawCount, int firstCol, int lastCol, 
   }
 }
 
+void fillMissCountsShaded(ResultGrid &grid, int drawCount, int firstCol, int lastCol) {
+  // The last count written is in the lowest empty cell of the last column that has one.
+  int endRow = 0, endCol = 0;
+  for (int c = lastCol; c >= firstCol && endRow == 0; --c)
+    for (int r = drawCount; r >= 1; --r)
+      if (grid.isEmpty(r, c)) {
+        endRow = r;
+        endCol = c;
+        break;
+      }
+  fillMissCounts(grid, drawCount, firstCol, lastCol, kShadedMissCount);
+  if (endRow > 0)
+    grid.setCurrentCell(endRow, endCol);
+}
+
 std::string_view footerLabel(FooterRow row) {
   switch (row) {
     case FooterRow::Amount:

@@ -17,6 +17,13 @@ long long leadingNumber(std::string_view text);
 // text colour given (0: the grid's own).
 void fillMissCounts(ResultGrid &grid, int drawCount, int firstCol, int lastCol, Rgb textColor = 0);
 
+// The pale grey of shaded miss counts, among which the marks stand out.
+inline constexpr Rgb kShadedMissCount = rgb(188, 194, 182);
+// fillMissCounts in that grey. The grid's current cell ends on the last count
+// written, taking the columns one after another; it stays where it was when
+// no cell was empty.
+void fillMissCountsShaded(ResultGrid &grid, int drawCount, int firstCol, int lastCol);
+
 enum class FooterRow { Blank, Amount, MaxMiss, CurrentMiss, Average };
 
 enum class MaxMissRule {

@@ -4,8 +4,15 @@
 
 namespace corvessa::tools {
 
+ToolEntry frmdingdanshh();
+ToolEntry frmtongsha3ma();
+ToolEntry frmtongshahao();
+ToolEntry frmdanma2();
+ToolEntry frmzonghe();
+ToolEntry frmtongsha1ma();
+
 void addDigitTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : std::initializer_list<ToolEntry (*)()>{})
+  for (ToolEntry (*tool)() : {frmdingdanshh, frmtongsha3ma, frmtongshahao, frmdanma2, frmzonghe, frmtongsha1ma})
     registry.add(tool());
 }
 

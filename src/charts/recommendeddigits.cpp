@@ -1,0 +1,86 @@
+#include "charts/recommendeddigits.h"
+
+#include "charts/drawrows.h"
+#include "charts/toolframe.h"
+#include "core/numbertext.h"
+
+namespace corvessa::charts {
+
+std::string removeSubstring(std::string_view text, std::string_view pattern) {
+  std::string out(text);
+  if (pattern.empty())
+    return out;
+  for (std::size_t at = out.find(pattern); at != std::string::npos; at = out.find(pattern))
+    out.erase(at, pattern.size());
+  return out;
+}
+
+std::string firstDistinctDigits(double value, int n) {
+  std::string text = numberText(value);
+  if (value < 1)
+    text = "0" + text;
+  text = removeSubstring(text, ".");
+  std::string digits;
+  for (char ch : text)
+    if (digits.find(ch) == std::string::npos)
+      digits.push_back(ch);
+  return digits.substr(0, std::size_t(std::max(n, 0)));
+}
+
+void markRecommendedDigitHits(ResultGrid &grid, int drawCount, int firstRow, RecommendedDigitGroup group, Rgb hit) {
+  const ResultGrid::TextId mark = grid.intern(kRecommendHitMark);
+  for (int r = std::max(firstRow, 1); r <= drawCount; ++r) {
+    const std::span<const ResultGrid::TextId> row = std::as_const(grid).rowTextIds(r);
+    for (int i = 1; i <= 3; ++i)
+      for (int c = group.firstCol; c <= group.lastCol; ++c)
+        if (row[std::size_t(c)] != 0 && row[std::size_t(c)] == row[std::size_t(i)]) {
+          grid.setCurrentCell(r, c);
+          grid.setBackColor(r, c, hit);
+          grid.setTextId(r, group.markCol, mark);
+        }
+  }
+}
+
+void markDoubleHits(ResultGrid &grid, int drawCount, int firstRow, RecommendedDigitGroup group, Rgb hit,
+                    Rgb doubleHit) {
+  for (int r = std::max(firstRow, 1); r <= drawCount; ++r) {
+    int hits = 0;
+    for (int c = group.firstCol; c <= group.lastCol; ++c)
+      hits += grid.backColor(r, c) == hit;
+    grid.setCurrentCell(r, group.lastCol);
+    if (hits > 1) {
+      grid.setCurrentCell(r, group.markCol);
+      grid.setBackColor(r, group.markCol, doubleHit);
+    }
+  }
+}
+
+ToolDesign recommendedDigitsDesign(const char *windowName, const char *caption, int cols, const char *helpPage) {
+  ToolDesign d;
+  d.windowName = QString::fromLatin1(windowName);
+  d.caption = QString::fromLatin1(caption);
+  d.title = d.caption;
+  d.cols = cols;
+  d.helpPage = QString::fromLatin1(helpPage);
+  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
+                exitButton(), helpButton()};
+  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  return d;
+}
+
+ToolDesign oneDigitDesign(const char *windowName, const char *caption) {
+  return recommendedDigitsDesign(windowName, caption, 7, "\\help\\Recommend_1_digit.htm");
+}
+
+void setOneDigitColumns(ResultGrid &grid) {
+  grid.setColWidth(0, 1290);
+  grid.setColWidths(1, 6, 300);
+  grid.setColWidth(4, 20);
+  grid.setColWidth(kOneDigitCol, 860);
+  grid.setColWidth(kOneDigitMarkCol, 430);
+  writeDigitHeaders(grid);
+  grid.setText(0, kOneDigitCol, "1 digit");
+  grid.setText(0, kOneDigitMarkCol, "Y/N");
+}
+
+}  // namespace corvessa::charts

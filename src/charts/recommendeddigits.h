@@ -1,0 +1,58 @@
+#pragma once
+// What the recommended-digit charts share: the digits taken from the text of
+// a formula's value, the marking of the recommended digits that a draw holds,
+// and the windows' design. A recommendation made from draw r stands in row
+// r + 1, beside the draw it was made for, so the spare row N + 1 holds the
+// one for the coming draw.
+#include "charts/tool.h"
+#include "core/resultgrid.h"
+
+#include <string>
+#include <string_view>
+
+namespace corvessa::charts {
+
+// `text` with every occurrence of the non-empty `pattern` taken out, again
+// and again, so that the text closing up around a removed occurrence can make
+// a new one, which goes too ("aabb" without "ab" is ""). An empty pattern
+// takes nothing out.
+std::string removeSubstring(std::string_view text, std::string_view pattern);
+
+// The first n distinct digits of the number text of `value` (>= 0), in the
+// order the text first shows them, as 1 to n characters. A value below 1
+// counts with a "0" in front: 0.15625 gives "015" for n = 3, 0 gives "0".
+std::string firstDistinctDigits(double value, int n);
+
+inline constexpr std::string_view kRecommendHitMark = "-Y-";
+inline constexpr Rgb kRecommendedDigitHit = rgb(255, 223, 157);
+
+// The columns of one group of recommended digits and its mark column.
+struct RecommendedDigitGroup {
+  int firstCol, lastCol, markCol;
+};
+
+// On draw rows firstRow..N: every recommended cell whose digit equals one of
+// the draw's digits (columns 1..3) gets the back colour `hit` and becomes the
+// current cell, and the group's mark cell gets "-Y-". An empty cell matches
+// nothing.
+void markRecommendedDigitHits(ResultGrid &grid, int drawCount, int firstRow, RecommendedDigitGroup group, Rgb hit);
+
+// On draw rows firstRow..N: the mark cell of a group with two or more
+// recommended cells of the back colour `hit` gets the back colour `doubleHit`.
+// The current cell ends on the last cell looked at or coloured.
+void markDoubleHits(ResultGrid &grid, int drawCount, int firstRow, RecommendedDigitGroup group, Rgb hit,
+                    Rgb doubleHit);
+
+// The design of the recommended-digit windows: the grid, the hidden Command1
+// emptying cells 0..6 of the spare row, "Exit" and "Help" (left of "Exit")
+// under the grid; the title is the caption.
+ToolDesign recommendedDigitsDesign(const char *windowName, const char *caption, int cols, const char *helpPage);
+
+// The two one-digit windows share their grid: the label, H, T, U, a narrow
+// gap, "1 digit" (the digit recommended for the draw) and "Y/N".
+inline constexpr int kOneDigitCol = 5, kOneDigitMarkCol = 6;
+ToolDesign oneDigitDesign(const char *windowName, const char *caption);
+// Their column widths and headers.
+void setOneDigitColumns(ResultGrid &grid);
+
+}  // namespace corvessa::charts
