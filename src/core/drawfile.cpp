@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <limits>
 
 namespace corvessa {
@@ -36,21 +37,69 @@ std::optional<std::int64_t> parseLabel(QByteArrayView field) {
   return std::int64_t(value);
 }
 
+std::optional<std::uint8_t> parseDigitValue(QByteArrayView field) {
+  // [sign] figures [. figures] [e|E [sign] figures], with at least one figure
+  // before the exponent. The value is judged exactly, not through a double:
+  // a whole digit has at most one figure other than 0, and that figure's
+  // power of ten, with the exponent, comes to 0.
+  const qsizetype n = field.size();
+  qsizetype i = 0;
+  bool negative = false;
+  if (i < n && (field[i] == '+' || field[i] == '-'))
+    negative = field[i++] == '-';
+  qsizetype point = -1, figures = 0, nonZero = -1;
+  for (; i < n; ++i) {
+    const char c = field[i];
+    if (c == '.') {
+      if (point >= 0)
+        return std::nullopt;
+      point = i;
+    } else if (c >= '0' && c <= '9') {
+      ++figures;
+      if (c != '0') {
+        if (nonZero >= 0)
+          return std::nullopt;  // two figures other than 0: never a single digit
+        nonZero = i;
+      }
+    } else {
+      break;
+    }
+  }
+  if (figures == 0)
+    return std::nullopt;
+  if (point < 0)
+    point = i;
+  std::int64_t exponent = 0;
+  if (i < n && (field[i] == 'e' || field[i] == 'E')) {
+    ++i;
+    bool negativeExponent = false;
+    if (i < n && (field[i] == '+' || field[i] == '-'))
+      negativeExponent = field[i++] == '-';
+    const qsizetype start = i;
+    // Capped far beyond any power a field's length can make up for.
+    for (; i < n && field[i] >= '0' && field[i] <= '9'; ++i)
+      exponent = std::min<std::int64_t>(exponent * 10 + (field[i] - '0'), std::int64_t(1) << 48);
+    if (i == start)
+      return std::nullopt;
+    if (negativeExponent)
+      exponent = -exponent;
+  }
+  if (i != n)
+    return std::nullopt;
+  if (nonZero < 0)
+    return std::uint8_t(0);  // zero, whatever its sign and exponent
+  const std::int64_t power = nonZero < point ? std::int64_t(point - nonZero - 1) : -std::int64_t(nonZero - point);
+  if (negative || power + exponent != 0)
+    return std::nullopt;
+  return std::uint8_t(field[nonZero] - '0');
+}
+
 namespace {
 
-// A digit field: one or more decimal figures whose value is 0 to 9.
 std::optional<std::uint8_t> parseDigit(const FieldReader::Field &field) {
-  if (!field.present || field.text.isEmpty())
+  if (!field.present)
     return std::nullopt;
-  unsigned value = 0;
-  for (char c : field.text) {
-    if (c < '0' || c > '9')
-      return std::nullopt;
-    value = value * 10 + unsigned(c - '0');
-    if (value > 9)
-      return std::nullopt;
-  }
-  return std::uint8_t(value);
+  return parseDigitValue(field.text);
 }
 
 }  // namespace

@@ -17,8 +17,9 @@ struct DrawRecord {
 // The draws of one lottery file as the tool windows read them: records are
 // taken four fields at a time and the history ends at the end of the file or
 // at the first record whose label is 0, empty or not a whole number.
-// Records with a digit that is not 0 to 9 (or cut short by the end of the
-// file) are left out and counted, so the window can say so once.
+// Records with a digit field whose value is not a whole number 0 to 9 (or
+// cut short by the end of the file) are left out and counted, so the window
+// can say so once.
 struct DrawHistory {
   std::vector<DrawRecord> draws;
   int skippedCount = 0;
@@ -35,8 +36,14 @@ DrawHistory readDrawHistory(const QString &path);
 // empty text when there is nothing to say. Shown with the title "Error:".
 QString drawHistoryProblem(const DrawHistory &history, const QString &path);
 
-// A label field as a whole number; nothing when it is empty or not a number.
+// A label field as a whole number in 64 bits, written with figures and an
+// optional sign; nothing otherwise ("1.5", "1e3" and words are not labels).
 std::optional<std::int64_t> parseLabel(QByteArrayView field);
+
+// A digit field read by its value as a number (sign, decimal point,
+// exponent): the digit d when that value is the whole number d from 0 to 9,
+// so "+5", "05" and "5.0" are 5; nothing for "5.5", "12", "-1" or "7a".
+std::optional<std::uint8_t> parseDigitValue(QByteArrayView field);
 
 // The draw editor's reading: every record of four fields to the end of the
 // file, whatever its label. A record cut short by the end of the file keeps

@@ -13,21 +13,6 @@ const char *const kColumnNames[4] = {"Date", "H", "T", "U"};
 
 bool isOneDigit(const QString &text) { return text.size() == 1 && text[0] >= u'0' && text[0] <= u'9'; }
 
-// A digit field as the tools read it: figures only, with a value of 0 to 9.
-bool readsAsDigit(QByteArrayView field) {
-  if (field.isEmpty())
-    return false;
-  unsigned value = 0;
-  for (char c : field) {
-    if (c < '0' || c > '9')
-      return false;
-    value = value * 10 + unsigned(c - '0');
-    if (value > 9)
-      return false;
-  }
-  return true;
-}
-
 CellProblem cellProblem(int row, int column, const QString &text) {
   const QString place = QStringLiteral("Row %1, column %2 holds \"%3\".")
                             .arg(row + 1)
@@ -98,7 +83,7 @@ std::optional<QString> drawHistoryContentProblem(QByteArrayView data) {
       break;
     const FieldReader::Field h = reader.next(), t = reader.next(), u = reader.next();
     const std::optional<std::int64_t> value = parseLabel(label.text);
-    if (value && *value != 0 && readsAsDigit(h.text) && readsAsDigit(t.text) && readsAsDigit(u.text))
+    if (value && *value != 0 && parseDigitValue(h.text) && parseDigitValue(t.text) && parseDigitValue(u.text))
       return std::nullopt;
   }
   return QStringLiteral("No line of the file reads as a draw (a date or issue number, then three digits from 0 "

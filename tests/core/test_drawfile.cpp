@@ -80,6 +80,41 @@ TEST(DrawHistory, BadDigitsAreSkippedAndReportedOnce) {
   EXPECT_TRUE(drawHistoryProblem(parseDrawHistory("1 1 2 3\r\n"), "x").isEmpty());
 }
 
+TEST(DrawHistory, DigitFieldsAreReadByTheirValue) {
+  // Each field stands as H of the record "7 <field> 1 2", between two good records.
+  struct Case {
+    const char *field;
+    int digit;  // -1: the record is skipped
+  };
+  const Case cases[] = {
+      {"5", 5},     {"+5", 5},   {"05", 5},    {"5.0", 5},   {"5.", 5},    {"50e-1", 5},  {".5e1", 5},
+      {"0.05E+2", 5}, {"0", 0},  {"-0", 0},    {"0.0e9", 0}, {"000", 0},   {"9.000", 9},
+      {"5.5", -1},  {"12", -1},  {"-1", -1},   {"7a", -1},   {"-5", -1},   {"5e1", -1},   {"5e", -1},
+      {".", -1},    {"+", -1},   {"1.2.3", -1}, {"0x5", -1}, {"inf", -1},  {"10e-1", 1},
+      {"5e99999999999999999999", -1}, {"0.5e99999999999999999999", -1}, {"15e-1", -1},
+  };
+  for (const Case &c : cases) {
+    const QByteArray data = QByteArray("1 1 1 1\r\n7 ") + c.field + " 1 2\r\n9 9 9 9\r\n";
+    const DrawHistory h = parseDrawHistory(data);
+    if (c.digit < 0) {
+      EXPECT_EQ(draws(h), "1:111 9:999") << c.field;
+      EXPECT_EQ(h.skippedCount, 1) << c.field;
+      EXPECT_EQ(h.firstSkippedLine, 2) << c.field;
+    } else {
+      EXPECT_EQ(draws(h), "1:111 7:" + QString::number(c.digit) + "12 9:999") << c.field;
+      EXPECT_EQ(h.skippedCount, 0) << c.field;
+    }
+  }
+}
+
+TEST(DrawHistory, ALabelIsAWholeNumberOfFiguresIn64Bits) {
+  for (const char *label : {"1.5", "1e3", "99999999999999999999", "9223372036854775808", "+", "12a", "5.0"})
+    EXPECT_EQ(draws(parseDrawHistory(QByteArray("1 1 1 1\r\n") + label + " 2 2 2\r\n3 3 3 3\r\n")), "1:111")
+        << label;
+  EXPECT_EQ(draws(parseDrawHistory("9223372036854775807 1 2 3\r\n-9223372036854775808 4 5 6\r\n+7 7 8 9\r\n")),
+            "9223372036854775807:123 -9223372036854775808:456 7:789");
+}
+
 TEST(DrawHistory, MissingFileIsReportedNotCreated) {
   const QString path = QStringLiteral("/nonexistent-folder/none.txt");
   const DrawHistory h = readDrawHistory(path);

@@ -94,7 +94,8 @@ TEST(DrawHistoryContent, WhatImportAccepts) {
       {"empty file", "", false},
       {"only 0 0 0 0", "0 0 0 0\r\n", false},
       {"text", "Dear user,\r\nhere are no draws.\r\n", false},
-      {"digits out of range", "125 12 2 3\r\n126 1 2 x\r\n", false},
+      {"digits written by their value", "125 +5 05 5.0\r\n", true},
+      {"digits out of range", "125 12 2 3\r\n126 1 2 x\r\n126 5.5 2 3\r\n", false},
       {"NUL bytes", QByteArray("125 1 2 3\r\n\0\0\0", 14), false},
   };
   for (const Case &c : cases)
