@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <algorithm>
 #include <limits>
 
@@ -96,6 +97,10 @@ std::optional<std::uint8_t> parseDigitValue(QByteArrayView field) {
 
 namespace {
 
+QString lineExcerpt(const FieldReader &reader, int line) {
+  return messageExcerpt(QString::fromLatin1(reader.lineText(line)));
+}
+
 std::optional<std::uint8_t> parseDigit(const FieldReader::Field &field) {
   if (!field.present)
     return std::nullopt;
@@ -113,8 +118,13 @@ DrawHistory parseDrawHistory(QByteArrayView data) {
     if (!label.present)
       break;
     const std::optional<std::int64_t> value = parseLabel(label.text);
-    if (!value || *value == 0)
+    if (!value || *value == 0) {
+      if (reader.hasTextAfterLine(label.line)) {
+        history.endLine = label.line;
+        history.endText = lineExcerpt(reader, label.line);
+      }
       break;
+    }
     const FieldReader::Field h = reader.next();
     const FieldReader::Field t = reader.next();
     const FieldReader::Field u = reader.next();
@@ -122,7 +132,7 @@ DrawHistory parseDrawHistory(QByteArrayView data) {
     if (!dh || !dt || !du) {
       if (history.skippedCount++ == 0) {
         history.firstSkippedLine = label.line;
-        history.firstSkippedText = QString::fromLatin1(reader.lineText(label.line));
+        history.firstSkippedText = lineExcerpt(reader, label.line);
       }
       continue;
     }
@@ -155,18 +165,33 @@ DrawHistory readDrawHistory(const QString &path) {
   return parseDrawHistory(data);
 }
 
+QString messageExcerpt(const QString &text, qsizetype limit) {
+  if (text.size() <= limit)
+    return text;
+  return text.left(limit) + QChar(0x2026);
+}
+
+QString drawHistoryEndNote(const DrawHistory &history, const QString &path) {
+  if (history.endLine == 0)
+    return {};
+  return QStringLiteral("The draw history of %1 ends at line %2, whose date or issue number is empty, 0 or not a "
+                        "whole number: \"%3\"\nThe lines after it are not read as draws.")
+      .arg(path, QString::number(history.endLine), history.endText);
+}
+
 QString drawHistoryProblem(const DrawHistory &history, const QString &path) {
   if (history.unreadable)
     return QStringLiteral("Cannot read the draw file %1: %2\nThe chart shows no draws.")
         .arg(path, history.unreadableReason);
+  QStringList parts;
   if (history.skippedCount > 0)
-    return QStringLiteral("%1 record(s) of the draw file %2 are not draws (a digit missing or not 0 to 9) and were left out.\n"
-                          "The first is on line %3: %4")
-        .arg(history.skippedCount)
-        .arg(path)
-        .arg(history.firstSkippedLine)
-        .arg(history.firstSkippedText);
-  return {};
+    parts << QStringLiteral("%1 record(s) of the draw file %2 are not draws (a digit missing or not 0 to 9) and were "
+                            "left out.\nThe first is on line %3: %4")
+                 .arg(QString::number(history.skippedCount), path, QString::number(history.firstSkippedLine),
+                      history.firstSkippedText);
+  if (history.endLine > 0)
+    parts << drawHistoryEndNote(history, path);
+  return parts.join(QStringLiteral("\n\n"));
 }
 
 std::vector<EditorRecord> parseEditorRecords(QByteArrayView data) {

@@ -16,7 +16,9 @@ struct DrawRecord {
 
 // The draws of one lottery file as the tool windows read them: records are
 // taken four fields at a time and the history ends at the end of the file or
-// at the first record whose label is 0, empty or not a whole number.
+// at the first record whose label is 0, empty or not a whole number. When
+// lines with text follow that record, where it stands is kept, so the window
+// can say that they were not read.
 // Records with a digit field whose value is not a whole number 0 to 9 (or
 // cut short by the end of the file) are left out and counted, so the window
 // can say so once.
@@ -24,7 +26,9 @@ struct DrawHistory {
   std::vector<DrawRecord> draws;
   int skippedCount = 0;
   int firstSkippedLine = 0;  // 1-based
-  QString firstSkippedText;
+  QString firstSkippedText;  // cut to a length a message can show
+  int endLine = 0;  // 1-based line of the record that ended the history before its last text; 0: none
+  QString endText;  // that line, cut like firstSkippedText
   bool unreadable = false;   // the file is missing or could not be read
   QString unreadableReason;
 };
@@ -35,6 +39,14 @@ DrawHistory readDrawHistory(const QString &path);
 // The message a window shows once for a history read from `path`, or an
 // empty text when there is nothing to say. Shown with the title "Error:".
 QString drawHistoryProblem(const DrawHistory &history, const QString &path);
+
+// The part of that message that says where the history ended before the
+// file did (the draw editor's load says it alone); empty when it did not.
+QString drawHistoryEndNote(const DrawHistory &history, const QString &path);
+
+// A text for a message: at most `limit` characters, a longer one cut with an
+// ellipsis, so that a huge field never makes a huge message.
+QString messageExcerpt(const QString &text, qsizetype limit = 200);
 
 // A label field as a whole number in 64 bits, written with figures and an
 // optional sign; nothing otherwise ("1.5", "1e3" and words are not labels).

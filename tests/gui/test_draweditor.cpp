@@ -165,15 +165,18 @@ TEST_F(DrawEditorTest, LoadsEveryRecordWithTheSpareRowCurrent) {
     const char *name;
     QByteArray file;
     QStringList rows;
+    std::size_t messages = 0;
   };
   const Case cases[] = {
       {"empty file", "", {"|||"}},
       {"records", "125 1 2 3\r\n126 4 5 6\r\n127 7 8 9\r\n", {"125|1|2|3", "126|4|5|6", "127|7|8|9", "|||"}},
-      {"0 0 0 0 and draws after it", "1 1 2 3\r\n0 0 0 0\r\n3 4 5 6\r\n", {"1|1|2|3", "0|0|0|0", "3|4|5|6", "|||"}},
+      // Loaded all the same; the charts' end is named once.
+      {"0 0 0 0 and draws after it", "1 1 2 3\r\n0 0 0 0\r\n3 4 5 6\r\n", {"1|1|2|3", "0|0|0|0", "3|4|5|6", "|||"}, 1},
       {"last record cut short", "1 1 2 3\r\n2 4 5", {"1|1|2|3", "2|4|5|", "|||"}},
       {"LF line ends", "1 1 2 3\n2 4 5 6\n", {"1|1|2|3", "2|4|5|6", "|||"}},
   };
   for (const Case &c : cases) {
+    platform.messages.clear();
     open(c.file);
     EXPECT_EQ(rows(), c.rows) << c.name;
     const int spare = int(c.rows.size()) - 1;
@@ -181,7 +184,7 @@ TEST_F(DrawEditorTest, LoadsEveryRecordWithTheSpareRowCurrent) {
     EXPECT_EQ(editor->currentColumn(), 0) << c.name;
     EXPECT_TRUE(boxOver(spare, 0)) << c.name;
     EXPECT_TRUE(editor->Text1->text().isEmpty()) << c.name;
-    EXPECT_TRUE(platform.messages.empty()) << c.name;
+    EXPECT_EQ(platform.messages.size(), c.messages) << c.name;
   }
 }
 
@@ -206,6 +209,22 @@ TEST_F(DrawEditorTest, MissingFileSaysSoAndOpensEmpty) {
   EXPECT_EQ(platform.lastMessage().ownerCaption, "Drawings");
   EXPECT_EQ(rows(), QStringList{"|||"});
   EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST_F(DrawEditorTest, DrawsThatEndBeforeTheFileAreLoadedAndTheLineIsNamed) {
+  open("1 1 2 3\r\n0 0 0 0\r\n3 4 5 6\r\n");
+  EXPECT_EQ(rows(), (QStringList{"1|1|2|3", "0|0|0|0", "3|4|5|6", "|||"}));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_FALSE(platform.lastMessage().busyPointer);
+  EXPECT_TRUE(platform.lastMessage().text.contains(path + " ends at line 2,")) << platform.lastMessage().text.toStdString();
+  EXPECT_TRUE(platform.lastMessage().text.contains("The lines after it are not read as draws."));
+  EXPECT_TRUE(boxOver(3, 0));
+
+  // Nothing to say when only the end record and blank lines follow the draws.
+  platform.messages.clear();
+  open("1 1 2 3\r\n0 0 0 0\r\n\r\n");
+  EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(DrawEditorTest, EditBoxStartsEmptyAndStoresOnLeaving) {
