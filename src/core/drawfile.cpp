@@ -141,28 +141,35 @@ DrawHistory parseDrawHistory(QByteArrayView data) {
   return history;
 }
 
-DrawHistory readDrawHistory(const QString &path) {
-  QFile file(path);
+FileContent readWholeFile(const QString &path) {
+  FileContent content;
   if (!QFileInfo(path).isFile()) {
-    DrawHistory history;
-    history.unreadable = true;
-    history.unreadableReason = QStringLiteral("The file does not exist.");
-    return history;
+    content.error = QFileInfo::exists(path) ? QStringLiteral("It is not a file.")
+                                            : QStringLiteral("The file does not exist.");
+    return content;
   }
+  QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    DrawHistory history;
-    history.unreadable = true;
-    history.unreadableReason = file.errorString();
-    return history;
+    content.error = file.errorString();
+    return content;
   }
-  const QByteArray data = file.readAll();
+  content.data = file.readAll();
   if (file.error() != QFileDevice::NoError) {
+    content.error = file.errorString();
+    content.data.clear();
+  }
+  return content;
+}
+
+DrawHistory readDrawHistory(const QString &path) {
+  const FileContent file = readWholeFile(path);
+  if (file.error) {
     DrawHistory history;
     history.unreadable = true;
-    history.unreadableReason = file.errorString();
+    history.unreadableReason = *file.error;
     return history;
   }
-  return parseDrawHistory(data);
+  return parseDrawHistory(file.data);
 }
 
 QString messageExcerpt(const QString &text, qsizetype limit) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <array>
@@ -32,6 +33,14 @@ struct DrawHistory {
   bool unreadable = false;   // the file is missing or could not be read
   QString unreadableReason;
 };
+
+// The whole content of a file, or what failed. Anything but a plain file (a
+// folder, a pipe, a device) is "not a file" and is never opened.
+struct FileContent {
+  QByteArray data;
+  std::optional<QString> error;
+};
+FileContent readWholeFile(const QString &path);
 
 DrawHistory parseDrawHistory(QByteArrayView data);
 DrawHistory readDrawHistory(const QString &path);

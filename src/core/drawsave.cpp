@@ -2,8 +2,6 @@
 
 #include "core/fieldreader.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 namespace corvessa {
 
@@ -88,26 +86,6 @@ std::optional<QString> drawHistoryContentProblem(QByteArrayView data) {
   }
   return QStringLiteral("No line of the file reads as a draw (a date or issue number, then three digits from 0 "
                         "to 9).");
-}
-
-FileContent readWholeFile(const QString &path) {
-  FileContent content;
-  if (!QFileInfo(path).isFile()) {
-    content.error = QFileInfo::exists(path) ? QStringLiteral("It is not a file.")
-                                            : QStringLiteral("The file does not exist.");
-    return content;
-  }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    content.error = file.errorString();
-    return content;
-  }
-  content.data = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    content.error = file.errorString();
-    content.data.clear();
-  }
-  return content;
 }
 
 }  // namespace corvessa

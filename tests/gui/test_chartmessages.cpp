@@ -1,5 +1,5 @@
 // What a chart window opened from the menus says once about its draw file:
-// draws that end before the file does.
+// draws that end before the file does, and a draw file that is not a file.
 #include "core/paths.h"
 #include "gui/mainwindow.h"
 #include "support/core/qtprint.h"
@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace corvessa;
 using corvessa::test::FakePlatform;
@@ -47,4 +48,28 @@ TEST_F(ChartMessages, DrawsEndingBeforeTheFileAreReportedBesideLeftOutRecords) {
   EXPECT_TRUE(text.contains(path + " ends at line 4, whose date or issue number is empty, 0 or not a whole number: "
                                    "\"End of draws\"\nThe lines after it are not read as draws."))
       << text.toStdString();
+}
+
+TEST_F(ChartMessages, ADirectoryOrAPipeIsNotAFile) {
+  const QString path = home.dataFile("A");
+  struct Case {
+    const char *name;
+    bool (*make)(const QString &path);
+  };
+  const Case cases[] = {
+      {"directory", [](const QString &p) { return QDir().mkpath(p); }},
+      {"pipe", [](const QString &p) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; }},
+  };
+  for (const Case &c : cases) {
+    ASSERT_TRUE(c.make(path)) << c.name;
+    home.selectLottery("A");
+    const auto messages = openChart();  // a pipe opened for reading would hang here
+    ASSERT_EQ(messages.size(), 1u) << c.name;
+    EXPECT_EQ(messages[0].title, "Error:");
+    EXPECT_EQ(messages[0].text, "Cannot read the draw file " + path + ": It is not a file.\nThe chart shows no draws.")
+        << c.name;
+    test::destroyAllWindows();
+    QDir().rmdir(path);
+    QFile::remove(path);
+  }
 }
