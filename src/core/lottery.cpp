@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <unistd.h>
 
 namespace corvessa {
 
@@ -59,19 +61,70 @@ std::optional<QString> prepareProgramFolders() {
   return writeCurrentLotteryName(first + QStringLiteral(".txt"));
 }
 
+namespace {
+
+// A save writes "<file name>.XXXXXX" beside the file before renaming it.
+constexpr int kTemporarySuffixBytes = 7;
+
+// The longest file name the data folder's file system takes, in bytes.
+int maxFileNameBytes() {
+  QByteArray folder = QFile::encodeName(dataFolder());
+  long limit = pathconf(folder.constData(), _PC_NAME_MAX);
+  if (limit <= 0)
+    limit = pathconf(QFile::encodeName(programFolder()).constData(), _PC_NAME_MAX);
+  return limit > 0 ? int(std::min(limit, 4096L)) : 255;
+}
+
+// The rules a name and a file name share.
+std::optional<QString> textProblem(const QString &text) {
+  if (text.contains(QLatin1Char('/')) || text.contains(QLatin1Char('\\')))
+    return QStringLiteral("A lottery name cannot contain / or \\.");
+  if (text.contains(QStringLiteral("..")))
+    return QStringLiteral("A lottery name cannot contain \"..\".");
+  if (text.contains(QLatin1Char('"')))
+    return QStringLiteral("A lottery name cannot contain a double quote.");
+  for (QChar c : text)
+    if (c.category() == QChar::Other_Control)
+      return QStringLiteral("A lottery name cannot contain a control character.");
+  for (QChar c : text)
+    if (c.category() == QChar::Other_Format)
+      return QStringLiteral("A lottery name cannot contain an invisible format character, such as a direction "
+                            "mark or a zero-width space.");
+  if (std::all_of(text.begin(), text.end(), [](QChar c) { return c == QLatin1Char('.'); }))
+    return QStringLiteral("A lottery name cannot be dots only.");
+  return std::nullopt;
+}
+
+// A save of a file with this name needs room for its temporary file's name too.
+std::optional<QString> lengthProblem(const QString &fileName, int otherBytes, const char *what) {
+  const int limit = maxFileNameBytes() - kTemporarySuffixBytes - otherBytes;
+  const qsizetype bytes = QFile::encodeName(fileName).size() - otherBytes;
+  if (bytes <= limit)
+    return std::nullopt;
+  return QStringLiteral("A lottery %1 can be at most %2 bytes long; this one has %3.")
+      .arg(QString::fromLatin1(what), QString::number(limit), QString::number(bytes));
+}
+
+}  // namespace
+
 std::optional<QString> lotteryNameProblem(const QString &name) {
   if (name.isEmpty())
     return QStringLiteral("You have not entered a name.");
-  if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-    return QStringLiteral("A lottery name cannot contain / or \\.");
-  if (name.contains(QStringLiteral("..")))
-    return QStringLiteral("A lottery name cannot contain \"..\".");
-  if (name.contains(QLatin1Char('"')))
-    return QStringLiteral("A lottery name cannot contain a double quote.");
-  for (QChar c : name)
-    if (c.category() == QChar::Other_Control)
-      return QStringLiteral("A lottery name cannot contain a control character.");
-  return std::nullopt;
+  if (const std::optional<QString> problem = textProblem(name))
+    return problem;
+  return lengthProblem(name + QStringLiteral(".txt"), 4, "name");
+}
+
+std::optional<QString> lotteryFileNameProblem(const QString &fileName) {
+  if (fileName.isEmpty())
+    return QStringLiteral("It names no lottery file.");
+  if (const std::optional<QString> problem = textProblem(fileName))
+    return problem;
+  // Whatever the rules above miss: the file must lie directly in the data folder.
+  const QString folder = QDir::cleanPath(dataFolder());
+  if (QDir::cleanPath(folder + QLatin1Char('/') + fileName) != folder + QLatin1Char('/') + fileName)
+    return QStringLiteral("Its file would not lie directly in the data folder %1.").arg(dataFolder());
+  return lengthProblem(fileName, 0, "file name");
 }
 
 CreateOutcome createLotteryFile(const QString &name) {

@@ -25,8 +25,15 @@ QString lotteryLabelText(const QString &fileName);
 std::optional<QString> prepareProgramFolders();
 extern const char *const kFirstLotteryName;
 
-// Why a trimmed name cannot become a lottery file, or nothing when it can.
+// Why a trimmed name cannot become a lottery file, or nothing when it can:
+// no path separator, "..", double quote, control or invisible format
+// character, not dots only, and short enough that the file and the temporary
+// file of its saves fit the data folder's file system.
 std::optional<QString> lotteryNameProblem(const QString &trimmedName);
+
+// The same for a lottery's file name with its extension, as the settings file
+// and Select Lottery give it; its file must lie directly in the data folder.
+std::optional<QString> lotteryFileNameProblem(const QString &fileName);
 
 enum class CreateResult { Created, AlreadyExists, Failed };
 struct CreateOutcome {

@@ -4,6 +4,8 @@
 #include "core/paths.h"
 #include "core/programstate.h"
 #include "core/toolmenus.h"
+#include "gui/editor/draweditor.h"
+#include "gui/editor/drawingsmodel.h"
 #include "gui/mainwindow.h"
 #include "gui/startwindow.h"
 #include "gui/toolwindows.h"
@@ -332,6 +334,19 @@ TEST_F(Shell, NewLotteryMessagesForEachPath) {
       {"double quote", "a\"b", "A lottery name cannot contain a double quote.\r\nPlease enter a valid file name.", tip},
       {"control character", "a\tb", "A lottery name cannot contain a control character.\r\nPlease enter a valid file name.",
        tip},
+      {"one dot", ".", "A lottery name cannot be dots only.\r\nPlease enter a valid file name.", tip},
+      {"right-to-left override", QString::fromUtf8("NY\u202eabc"),
+       "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
+       "space.\r\nPlease enter a valid file name.",
+       tip},
+      {"zero-width space", QString::fromUtf8("N\u200bY"),
+       "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
+       "space.\r\nPlease enter a valid file name.",
+       tip},
+      {"245 bytes", QString(245, 'x'),
+       "A lottery name can be at most 244 bytes long; this one has 245.\r\nPlease enter a valid file name.", tip},
+      {"251 bytes in UTF-8", QString(2, 'x') + QString::fromUtf8("彩").repeated(83),
+       "A lottery name can be at most 244 bytes long; this one has 251.\r\nPlease enter a valid file name.", tip},
   };
   for (const Case &c : cases) {
     platform.messages.clear();
@@ -372,6 +387,27 @@ TEST_F(Shell, NewLotteryCreatesAndSelectsTheTrimmedName) {
 
   main->caixinjiancaipiaobzh_Click();
   EXPECT_EQ(platform.opened.back(), home.path() + "/help/New_Lottery.htm");
+}
+
+TEST_F(Shell, TheLongestNameNewLotteryTakesCanBeSavedAndImported) {
+  MainWindow *main = openMain();
+  const QString name = QString(2, 'x') + QString::fromUtf8("彩").repeated(80) + QString(2, 'y');  // 244 bytes
+  platform.inputs.push_back(name);
+  main->caixinjiancaipiao_Click();
+  ASSERT_EQ(platform.lastMessage().title, "Friendship Tip:") << platform.lastMessage().text.toStdString();
+  ASSERT_EQ(programState().DataFilePath, home.dataFile(name));
+
+  DrawEditor editor(platform);
+  editor.model().setText(0, 0, "125");
+  editor.model().setText(0, 1, "1");
+  editor.SaveDrawings();
+  EXPECT_EQ(platform.lastMessage().text, "OK!");
+  EXPECT_EQ(home.readFile(home.dataFile(name)), "125 1 0 0\r\n");
+  platform.answers.push_back(MessageAnswer::Yes);
+  platform.openFiles.push_back(home.writeFile("elsewhere/in.txt", "7 1 1 1\r\n"));
+  editor.ImportDrawings();
+  EXPECT_EQ(platform.lastMessage().text, "The program has been imported.");
+  EXPECT_EQ(home.readFile(home.dataFile(name)), "7 1 1 1\r\n");
 }
 
 TEST_F(Shell, NewLotteryReportsAFileItCannotCreate) {
