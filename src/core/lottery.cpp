@@ -1,12 +1,14 @@
 #include "core/lottery.h"
 
 #include "core/atomicwrite.h"
+#include "core/drawfile.h"
 #include "core/fieldreader.h"
 #include "core/paths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <algorithm>
 #include <unistd.h>
 
@@ -18,11 +20,10 @@ QByteArray currentLotteryRecord(const QString &fileName) {
   return '"' + fileName.toLocal8Bit() + "\"\r\n";
 }
 
-std::optional<QString> readCurrentLotteryName() {
-  QFile file(settingsFilePath());
-  if (!file.open(QIODevice::ReadOnly))
-    return std::nullopt;
-  const QByteArray data = file.readAll();
+namespace {
+
+// The last record of the settings file's bytes, trimmed.
+QString lastRecordName(const QByteArray &data) {
   FieldReader reader(data);
   QString name;
   while (!reader.atEnd()) {
@@ -32,6 +33,15 @@ std::optional<QString> readCurrentLotteryName() {
     name = QString::fromLocal8Bit(field.text);
   }
   return name.trimmed();
+}
+
+}  // namespace
+
+std::optional<QString> readCurrentLotteryName() {
+  const FileContent settings = readWholeFile(settingsFilePath());
+  if (settings.error)
+    return std::nullopt;
+  return lastRecordName(settings.data);
 }
 
 std::optional<QString> writeCurrentLotteryName(const QString &fileName) {
@@ -46,6 +56,20 @@ QString lotteryLabelText(const QString &fileName) {
   return QStringLiteral("Lottery:") + (dot < 0 ? QString() : fileName.left(dot + 1));
 }
 
+namespace {
+
+// The first lottery and the settings file that names it. An existing file of
+// that name is kept as it is.
+std::optional<QString> makeFirstLottery() {
+  const QString first = QString::fromLatin1(kFirstLotteryName);
+  const CreateOutcome made = createLotteryFile(first);
+  if (made.result == CreateResult::Failed)
+    return made.error;
+  return writeCurrentLotteryName(first + QStringLiteral(".txt"));
+}
+
+}  // namespace
+
 std::optional<QString> prepareProgramFolders() {
   QDir dir;
   if (!dir.mkpath(dataFolder()))
@@ -54,11 +78,44 @@ std::optional<QString> prepareProgramFolders() {
     return QStringLiteral("Cannot create the settings folder %1.").arg(settingsFolder());
   if (QFileInfo::exists(settingsFilePath()))
     return std::nullopt;
-  const QString first = QString::fromLatin1(kFirstLotteryName);
-  const CreateOutcome made = createLotteryFile(first);
-  if (made.result == CreateResult::Failed)
-    return made.error;
-  return writeCurrentLotteryName(first + QStringLiteral(".txt"));
+  return makeFirstLottery();
+}
+
+StartLottery startCurrentLottery() {
+  StartLottery start;
+  start.fileName = QString::fromLatin1(kFirstLotteryName) + QStringLiteral(".txt");
+  if (const std::optional<QString> problem = prepareProgramFolders()) {
+    // The settings file could not be made; that is said, and the first lottery stands in.
+    start.problem = problem;
+    if (!QFileInfo::exists(settingsFilePath()))
+      return start;
+  }
+  QString refusal;
+  const FileContent settings = readWholeFile(settingsFilePath());
+  if (settings.error) {
+    refusal = QStringLiteral("Cannot read the settings file %1: %2").arg(settingsFilePath(), *settings.error);
+  } else {
+    const QString name = lastRecordName(settings.data);
+    const std::optional<QString> problem = lotteryFileNameProblem(name);
+    if (!problem) {
+      start.fileName = name;
+      return start;
+    }
+    refusal = name.isEmpty() ? QStringLiteral("The settings file %1 names no lottery file.").arg(settingsFilePath())
+                             : QStringLiteral("The settings file %1 names the lottery file \"%2\", which cannot be "
+                                              "used: %3")
+                                   .arg(settingsFilePath(), messageExcerpt(name), *problem);
+  }
+  // Never the named file: on as at a first start.
+  QStringList said;
+  if (start.problem)
+    said << *start.problem;
+  said << refusal + QStringLiteral("\r\nCorvessa goes on as at a first start, with the lottery %1.")
+                        .arg(QString::fromLatin1(kFirstLotteryName));
+  if (const std::optional<QString> failed = makeFirstLottery())
+    said << *failed;
+  start.problem = said.join(QStringLiteral("\r\n"));
+  return start;
 }
 
 namespace {

@@ -25,6 +25,17 @@ QString lotteryLabelText(const QString &fileName);
 std::optional<QString> prepareProgramFolders();
 extern const char *const kFirstLotteryName;
 
+// The current lottery at a start: the folders prepared, then the settings
+// file's name, checked as Select Lottery and New Lottery check theirs. A name
+// that cannot be used (or a settings file that cannot be read) is never
+// opened: the start goes on as a first start does, with the first lottery,
+// and `problem` says once what was wrong.
+struct StartLottery {
+  QString fileName;  // in the data folder
+  std::optional<QString> problem;
+};
+StartLottery startCurrentLottery();
+
 // Why a trimmed name cannot become a lottery file, or nothing when it can:
 // no path separator, "..", double quote, control or invisible format
 // character, not dots only, and short enough that the file and the temporary

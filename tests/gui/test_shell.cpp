@@ -133,7 +133,6 @@ TEST_F(Shell, CurrentLotteryIsReadFromTheSettingsFile) {
       {"\"NY.txt\"\r\n", "Lottery:NY.", "NY.txt"},
       {"\"A.txt\"\r\n\"my.lot.txt\"\r\n", "Lottery:my.lot.", "my.lot.txt"},  // the last record counts
       {"\"Missing.txt\"\r\n", "Lottery:Missing.", "Missing.txt"},            // not checked here
-      {"", "Lottery:", ""},
   };
   for (const Case &c : cases) {
     home.writeFile("Varnel3/shujuwenjian.ini", c.ini);
@@ -142,6 +141,76 @@ TEST_F(Shell, CurrentLotteryIsReadFromTheSettingsFile) {
     EXPECT_EQ(programState().DataFilePath, home.path() + "/data/" + c.dataFile);
     delete main;
   }
+}
+
+// A settings file whose name cannot be used is said once, and the program goes
+// on with the first lottery without ever reading or writing the named file.
+TEST_F(Shell, ASettingsFileNameThatCannotBeUsedIsReportedOnceAndNeverOpened) {
+  const QString victim = home.writeFile("outside/victim.cfg", "do not touch\r\n");
+  home.writeLottery("Pick3", "1 1 2 3\r\n");  // the first lottery exists already: it is kept
+  home.writeLottery("sub/NY", "2 4 5 6\r\n");
+  struct Case {
+    const char *name;
+    QByteArray ini;
+    QString said;  // what the message says is wrong
+  };
+  const Case cases[] = {
+      {"leads out with ..", "\"../outside/victim.cfg\"\r\n",
+       "names the lottery file \"../outside/victim.cfg\", which cannot be used: A lottery name cannot contain / or \\."},
+      {"absolute path", "\"" + QFile::encodeName(victim) + "\"\r\n",
+       "names the lottery file \"" + victim + "\", which cannot be used: A lottery name cannot contain / or \\."},
+      {"empty name", "\"\"\r\n", "names no lottery file."},
+      {"empty file", "", "names no lottery file."},
+      {"path separator", "\"sub/NY.txt\"\r\n",
+       "names the lottery file \"sub/NY.txt\", which cannot be used: A lottery name cannot contain / or \\."},
+      {"the data folder itself", "\".\"\r\n",
+       "names the lottery file \".\", which cannot be used: A lottery name cannot be dots only."},
+  };
+  for (const Case &c : cases) {
+    platform.messages.clear();
+    home.writeFile("Varnel3/shujuwenjian.ini", c.ini);
+    MainWindow *main = openMain();
+    ASSERT_EQ(platform.messages.size(), 1u) << c.name;
+    EXPECT_EQ(platform.lastMessage().title, "Error:") << c.name;
+    EXPECT_EQ(platform.lastMessage().text, "The settings file " + settingsFilePath() + " " + c.said +
+                                               "\r\nCorvessa goes on as at a first start, with the lottery Pick3.")
+        << c.name;
+    EXPECT_EQ(main->Label2->text(), "Lottery:Pick3.") << c.name;
+    EXPECT_EQ(programState().DataFilePath, home.dataFile("Pick3")) << c.name;
+    EXPECT_EQ(settingsBytes(), "\"Pick3.txt\"\r\n") << c.name;
+
+    // Save in the draw editor goes to the first lottery, never to the named file.
+    DrawEditor editor(platform);
+    EXPECT_EQ(editor.model().text(0, 0), "1") << c.name;
+    editor.model().setText(1, 0, "2");
+    editor.SaveDrawings();
+    EXPECT_EQ(platform.lastMessage().text, "OK!") << c.name;
+    EXPECT_EQ(home.readFile(home.dataFile("Pick3")), "1 1 2 3\r\n2 0 0 0\r\n") << c.name;
+    home.writeLottery("Pick3", "1 1 2 3\r\n");
+    delete main;
+  }
+  EXPECT_EQ(home.readFile(victim), "do not touch\r\n");
+  EXPECT_EQ(home.readFile(home.dataFile("sub/NY")), "2 4 5 6\r\n");
+  EXPECT_EQ(QDir(home.path() + "/outside").entryList(QDir::Files), QStringList{"victim.cfg"});
+
+  // The next start finds the settings file sound again.
+  platform.messages.clear();
+  openMain();
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Shell, ASettingsFileThatCannotBeReadIsReportedOnce) {
+  QDir().mkpath(settingsFilePath());  // a folder in its place
+  MainWindow *main = openMain();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_TRUE(platform.lastMessage().text.startsWith("Cannot read the settings file " + settingsFilePath() +
+                                                     ": It is not a file.\r\nCorvessa goes on as at a first start"))
+      << platform.lastMessage().text.toStdString();
+  EXPECT_TRUE(platform.lastMessage().text.contains("Cannot write the settings file " + settingsFilePath()));
+  EXPECT_EQ(main->Label2->text(), "Lottery:Pick3.");
+  EXPECT_EQ(programState().DataFilePath, home.dataFile("Pick3"));
+  EXPECT_TRUE(QFileInfo(home.dataFile("Pick3")).isFile());
 }
 
 TEST_F(Shell, CategoryMenusHoldTheirItemsInOrder) {
@@ -430,6 +499,7 @@ TEST_F(Shell, SelectLotteryMessagesForEachPath) {
   home.writeLottery("B", "1 1 2 3\r\n");
   home.writeFile("data/sub/C.txt", "");
   home.writeFile("other/D.txt", "");
+  home.writeLottery("a\"b", "");
   home.writeFile("Varnel3/shujuwenjian.ini", "\"Old.txt\"\r\n");
   MainWindow *main = openMain();
   const QString data = home.path() + "/data/";
@@ -449,6 +519,8 @@ TEST_F(Shell, SelectLotteryMessagesForEachPath) {
       {"subfolder of data", MessageAnswer::Yes, data + "sub/C.txt", wrongFolder, "Error:"},
       {"other folder", MessageAnswer::Yes, home.path() + "/other/D.txt", wrongFolder, "Error:"},
       {"other letter case", MessageAnswer::Yes, upper, wrongFolder, "Error:"},
+      {"a name the next start would refuse", MessageAnswer::Yes, data + "a\"b.txt",
+       "A lottery name cannot contain a double quote.\r\nPlease select again!", "Error:"},
   };
   for (const Case &c : cases) {
     platform.messages.clear();
