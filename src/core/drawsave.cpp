@@ -14,7 +14,7 @@ bool isOneDigit(const QString &text) { return text.size() == 1 && text[0] >= u'0
 CellProblem cellProblem(int row, int column, const QString &text) {
   const QString place = QStringLiteral("Row %1, column %2 holds \"%3\".")
                             .arg(row + 1)
-                            .arg(QString::fromLatin1(kColumnNames[column]), text);
+                            .arg(QString::fromLatin1(kColumnNames[column]), messageExcerpt(text));
   const QString rule = column == kLabelColumn
                            ? QStringLiteral("A date or issue number must be a whole number without blanks or "
                                             "commas, or empty.")

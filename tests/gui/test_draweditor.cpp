@@ -18,10 +18,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 
 using namespace corvessa;
@@ -523,6 +525,55 @@ TEST_F(DrawEditorTest, ExitAndTheCloseBoxAsk) {
     platform.answers = {MessageAnswer::Yes};
     closeBox ? void(editor->close()) : click(editor->Command10);
     EXPECT_FALSE(editor->isVisible()) << closeBox;
+  }
+}
+
+namespace {
+// Records the text of every cell the grid paints, as the painting lays it out.
+class PaintedTexts final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+    QStyleOptionViewItem shown = option;
+    initStyleOption(&shown, index);
+    texts[{index.row(), index.column()}] = shown.text;
+    QStyledItemDelegate::paint(painter, option, index);
+  }
+  mutable std::map<std::pair<int, int>, QString> texts;
+};
+}  // namespace
+
+TEST_F(DrawEditorTest, AHugeCellIsPaintedCutAndKeptWholeAndSaveRefusesIt) {
+  const QString ellipsis(QChar(0x2026));
+  std::map<std::pair<int, int>, QString> paintedBefore;
+  // The same beginning, 3,000 characters and 50 MB long: what is painted is the same.
+  for (const qsizetype length : {qsizetype(3000), qsizetype(50) << 20}) {
+    const QByteArray original = "125 1 2 3\r\n" + QByteArray(length, 'A') + " 4 5 6\r\n";
+    open(original);
+    auto *painted = new PaintedTexts(grid());
+    grid()->setItemDelegate(painted);
+    grid()->viewport()->repaint();
+    const auto paintedCell = [&](int row, int column) { return painted->texts[std::make_pair(row, column)]; };
+    EXPECT_EQ(paintedCell(1, 0), QString(2000, 'A') + ellipsis);
+    EXPECT_EQ(paintedCell(1, 1), "4");
+    if (!paintedBefore.empty())
+      EXPECT_TRUE(painted->texts == paintedBefore);
+    paintedBefore = painted->texts;
+
+    // The cell keeps its whole text through clicks; Save refuses it with its usual message.
+    clickCell(1, 0);
+    clickCell(1, 1);
+    EXPECT_EQ(model().text(1, 0).size(), length);
+    platform.messages.clear();
+    click(editor->Command13);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    const QString &message = platform.lastMessage().text;
+    EXPECT_TRUE(message.startsWith("Row 2, column Date holds \"" + QString(200, 'A') + ellipsis + "\".\r\n"))
+        << message.left(300).toStdString();
+    EXPECT_TRUE(message.endsWith("Nothing was saved. Please correct the cell and save again."));
+    EXPECT_EQ(editor->currentRow(), 1);
+    EXPECT_EQ(editor->currentColumn(), 0);
+    EXPECT_TRUE(file() == original);
   }
 }
 
