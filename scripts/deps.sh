@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the screenshots need,
 # if any is missing. Uses sudo when not run as root.
+# With --fuzz also clang and its runtime libraries (libFuzzer, ASan, UBSan),
+# which only the fuzz target needs (scripts/fuzz.sh, CI); the sanitizer run
+# of the tests uses g++'s own runtimes.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
           fonts-liberation fonts-noto-cjk xvfb xauth imagemagick xdotool)
+if [ "${1:-}" = "--fuzz" ]; then
+  # libclang-rt-14-dev is only recommended by clang, and recommends are not installed.
+  packages+=(clang libclang-rt-14-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

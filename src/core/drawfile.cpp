@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
+#include <algorithm>
 #include <limits>
 
 namespace corvessa {
@@ -36,21 +38,73 @@ std::optional<std::int64_t> parseLabel(QByteArrayView field) {
   return std::int64_t(value);
 }
 
+std::optional<std::uint8_t> parseDigitValue(QByteArrayView field) {
+  // [sign] figures [. figures] [e|E [sign] figures], with at least one figure
+  // before the exponent. The value is judged exactly, not through a double:
+  // a whole digit has at most one figure other than 0, and that figure's
+  // power of ten, with the exponent, comes to 0.
+  const qsizetype n = field.size();
+  qsizetype i = 0;
+  bool negative = false;
+  if (i < n && (field[i] == '+' || field[i] == '-'))
+    negative = field[i++] == '-';
+  qsizetype point = -1, figures = 0, nonZero = -1;
+  for (; i < n; ++i) {
+    const char c = field[i];
+    if (c == '.') {
+      if (point >= 0)
+        return std::nullopt;
+      point = i;
+    } else if (c >= '0' && c <= '9') {
+      ++figures;
+      if (c != '0') {
+        if (nonZero >= 0)
+          return std::nullopt;  // two figures other than 0: never a single digit
+        nonZero = i;
+      }
+    } else {
+      break;
+    }
+  }
+  if (figures == 0)
+    return std::nullopt;
+  if (point < 0)
+    point = i;
+  std::int64_t exponent = 0;
+  if (i < n && (field[i] == 'e' || field[i] == 'E')) {
+    ++i;
+    bool negativeExponent = false;
+    if (i < n && (field[i] == '+' || field[i] == '-'))
+      negativeExponent = field[i++] == '-';
+    const qsizetype start = i;
+    // Capped far beyond any power a field's length can make up for.
+    for (; i < n && field[i] >= '0' && field[i] <= '9'; ++i)
+      exponent = std::min<std::int64_t>(exponent * 10 + (field[i] - '0'), std::int64_t(1) << 48);
+    if (i == start)
+      return std::nullopt;
+    if (negativeExponent)
+      exponent = -exponent;
+  }
+  if (i != n)
+    return std::nullopt;
+  if (nonZero < 0)
+    return std::uint8_t(0);  // zero, whatever its sign and exponent
+  const std::int64_t power = nonZero < point ? std::int64_t(point - nonZero - 1) : -std::int64_t(nonZero - point);
+  if (negative || power + exponent != 0)
+    return std::nullopt;
+  return std::uint8_t(field[nonZero] - '0');
+}
+
 namespace {
 
-// A digit field: one or more decimal figures whose value is 0 to 9.
+QString lineExcerpt(const FieldReader &reader, int line) {
+  return messageExcerpt(QString::fromLatin1(reader.lineText(line)));
+}
+
 std::optional<std::uint8_t> parseDigit(const FieldReader::Field &field) {
-  if (!field.present || field.text.isEmpty())
+  if (!field.present)
     return std::nullopt;
-  unsigned value = 0;
-  for (char c : field.text) {
-    if (c < '0' || c > '9')
-      return std::nullopt;
-    value = value * 10 + unsigned(c - '0');
-    if (value > 9)
-      return std::nullopt;
-  }
-  return std::uint8_t(value);
+  return parseDigitValue(field.text);
 }
 
 }  // namespace
@@ -64,8 +118,13 @@ DrawHistory parseDrawHistory(QByteArrayView data) {
     if (!label.present)
       break;
     const std::optional<std::int64_t> value = parseLabel(label.text);
-    if (!value || *value == 0)
+    if (!value || *value == 0) {
+      if (reader.hasTextAfterLine(label.line)) {
+        history.endLine = label.line;
+        history.endText = lineExcerpt(reader, label.line);
+      }
       break;
+    }
     const FieldReader::Field h = reader.next();
     const FieldReader::Field t = reader.next();
     const FieldReader::Field u = reader.next();
@@ -73,7 +132,7 @@ DrawHistory parseDrawHistory(QByteArrayView data) {
     if (!dh || !dt || !du) {
       if (history.skippedCount++ == 0) {
         history.firstSkippedLine = label.line;
-        history.firstSkippedText = QString::fromLatin1(reader.lineText(label.line));
+        history.firstSkippedText = lineExcerpt(reader, label.line);
       }
       continue;
     }
@@ -82,42 +141,64 @@ DrawHistory parseDrawHistory(QByteArrayView data) {
   return history;
 }
 
-DrawHistory readDrawHistory(const QString &path) {
-  QFile file(path);
+FileContent readWholeFile(const QString &path) {
+  FileContent content;
   if (!QFileInfo(path).isFile()) {
-    DrawHistory history;
-    history.unreadable = true;
-    history.unreadableReason = QStringLiteral("The file does not exist.");
-    return history;
+    content.error = QFileInfo::exists(path) ? QStringLiteral("It is not a file.")
+                                            : QStringLiteral("The file does not exist.");
+    return content;
   }
+  QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    DrawHistory history;
-    history.unreadable = true;
-    history.unreadableReason = file.errorString();
-    return history;
+    content.error = file.errorString();
+    return content;
   }
-  const QByteArray data = file.readAll();
+  content.data = file.readAll();
   if (file.error() != QFileDevice::NoError) {
+    content.error = file.errorString();
+    content.data.clear();
+  }
+  return content;
+}
+
+DrawHistory readDrawHistory(const QString &path) {
+  const FileContent file = readWholeFile(path);
+  if (file.error) {
     DrawHistory history;
     history.unreadable = true;
-    history.unreadableReason = file.errorString();
+    history.unreadableReason = *file.error;
     return history;
   }
-  return parseDrawHistory(data);
+  return parseDrawHistory(file.data);
+}
+
+QString messageExcerpt(const QString &text, qsizetype limit) {
+  if (text.size() <= limit)
+    return text;
+  return text.left(limit) + QChar(0x2026);
+}
+
+QString drawHistoryEndNote(const DrawHistory &history, const QString &path) {
+  if (history.endLine == 0)
+    return {};
+  return QStringLiteral("The draw history of %1 ends at line %2, whose date or issue number is empty, 0 or not a "
+                        "whole number: \"%3\"\nThe lines after it are not read as draws.")
+      .arg(path, QString::number(history.endLine), history.endText);
 }
 
 QString drawHistoryProblem(const DrawHistory &history, const QString &path) {
   if (history.unreadable)
     return QStringLiteral("Cannot read the draw file %1: %2\nThe chart shows no draws.")
         .arg(path, history.unreadableReason);
+  QStringList parts;
   if (history.skippedCount > 0)
-    return QStringLiteral("%1 record(s) of the draw file %2 are not draws (a digit missing or not 0 to 9) and were left out.\n"
-                          "The first is on line %3: %4")
-        .arg(history.skippedCount)
-        .arg(path)
-        .arg(history.firstSkippedLine)
-        .arg(history.firstSkippedText);
-  return {};
+    parts << QStringLiteral("%1 record(s) of the draw file %2 are not draws (a digit missing or not 0 to 9) and were "
+                            "left out.\nThe first is on line %3: %4")
+                 .arg(QString::number(history.skippedCount), path, QString::number(history.firstSkippedLine),
+                      history.firstSkippedText);
+  if (history.endLine > 0)
+    parts << drawHistoryEndNote(history, path);
+  return parts.join(QStringLiteral("\n\n"));
 }
 
 std::vector<EditorRecord> parseEditorRecords(QByteArrayView data) {

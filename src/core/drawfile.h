@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <array>
@@ -16,17 +17,30 @@ struct DrawRecord {
 
 // The draws of one lottery file as the tool windows read them: records are
 // taken four fields at a time and the history ends at the end of the file or
-// at the first record whose label is 0, empty or not a whole number.
-// Records with a digit that is not 0 to 9 (or cut short by the end of the
-// file) are left out and counted, so the window can say so once.
+// at the first record whose label is 0, empty or not a whole number. When
+// lines with text follow that record, where it stands is kept, so the window
+// can say that they were not read.
+// Records with a digit field whose value is not a whole number 0 to 9 (or
+// cut short by the end of the file) are left out and counted, so the window
+// can say so once.
 struct DrawHistory {
   std::vector<DrawRecord> draws;
   int skippedCount = 0;
   int firstSkippedLine = 0;  // 1-based
-  QString firstSkippedText;
+  QString firstSkippedText;  // cut to a length a message can show
+  int endLine = 0;  // 1-based line of the record that ended the history before its last text; 0: none
+  QString endText;  // that line, cut like firstSkippedText
   bool unreadable = false;   // the file is missing or could not be read
   QString unreadableReason;
 };
+
+// The whole content of a file, or what failed. Anything but a plain file (a
+// folder, a pipe, a device) is "not a file" and is never opened.
+struct FileContent {
+  QByteArray data;
+  std::optional<QString> error;
+};
+FileContent readWholeFile(const QString &path);
 
 DrawHistory parseDrawHistory(QByteArrayView data);
 DrawHistory readDrawHistory(const QString &path);
@@ -35,8 +49,22 @@ DrawHistory readDrawHistory(const QString &path);
 // empty text when there is nothing to say. Shown with the title "Error:".
 QString drawHistoryProblem(const DrawHistory &history, const QString &path);
 
-// A label field as a whole number; nothing when it is empty or not a number.
+// The part of that message that says where the history ended before the
+// file did (the draw editor's load says it alone); empty when it did not.
+QString drawHistoryEndNote(const DrawHistory &history, const QString &path);
+
+// A text for a message: at most `limit` characters, a longer one cut with an
+// ellipsis, so that a huge field never makes a huge message.
+QString messageExcerpt(const QString &text, qsizetype limit = 200);
+
+// A label field as a whole number in 64 bits, written with figures and an
+// optional sign; nothing otherwise ("1.5", "1e3" and words are not labels).
 std::optional<std::int64_t> parseLabel(QByteArrayView field);
+
+// A digit field read by its value as a number (sign, decimal point,
+// exponent): the digit d when that value is the whole number d from 0 to 9,
+// so "+5", "05" and "5.0" are 5; nothing for "5.5", "12", "-1" or "7a".
+std::optional<std::uint8_t> parseDigitValue(QByteArrayView field);
 
 // The draw editor's reading: every record of four fields to the end of the
 // file, whatever its label. A record cut short by the end of the file keeps

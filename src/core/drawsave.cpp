@@ -2,8 +2,6 @@
 
 #include "core/fieldreader.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 namespace corvessa {
 
@@ -13,25 +11,10 @@ const char *const kColumnNames[4] = {"Date", "H", "T", "U"};
 
 bool isOneDigit(const QString &text) { return text.size() == 1 && text[0] >= u'0' && text[0] <= u'9'; }
 
-// A digit field as the tools read it: figures only, with a value of 0 to 9.
-bool readsAsDigit(QByteArrayView field) {
-  if (field.isEmpty())
-    return false;
-  unsigned value = 0;
-  for (char c : field) {
-    if (c < '0' || c > '9')
-      return false;
-    value = value * 10 + unsigned(c - '0');
-    if (value > 9)
-      return false;
-  }
-  return true;
-}
-
 CellProblem cellProblem(int row, int column, const QString &text) {
   const QString place = QStringLiteral("Row %1, column %2 holds \"%3\".")
                             .arg(row + 1)
-                            .arg(QString::fromLatin1(kColumnNames[column]), text);
+                            .arg(QString::fromLatin1(kColumnNames[column]), messageExcerpt(text));
   const QString rule = column == kLabelColumn
                            ? QStringLiteral("A date or issue number must be a whole number without blanks or "
                                             "commas, or empty.")
@@ -98,31 +81,11 @@ std::optional<QString> drawHistoryContentProblem(QByteArrayView data) {
       break;
     const FieldReader::Field h = reader.next(), t = reader.next(), u = reader.next();
     const std::optional<std::int64_t> value = parseLabel(label.text);
-    if (value && *value != 0 && readsAsDigit(h.text) && readsAsDigit(t.text) && readsAsDigit(u.text))
+    if (value && *value != 0 && parseDigitValue(h.text) && parseDigitValue(t.text) && parseDigitValue(u.text))
       return std::nullopt;
   }
   return QStringLiteral("No line of the file reads as a draw (a date or issue number, then three digits from 0 "
                         "to 9).");
-}
-
-FileContent readWholeFile(const QString &path) {
-  FileContent content;
-  if (!QFileInfo(path).isFile()) {
-    content.error = QFileInfo::exists(path) ? QStringLiteral("It is not a file.")
-                                            : QStringLiteral("The file does not exist.");
-    return content;
-  }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    content.error = file.errorString();
-    return content;
-  }
-  content.data = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    content.error = file.errorString();
-    content.data.clear();
-  }
-  return content;
 }
 
 }  // namespace corvessa

@@ -42,12 +42,5 @@ DrawFileBuild buildDrawFile(const std::vector<EditorRecord> &rows);
 // as a draw), or nothing when they are.
 std::optional<QString> drawHistoryContentProblem(QByteArrayView data);
 
-// The whole content of a file, or what failed.
-struct FileContent {
-  QByteArray data;
-  std::optional<QString> error;
-};
-FileContent readWholeFile(const QString &path);
-
 
 }  // namespace corvessa

@@ -77,7 +77,7 @@ FieldReader::Field FieldReader::next() {
   return field;
 }
 
-QByteArray FieldReader::lineText(int line) const {
+qsizetype FieldReader::lineStart(int line) const {
   int current = 1;
   qsizetype i = 0;
   while (i < data_.size() && current < line) {
@@ -90,10 +90,24 @@ QByteArray FieldReader::lineText(int line) const {
     }
     ++i;
   }
-  qsizetype end = i;
+  return current < line ? data_.size() : i;
+}
+
+QByteArray FieldReader::lineText(int line) const {
+  const qsizetype start = lineStart(line);
+  qsizetype end = start;
   while (end < data_.size() && data_[end] != '\r' && data_[end] != '\n')
     ++end;
-  return data_.sliced(i, end - i).toByteArray();
+  return data_.sliced(start, end - start).toByteArray();
+}
+
+bool FieldReader::hasTextAfterLine(int line) const {
+  for (qsizetype i = lineStart(line + 1); i < data_.size(); ++i) {
+    const char c = data_[i];
+    if (!isBlank(c) && c != ',' && c != '\r' && c != '\n')
+      return true;
+  }
+  return false;
 }
 
 }  // namespace corvessa

@@ -26,11 +26,16 @@ class FieldReader {
   // The text of a 1-based line, without its line end (for messages).
   QByteArray lineText(int line) const;
 
+  // True when a line after this 1-based line holds a field with text: more
+  // than blanks, commas and line ends.
+  bool hasTextAfterLine(int line) const;
+
  private:
   void skipBlanks();
   bool atLineEnd() const;
   void consumeLineEnd();
   void consumeSeparator();
+  qsizetype lineStart(int line) const;  // data_.size() when the data has fewer lines
 
   QByteArrayView data_;
   qsizetype pos_ = 0;

@@ -1,12 +1,16 @@
 #include "core/lottery.h"
 
 #include "core/atomicwrite.h"
+#include "core/drawfile.h"
 #include "core/fieldreader.h"
 #include "core/paths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
+#include <algorithm>
+#include <unistd.h>
 
 namespace corvessa {
 
@@ -16,11 +20,10 @@ QByteArray currentLotteryRecord(const QString &fileName) {
   return '"' + fileName.toLocal8Bit() + "\"\r\n";
 }
 
-std::optional<QString> readCurrentLotteryName() {
-  QFile file(settingsFilePath());
-  if (!file.open(QIODevice::ReadOnly))
-    return std::nullopt;
-  const QByteArray data = file.readAll();
+namespace {
+
+// The last record of the settings file's bytes, trimmed.
+QString lastRecordName(const QByteArray &data) {
   FieldReader reader(data);
   QString name;
   while (!reader.atEnd()) {
@@ -30,6 +33,15 @@ std::optional<QString> readCurrentLotteryName() {
     name = QString::fromLocal8Bit(field.text);
   }
   return name.trimmed();
+}
+
+}  // namespace
+
+std::optional<QString> readCurrentLotteryName() {
+  const FileContent settings = readWholeFile(settingsFilePath());
+  if (settings.error)
+    return std::nullopt;
+  return lastRecordName(settings.data);
 }
 
 std::optional<QString> writeCurrentLotteryName(const QString &fileName) {
@@ -44,6 +56,20 @@ QString lotteryLabelText(const QString &fileName) {
   return QStringLiteral("Lottery:") + (dot < 0 ? QString() : fileName.left(dot + 1));
 }
 
+namespace {
+
+// The first lottery and the settings file that names it. An existing file of
+// that name is kept as it is.
+std::optional<QString> makeFirstLottery() {
+  const QString first = QString::fromLatin1(kFirstLotteryName);
+  const CreateOutcome made = createLotteryFile(first);
+  if (made.result == CreateResult::Failed)
+    return made.error;
+  return writeCurrentLotteryName(first + QStringLiteral(".txt"));
+}
+
+}  // namespace
+
 std::optional<QString> prepareProgramFolders() {
   QDir dir;
   if (!dir.mkpath(dataFolder()))
@@ -52,26 +78,110 @@ std::optional<QString> prepareProgramFolders() {
     return QStringLiteral("Cannot create the settings folder %1.").arg(settingsFolder());
   if (QFileInfo::exists(settingsFilePath()))
     return std::nullopt;
-  const QString first = QString::fromLatin1(kFirstLotteryName);
-  const CreateOutcome made = createLotteryFile(first);
-  if (made.result == CreateResult::Failed)
-    return made.error;
-  return writeCurrentLotteryName(first + QStringLiteral(".txt"));
+  return makeFirstLottery();
 }
+
+StartLottery startCurrentLottery() {
+  StartLottery start;
+  start.fileName = QString::fromLatin1(kFirstLotteryName) + QStringLiteral(".txt");
+  if (const std::optional<QString> problem = prepareProgramFolders()) {
+    // The settings file could not be made; that is said, and the first lottery stands in.
+    start.problem = problem;
+    if (!QFileInfo::exists(settingsFilePath()))
+      return start;
+  }
+  QString refusal;
+  const FileContent settings = readWholeFile(settingsFilePath());
+  if (settings.error) {
+    refusal = QStringLiteral("Cannot read the settings file %1: %2").arg(settingsFilePath(), *settings.error);
+  } else {
+    const QString name = lastRecordName(settings.data);
+    const std::optional<QString> problem = lotteryFileNameProblem(name);
+    if (!problem) {
+      start.fileName = name;
+      return start;
+    }
+    refusal = name.isEmpty() ? QStringLiteral("The settings file %1 names no lottery file.").arg(settingsFilePath())
+                             : QStringLiteral("The settings file %1 names the lottery file \"%2\", which cannot be "
+                                              "used: %3")
+                                   .arg(settingsFilePath(), messageExcerpt(name), *problem);
+  }
+  // Never the named file: on as at a first start.
+  QStringList said;
+  if (start.problem)
+    said << *start.problem;
+  said << refusal + QStringLiteral("\r\nCorvessa goes on as at a first start, with the lottery %1.")
+                        .arg(QString::fromLatin1(kFirstLotteryName));
+  if (const std::optional<QString> failed = makeFirstLottery())
+    said << *failed;
+  start.problem = said.join(QStringLiteral("\r\n"));
+  return start;
+}
+
+namespace {
+
+// A save writes "<file name>.XXXXXX" beside the file before renaming it.
+constexpr int kTemporarySuffixBytes = 7;
+
+// The longest file name the data folder's file system takes, in bytes.
+int maxFileNameBytes() {
+  QByteArray folder = QFile::encodeName(dataFolder());
+  long limit = pathconf(folder.constData(), _PC_NAME_MAX);
+  if (limit <= 0)
+    limit = pathconf(QFile::encodeName(programFolder()).constData(), _PC_NAME_MAX);
+  return limit > 0 ? int(std::min(limit, 4096L)) : 255;
+}
+
+// The rules a name and a file name share.
+std::optional<QString> textProblem(const QString &text) {
+  if (text.contains(QLatin1Char('/')) || text.contains(QLatin1Char('\\')))
+    return QStringLiteral("A lottery name cannot contain / or \\.");
+  if (text.contains(QStringLiteral("..")))
+    return QStringLiteral("A lottery name cannot contain \"..\".");
+  if (text.contains(QLatin1Char('"')))
+    return QStringLiteral("A lottery name cannot contain a double quote.");
+  for (QChar c : text)
+    if (c.category() == QChar::Other_Control)
+      return QStringLiteral("A lottery name cannot contain a control character.");
+  for (QChar c : text)
+    if (c.category() == QChar::Other_Format)
+      return QStringLiteral("A lottery name cannot contain an invisible format character, such as a direction "
+                            "mark or a zero-width space.");
+  if (std::all_of(text.begin(), text.end(), [](QChar c) { return c == QLatin1Char('.'); }))
+    return QStringLiteral("A lottery name cannot be dots only.");
+  return std::nullopt;
+}
+
+// A save of a file with this name needs room for its temporary file's name too.
+std::optional<QString> lengthProblem(const QString &fileName, int otherBytes, const char *what) {
+  const int limit = maxFileNameBytes() - kTemporarySuffixBytes - otherBytes;
+  const qsizetype bytes = QFile::encodeName(fileName).size() - otherBytes;
+  if (bytes <= limit)
+    return std::nullopt;
+  return QStringLiteral("A lottery %1 can be at most %2 bytes long; this one has %3.")
+      .arg(QString::fromLatin1(what), QString::number(limit), QString::number(bytes));
+}
+
+}  // namespace
 
 std::optional<QString> lotteryNameProblem(const QString &name) {
   if (name.isEmpty())
     return QStringLiteral("You have not entered a name.");
-  if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-    return QStringLiteral("A lottery name cannot contain / or \\.");
-  if (name.contains(QStringLiteral("..")))
-    return QStringLiteral("A lottery name cannot contain \"..\".");
-  if (name.contains(QLatin1Char('"')))
-    return QStringLiteral("A lottery name cannot contain a double quote.");
-  for (QChar c : name)
-    if (c.category() == QChar::Other_Control)
-      return QStringLiteral("A lottery name cannot contain a control character.");
-  return std::nullopt;
+  if (const std::optional<QString> problem = textProblem(name))
+    return problem;
+  return lengthProblem(name + QStringLiteral(".txt"), 4, "name");
+}
+
+std::optional<QString> lotteryFileNameProblem(const QString &fileName) {
+  if (fileName.isEmpty())
+    return QStringLiteral("It names no lottery file.");
+  if (const std::optional<QString> problem = textProblem(fileName))
+    return problem;
+  // Whatever the rules above miss: the file must lie directly in the data folder.
+  const QString folder = QDir::cleanPath(dataFolder());
+  if (QDir::cleanPath(folder + QLatin1Char('/') + fileName) != folder + QLatin1Char('/') + fileName)
+    return QStringLiteral("Its file would not lie directly in the data folder %1.").arg(dataFolder());
+  return lengthProblem(fileName, 0, "file name");
 }
 
 CreateOutcome createLotteryFile(const QString &name) {

@@ -25,8 +25,26 @@ QString lotteryLabelText(const QString &fileName);
 std::optional<QString> prepareProgramFolders();
 extern const char *const kFirstLotteryName;
 
-// Why a trimmed name cannot become a lottery file, or nothing when it can.
+// The current lottery at a start: the folders prepared, then the settings
+// file's name, checked as Select Lottery and New Lottery check theirs. A name
+// that cannot be used (or a settings file that cannot be read) is never
+// opened: the start goes on as a first start does, with the first lottery,
+// and `problem` says once what was wrong.
+struct StartLottery {
+  QString fileName;  // in the data folder
+  std::optional<QString> problem;
+};
+StartLottery startCurrentLottery();
+
+// Why a trimmed name cannot become a lottery file, or nothing when it can:
+// no path separator, "..", double quote, control or invisible format
+// character, not dots only, and short enough that the file and the temporary
+// file of its saves fit the data folder's file system.
 std::optional<QString> lotteryNameProblem(const QString &trimmedName);
+
+// The same for a lottery's file name with its extension, as the settings file
+// and Select Lottery give it; its file must lie directly in the data folder.
+std::optional<QString> lotteryFileNameProblem(const QString &fileName);
 
 enum class CreateResult { Created, AlreadyExists, Failed };
 struct CreateOutcome {

@@ -176,12 +176,13 @@ void MainWindow::setLotteryLabel(const QString &text) {
 
 void MainWindow::ReadCurrentLottery() {
   // A first start (or one without the settings file) makes the folders, a
-  // first lottery and the settings file, and goes on.
-  if (const std::optional<QString> problem = prepareProgramFolders())
-    platform_.message(this, *problem, MessageStyle::OkInformation, kError);
-  const QString name = readCurrentLotteryName().value_or(QString());
-  programState().DataFilePath = dataFolder() + name;
-  setLotteryLabel(lotteryLabelText(name));
+  // first lottery and the settings file, and goes on; so does a start whose
+  // settings file names a lottery that cannot be used.
+  const StartLottery start = startCurrentLottery();
+  if (start.problem)
+    platform_.message(this, *start.problem, MessageStyle::OkInformation, kError);
+  programState().DataFilePath = dataFolder() + start.fileName;
+  setLotteryLabel(lotteryLabelText(start.fileName));
 }
 
 void MainWindow::caixinjiancaipiao_Click() {
@@ -245,6 +246,12 @@ void MainWindow::Command13_Click() {
     return;
   }
   const QString fileName = path.mid(slash + 1);
+  // What the next start would refuse is not taken now.
+  if (const std::optional<QString> problem = lotteryFileNameProblem(fileName)) {
+    platform_.message(this, *problem + QStringLiteral("\r\nPlease select again!"), MessageStyle::OkInformation,
+                      kError);
+    return;
+  }
   if (const std::optional<QString> problem = writeCurrentLotteryName(fileName)) {
     platform_.message(this, *problem + QStringLiteral("\r\nThe current lottery stays as it was."),
                       MessageStyle::OkInformation, kError);

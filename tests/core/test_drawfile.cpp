@@ -80,6 +80,90 @@ TEST(DrawHistory, BadDigitsAreSkippedAndReportedOnce) {
   EXPECT_TRUE(drawHistoryProblem(parseDrawHistory("1 1 2 3\r\n"), "x").isEmpty());
 }
 
+TEST(DrawHistory, DigitFieldsAreReadByTheirValue) {
+  // Each field stands as H of the record "7 <field> 1 2", between two good records.
+  struct Case {
+    const char *field;
+    int digit;  // -1: the record is skipped
+  };
+  const Case cases[] = {
+      {"5", 5},     {"+5", 5},   {"05", 5},    {"5.0", 5},   {"5.", 5},    {"50e-1", 5},  {".5e1", 5},
+      {"0.05E+2", 5}, {"0", 0},  {"-0", 0},    {"0.0e9", 0}, {"000", 0},   {"9.000", 9},
+      {"5.5", -1},  {"12", -1},  {"-1", -1},   {"7a", -1},   {"-5", -1},   {"5e1", -1},   {"5e", -1},
+      {".", -1},    {"+", -1},   {"1.2.3", -1}, {"0x5", -1}, {"inf", -1},  {"10e-1", 1},
+      {"5e99999999999999999999", -1}, {"0.5e99999999999999999999", -1}, {"15e-1", -1},
+  };
+  for (const Case &c : cases) {
+    const QByteArray data = QByteArray("1 1 1 1\r\n7 ") + c.field + " 1 2\r\n9 9 9 9\r\n";
+    const DrawHistory h = parseDrawHistory(data);
+    if (c.digit < 0) {
+      EXPECT_EQ(draws(h), "1:111 9:999") << c.field;
+      EXPECT_EQ(h.skippedCount, 1) << c.field;
+      EXPECT_EQ(h.firstSkippedLine, 2) << c.field;
+    } else {
+      EXPECT_EQ(draws(h), "1:111 7:" + QString::number(c.digit) + "12 9:999") << c.field;
+      EXPECT_EQ(h.skippedCount, 0) << c.field;
+    }
+  }
+}
+
+TEST(DrawHistory, ALabelIsAWholeNumberOfFiguresIn64Bits) {
+  for (const char *label : {"1.5", "1e3", "99999999999999999999", "9223372036854775808", "+", "12a", "5.0"})
+    EXPECT_EQ(draws(parseDrawHistory(QByteArray("1 1 1 1\r\n") + label + " 2 2 2\r\n3 3 3 3\r\n")), "1:111")
+        << label;
+  EXPECT_EQ(draws(parseDrawHistory("9223372036854775807 1 2 3\r\n-9223372036854775808 4 5 6\r\n+7 7 8 9\r\n")),
+            "9223372036854775807:123 -9223372036854775808:456 7:789");
+}
+
+TEST(DrawHistory, AnEarlyEndIsNotedWithItsLineWhenTextFollows) {
+  struct Case {
+    const char *name;
+    QByteArray data;
+    int endLine;  // 0: nothing to say
+    QString endText;
+  };
+  const Case cases[] = {
+      {"ends with the file", "1 1 2 3\r\n2 4 5 6\r\n", 0, ""},
+      {"0 0 0 0 as the last record", "1 1 2 3\r\n0 0 0 0\r\n", 0, ""},
+      {"blank lines, blanks and commas after it", "1 1 2 3\r\n\r\n  \r\n,,\r\n\r\n", 0, ""},
+      {"a draw after 0 0 0 0", "1 1 2 3\r\n0 0 0 0\r\n3 4 5 6\r\n", 2, "0 0 0 0"},
+      {"a blank line in the middle", "1 1 2 3\r\n\r\n3 4 5 6\r\n", 2, ""},
+      {"a word", "1 1 2 3\r\nDraws 4 5 6\r\n\r\nmore\r\n", 2, "Draws 4 5 6"},
+      {"a label too long for 64 bits", "1 1 2 3\n99999999999999999999 1 2 3\n3 4 5 6\n", 2,
+       "99999999999999999999 1 2 3"},
+      {"a label with an exponent", "1e3 1 2 3\r\n3 4 5 6\r\n", 1, "1e3 1 2 3"},
+  };
+  for (const Case &c : cases) {
+    const DrawHistory h = parseDrawHistory(c.data);
+    EXPECT_EQ(h.endLine, c.endLine) << c.name;
+    EXPECT_EQ(h.endText, c.endText) << c.name;
+    const QString note = drawHistoryEndNote(h, "/data/X.txt");
+    if (c.endLine == 0) {
+      EXPECT_TRUE(drawHistoryProblem(h, "/data/X.txt").isEmpty()) << c.name;
+      continue;
+    }
+    EXPECT_TRUE(note.contains(QStringLiteral("/data/X.txt ends at line %1,").arg(c.endLine))) << note.toStdString();
+    EXPECT_TRUE(note.contains("\"" + c.endText + "\"")) << note.toStdString();
+    EXPECT_TRUE(note.contains("The lines after it are not read as draws.")) << note.toStdString();
+    EXPECT_EQ(drawHistoryProblem(h, "/data/X.txt"), note) << c.name;
+  }
+  // Beside the left-out records, in one message.
+  const DrawHistory both = parseDrawHistory("1 1 2 3\r\n2 12 2 3\r\nend\r\n4 4 5 6\r\n");
+  const QString message = drawHistoryProblem(both, "/data/X.txt");
+  EXPECT_TRUE(message.startsWith("1 record(s)")) << message.toStdString();
+  EXPECT_TRUE(message.endsWith(drawHistoryEndNote(both, "/data/X.txt"))) << message.toStdString();
+  EXPECT_TRUE(message.contains("ends at line 3")) << message.toStdString();
+}
+
+TEST(DrawHistory, MessagesQuoteAHugeLineOnlyInPart) {
+  const QByteArray huge(1 << 20, 'x');
+  for (const QByteArray &data : {"1 1 2 3\r\n2 " + huge + " 2 3\r\n", "1 1 2 3\r\n" + huge + " 1 2 3\r\n4 1 2 3\r\n"}) {
+    const QString message = drawHistoryProblem(parseDrawHistory(data), "/data/X.txt");
+    EXPECT_TRUE(message.contains(QString(200 - 2, 'x') + QChar(0x2026))) << message.left(400).toStdString();
+    EXPECT_LT(message.size(), 1000);
+  }
+}
+
 TEST(DrawHistory, MissingFileIsReportedNotCreated) {
   const QString path = QStringLiteral("/nonexistent-folder/none.txt");
   const DrawHistory h = readDrawHistory(path);

@@ -6,6 +6,7 @@
 #include "support/core/testhome.h"
 
 #include <QDir>
+#include <cerrno>
 
 #include <gtest/gtest.h>
 
@@ -94,7 +95,8 @@ TEST(DrawHistoryContent, WhatImportAccepts) {
       {"empty file", "", false},
       {"only 0 0 0 0", "0 0 0 0\r\n", false},
       {"text", "Dear user,\r\nhere are no draws.\r\n", false},
-      {"digits out of range", "125 12 2 3\r\n126 1 2 x\r\n", false},
+      {"digits written by their value", "125 +5 05 5.0\r\n", true},
+      {"digits out of range", "125 12 2 3\r\n126 1 2 x\r\n126 5.5 2 3\r\n", false},
       {"NUL bytes", QByteArray("125 1 2 3\r\n\0\0\0", 14), false},
   };
   for (const Case &c : cases)
@@ -117,7 +119,8 @@ TEST(ReplaceFile, ReplacesCreatesAndNeverLosesTheOldFile) {
       FailingWrites failing(failAfter);
       const std::optional<QString> error = replaceFileAtomically(path, "4 4 4 4\r\n");
       ASSERT_TRUE(error) << failAfter;
-      EXPECT_FALSE(error->isEmpty());
+      // The system's own words, as for a full disk, also for a write cut short.
+      EXPECT_EQ(*error, qt_error_string(EFBIG)) << failAfter;
     }
     EXPECT_EQ(home.readFile(path), "2 2 2 2\r\n") << failAfter;
   }
@@ -125,6 +128,15 @@ TEST(ReplaceFile, ReplacesCreatesAndNeverLosesTheOldFile) {
   EXPECT_EQ(QDir(home.path() + "/data").entryList(QDir::Files), (QStringList{"Fresh.txt", "NY.txt"}));
 
   EXPECT_TRUE(replaceFileAtomically(home.path() + "/no-such-folder/NY.txt", "1 1 1 1\r\n"));
+}
+
+TEST(ReplaceFile, AFailedReplaceSaysWhatTheSystemSays) {
+  TestHome home;
+  // The file's name fits the file system, the temporary file's (7 bytes longer) does not.
+  const QString path = home.writeLottery(QString(246, 'x'), "1 1 1 1\r\n");
+  ASSERT_EQ(home.readFile(path), "1 1 1 1\r\n");
+  EXPECT_EQ(replaceFileAtomically(path, "2 2 2 2\r\n"), qt_error_string(ENAMETOOLONG));
+  EXPECT_EQ(home.readFile(path), "1 1 1 1\r\n");
 }
 
 TEST(ReadWholeFile, ReadsOrSaysWhy) {

@@ -47,11 +47,45 @@ TEST(SettingsFile, WritesOneQuotedRecordAndKeepsTheOldOneOnFailure) {
 }
 
 TEST(LotteryNames, RefusedNamesAndLabels) {
-  for (const char *bad : {"", "a/b", "a\\b", "..", "x..y", "a\"b", "a\tb", "a\nb"})
-    EXPECT_TRUE(lotteryNameProblem(bad).has_value()) << bad;
-  for (const char *good : {"NY", "my.lot", "Pick 3", "彩票"})
+  for (const char *bad : {"", "a/b", "a\\b", "..", "x..y", "a\"b", "a\tb", "a\nb", ".", "...",
+                          "a\u202eb", "a\u200bb", "\u200e"})
+    EXPECT_TRUE(lotteryNameProblem(QString::fromUtf8(bad)).has_value()) << bad;
+  for (const char *good : {"NY", "my.lot", "Pick 3", "彩票", ".NY", "NY."})
     EXPECT_FALSE(lotteryNameProblem(QString::fromUtf8(good)).has_value()) << good;
   EXPECT_EQ(lotteryLabelText("NY.txt"), "Lottery:NY.");
   EXPECT_EQ(lotteryLabelText("my.lot.txt"), "Lottery:my.lot.");
   EXPECT_EQ(lotteryLabelText("noext"), "Lottery:");
+}
+
+// The data folder's file system takes names of 255 bytes; a save's temporary
+// file is 7 bytes longer than the lottery's file, ".txt" included.
+TEST(LotteryNames, LongNamesAreRefusedWhereTheirSavesWouldFail) {
+  test::TestHome home;
+  struct Case {
+    QString name;
+    bool accepted;
+  };
+  const QString han = QString::fromUtf8("彩");  // 3 bytes in UTF-8
+  const Case cases[] = {
+      {QString(244, 'x'), true}, {QString(245, 'x'), false}, {QString(251, 'x'), false},
+      {QString(252, 'x'), false}, {han.repeated(81), true},  {han.repeated(82), false},
+  };
+  for (const Case &c : cases) {
+    const std::optional<QString> problem = lotteryNameProblem(c.name);
+    EXPECT_EQ(!problem, c.accepted) << c.name.size();
+    if (problem)
+      EXPECT_TRUE(problem->startsWith("A lottery name can be at most 244 bytes long; this one has "))
+          << problem->toStdString();
+    const std::optional<QString> fileProblem = lotteryFileNameProblem(c.name + ".txt");
+    EXPECT_EQ(!fileProblem, c.accepted) << c.name.size();
+  }
+}
+
+TEST(LotteryNames, AFileNameMustLieDirectlyInTheDataFolder) {
+  test::TestHome home;
+  for (const char *bad : {"", ".", "..", "../outside/victim.cfg", "/etc/victim.txt", "sub/NY.txt", "a\"b.txt",
+                          "NY\u202e.txt"})
+    EXPECT_TRUE(lotteryFileNameProblem(QString::fromUtf8(bad)).has_value()) << bad;
+  for (const char *good : {"NY.txt", "my.lot.txt", "noext", "彩票.txt"})
+    EXPECT_FALSE(lotteryFileNameProblem(QString::fromUtf8(good)).has_value()) << good;
 }

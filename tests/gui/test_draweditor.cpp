@@ -18,10 +18,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 
 using namespace corvessa;
@@ -165,15 +167,18 @@ TEST_F(DrawEditorTest, LoadsEveryRecordWithTheSpareRowCurrent) {
     const char *name;
     QByteArray file;
     QStringList rows;
+    std::size_t messages = 0;
   };
   const Case cases[] = {
       {"empty file", "", {"|||"}},
       {"records", "125 1 2 3\r\n126 4 5 6\r\n127 7 8 9\r\n", {"125|1|2|3", "126|4|5|6", "127|7|8|9", "|||"}},
-      {"0 0 0 0 and draws after it", "1 1 2 3\r\n0 0 0 0\r\n3 4 5 6\r\n", {"1|1|2|3", "0|0|0|0", "3|4|5|6", "|||"}},
+      // Loaded all the same; the charts' end is named once.
+      {"0 0 0 0 and draws after it", "1 1 2 3\r\n0 0 0 0\r\n3 4 5 6\r\n", {"1|1|2|3", "0|0|0|0", "3|4|5|6", "|||"}, 1},
       {"last record cut short", "1 1 2 3\r\n2 4 5", {"1|1|2|3", "2|4|5|", "|||"}},
       {"LF line ends", "1 1 2 3\n2 4 5 6\n", {"1|1|2|3", "2|4|5|6", "|||"}},
   };
   for (const Case &c : cases) {
+    platform.messages.clear();
     open(c.file);
     EXPECT_EQ(rows(), c.rows) << c.name;
     const int spare = int(c.rows.size()) - 1;
@@ -181,7 +186,7 @@ TEST_F(DrawEditorTest, LoadsEveryRecordWithTheSpareRowCurrent) {
     EXPECT_EQ(editor->currentColumn(), 0) << c.name;
     EXPECT_TRUE(boxOver(spare, 0)) << c.name;
     EXPECT_TRUE(editor->Text1->text().isEmpty()) << c.name;
-    EXPECT_TRUE(platform.messages.empty()) << c.name;
+    EXPECT_EQ(platform.messages.size(), c.messages) << c.name;
   }
 }
 
@@ -206,6 +211,22 @@ TEST_F(DrawEditorTest, MissingFileSaysSoAndOpensEmpty) {
   EXPECT_EQ(platform.lastMessage().ownerCaption, "Drawings");
   EXPECT_EQ(rows(), QStringList{"|||"});
   EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST_F(DrawEditorTest, DrawsThatEndBeforeTheFileAreLoadedAndTheLineIsNamed) {
+  open("1 1 2 3\r\n0 0 0 0\r\n3 4 5 6\r\n");
+  EXPECT_EQ(rows(), (QStringList{"1|1|2|3", "0|0|0|0", "3|4|5|6", "|||"}));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_FALSE(platform.lastMessage().busyPointer);
+  EXPECT_TRUE(platform.lastMessage().text.contains(path + " ends at line 2,")) << platform.lastMessage().text.toStdString();
+  EXPECT_TRUE(platform.lastMessage().text.contains("The lines after it are not read as draws."));
+  EXPECT_TRUE(boxOver(3, 0));
+
+  // Nothing to say when only the end record and blank lines follow the draws.
+  platform.messages.clear();
+  open("1 1 2 3\r\n0 0 0 0\r\n\r\n");
+  EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(DrawEditorTest, EditBoxStartsEmptyAndStoresOnLeaving) {
@@ -506,6 +527,55 @@ TEST_F(DrawEditorTest, ExitAndTheCloseBoxAsk) {
     platform.answers = {MessageAnswer::Yes};
     closeBox ? void(editor->close()) : click(editor->Command10);
     EXPECT_FALSE(editor->isVisible()) << closeBox;
+  }
+}
+
+namespace {
+// Records the text of every cell the grid paints, as the painting lays it out.
+class PaintedTexts final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+    QStyleOptionViewItem shown = option;
+    initStyleOption(&shown, index);
+    texts[{index.row(), index.column()}] = shown.text;
+    QStyledItemDelegate::paint(painter, option, index);
+  }
+  mutable std::map<std::pair<int, int>, QString> texts;
+};
+}  // namespace
+
+TEST_F(DrawEditorTest, AHugeCellIsPaintedCutAndKeptWholeAndSaveRefusesIt) {
+  const QString ellipsis(QChar(0x2026));
+  std::map<std::pair<int, int>, QString> paintedBefore;
+  // The same beginning, 3,000 characters and 50 MB long: what is painted is the same.
+  for (const qsizetype length : {qsizetype(3000), qsizetype(50) << 20}) {
+    const QByteArray original = "125 1 2 3\r\n" + QByteArray(length, 'A') + " 4 5 6\r\n";
+    open(original);
+    auto *painted = new PaintedTexts(grid());
+    grid()->setItemDelegate(painted);
+    grid()->viewport()->repaint();
+    const auto paintedCell = [&](int row, int column) { return painted->texts[std::make_pair(row, column)]; };
+    EXPECT_EQ(paintedCell(1, 0), QString(2000, 'A') + ellipsis);
+    EXPECT_EQ(paintedCell(1, 1), "4");
+    if (!paintedBefore.empty())
+      EXPECT_TRUE(painted->texts == paintedBefore);
+    paintedBefore = painted->texts;
+
+    // The cell keeps its whole text through clicks; Save refuses it with its usual message.
+    clickCell(1, 0);
+    clickCell(1, 1);
+    EXPECT_EQ(model().text(1, 0).size(), length);
+    platform.messages.clear();
+    click(editor->Command13);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    const QString &message = platform.lastMessage().text;
+    EXPECT_TRUE(message.startsWith("Row 2, column Date holds \"" + QString(200, 'A') + ellipsis + "\".\r\n"))
+        << message.left(300).toStdString();
+    EXPECT_TRUE(message.endsWith("Nothing was saved. Please correct the cell and save again."));
+    EXPECT_EQ(editor->currentRow(), 1);
+    EXPECT_EQ(editor->currentColumn(), 0);
+    EXPECT_TRUE(file() == original);
   }
 }
 

@@ -4,6 +4,8 @@
 #include "core/paths.h"
 #include "core/programstate.h"
 #include "core/toolmenus.h"
+#include "gui/editor/draweditor.h"
+#include "gui/editor/drawingsmodel.h"
 #include "gui/mainwindow.h"
 #include "gui/startwindow.h"
 #include "gui/toolwindows.h"
@@ -135,7 +137,6 @@ TEST_F(Shell, CurrentLotteryIsReadFromTheSettingsFile) {
       {"\"NY.txt\"\r\n", "Lottery:NY.", "NY.txt"},
       {"\"A.txt\"\r\n\"my.lot.txt\"\r\n", "Lottery:my.lot.", "my.lot.txt"},  // the last record counts
       {"\"Missing.txt\"\r\n", "Lottery:Missing.", "Missing.txt"},            // not checked here
-      {"", "Lottery:", ""},
   };
   for (const Case &c : cases) {
     home.writeFile("Varnel3/shujuwenjian.ini", c.ini);
@@ -144,6 +145,76 @@ TEST_F(Shell, CurrentLotteryIsReadFromTheSettingsFile) {
     EXPECT_EQ(programState().DataFilePath, home.path() + "/data/" + c.dataFile);
     delete main;
   }
+}
+
+// A settings file whose name cannot be used is said once, and the program goes
+// on with the first lottery without ever reading or writing the named file.
+TEST_F(Shell, ASettingsFileNameThatCannotBeUsedIsReportedOnceAndNeverOpened) {
+  const QString victim = home.writeFile("outside/victim.cfg", "do not touch\r\n");
+  home.writeLottery("Pick3", "1 1 2 3\r\n");  // the first lottery exists already: it is kept
+  home.writeLottery("sub/NY", "2 4 5 6\r\n");
+  struct Case {
+    const char *name;
+    QByteArray ini;
+    QString said;  // what the message says is wrong
+  };
+  const Case cases[] = {
+      {"leads out with ..", "\"../outside/victim.cfg\"\r\n",
+       "names the lottery file \"../outside/victim.cfg\", which cannot be used: A lottery name cannot contain / or \\."},
+      {"absolute path", "\"" + QFile::encodeName(victim) + "\"\r\n",
+       "names the lottery file \"" + victim + "\", which cannot be used: A lottery name cannot contain / or \\."},
+      {"empty name", "\"\"\r\n", "names no lottery file."},
+      {"empty file", "", "names no lottery file."},
+      {"path separator", "\"sub/NY.txt\"\r\n",
+       "names the lottery file \"sub/NY.txt\", which cannot be used: A lottery name cannot contain / or \\."},
+      {"the data folder itself", "\".\"\r\n",
+       "names the lottery file \".\", which cannot be used: A lottery name cannot be dots only."},
+  };
+  for (const Case &c : cases) {
+    platform.messages.clear();
+    home.writeFile("Varnel3/shujuwenjian.ini", c.ini);
+    MainWindow *main = openMain();
+    ASSERT_EQ(platform.messages.size(), 1u) << c.name;
+    EXPECT_EQ(platform.lastMessage().title, "Error:") << c.name;
+    EXPECT_EQ(platform.lastMessage().text, "The settings file " + settingsFilePath() + " " + c.said +
+                                               "\r\nCorvessa goes on as at a first start, with the lottery Pick3.")
+        << c.name;
+    EXPECT_EQ(main->Label2->text(), "Lottery:Pick3.") << c.name;
+    EXPECT_EQ(programState().DataFilePath, home.dataFile("Pick3")) << c.name;
+    EXPECT_EQ(settingsBytes(), "\"Pick3.txt\"\r\n") << c.name;
+
+    // Save in the draw editor goes to the first lottery, never to the named file.
+    DrawEditor editor(platform);
+    EXPECT_EQ(editor.model().text(0, 0), "1") << c.name;
+    editor.model().setText(1, 0, "2");
+    editor.SaveDrawings();
+    EXPECT_EQ(platform.lastMessage().text, "OK!") << c.name;
+    EXPECT_EQ(home.readFile(home.dataFile("Pick3")), "1 1 2 3\r\n2 0 0 0\r\n") << c.name;
+    home.writeLottery("Pick3", "1 1 2 3\r\n");
+    delete main;
+  }
+  EXPECT_EQ(home.readFile(victim), "do not touch\r\n");
+  EXPECT_EQ(home.readFile(home.dataFile("sub/NY")), "2 4 5 6\r\n");
+  EXPECT_EQ(QDir(home.path() + "/outside").entryList(QDir::Files), QStringList{"victim.cfg"});
+
+  // The next start finds the settings file sound again.
+  platform.messages.clear();
+  openMain();
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Shell, ASettingsFileThatCannotBeReadIsReportedOnce) {
+  QDir().mkpath(settingsFilePath());  // a folder in its place
+  MainWindow *main = openMain();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_TRUE(platform.lastMessage().text.startsWith("Cannot read the settings file " + settingsFilePath() +
+                                                     ": It is not a file.\r\nCorvessa goes on as at a first start"))
+      << platform.lastMessage().text.toStdString();
+  EXPECT_TRUE(platform.lastMessage().text.contains("Cannot write the settings file " + settingsFilePath()));
+  EXPECT_EQ(main->Label2->text(), "Lottery:Pick3.");
+  EXPECT_EQ(programState().DataFilePath, home.dataFile("Pick3"));
+  EXPECT_TRUE(QFileInfo(home.dataFile("Pick3")).isFile());
 }
 
 TEST_F(Shell, CategoryMenusHoldTheirItemsInOrder) {
@@ -336,6 +407,19 @@ TEST_F(Shell, NewLotteryMessagesForEachPath) {
       {"double quote", "a\"b", "A lottery name cannot contain a double quote.\r\nPlease enter a valid file name.", tip},
       {"control character", "a\tb", "A lottery name cannot contain a control character.\r\nPlease enter a valid file name.",
        tip},
+      {"one dot", ".", "A lottery name cannot be dots only.\r\nPlease enter a valid file name.", tip},
+      {"right-to-left override", QString::fromUtf8("NY\u202eabc"),
+       "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
+       "space.\r\nPlease enter a valid file name.",
+       tip},
+      {"zero-width space", QString::fromUtf8("N\u200bY"),
+       "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
+       "space.\r\nPlease enter a valid file name.",
+       tip},
+      {"245 bytes", QString(245, 'x'),
+       "A lottery name can be at most 244 bytes long; this one has 245.\r\nPlease enter a valid file name.", tip},
+      {"251 bytes in UTF-8", QString(2, 'x') + QString::fromUtf8("彩").repeated(83),
+       "A lottery name can be at most 244 bytes long; this one has 251.\r\nPlease enter a valid file name.", tip},
   };
   for (const Case &c : cases) {
     platform.messages.clear();
@@ -378,6 +462,27 @@ TEST_F(Shell, NewLotteryCreatesAndSelectsTheTrimmedName) {
   EXPECT_EQ(platform.opened.back(), helpFolder() + "New_Lottery.htm");
 }
 
+TEST_F(Shell, TheLongestNameNewLotteryTakesCanBeSavedAndImported) {
+  MainWindow *main = openMain();
+  const QString name = QString(2, 'x') + QString::fromUtf8("彩").repeated(80) + QString(2, 'y');  // 244 bytes
+  platform.inputs.push_back(name);
+  main->caixinjiancaipiao_Click();
+  ASSERT_EQ(platform.lastMessage().title, "Friendship Tip:") << platform.lastMessage().text.toStdString();
+  ASSERT_EQ(programState().DataFilePath, home.dataFile(name));
+
+  DrawEditor editor(platform);
+  editor.model().setText(0, 0, "125");
+  editor.model().setText(0, 1, "1");
+  editor.SaveDrawings();
+  EXPECT_EQ(platform.lastMessage().text, "OK!");
+  EXPECT_EQ(home.readFile(home.dataFile(name)), "125 1 0 0\r\n");
+  platform.answers.push_back(MessageAnswer::Yes);
+  platform.openFiles.push_back(home.writeFile("elsewhere/in.txt", "7 1 1 1\r\n"));
+  editor.ImportDrawings();
+  EXPECT_EQ(platform.lastMessage().text, "The program has been imported.");
+  EXPECT_EQ(home.readFile(home.dataFile(name)), "7 1 1 1\r\n");
+}
+
 TEST_F(Shell, NewLotteryReportsAFileItCannotCreate) {
   MainWindow *main = openMain();
   // A plain file in place of the data folder: no lottery file can be made there, even by root.
@@ -398,6 +503,7 @@ TEST_F(Shell, SelectLotteryMessagesForEachPath) {
   home.writeLottery("B", "1 1 2 3\r\n");
   home.writeFile("data/sub/C.txt", "");
   home.writeFile("other/D.txt", "");
+  home.writeLottery("a\"b", "");
   home.writeFile("Varnel3/shujuwenjian.ini", "\"Old.txt\"\r\n");
   MainWindow *main = openMain();
   const QString data = home.path() + "/data/";
@@ -417,6 +523,8 @@ TEST_F(Shell, SelectLotteryMessagesForEachPath) {
       {"subfolder of data", MessageAnswer::Yes, data + "sub/C.txt", wrongFolder, "Error:"},
       {"other folder", MessageAnswer::Yes, home.path() + "/other/D.txt", wrongFolder, "Error:"},
       {"other letter case", MessageAnswer::Yes, upper, wrongFolder, "Error:"},
+      {"a name the next start would refuse", MessageAnswer::Yes, data + "a\"b.txt",
+       "A lottery name cannot contain a double quote.\r\nPlease select again!", "Error:"},
   };
   for (const Case &c : cases) {
     platform.messages.clear();

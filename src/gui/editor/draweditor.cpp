@@ -308,8 +308,9 @@ void DrawEditor::Form_Load() {
     showError(*problem);
 }
 
-// What could not be read, if anything: the caller says so once the window is
-// no longer busy, so the message is read with the normal pointer.
+// What the user is to be told about the file, if anything (it could not be
+// read, or its draws end before its last record): the caller says so once the
+// window is no longer busy, so the message is read with the normal pointer.
 std::optional<QString> DrawEditor::LoadDrawingsGrid() {
   const QString path = programState().DataFilePath;
   const FileContent file = readWholeFile(path);
@@ -320,6 +321,9 @@ std::optional<QString> DrawEditor::LoadDrawingsGrid() {
   if (file.error)
     return QStringLiteral("Cannot read the draw file %1: %2%3The editor opens with no draws; nothing was created.")
         .arg(path, *file.error, kCrLf);
+  // The editor shows every record, but the charts stop early: say where.
+  if (const QString note = drawHistoryEndNote(parseDrawHistory(file.data), path); !note.isEmpty())
+    return note;
   return std::nullopt;
 }
 

@@ -5,13 +5,29 @@
 namespace corvessa {
 
 namespace {
+
+// A cell shows at most this much of its text: more than the widest screen
+// holds of the narrowest characters, so painting a cell never depends on
+// how long its text is. The text itself is kept whole.
+constexpr qsizetype kShownCharacters = 2000;
+
+QString shownText(const QString &text) {
+  if (text.size() <= kShownCharacters)
+    return text;
+  return text.left(kShownCharacters) + QChar(0x2026);
+}
+
 // General alignment: numbers to the right, other texts to the left, so the
-// labels and digits of a column line up by their last figure.
+// labels and digits of a column line up by their last figure. A text too long
+// to show whole is left-aligned, so its beginning is what shows.
 bool looksNumeric(const QString &text) {
+  if (text.size() > kShownCharacters)
+    return false;
   bool ok = false;
   text.trimmed().toDouble(&ok);
   return ok;
 }
+
 }  // namespace
 
 DrawingsModel::DrawingsModel(QObject *parent) : QAbstractTableModel(parent) {}
@@ -25,7 +41,7 @@ QVariant DrawingsModel::data(const QModelIndex &index, int role) const {
     return {};
   const QString &cell = rows_[std::size_t(index.row())][std::size_t(index.column())];
   if (role == Qt::DisplayRole)
-    return cell;
+    return shownText(cell);
   if (role == Qt::TextAlignmentRole)
     return QVariant::fromValue(Qt::AlignVCenter | (looksNumeric(cell) ? Qt::AlignRight : Qt::AlignLeft));
   if (role == Qt::BackgroundRole)

@@ -1,6 +1,8 @@
 #pragma once
 // The draw editor's grid as a Qt model: plain rows of four texts (label, H,
-// T, U) as the user typed them, with the header row's captions.
+// T, U) as the user typed them, with the header row's captions. A cell's
+// shown text is cut, with an ellipsis, to what a screen could show; text()
+// and rows() give it whole.
 #include "core/drawfile.h"
 
 #include <QAbstractTableModel>

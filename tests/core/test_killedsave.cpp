@@ -1,0 +1,115 @@
+// A save killed at any moment leaves the draw file wholly old or wholly new,
+// never cut short and never missing.
+#include "support/core/testhome.h"
+
+#include <QByteArray>
+#include <QFile>
+
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <random>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+using namespace corvessa;
+
+namespace {
+
+// A history of several megabytes; `variant` changes every draw.
+QByteArray history(int variant) {
+  QByteArray bytes;
+  for (int i = 0; i < 200000; ++i)
+    bytes += QByteArray::number(20000000000LL + i) + ' ' + char('0' + (i + variant) % 10) + ' ' +
+             char('0' + i / 10 % 10) + ' ' + char('0' + (i / 100 + variant) % 10) + "\r\n";
+  return bytes;
+}
+
+// The save child, writing the content of `source` over `drawFile`, once it has said that its save begins.
+struct SaveChild {
+  pid_t pid = -1;
+  bool started = false;
+};
+
+SaveChild startSave(const QString &source, const QString &drawFile) {
+  int pipeEnds[2];
+  SaveChild child;
+  if (pipe(pipeEnds) != 0)
+    return child;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+  const QByteArray program = CORVESSA_SAVE_CHILD, sourceArg = QFile::encodeName(source),
+                   fileArg = QFile::encodeName(drawFile);
+  char *argv[] = {const_cast<char *>(program.constData()), const_cast<char *>(sourceArg.constData()),
+                  const_cast<char *>(fileArg.constData()), nullptr};
+  if (posix_spawn(&child.pid, program.constData(), &actions, nullptr, argv, environ) != 0)
+    child.pid = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  close(pipeEnds[1]);
+  char byte = 0;
+  child.started = child.pid > 0 && read(pipeEnds[0], &byte, 1) == 1;
+  close(pipeEnds[0]);
+  return child;
+}
+
+int waitFor(pid_t pid) {
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  return status;
+}
+
+}  // namespace
+
+TEST(KilledSave, LeavesTheDrawFileWhollyOldOrWhollyNew) {
+  test::TestHome home;
+  const QByteArray versions[2] = {history(0), history(1)};
+  const QString sources[2] = {home.writeFile("new0.txt", versions[0]), home.writeFile("new1.txt", versions[1])};
+  const QString drawFile = home.writeLottery("NY", versions[0]);
+
+  // Three saves left to finish: how long a save takes, to aim the kills inside one.
+  std::vector<long> saveTimes;
+  for (int i = 0; i < 3; ++i) {
+    SaveChild whole = startSave(sources[(i + 1) % 2], drawFile);
+    ASSERT_TRUE(whole.started);
+    const auto begin = std::chrono::steady_clock::now();
+    const int status = waitFor(whole.pid);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    saveTimes.push_back(
+        long(std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - begin).count()));
+    ASSERT_TRUE(home.readFile(drawFile) == versions[(i + 1) % 2]);
+  }
+  std::sort(saveTimes.begin(), saveTimes.end());
+
+  const unsigned seed = std::random_device{}();
+  std::mt19937 random(seed);
+  std::uniform_int_distribution<long> moment(0, saveTimes[1]);
+  int current = 1, killedInside = 0;
+  constexpr int kKills = 100;
+  for (int i = 0; i < kKills; ++i) {
+    const int next = 1 - current;
+    SaveChild child = startSave(sources[next], drawFile);
+    ASSERT_TRUE(child.started) << "seed " << seed;
+    std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+    kill(child.pid, SIGKILL);
+    const int status = waitFor(child.pid);
+    if (WIFSIGNALED(status))
+      ++killedInside;
+    const QByteArray after = home.readFile(drawFile);
+    ASSERT_TRUE(after == versions[current] || after == versions[next])
+        << "kill " << i << " (seed " << seed << ") left " << after.size() << " bytes";
+    if (after == versions[next])
+      current = next;
+  }
+  // Kills land inside the saves, not only after them (most do, but a busy machine may stretch the moments).
+  RecordProperty("killedInside", killedInside);
+  EXPECT_GE(killedInside, 10) << "seed " << seed;
+}

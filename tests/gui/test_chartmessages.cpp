@@ -1,0 +1,75 @@
+// What a chart window opened from the menus says once about its draw file:
+// draws that end before the file does, and a draw file that is not a file.
+#include "core/paths.h"
+#include "gui/mainwindow.h"
+#include "support/core/qtprint.h"
+#include "support/core/testhome.h"
+#include "support/gui/fakeplatform.h"
+#include "support/gui/windows.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace corvessa;
+using corvessa::test::FakePlatform;
+using corvessa::test::TestHome;
+
+namespace {
+
+class ChartMessages : public ::testing::Test {
+ protected:
+  void TearDown() override { test::destroyAllWindows(); }
+  // Opens one chart on the current lottery and returns what it said.
+  std::vector<FakePlatform::Message> openChart() {
+    platform.messages.clear();
+    MainWindow *main = MainWindow::showMain(platform);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(main));
+    main->OpenToolFormWithWait("frmgaopin6ma36");
+    return platform.messages;
+  }
+
+  TestHome home;
+  FakePlatform platform;
+};
+
+}  // namespace
+
+TEST_F(ChartMessages, DrawsEndingBeforeTheFileAreReportedBesideLeftOutRecords) {
+  const QString path = home.writeLottery("A", "1 1 2 3\r\n2 12 2 3\r\n3 4 5 6\r\nEnd of draws\r\n7 7 8 9\r\n");
+  home.selectLottery("A");
+  const auto messages = openChart();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].title, "Error:");
+  const QString &text = messages[0].text;
+  EXPECT_TRUE(text.contains("1 record(s) of the draw file " + path)) << text.toStdString();
+  EXPECT_TRUE(text.contains(path + " ends at line 4, whose date or issue number is empty, 0 or not a whole number: "
+                                   "\"End of draws\"\nThe lines after it are not read as draws."))
+      << text.toStdString();
+}
+
+TEST_F(ChartMessages, ADirectoryOrAPipeIsNotAFile) {
+  const QString path = home.dataFile("A");
+  struct Case {
+    const char *name;
+    bool (*make)(const QString &path);
+  };
+  const Case cases[] = {
+      {"directory", [](const QString &p) { return QDir().mkpath(p); }},
+      {"pipe", [](const QString &p) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; }},
+  };
+  for (const Case &c : cases) {
+    ASSERT_TRUE(c.make(path)) << c.name;
+    home.selectLottery("A");
+    const auto messages = openChart();  // a pipe opened for reading would hang here
+    ASSERT_EQ(messages.size(), 1u) << c.name;
+    EXPECT_EQ(messages[0].title, "Error:");
+    EXPECT_EQ(messages[0].text, "Cannot read the draw file " + path + ": It is not a file.\nThe chart shows no draws.")
+        << c.name;
+    test::destroyAllWindows();
+    QDir().rmdir(path);
+    QFile::remove(path);
+  }
+}
