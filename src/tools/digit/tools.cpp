@@ -4,8 +4,15 @@
 
 namespace corvessa::tools {
 
+ToolEntry frmdanma3c2();
+ToolEntry frmdanma4();
+ToolEntry frmdanma30();
+ToolEntry frmdanma40();
+ToolEntry frmdanma212();
+ToolEntry frmdanma313();
+
 void addDigitTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : std::initializer_list<ToolEntry (*)()>{})
+  for (ToolEntry (*tool)() : {frmdanma3c2, frmdanma4, frmdanma30, frmdanma40, frmdanma212, frmdanma313})
     registry.add(tool());
 }
 
