@@ -1,6 +1,7 @@
 // The digit-set charts of the "Digit" menu: the set headers, the marks of
 // single draws, the number of marks a draw gets by how many different digits
-// it holds, over every number from 000 to 999, and the windows around them.
+// it holds, over every number from 000 to 999, and the windows around them;
+// then the two "Other recommend digits" windows, whose groups are fixed.
 #include "charts/chartdump.h"
 #include "charts/tool.h"
 #include "support/core/qtprint.h"
@@ -221,5 +222,75 @@ TEST(DigitSetCharts, Windows) {
     EXPECT_EQ((std::pair{grid.currentRow(), grid.currentCol()}), (std::pair{3, 1}));
     EXPECT_EQ((QStringList{grid.text(2, 0), grid.text(2, 1), grid.text(2, 2), grid.text(2, 3), grid.text(2, 4)}),
               (QStringList{" 2:727", "7", "2", "7", "27"}));
+  }
+}
+
+namespace {
+
+// The cells of a row from column 5 on, separated by "|".
+std::string marksOf(const ResultGrid &grid, int row) {
+  std::string out;
+  for (int c = 5; c < grid.cols(); ++c)
+    out += (c > 5 ? "|" : "") + grid.text(row, c).toStdString();
+  return out;
+}
+
+}  // namespace
+
+TEST(OtherRecommendDigits, FixedGroupsOfSingleDraws) {
+  struct Case {
+    const char *window, *draw, *marks;
+  };
+  const Case cases[] = {
+      // 126|158|258|349|379|039|047|568|Y/N
+      {"frmz3b2", "126", "$| *| *||||| *|   -Y-"},
+      {"frmz3b2", "558", "|$|$|||||$|   -Y-"},
+      {"frmz3b2", "349", "|||$|$|$| *||   -Y-"},
+      {"frmz3b2", "000", "||||| *| *||"},
+      // 012|123|234|345|456|567|678|789|890|901|(gap)|0369|147|258
+      {"frmdanma3", "123", "$|$|$| *|||||| *|| *| *| *"},
+      {"frmdanma3", "059", " *||| *| *| *|| *|$|$||$|| *"},
+      {"frmdanma3", "369", "| *| *| *| *| *| *| *| *| *||$||"},
+      {"frmdanma3", "444", "|| *| *| *|||||||| *|"},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(marksOf(chart(c.window, {c.draw}), 1), c.marks) << c.window << " " << c.draw;
+
+  // The three classes by remainder hold every digit between them.
+  const ResultGrid serial = chartOfEveryNumber("frmdanma3");
+  for (int r = 1; r <= 1000; ++r)
+    EXPECT_FALSE(serial.isEmpty(r, 16) && serial.isEmpty(r, 17) && serial.isEmpty(r, 18)) << r;
+}
+
+TEST(OtherRecommendDigits, Windows) {
+  struct Case {
+    const char *window, *title, *helpPage, *headers;
+    std::vector<int> setWidths;  // columns 5 on; -1: the grid's default
+  };
+  const Case cases[] = {
+      {"frmz3b2", "Other recommend digits-[2/3 formula]", "\\help\\Other_recommend_digits-23_formula.htm",
+       "126|158|258|349|379|039|047|568|Y/N", {420, 420, 420, 420, 420, 420, 420, 420, -1}},
+      {"frmdanma3", "Other recommend digits-[Serial]", "\\help\\Other_recommend_digits-Serial.htm",
+       "012|123|234|345|456|567|678|789|890|901||0369|147|258",
+       {420, 420, 420, 420, 420, 420, 420, 420, 420, 420, 30, 480, 420, 420}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.window);
+    const ToolDesign &d = entry(c.window).design;
+    EXPECT_EQ(d.title, c.title);
+    EXPECT_EQ(d.caption, c.title);
+    EXPECT_EQ(d.helpPage, c.helpPage);
+    EXPECT_EQ(d.fontPoints, 7.5);
+    EXPECT_EQ(d.control("Command3")->caption, "Help");
+
+    const ResultGrid empty = computeChart(entry(c.window), DrawHistory{});
+    EXPECT_EQ(marksOf(empty, 0), c.headers);
+    EXPECT_EQ(empty.rows(), 2);
+    std::vector<int> widths;
+    for (int col = 0; col < empty.cols(); ++col)
+      widths.push_back(empty.colWidth(col));
+    std::vector<int> expected{1290, 300, 300, 300, 30};
+    expected.insert(expected.end(), c.setWidths.begin(), c.setWidths.end());
+    EXPECT_EQ(widths, expected);
   }
 }
