@@ -1,0 +1,16 @@
+// For every draw, the 45 pairs of different digits that hold one of its digits (" *") or both ("$").
+#include "charts/digitset.h"
+
+namespace corvessa::tools {
+
+ToolEntry frmdanma212() {
+  return charts::digitSetTool({.windowName = "frmdanma212",
+                               .title = "1-2 digits from 2 digits",
+                               .setSize = 2,
+                               .setColWidth = 300,
+                               .marking = charts::DigitSetMarking::OneOrMoreDigits,
+                               .helpPage = "\\help\\1-2_digits_from_2_digits.htm",
+                               .fontPoints = 6.75});
+}
+
+}  // namespace corvessa::tools

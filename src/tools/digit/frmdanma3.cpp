@@ -1,0 +1,56 @@
+// "Other recommend digits-[Serial]": the ten serial triples of consecutive
+// digits, wrapping from 9 to 0, and the three classes of digits by their
+// remainder after division by 3. For every draw, " *" under a group that
+// holds one of its digits and "$" under one that holds two or more.
+#include "charts/digitset.h"
+#include "charts/drawrows.h"
+#include "charts/groupmarks.h"
+
+namespace corvessa::tools {
+namespace {
+
+using namespace charts;
+
+constexpr const char *kSerialTriples[] = {"012", "123", "234", "345", "456", "567", "678", "789", "890", "901"};
+constexpr int kLastSerialCol = 14;
+constexpr int kGapCol = 15;  // a narrow empty column between the two kinds of group
+constexpr const char *kClasses[] = {"0369", "147", "258"};
+constexpr int kFirstClassCol = 16;
+constexpr int kLastClassCol = 18;
+
+void markDigitSetHitCounts(ResultGrid &grid, int drawCount);
+
+void load(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
+  const int n = int(history.draws.size());
+  setDigitSetDrawWidths(grid);
+  grid.setColWidths(kFirstGroupCol, kLastClassCol, 420);
+  grid.setColWidth(kGapCol, 30);
+  grid.setColWidth(kFirstClassCol, 480);
+  resetGridRows(grid, n, 6);
+  fillDrawRowsWithBoxKey(grid, history, kKeyCol);
+  writeDigitHeaders(grid);
+  for (int i = 0; i <= kLastSerialCol - kFirstGroupCol; ++i)
+    grid.setText(0, kFirstGroupCol + i, kSerialTriples[i]);
+  for (int i = 0; i <= kLastClassCol - kFirstClassCol; ++i)
+    grid.setText(0, kFirstClassCol + i, kClasses[i]);
+  grid.setCurrentCell(n + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+  markPairDigitHits(grid, n, 3, kFirstGroupCol, kLastSerialCol);
+  markDigitSetHitCounts(grid, n);
+}
+
+// The classes are compared by their whole header, so all four digits of "0369" count.
+void markDigitSetHitCounts(ResultGrid &grid, int drawCount) {
+  markPairDigitHits(grid, drawCount, kWholeHeader, kFirstClassCol, kLastClassCol);
+}
+
+}  // namespace
+
+ToolEntry frmdanma3() {
+  return {digitSetDesign("frmdanma3", "Other recommend digits-[Serial]", kLastClassCol + 1,
+                         "\\help\\Other_recommend_digits-Serial.htm"),
+          load};
+}
+
+}  // namespace corvessa::tools

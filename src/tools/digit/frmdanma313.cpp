@@ -1,0 +1,15 @@
+// For every draw, the 120 sets of three different digits that hold one or more of its digits.
+#include "charts/digitset.h"
+
+namespace corvessa::tools {
+
+ToolEntry frmdanma313() {
+  return charts::digitSetTool({.windowName = "frmdanma313",
+                               .title = "1-3 digits from 3 digits",
+                               .setSize = 3,
+                               .setColWidth = 420,
+                               .marking = charts::DigitSetMarking::AnyDigit,
+                               .helpPage = "\\help\\1-3_digits_from_3_digits.htm"});
+}
+
+}  // namespace corvessa::tools

@@ -1,0 +1,15 @@
+// For every draw, the 120 sets of three different digits that hold two or more of its digits.
+#include "charts/digitset.h"
+
+namespace corvessa::tools {
+
+ToolEntry frmdanma3c2() {
+  return charts::digitSetTool({.windowName = "frmdanma3c2",
+                               .title = "2 digits from 3 digits",
+                               .setSize = 3,
+                               .setColWidth = 420,
+                               .marking = charts::DigitSetMarking::TwoOrMoreDigits,
+                               .helpPage = "\\help\\2_digits_from_3_digits.htm"});
+}
+
+}  // namespace corvessa::tools

@@ -1,0 +1,15 @@
+// For every draw, the 210 sets of four different digits that hold two or more of its digits.
+#include "charts/digitset.h"
+
+namespace corvessa::tools {
+
+ToolEntry frmdanma4() {
+  return charts::digitSetTool({.windowName = "frmdanma4",
+                               .title = "2 digits from 4 digits",
+                               .setSize = 4,
+                               .setColWidth = 480,
+                               .marking = charts::DigitSetMarking::TwoOrMoreDigits,
+                               .helpPage = "\\help\\2_digits_from_4_digits.htm"});
+}
+
+}  // namespace corvessa::tools

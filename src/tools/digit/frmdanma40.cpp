@@ -1,0 +1,15 @@
+// For every draw, the 210 sets of four different digits that hold none of its digits.
+#include "charts/digitset.h"
+
+namespace corvessa::tools {
+
+ToolEntry frmdanma40() {
+  return charts::digitSetTool({.windowName = "frmdanma40",
+                               .title = "0 digits from 4 digits",
+                               .setSize = 4,
+                               .setColWidth = 480,
+                               .marking = charts::DigitSetMarking::NoDigit,
+                               .helpPage = "\\help\\0_digits_from_4_digits.htm"});
+}
+
+}  // namespace corvessa::tools

@@ -1,0 +1,54 @@
+// "Other recommend digits-[2/3 formula]": eight fixed groups of three digits.
+// For every draw, " *" under a group that holds one of its digits and "$"
+// under one that holds two or three; "Y/N" says "   -Y-" when any group got "$".
+#include "charts/digitset.h"
+#include "charts/drawrows.h"
+#include "charts/groupmarks.h"
+
+namespace corvessa::tools {
+namespace {
+
+using namespace charts;
+
+constexpr const char *kGroups[] = {"126", "158", "258", "349", "379", "039", "047", "568"};
+constexpr int kLastGroupCol = 12;
+constexpr int kYesCol = 13;
+
+void markFormulaGroupHits(ResultGrid &grid, int drawCount);
+
+void load(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
+  const int n = int(history.draws.size());
+  setDigitSetDrawWidths(grid);
+  grid.setColWidths(kFirstGroupCol, kLastGroupCol, 420);  // "Y/N" keeps the grid's default width
+  resetGridRows(grid, n, 6);
+  fillDrawRowsWithBoxKey(grid, history, kKeyCol);
+  writeDigitHeaders(grid);
+  for (int i = 0; i <= kLastGroupCol - kFirstGroupCol; ++i)
+    grid.setText(0, kFirstGroupCol + i, kGroups[i]);
+  grid.setText(0, kYesCol, "Y/N");
+  grid.setCurrentCell(n + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+  markFormulaGroupHits(grid, n);
+}
+
+void markFormulaGroupHits(ResultGrid &grid, int drawCount) {
+  markPairDigitHits(grid, drawCount, 3, kFirstGroupCol, kLastGroupCol);
+  const ResultGrid::TextId twoOrMore = grid.intern(kDigitsMark), yes = grid.intern(std::string_view("   -Y-"));
+  for (int r = 1; r <= drawCount; ++r)
+    for (int c = kFirstGroupCol; c <= kLastGroupCol; ++c)
+      if (grid.textId(r, c) == twoOrMore) {
+        grid.setTextId(r, kYesCol, yes);
+        break;
+      }
+}
+
+}  // namespace
+
+ToolEntry frmz3b2() {
+  return {digitSetDesign("frmz3b2", "Other recommend digits-[2/3 formula]", kYesCol + 1,
+                         "\\help\\Other_recommend_digits-23_formula.htm"),
+          load};
+}
+
+}  // namespace corvessa::tools
