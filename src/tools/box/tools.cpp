@@ -4,8 +4,15 @@
 
 namespace corvessa::tools {
 
+ToolEntry frmqita1();
+ToolEntry frmqita3();
+ToolEntry frmqita2a();
+ToolEntry frmqita2();
+ToolEntry frmqita450();
+ToolEntry frmqita354();
+
 void addBoxTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : std::initializer_list<ToolEntry (*)()>{})
+  for (ToolEntry (*tool)() : {frmqita1, frmqita3, frmqita2a, frmqita2, frmqita450, frmqita354})
     registry.add(tool());
 }
 
