@@ -4,15 +4,18 @@
 
 namespace corvessa::tools {
 
+ToolEntry frmzuliu120();
 ToolEntry frmqita1();
 ToolEntry frmqita3();
 ToolEntry frmqita2a();
 ToolEntry frmqita2();
 ToolEntry frmqita450();
 ToolEntry frmqita354();
+ToolEntry frmzuliu70();
 
 void addBoxTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frmqita1, frmqita3, frmqita2a, frmqita2, frmqita450, frmqita354})
+  for (ToolEntry (*tool)() :
+       {frmzuliu120, frmqita1, frmqita3, frmqita2a, frmqita2, frmqita450, frmqita354, frmzuliu70})
     registry.add(tool());
 }
 
