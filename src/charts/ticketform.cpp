@@ -22,6 +22,7 @@ void loadTicketChart(ResultGrid &grid, const DrawHistory &history, const TicketC
   grid.setColWidth(gatherCol, form.gatherColWidth);
   grid.setColWidths(gatherCol + 1, gatherCol + form.letterCols, 300);
 
+  grid.reserveRows(n + 6);  // the footer's rows too: a grid of 100 columns is not copied when it grows
   resetGridRows(grid, n, 6);
   const bool sortedKey = form.match == TicketMatch::SortedKey;
   fillDrawRowsWithBoxKey(grid, history, kKeyCol, sortedKey ? makeSortedDrawKey : makeBoxKey);

@@ -37,6 +37,13 @@ void ResultGrid::setRows(int rows) {
   topRow_ = std::min(topRow_, std::max(rows_ - 1, 0));
 }
 
+void ResultGrid::reserveRows(int rows) {
+  const std::size_t n = std::size_t(std::max(rows, 0)) * std::size_t(cols_);
+  texts_.reserve(n);
+  fore_.reserve(n);
+  back_.reserve(n);
+}
+
 void ResultGrid::setCols(int cols) {
   cols = std::max(cols, 0);
   if (cols != cols_ && rows_ > 0) {
