@@ -61,15 +61,15 @@ void markTicketHits(ResultGrid &grid, int drawCount, int lastCol, int gatherCol,
 
 void markTicketSets(ResultGrid &grid, int drawCount, int setSize, std::string_view letters, int letterCol,
                     std::string_view mark) {
+  // The marks and the miss counts are interned texts, so the mark's id finds every mark.
   const ResultGrid::TextId markId = grid.intern(mark);
-  const auto isMark = [&](ResultGrid::TextId id) { return id == markId || (id != 0 && grid.viewOf(id) == mark); };
   for (std::size_t s = 0; s < letters.size(); ++s) {
     const ResultGrid::TextId letter = grid.intern(letters.substr(s, 1));
     const int first = kFirstTicketCol + int(s) * setSize;
     for (int r = 1; r <= drawCount; ++r) {
       const std::span<const ResultGrid::TextId> row = std::as_const(grid).rowTextIds(r);
       for (int c = first; c < first + setSize; ++c)
-        if (isMark(row[std::size_t(c)])) {
+        if (row[std::size_t(c)] == markId) {
           grid.setTextId(r, letterCol + int(s), letter);
           break;
         }
