@@ -1,7 +1,6 @@
 // The tickets-follow charts of the "Box" menu: what their ticket lists are
 // chosen to be, which draws hit which tickets, the cells of single draws in
 // the chart dumper's form, and the statistics under the draws.
-#include "charts/chartdump.h"
 #include "charts/drawrows.h"
 #include "charts/tickets.h"
 #include "charts/tool.h"

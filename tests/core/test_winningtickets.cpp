@@ -1,7 +1,6 @@
 // The winning-ticket charts of the "Box" menu ("70 Tickets follow", "6 Way
 // Box Statistical") and their routines: the tickets, the wins, the shading,
 // and the tally of each win with its range.
-#include "charts/chartdump.h"
 #include "charts/missstats.h"
 #include "charts/winningtickets.h"
 #include "charts/tool.h"
