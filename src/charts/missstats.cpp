@@ -91,6 +91,27 @@ void appendFooter(ResultGrid &grid, int n, const FooterForm &form) {
     return form.hitBack != 0 ? grid.backColor(r, c) == form.hitBack : isHitText(grid.textId(r, c));
   };
 
+  // What a text says (a hit, a number) is read once per text: the cells of a
+  // long history repeat a few hundred texts.
+  std::vector<signed char> hitOfText;  // by text id; -1: not read yet
+  std::vector<long long> numberOfText;  // by text id; -1: not read yet
+  const auto isHitId = [&](ResultGrid::TextId id) {
+    if (id >= hitOfText.size())
+      hitOfText.resize(std::size_t(id) + 1, -1);
+    signed char &known = hitOfText[id];
+    if (known < 0)
+      known = isHitText(id);
+    return known != 0;
+  };
+  const auto numberOfId = [&](ResultGrid::TextId id) {
+    if (id >= numberOfText.size())
+      numberOfText.resize(std::size_t(id) + 1, -1);
+    long long &known = numberOfText[id];
+    if (known < 0)
+      known = leadingNumber(grid.viewOf(id));
+    return known;
+  };
+
   // Row by row over the draws, a running total for each column.
   const std::size_t columns = std::size_t(std::max(last - first + 1, 0));
   std::vector<int> amount(columns, 0);
@@ -103,13 +124,13 @@ void appendFooter(ResultGrid &grid, int n, const FooterForm &form) {
     for (int c = first; c <= last; ++c) {
       const std::size_t i = std::size_t(c - first);
       const ResultGrid::TextId id = row[std::size_t(c)];
-      const bool hit = form.hitBack != 0 ? grid.backColor(r, c) == form.hitBack : isHitText(id);
+      const bool hit = form.hitBack != 0 ? grid.backColor(r, c) == form.hitBack : isHitId(id);
       if (hit) {
         ++amount[i];
         if (!largestCount && !hitAbove[i])
-          maxMiss[i] = std::max(maxMiss[i], leadingNumber(grid.viewOf(above[std::size_t(c)])));
+          maxMiss[i] = std::max(maxMiss[i], numberOfId(above[std::size_t(c)]));
       } else if (largestCount) {
-        maxMiss[i] = std::max(maxMiss[i], leadingNumber(grid.viewOf(id)));
+        maxMiss[i] = std::max(maxMiss[i], numberOfId(id));
       }
       hitAbove[i] = hit;
     }

@@ -33,6 +33,9 @@ class ResultGrid {
   int cols() const { return cols_; }
   // Changing the row or column count keeps the cells that stay.
   void setRows(int rows);
+  // Room for this many rows, so that a grid which grows later (its footer
+  // under the draws) is not copied; the row count stays as it is.
+  void reserveRows(int rows);
   void setCols(int cols);
   int fixedRows() const { return fixedRows_; }
   int fixedCols() const { return fixedCols_; }

@@ -42,6 +42,19 @@ TEST(ResultGrid, CellsSurviveAChangeOfShape) {
   EXPECT_TRUE(grid.isEmpty(9, 1));
 }
 
+TEST(ResultGrid, RowsReservedAheadTakeTheGrowthWithoutACopy) {
+  ResultGrid grid(0, 3);
+  grid.reserveRows(8);
+  EXPECT_EQ(grid.rows(), 0);
+  grid.setRows(4);
+  grid.setText(3, 2, "a");
+  const ResultGrid::TextId *cells = grid.rowTextIds(0).data();
+  grid.setRows(8);
+  EXPECT_EQ(grid.rowTextIds(0).data(), cells);
+  EXPECT_EQ(grid.text(3, 2), "a");
+  EXPECT_TRUE(grid.isEmpty(7, 2));
+}
+
 TEST(ResultGrid, TextsAreInternedOnce) {
   ResultGrid grid(2, 4);
   grid.setText(0, 0, "*****");

@@ -283,14 +283,24 @@ TEST_F(Shell, CategoryMenusHoldTheirItemsInOrder) {
 }
 
 TEST_F(Shell, ItemsWithoutAToolAreDisabled) {
-  ToolWindows::instance().registerWindow("frmqita1", [](const QString &, Platform &) { return new QWidget; });
-  MainWindow *main = openMain();
-  ToolWindows::instance().unregisterWindow("frmqita1");
-  EXPECT_TRUE(main->menu("caizuxuanyouguan")->findChild<QAction *>("cai16zhu")->isEnabled());
-  EXPECT_FALSE(main->menu("caizuxuanyouguan")->findChild<QAction *>("cai27zhu")->isEnabled());
+  // Two items whose tools are not built yet: the first gets a stand-in.
+  std::vector<std::pair<const char *, const ToolMenuItem *>> unbuilt;
   for (const ToolMenu &m : toolMenus())
     for (const ToolMenuItem &item : m.items)
-      if (!item.isSeparator() && QString(item.name) != "cai16zhu")
+      if (!item.isSeparator() && !ToolWindows::instance().isAvailable(item.windowName))
+        unbuilt.emplace_back(m.name, &item);
+  if (unbuilt.size() < 2)
+    GTEST_SKIP() << "every tool but one is built";
+  const auto &[standInMenu, standIn] = unbuilt[0];
+  const auto &[otherMenu, other] = unbuilt[1];
+  ToolWindows::instance().registerWindow(standIn->windowName, [](const QString &, Platform &) { return new QWidget; });
+  MainWindow *main = openMain();
+  ToolWindows::instance().unregisterWindow(standIn->windowName);
+  EXPECT_TRUE(main->menu(standInMenu)->findChild<QAction *>(standIn->name)->isEnabled());
+  EXPECT_FALSE(main->menu(otherMenu)->findChild<QAction *>(other->name)->isEnabled());
+  for (const ToolMenu &m : toolMenus())
+    for (const ToolMenuItem &item : m.items)
+      if (!item.isSeparator() && &item != standIn)
         EXPECT_EQ(main->menu(m.name)->findChild<QAction *>(item.name)->isEnabled(),
                   ToolWindows::instance().isAvailable(item.windowName))
             << item.name;
