@@ -4,8 +4,14 @@
 
 namespace corvessa::tools {
 
+ToolEntry frm3dliangma();
+ToolEntry frm0luliangma();
+ToolEntry frmshunziliangma();
+ToolEntry frmchong2ge();
+ToolEntry frmdaimaduizi();
+
 void addPairTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : std::initializer_list<ToolEntry (*)()>{})
+  for (ToolEntry (*tool)() : {frm3dliangma, frm0luliangma, frmshunziliangma, frmchong2ge, frmdaimaduizi})
     registry.add(tool());
 }
 
