@@ -14,10 +14,12 @@ ToolEntry frmchong2ge();
 ToolEntry frmdaimaduizi();
 ToolEntry frmliangmahecha();
 ToolEntry frmliangmajiwei();
+ToolEntry frmrenwenlengTlm();
 
 void addPairTools(ToolRegistry &registry) {
   for (ToolEntry (*tool)() : {frm3dliangma, frm3dshouwei, frm3ddazhong, frm3dzhongxiao, frm0luliangma,
-                              frmshunziliangma, frmchong2ge, frmdaimaduizi, frmliangmahecha, frmliangmajiwei})
+                              frmshunziliangma, frmchong2ge, frmdaimaduizi, frmliangmahecha, frmliangmajiwei,
+                              frmrenwenlengTlm})
     registry.add(tool());
 }
 
