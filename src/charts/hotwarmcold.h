@@ -1,14 +1,16 @@
 #pragma once
 // Hot, warm and cold digits: the ten digits ranked by how often they occurred
-// in the seven draws before a row. Ranks 1 to 3 are hot, 4 to 7 warm and
-// 8 to 10 cold; equal counts stand in ascending digit order.
+// in the seven draws before a row; equal counts stand in ascending digit
+// order. "Cold Warm Hot" calls ranks 1 to 3 hot, 4 to 7 warm and 8 to 10
+// cold; Recommend "Pairs" pairs up ranks 1 to 4 as hot and 7 to 10 as cold.
 #include "core/resultgrid.h"
 
 namespace corvessa::charts {
 
 // The grid's columns for the ranking, shared by every window that ranks.
 inline constexpr int kFirstCountCol = 1;    // 1..10: the count of digit c - 1
-inline constexpr int kFirstHotCol = 12;     // 12..14
+inline constexpr int kFirstRankCol = 12;    // 12..21: the digits, rank 1 first
+inline constexpr int kFirstHotCol = 12;     // 12..14, the classes of "Cold Warm Hot"
 inline constexpr int kFirstWarmCol = 15;    // 15..18
 inline constexpr int kFirstColdCol = 19;    // 19..21
 inline constexpr int kLastRankCol = 21;

@@ -4,8 +4,22 @@
 
 namespace corvessa::tools {
 
+ToolEntry frm3dliangma();
+ToolEntry frm3dshouwei();
+ToolEntry frm3ddazhong();
+ToolEntry frm3dzhongxiao();
+ToolEntry frm0luliangma();
+ToolEntry frmshunziliangma();
+ToolEntry frmchong2ge();
+ToolEntry frmdaimaduizi();
+ToolEntry frmliangmahecha();
+ToolEntry frmliangmajiwei();
+ToolEntry frmrenwenlengTlm();
+
 void addPairTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : std::initializer_list<ToolEntry (*)()>{})
+  for (ToolEntry (*tool)() : {frm3dliangma, frm3dshouwei, frm3ddazhong, frm3dzhongxiao, frm0luliangma,
+                              frmshunziliangma, frmchong2ge, frmdaimaduizi, frmliangmahecha, frmliangmajiwei,
+                              frmrenwenlengTlm})
     registry.add(tool());
 }
 

@@ -1,0 +1,14 @@
+// The difference and the sum of Middle and Small, the middle and the smallest digit of each draw.
+#include "charts/pairdiffsum.h"
+
+namespace corvessa::tools {
+
+ToolEntry frm3dzhongxiao() {
+  return charts::pairDiffSumTool({.windowName = "frm3dzhongxiao",
+                                  .caption = "Box Number:Middle-Small;Middle+Small",
+                                  .title = "Box Number:Middle-Small;Middle+Small",
+                                  .helpPage = "\\help\\Middle_Small.htm",
+                                  .pair = charts::SortedDigitPair::MiddleSmall});
+}
+
+}  // namespace corvessa::tools

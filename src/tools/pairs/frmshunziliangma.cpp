@@ -1,0 +1,13 @@
+// "Serial Pairs": the ten pairs of neighbouring digits, 9 and 0 counted as
+// neighbours too (written "09", the smaller digit first).
+#include "charts/targetpairs.h"
+
+namespace corvessa::tools {
+
+ToolEntry frmshunziliangma() {
+  return charts::targetPairTool({.windowName = "frmshunziliangma",
+                                 .title = "Serial Pairs",
+                                 .pairs = {"01", "12", "23", "34", "45", "56", "67", "78", "89", "09"}});
+}
+
+}  // namespace corvessa::tools
