@@ -4,8 +4,11 @@
 
 namespace corvessa::tools {
 
+ToolEntry frmzu3leixing2();
+ToolEntry Form1zu3zh();
+
 void addThreeWayBoxTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : std::initializer_list<ToolEntry (*)()>{})
+  for (ToolEntry (*tool)() : {frmzu3leixing2, Form1zu3zh})
     registry.add(tool());
 }
 
