@@ -11,8 +11,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,9 @@ namespace {
 
 const char *const kType = "frmzu3leixing2";
 const char *const kTrend = "Form1zu3zh";
+const char *const kChance1 = "Form1zu3";
+const char *const kChance2 = "Form1tlj";
+const char *const kChance3 = "Form1zu3bai10";
 
 const std::string kRed = "{b=FF0000}", kLilac = "{b=9E8CFF}", kGrey = "{f=BCC2B6}";
 
@@ -112,6 +117,9 @@ TEST(ThreeWayBoxCharts, DesignsFromTheirMenuItems) {
       {kTrend, 31, "", false,
        {"Small:00,11,22,33,44;Big:55,66,77,88,99;Composite:00,44,66,88,99;Prime:11,22,33,55,77.",
         "0Type:00,33,66,99;1Type:11,44,77;2Type:22,55,88."}},
+      {kChance1, 6, "\\help\\3_Way_Box_Chance.htm", true, {}},
+      {kChance2, 6, "\\help\\3_Way_Box_Chance.htm", true, {}},
+      {kChance3, 10, "\\help\\3_Way_Box_Chance.htm", true, {}},
   };
   for (const auto &w : windows) {
     SCOPED_TRACE(w.window);
@@ -148,6 +156,9 @@ TEST(ThreeWayBoxCharts, ColumnWidths) {
                360,  40,  660, 660, 660, 660, 40,  660, 660, 660, 660, 40,  660, 660, 660, 660}},
       {kTrend, {860, 400, 400, 400, 2,   2,   2,  600, 400, 400, 400, 400, 400, 400, 400, 400,
                 400, 400, 50,  600, 600, 50,  600, 600, 600, 50, 600, 600, 50,  600, 600}},
+      {kChance1, {860, 300, 300, 300, -1, -1}},
+      {kChance2, {860, 300, 300, 300, -1, -1}},
+      {kChance3, {860, 300, 300, 300, -1, -1, 5, 5, 5, 40}},
   };
   for (const auto &w : windows) {
     const ResultGrid grid = chartOfDraws(w.window, {"121"});
@@ -291,5 +302,91 @@ TEST(ThreeWayBoxCharts, PairChartsOnAnEmptyHistory) {
     EXPECT_EQ(cells[4], maxMiss) << window;
     EXPECT_EQ(copiedRuns(window, {}, 0, 8), "") << window;
     EXPECT_EQ(copiedRuns(window, {"112"}, 1, 9), "") << window;
+  }
+}
+
+// Every number once: the trigger of each chance chart, "YES" on a 3 Way Box,
+// and in the third chart the second "  YES" and the draw's width.
+TEST(ThreeWayBoxCharts, ChanceTriggersOnEveryNumber) {
+  const auto cyclicRun = [](const std::string &d) {
+    const std::set<int> digits = {d[0] - '0', d[1] - '0', d[2] - '0'};
+    for (int k = 0; k < 10; ++k)
+      if (digits == std::set<int>{k, (k + 1) % 10, (k + 2) % 10})
+        return true;
+    return false;
+  };
+  const struct {
+    const char *window;
+    std::function<bool(const std::string &)> trigger;
+    int triggers;
+  } windows[] = {
+      {kChance1, [](const std::string &d) { return d[0] == '1'; }, 100},
+      {kChance2, cyclicRun, 60},  // ten runs, six orders each
+      {kChance3, [](const std::string &d) { return d[1] == '0'; }, 100},
+  };
+  const std::vector<std::string> draws = everyNumber();
+  for (const auto &w : windows) {
+    SCOPED_TRACE(w.window);
+    const ResultGrid grid = chartOfDraws(w.window, draws);
+    const bool third = grid.cols() == 10;
+    int triggers = 0;
+    for (int r = 1; r <= 1000; ++r) {
+      const std::string &draw = draws[std::size_t(r - 1)];
+      const bool box = pairAndThird(draw).has_value();
+      triggers += w.trigger(draw);
+      ASSERT_EQ(grid.textView(r, 4), w.trigger(draw) ? "***" : "") << draw;
+      EXPECT_EQ(grid.textView(r, 5), box ? "YES" : "") << draw;
+      EXPECT_EQ(grid.text(r, 0), " " + QString::number(r));
+      if (third) {
+        EXPECT_EQ(grid.textView(r, 8), box ? "  YES" : "") << draw;
+        const auto [lo, hi] = std::minmax({draw[0], draw[1], draw[2]});
+        EXPECT_EQ(grid.textView(r, 9), std::to_string(hi - lo)) << draw;
+        EXPECT_TRUE(grid.isEmpty(r, 6));
+      }
+    }
+    EXPECT_EQ(triggers, w.triggers);
+    EXPECT_EQ(grid.textView(0, 5), "3 Way Box");
+    if (third)
+      EXPECT_EQ(grid.textView(0, 8), "3 Way Box");
+  }
+}
+
+// The red runs: column 4 over the four rows after each trigger, into the
+// spare rows; column 7 of the third chart over the three rows after two
+// draws of equal width, draws 1 and 2 never compared.
+TEST(ThreeWayBoxCharts, ChanceWindows) {
+  const struct {
+    const char *name, *window;
+    std::vector<std::string> draws;
+    int col;
+    std::set<int> red;
+  } cases[] = {
+      // Triggers (H = 1) in the oldest draw, in draws 6 and 7, and in the newest.
+      {"triggers", kChance1, {"100", "222", "222", "222", "222", "123", "145", "222", "222", "222", "222", "199"}, 4,
+       {2, 3, 4, 5, 7, 8, 9, 10, 11, 13, 14, 15, 16}},
+      {"equal widths in draws 1 and 2 only", kChance3, {"222", "111", "159"}, 7, {}},
+      {"equal widths in draws 2 and 3", kChance3, {"159", "222", "111", "123"}, 7, {4, 5, 6}},
+      {"equal widths in the newest two draws", kChance3, {"159", "123", "222", "111"}, 7, {5, 6, 7}},
+      {"no draws", kChance3, {}, 4, {}},
+  };
+  for (const auto &tc : cases) {
+    SCOPED_TRACE(tc.name);
+    const ResultGrid grid = chartOfDraws(tc.window, tc.draws);
+    const int n = int(tc.draws.size());
+    ASSERT_EQ(grid.rows(), n + 5);
+    EXPECT_EQ(grid.topRow(), n + 4);
+    std::set<int> red;
+    for (int r = 0; r < grid.rows(); ++r)
+      for (int c = 0; c < grid.cols(); ++c) {
+        if (grid.backColor(r, c) == 0)
+          continue;
+        EXPECT_EQ(c, tc.col) << r;
+        EXPECT_EQ(grid.backColor(r, c), rgb(255, 0, 0));
+        red.insert(r);
+      }
+    EXPECT_EQ(red, tc.red);
+    for (int r = n + 1; r < grid.rows(); ++r)
+      for (int c = 0; c < grid.cols(); ++c)
+        EXPECT_TRUE(grid.isEmpty(r, c)) << r << "," << c;
   }
 }

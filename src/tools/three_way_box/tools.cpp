@@ -4,11 +4,14 @@
 
 namespace corvessa::tools {
 
+ToolEntry Form1zu3();
+ToolEntry Form1tlj();
+ToolEntry Form1zu3bai10();
 ToolEntry frmzu3leixing2();
 ToolEntry Form1zu3zh();
 
 void addThreeWayBoxTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frmzu3leixing2, Form1zu3zh})
+  for (ToolEntry (*tool)() : {Form1zu3, Form1tlj, Form1zu3bai10, frmzu3leixing2, Form1zu3zh})
     registry.add(tool());
 }
 
