@@ -32,6 +32,7 @@ const char *const kTrend = "Form1zu3zh";
 const char *const kChance1 = "Form1zu3";
 const char *const kChance2 = "Form1tlj";
 const char *const kChance3 = "Form1zu3bai10";
+const char *const kStatistical = "frmzusan90";
 
 const std::string kRed = "{b=FF0000}", kLilac = "{b=9E8CFF}", kGrey = "{f=BCC2B6}";
 
@@ -120,6 +121,7 @@ TEST(ThreeWayBoxCharts, DesignsFromTheirMenuItems) {
       {kChance1, 6, "\\help\\3_Way_Box_Chance.htm", true, {}},
       {kChance2, 6, "\\help\\3_Way_Box_Chance.htm", true, {}},
       {kChance3, 10, "\\help\\3_Way_Box_Chance.htm", true, {}},
+      {kStatistical, 103, "", true, {}},  // a "Help" that opens nothing
   };
   for (const auto &w : windows) {
     SCOPED_TRACE(w.window);
@@ -167,6 +169,9 @@ TEST(ThreeWayBoxCharts, ColumnWidths) {
       widths.push_back(grid.colWidth(c));
     EXPECT_EQ(widths, w.widths) << w.window;
   }
+  const ResultGrid grid = chartOfDraws(kStatistical, {"121"});
+  for (int c = 0; c < grid.cols(); ++c)
+    EXPECT_EQ(grid.colWidth(c), c == 0 ? 1032 : c == 4 ? 2 : c <= 5 ? 300 : c <= 95 ? 420 : c == 96 ? 1548 : -1) << c;
 }
 
 // The legends under the grid follow its bottom edge, the second under the first.
@@ -388,5 +393,59 @@ TEST(ThreeWayBoxCharts, ChanceWindows) {
     for (int r = n + 1; r < grid.rows(); ++r)
       for (int c = 0; c < grid.cols(); ++c)
         EXPECT_TRUE(grid.isEmpty(r, c)) << r << "," << c;
+  }
+}
+
+TEST(ThreeWayBoxCharts, StatisticalTicketsInTheirOrder) {
+  const ResultGrid grid = chartOfDraws(kStatistical, {});
+  ASSERT_EQ(grid.rows(), 5);
+  std::vector<std::string> tickets;
+  for (int c = 6; c <= 95; ++c)
+    tickets.emplace_back(grid.textView(0, c));
+  std::set<std::string> all;
+  for (const std::string &n : everyNumber()) {
+    std::string sorted = n;
+    std::sort(sorted.begin(), sorted.end());
+    if (pairAndThird(n))
+      all.insert(sorted);
+  }
+  EXPECT_EQ(std::set<std::string>(tickets.begin(), tickets.end()), all);
+  EXPECT_EQ(tickets.size(), 90u);
+  for (const auto &[col, ticket] : std::map<int, const char *>{
+           {6, "001"}, {14, "009"}, {15, "011"}, {23, "099"}, {24, "112"}, {32, "122"}, {40, "223"}, {54, "334"},
+           {66, "445"}, {76, "556"}, {84, "667"}, {90, "778"}, {94, "889"}, {95, "899"}})
+    EXPECT_EQ(grid.textView(0, col), ticket) << col;
+  EXPECT_EQ(grid.textView(0, 96), "Winning Number Miss");
+  EXPECT_EQ(grid.textView(0, 102), ">500");
+}
+
+// "001" (column 6) won in draws 1, 5, 6 and 12, "556" (column 76) first in
+// draw 150; the draws between are 555 and 012, which win nothing.
+TEST(ThreeWayBoxCharts, StatisticalTallyOfWins) {
+  std::vector<std::string> draws(150);
+  for (std::size_t i = 0; i < draws.size(); ++i)
+    draws[i] = i % 2 ? "555" : "012";
+  for (const auto &[row, draw] : std::map<int, std::string>{{1, "100"}, {5, "010"}, {6, "001"}, {12, "100"},
+                                                             {150, "565"}})
+    draws[std::size_t(row - 1)] = draw;
+  const std::vector<std::vector<std::string>> cells = dumpedCells(chartOfDraws(kStatistical, draws));
+  const std::map<int, std::pair<std::string, int>> tallies = {
+      {5, {"4", 97}}, {6, {"0", 97}}, {12, {"6", 97}}, {150, {"150", 98}}};
+  for (int r = 1; r <= 150; ++r) {
+    SCOPED_TRACE(r);
+    const std::vector<std::string> &row = cells[std::size_t(r)];
+    const bool won = r == 1 || tallies.count(r);
+    const int winCol = r == 150 ? 76 : won ? 6 : 0;
+    EXPECT_EQ(row[4], [&] { std::string k = draws[std::size_t(r - 1)]; std::sort(k.begin(), k.end()); return k; }());
+    EXPECT_EQ(row[5], won ? "-Y-" : "");
+    EXPECT_EQ(row[6], winCol == 6 ? "****" + kRed : std::to_string(r - (r > 12 ? 12 : r > 6 ? 6 : r > 1 ? 1 : 0)));
+    if (winCol == 76)
+      EXPECT_EQ(row[76], "****" + kRed);
+    std::vector<std::string> expected(7);  // columns 96 to 102; none for the win in draw 1
+    if (tallies.count(r)) {
+      expected[0] = tallies.at(r).first;
+      expected[std::size_t(tallies.at(r).second - 96)] = "*";
+    }
+    EXPECT_EQ(std::vector<std::string>(row.begin() + 96, row.end()), expected);
   }
 }
