@@ -1,0 +1,12 @@
+// "3 Way Box Chance[1]": a draw whose hundreds digit is 1 is the trigger.
+#include "charts/threewaychance.h"
+
+namespace corvessa::tools {
+
+ToolEntry Form1zu3() {
+  return charts::chanceChartTool({.windowName = "Form1zu3",
+                                  .caption = "3 Way Box Chance[1]",
+                                  .isTrigger = [](const charts::Digits &htu) { return htu[0] == 1; }});
+}
+
+}  // namespace corvessa::tools

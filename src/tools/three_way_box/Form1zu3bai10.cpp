@@ -1,0 +1,15 @@
+// "3 Way Box Chance[3]": a draw whose tens digit is 0 is the trigger. Its
+// narrow extra columns keep each draw's width and mark the three draws
+// after two draws of equal width.
+#include "charts/threewaychance.h"
+
+namespace corvessa::tools {
+
+ToolEntry Form1zu3bai10() {
+  return charts::chanceChartTool({.windowName = "Form1zu3bai10",
+                                  .caption = "3 Way Box Chance[3]",
+                                  .isTrigger = [](const charts::Digits &htu) { return htu[1] == 0; },
+                                  .widthRepeats = true});
+}
+
+}  // namespace corvessa::tools

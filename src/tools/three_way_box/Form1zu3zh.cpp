@@ -1,0 +1,81 @@
+// "3 Way Box Trend": every draw with exactly two equal digits marked in the
+// column of its pair, and the pair's digit sorted small or big, by its 012
+// route, even or odd, and composite or prime; the third digit plays no part.
+// The pair columns count their misses and end in a "Max Miss" row; a
+// double-click copies a column's finished miss runs.
+#include "charts/digitclasses.h"
+#include "charts/missstats.h"
+#include "charts/threewaypairs.h"
+
+namespace corvessa::tools {
+namespace {
+
+using namespace charts;
+
+constexpr const char *kLegends[] = {
+    "Small:00,11,22,33,44;Big:55,66,77,88,99;Composite:00,44,66,88,99;Prime:11,22,33,55,77.",
+    "0Type:00,33,66,99;1Type:11,44,77;2Type:22,55,88."};
+
+ToolDesign design() { return threeWayPairChartDesign("Form1zu3zh", "3 Way Box Trend", 31, kLegends); }
+
+// The type columns; 18, 21, 25 and 28 are spacers.
+constexpr int kSmallCol = 19, kBigCol = 20;
+constexpr int kRouteCol = 22;  // 22..24: "0Type", "1Type", "2Type"
+constexpr int kEvenCol = 26, kOddCol = 27;
+constexpr int kCompositeCol = 29, kPrimeCol = 30;
+constexpr struct {
+  int col;
+  const char *header;
+} kTypeHeaders[] = {{kSmallCol, "Small"}, {kBigCol, "Big"},     {22, "0Type"},          {23, "1Type"},
+                    {24, "2Type"},        {kEvenCol, "Even"},   {kOddCol, "Odd"},      {kCompositeCol, "Composite"},
+                    {kPrimeCol, "Prime"}};
+constexpr int kSpacerCols[] = {18, 21, 25, 28};
+
+void setColumnWidths(ResultGrid &grid);
+void writeHeaders(ResultGrid &grid);
+void markPairDigitTypes(ResultGrid &grid, int row, int pair);
+
+void load(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
+  setColumnWidths(grid);
+  resetGridRowsLong(grid, n);
+  fillThreeWayPairRows(grid, history, LabelForm::LabelOnly);
+  writeHeaders(grid);
+  grid.setCurrentCell(n + 1, 1);
+  markThreeWayPairs(grid, n, markPairDigitTypes);
+  fillMissCountsShaded(grid, n, kFirstPairCol, kLastPairCol);
+  appendMaxMissRow(grid, n);
+  grid.setTopRow(grid.rows() - 1);
+}
+
+void setColumnWidths(ResultGrid &grid) {
+  grid.setColWidth(0, 860);
+  grid.setColWidths(1, 17, 400);
+  grid.setColWidths(kLowPairCol, kEndsCol, 2);  // working columns
+  grid.setColWidth(kThreeWayYesCol, 600);
+  grid.setColWidths(18, 30, 600);
+  for (int c : kSpacerCols)
+    grid.setColWidth(c, 50);
+}
+
+void writeHeaders(ResultGrid &grid) {
+  writeThreeWayPairHeaders(grid);
+  for (const auto &type : kTypeHeaders)
+    grid.setText(0, type.col, type.header);
+}
+
+// `pair` is 11 times the pair digit; each group gets one cell.
+void markPairDigitTypes(ResultGrid &grid, int row, int pair) {
+  const int digit = pair / 11;
+  markTypeCell(grid, row, isBigDigit(digit) ? kBigCol : kSmallCol, kPairHitBack);
+  markTypeCell(grid, row, kRouteCol + digitRoute(digit), kPairTypeLilac);
+  markTypeCell(grid, row, isOddDigit(digit) ? kOddCol : kEvenCol, kPairHitBack);
+  markTypeCell(grid, row, isPrimeDigit(digit) ? kPrimeCol : kCompositeCol, kPairTypeLilac);
+}
+
+}  // namespace
+
+ToolEntry Form1zu3zh() { return {design(), load}; }
+
+}  // namespace corvessa::tools

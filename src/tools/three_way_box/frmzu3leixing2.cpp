@@ -1,0 +1,110 @@
+// "3 Way Box Type": every draw with exactly two equal digits marked in the
+// column of its pair, and sorted by size, parity and prime into the types
+// of its two equal digits and its third ("2S1B": two small, one big). The
+// pair columns count their misses and end in a "Max Miss" row; a
+// double-click copies a column's finished miss runs.
+#include "charts/digitclasses.h"
+#include "charts/missstats.h"
+#include "charts/threewaypairs.h"
+
+namespace corvessa::tools {
+namespace {
+
+using namespace charts;
+
+constexpr const char *kLegends[] = {"[S:Small],[B:Big],[E:Even],[O:Odd],[P:Prime],[C:Composite]."};
+
+ToolDesign design() { return threeWayPairChartDesign("frmzu3leixing2", "3 Way Box Type", 33, kLegends); }
+
+// The type columns, each group's in the order of its rules; 18, 23 and 28 are spacers.
+constexpr int kSizeCol = 19, kParityCol = 24, kPrimeCol = 29;
+constexpr const char *kTypeHeaders[3][4] = {
+    {"2S1B", "2B1S", "3S", "3B"}, {"2E1O", "2O1E", "3E", "3O"}, {"2P1C", "2C1P", "3P", "3C"}};
+constexpr int kSpacerCols[] = {18, 23, 28};
+
+void setColumnWidths(ResultGrid &grid);
+void writeHeaders(ResultGrid &grid);
+void markZu3Types(ResultGrid &grid, int row, int pair);
+
+void load(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
+  setColumnWidths(grid);
+  resetGridRowsLong(grid, n);
+  fillThreeWayPairRows(grid, history, LabelForm::NoBlank);
+  writeHeaders(grid);
+  grid.setCurrentCell(n + 1, 1);
+  markThreeWayPairs(grid, n, markZu3Types);
+  fillMissCountsShaded(grid, n, kFirstPairCol, kLastPairCol);
+  appendMaxMissRow(grid, n);
+  grid.setTopRow(grid.rows() - 1);
+}
+
+void setColumnWidths(ResultGrid &grid) {
+  grid.setColWidth(0, 1118);
+  grid.setColWidths(1, 3, 320);
+  grid.setColWidths(4, 17, 360);
+  grid.setColWidths(kLowPairCol, kEndsCol, 2);  // working columns
+  grid.setColWidth(kThreeWayYesCol, 360);
+  grid.setColWidths(18, 32, 660);
+  for (int c : kSpacerCols)
+    grid.setColWidth(c, 40);
+}
+
+void writeHeaders(ResultGrid &grid) {
+  writeThreeWayPairHeaders(grid);
+  for (int group = 0; group < 3; ++group)
+    for (int i = 0; i < 4; ++i)
+      grid.setText(0, kSizeCol + 5 * group + i, kTypeHeaders[group][i]);
+}
+
+// The first rule that holds decides each group. `pair` is 11 times the pair
+// digit; lo and hi are the draw's smallest and largest digits.
+void markZu3Types(ResultGrid &grid, int row, int pair) {
+  const int pairDigit = pair / 11;
+  const int lo = grid.textView(row, kLowPairCol).front() - '0';
+  const int hi = grid.textView(row, kEndsCol).back() - '0';
+  const int digits[3] = {cellDigit(grid, row, 1), cellDigit(grid, row, 2), cellDigit(grid, row, 3)};
+
+  const bool smallPair = !isBigDigit(pairDigit), bigPair = isBigDigit(pairDigit);
+  if (smallPair && isBigDigit(hi))
+    markTypeCell(grid, row, kSizeCol, kPairHitBack);  // 2S1B
+  else if (bigPair && !isBigDigit(lo))
+    markTypeCell(grid, row, kSizeCol + 1, kPairHitBack);  // 2B1S
+  else if (smallPair)
+    markTypeCell(grid, row, kSizeCol + 2, kPairHitBack);  // 3S
+  else
+    markTypeCell(grid, row, kSizeCol + 3, kPairHitBack);  // 3B
+
+  int odd = 0;
+  for (int d : digits)
+    odd += isOddDigit(d);
+  const bool evenPair = !isOddDigit(pairDigit);
+  if (evenPair && odd > 0)
+    markTypeCell(grid, row, kParityCol, kPairTypeLilac);  // 2E1O
+  else if (!evenPair && odd < 3)
+    markTypeCell(grid, row, kParityCol + 1, kPairTypeLilac);  // 2O1E
+  else if (evenPair)
+    markTypeCell(grid, row, kParityCol + 2, kPairTypeLilac);  // 3E
+  else
+    markTypeCell(grid, row, kParityCol + 3, kPairTypeLilac);  // 3O
+
+  int primes = 0;
+  for (int d : digits)
+    primes += isPrimeDigit(d);
+  const bool primePair = isPrimeDigit(pairDigit);
+  if (!primePair && primes > 0)
+    markTypeCell(grid, row, kPrimeCol + 1, kPairHitBack);  // 2C1P
+  else if (primePair && primes < 3)
+    markTypeCell(grid, row, kPrimeCol, kPairHitBack);  // 2P1C
+  if (primePair && primes == 3)
+    markTypeCell(grid, row, kPrimeCol + 2, kPairHitBack);  // 3P
+  else if (!primePair && primes == 0)
+    markTypeCell(grid, row, kPrimeCol + 3, kPairHitBack);  // 3C
+}
+
+}  // namespace
+
+ToolEntry frmzu3leixing2() { return {design(), load}; }
+
+}  // namespace corvessa::tools

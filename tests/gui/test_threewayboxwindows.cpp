@@ -1,0 +1,176 @@
+// The charts of the "3 Way Box" menu, opened from their menu items as the
+// user opens them: titles, legends, the copy of miss runs on a double-click,
+// and a draw file that is missing.
+#include "gui/frame/gridview.h"
+#include "gui/frame/toolwindow.h"
+#include "gui/mainwindow.h"
+#include "gui/toolwindows.h"
+#include "support/core/qtprint.h"
+#include "support/core/testhome.h"
+#include "support/gui/fakeplatform.h"
+#include "support/gui/windows.h"
+
+#include <QAction>
+#include <QColor>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace corvessa;
+using corvessa::test::FakePlatform;
+using corvessa::test::TestHome;
+
+namespace {
+
+class ThreeWayBoxWindows : public ::testing::Test {
+ protected:
+  void TearDown() override { test::destroyAllWindows(); }
+
+  ToolWindow *choose(const char *item, const char *window) {
+    if (!main)
+      main = MainWindow::showMain(platform);
+    QAction *action = main->menu("ruanjianji")->findChild<QAction *>(item);
+    EXPECT_TRUE(action && action->isEnabled()) << item;
+    if (!action)
+      return nullptr;
+    action->trigger();
+    auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(window));
+    EXPECT_NE(tool, nullptr) << window;
+    if (tool)
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
+    return tool;
+  }
+
+  TestHome home;
+  FakePlatform platform;
+  MainWindow *main = nullptr;
+};
+
+QVariant shown(ToolWindow *w, int row, int col, int role = Qt::DisplayRole) {
+  return w->gridView()->model()->data(w->gridView()->model()->index(row - 1, col - 1), role);
+}
+
+// 60 draws: 5 0 5 every tenth draw from draw 3 on, 1 2 3 otherwise.
+QByteArray sixtyDraws() {
+  QByteArray draws;
+  for (int i = 1; i <= 60; ++i)
+    draws += QByteArray::number(i) + (i % 10 == 3 ? " 5 0 5\r\n" : " 1 2 3\r\n");
+  return draws;
+}
+
+}  // namespace
+
+TEST_F(ThreeWayBoxWindows, EachOpensFromItsItemWithItsTitleScrolledToTheEnd) {
+  home.writeLottery("L", sixtyDraws());
+  home.selectLottery("L");
+  const struct {
+    const char *item, *window, *title, *lastLabel;
+    bool help;
+  } cases[] = {
+      {"caizu31", "Form1zu3", "3 Way Box Chance[1]", "", true},
+      {"caizu32", "Form1tlj", "3 Way Box Chance[2]", "", true},
+      {"caizu33", "Form1zu3bai10", "3 Way Box Chance[3]", "", true},
+      {"caizusanleixing2", "frmzu3leixing2", "3 Way Box Type", "Max Miss", false},
+      {"caizu3zoushi", "Form1zu3zh", "3 Way Box Trend", "Max Miss", false},
+      {"caizu3tongji", "frmzusan90", "3 Way Box Statistical", "", true},
+  };
+  for (const auto &tc : cases) {
+    SCOPED_TRACE(tc.window);
+    QPointer<ToolWindow> w = choose(tc.item, tc.window);
+    ASSERT_FALSE(w.isNull());
+    EXPECT_EQ(w->windowTitle(), tc.title);
+    EXPECT_EQ(main->windowTitle(), "Corvessa");
+    EXPECT_TRUE(platform.messages.empty());
+    GridView *view = w->gridView();
+    const int lastRow = view->model()->rowCount() - 1;
+    EXPECT_EQ(lastRow + 1, 64);  // N + 4 rows under the fixed row
+    EXPECT_EQ(view->rowAt(view->viewport()->height() - 1), lastRow);
+    EXPECT_EQ(view->model()->headerData(lastRow, Qt::Vertical).toString(), tc.lastLabel);
+    EXPECT_EQ(w->button("Command3") != nullptr && w->button("Command3")->isVisible(), tc.help);
+    QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w.isNull());
+  }
+}
+
+TEST_F(ThreeWayBoxWindows, TheTrendsLegendsSitUnderTheGridLeftOfExit) {
+  home.writeLottery("L", sixtyDraws());
+  home.selectLottery("L");
+  ToolWindow *w = choose("caizu3zoushi", "Form1zu3zh");
+  ASSERT_NE(w, nullptr);
+  QLabel *first = w->label("Label1"), *second = w->label("Label2");
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(first->text(), "Small:00,11,22,33,44;Big:55,66,77,88,99;Composite:00,44,66,88,99;Prime:11,22,33,55,77.");
+  EXPECT_EQ(second->text(), "0Type:00,33,66,99;1Type:11,44,77;2Type:22,55,88.");
+  EXPECT_TRUE(first->isVisible() && second->isVisible());
+  EXPECT_GT(first->geometry().top(), w->gridView()->geometry().bottom());
+  EXPECT_GT(second->geometry().top(), first->geometry().bottom());
+  EXPECT_LT(first->geometry().right(), w->button("Command2")->geometry().left());
+  // The pair "55" on red in draw 53, counted in grey above it.
+  EXPECT_EQ(shown(w, 53, 13).toString(), "55");
+  EXPECT_EQ(shown(w, 53, 13, Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
+  EXPECT_EQ(shown(w, 52, 13).toString(), "9");
+  EXPECT_EQ(shown(w, 52, 13, Qt::ForegroundRole).value<QColor>(), QColor(188, 194, 182));
+}
+
+TEST_F(ThreeWayBoxWindows, ADoubleClickCopiesTheColumnsMissRuns) {
+  // "55" is won in draws 3 and 10 of 15.
+  QByteArray draws;
+  for (int i = 1; i <= 15; ++i)
+    draws += QByteArray::number(i) + (i == 3 || i == 10 ? " 5 0 5\r\n" : " 1 2 3\r\n");
+  home.writeLottery("L", draws);
+  home.selectLottery("L");
+  ToolWindow *w = choose("caizusanleixing2", "frmzu3leixing2");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->label("Label1")->text(), "[S:Small],[B:Big],[E:Even],[O:Odd],[P:Prime],[C:Composite].");
+  GridView *view = w->gridView();
+  const auto doubleClick = [&](int row, int col) {
+    const QModelIndex cell = view->model()->index(row - 1, col - 1);
+    view->scrollTo(cell);
+    // What the system sends for a double-click: press, release, double-click, release.
+    const QPoint at = view->visualRect(cell).center();
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+  };
+  platform.clipboard = "held before";
+  doubleClick(12, 13);
+  EXPECT_EQ(platform.clipboard, "2\r\n6\r\n");
+  doubleClick(12, 8);  // "00" was never won
+  EXPECT_EQ(platform.clipboard, "");
+  EXPECT_EQ(shown(w, 19, 13).toString(), "6");  // "Max Miss"
+}
+
+TEST_F(ThreeWayBoxWindows, AMissingDrawFileOpensEmptyWithOneMessage) {
+  home.selectLottery("Gone");
+  const struct {
+    const char *item, *window;
+    int headerCol;
+    const char *header;
+  } cases[] = {
+      {"caizu31", "Form1zu3", 5, "3 Way Box"},
+      {"caizu32", "Form1tlj", 5, "3 Way Box"},
+      {"caizu33", "Form1zu3bai10", 8, "3 Way Box"},
+      {"caizu3tongji", "frmzusan90", 96, "Winning Number Miss"},
+  };
+  for (const auto &tc : cases) {
+    SCOPED_TRACE(tc.window);
+    platform.messages.clear();
+    ToolWindow *w = choose(tc.item, tc.window);
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.lastMessage().title, "Error:");
+    EXPECT_TRUE(platform.lastMessage().text.contains(home.dataFile("Gone")));
+    const ResultGrid &grid = w->grid();
+    EXPECT_EQ(grid.rows(), 5);
+    EXPECT_EQ(grid.textView(0, tc.headerCol), tc.header);
+    for (int r = 1; r < grid.rows(); ++r)
+      for (int c = 0; c < grid.cols(); ++c)
+        EXPECT_TRUE(grid.isEmpty(r, c) && grid.backColor(r, c) == 0) << r << "," << c;
+    w->close();
+  }
+}
