@@ -4,8 +4,11 @@
 
 namespace corvessa::tools {
 
+ToolEntry frmxingtai3dhe();
+ToolEntry frmhezhi4();
+
 void addSumWidthTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : std::initializer_list<ToolEntry (*)()>{})
+  for (ToolEntry (*tool)() : {frmxingtai3dhe, frmhezhi4})
     registry.add(tool());
 }
 
