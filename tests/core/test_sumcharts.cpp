@@ -1,5 +1,5 @@
-// The sum charts of the "Sum&&Width" menu: the recommended sums and the sum
-// and its units.
+// The sum charts of the "Sum&&Width" menu: the recommended sums, the sum
+// and its units, and the 012 types and four regions of sum and width.
 #include "charts/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/chartcells.h"
@@ -101,4 +101,118 @@ TEST(SumAndSumUnits, MarksOverTheBands) {
   EXPECT_EQ(g.text(0, 35), "S U");
   EXPECT_EQ(g.text(0, 33), "27");
   EXPECT_EQ(g.text(0, 46), "9");
+}
+
+// ---- "Sum 012 Type&Width 012 Type" ----
+
+TEST(SumWidthType, SumWidthAndTheirTypes) {
+  struct Case {
+    const char *draw;
+    QStringList sumWidthType;
+    int markCol;
+  };
+  const Case cases[] = {
+      {"000", {"0", "0", "00"}, 5},   {"999", {"27", "0", "00"}, 5}, {"059", {"14", "9", "20"}, 12},
+      {"905", {"14", "9", "20"}, 12}, {"123", {"6", "2", "02"}, 9},  {"881", {"17", "7", "21"}, 13},
+  };
+  for (const Case &tc : cases) {
+    SCOPED_TRACE(tc.draw);
+    const ResultGrid g = chartOfDraws("frmhekualu", {tc.draw});
+    ASSERT_EQ(g.rows(), 4);  // two empty rows under the draw
+    EXPECT_EQ(texts(g, 1, 1, 3), tc.sumWidthType);
+    EXPECT_EQ(written(g, 1, 4, 13), QStringList{QStringLiteral("%1=%2").arg(tc.markCol).arg(tc.sumWidthType[2])});
+    EXPECT_EQ(g.backColor(1, tc.markCol), rgb(176, 188, 79));
+    EXPECT_EQ(texts(g, 1, 14, 16), QStringList({QString(QLatin1Char(tc.draw[0])), QString(QLatin1Char(tc.draw[1])), QString(QLatin1Char(tc.draw[2]))}));
+  }
+  EXPECT_EQ(chartOfDraws("frmhekualu", {}).rows(), 3);
+}
+
+TEST(SumWidthType, KeepsItsCaptionAndAPressTogglesTheHighlight) {
+  RecordingHost host;
+  ToolSession session(registeredTool("frmhekualu"), &host);
+  session.load(parseDrawHistory("1 0 5 9\r\n"));
+  EXPECT_EQ(session.state().caption, "Sum 012 Type&Width 012 Type");
+  EXPECT_TRUE(host.busyCaptions.empty());
+  const ResultGrid &g = session.state().grid;
+  const Rgb after[] = {rgb(43, 145, 255), 0};  // the mark's colour does not come back
+  for (Rgb expected : after) {
+    session.press(1, 12);
+    EXPECT_EQ(g.backColor(1, 12), expected);
+  }
+  EXPECT_EQ(g.text(1, 12), "20");
+}
+
+// ---- "Sum Units Four Regions&Width Four Regions" ----
+
+TEST(FourRegions, TheCombinationOfSumUnitsAndWidth) {
+  struct Case {
+    const char *draw;
+    int col;
+  };
+  const Case cases[] = {{"123", 15}, {"999", 19}, {"009", 22}, {"059", 14}, {"905", 14}, {"444", 7}};
+  for (const Case &tc : cases) {
+    SCOPED_TRACE(tc.draw);
+    const ResultGrid g = chartOfDraws("frmhekuazonghe", {tc.draw});
+    EXPECT_EQ(g.text(0, tc.col), QStringLiteral("%1%2").arg((tc.col - 3) / 4).arg((tc.col - 3) % 4 + 1));
+    EXPECT_EQ(g.text(1, tc.col), ".");
+    EXPECT_EQ(g.backColor(1, tc.col), kRed);
+    for (int c = 7; c <= 22; ++c)
+      if (c != tc.col)
+        EXPECT_EQ(g.text(1, c), "1") << "column " << c;
+  }
+}
+
+TEST(FourRegions, FooterOfThreeRowsAndATintedBlankRow) {
+  // "123" marks column 15 ("31"), "000" column 7 ("11").
+  struct Case {
+    const char *name;
+    std::vector<std::string> draws;
+    int col;
+    QStringList cells;   // draw rows
+    QStringList footer;  // Amount, Max Miss, Current Miss
+  };
+  const Case cases[] = {
+      {"hits at draws 3 and 8",
+       {"000", "000", "123", "000", "000", "000", "000", "123", "000", "000"},
+       15,
+       {"1", "2", ".", "1", "2", "3", "4", ".", "1", "2"},
+       {"2", "4", "2"}},
+      {"the open run is longer than the closed ones",
+       {"000", "123", "000", "123", "123", "123", "123"},
+       7,
+       {".", "1", ".", "1", "2", "3", "4"},
+       {"2", "1", "4"}},
+      {"hit by the last draw", {"000", "123", "000"}, 7, {".", "1", "."}, {"2", "1", "0"}},
+      {"never hit", {"000", "000", "000"}, 15, {"1", "2", "3"}, {"0", "0", "3"}},
+      {"a single draw", {"123"}, 15, {"."}, {"1", "0", "0"}},
+  };
+  for (const Case &tc : cases) {
+    SCOPED_TRACE(tc.name);
+    const ResultGrid g = chartOfDraws("frmhekuazonghe", tc.draws);
+    const int n = int(tc.draws.size());
+    ASSERT_EQ(g.rows(), n + 6);
+    QStringList cells;
+    for (int r = 1; r <= n; ++r)
+      cells << g.text(r, tc.col);
+    EXPECT_EQ(cells, tc.cells);
+    EXPECT_EQ(QStringList({g.text(n + 2, tc.col), g.text(n + 3, tc.col), g.text(n + 4, tc.col)}), tc.footer);
+    EXPECT_EQ(texts(g, n + 1, 0, 22), QStringList(23, QString()));
+    EXPECT_EQ(QStringList({g.text(n + 2, 0), g.text(n + 3, 0), g.text(n + 4, 0), g.text(n + 5, 0)}),
+              QStringList({"Amount", "Max Miss", "Current Miss", ""}));
+    for (int r = n + 2; r <= n + 5; ++r) {
+      EXPECT_EQ(g.backColor(r, 0), 0u);
+      for (int c = 1; c <= 22; ++c) {
+        EXPECT_EQ(g.backColor(r, c), rgb(231, 225, 239)) << r << "," << c;
+        EXPECT_EQ(g.foreColor(r, c), rgb(0, 0, 255)) << r << "," << c;
+      }
+    }
+    EXPECT_EQ(texts(g, n + 5, 1, 22), QStringList(22, QString()));
+  }
+}
+
+TEST(FourRegions, AnEmptyHistoryShowsZerosNotTheHeaders) {
+  const ResultGrid g = chartOfDraws("frmhekuazonghe", {});
+  ASSERT_EQ(g.rows(), 6);
+  for (int r = 2; r <= 4; ++r)
+    EXPECT_EQ(texts(g, r, 7, 22), QStringList(16, QStringLiteral("0"))) << g.text(r, 0).toStdString();
 }

@@ -5,10 +5,12 @@
 namespace corvessa::tools {
 
 ToolEntry frmxingtai3dhe();
+ToolEntry frmhekualu();
+ToolEntry frmhekuazonghe();
 ToolEntry frmhezhi4();
 
 void addSumWidthTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frmxingtai3dhe, frmhezhi4})
+  for (ToolEntry (*tool)() : {frmxingtai3dhe, frmhekualu, frmhekuazonghe, frmhezhi4})
     registry.add(tool());
 }
 
