@@ -1,5 +1,6 @@
-// The sum charts of the "Sum&&Width" menu: the recommended sums, the sum
-// and its units, and the 012 types and four regions of sum and width.
+// The sum charts of the "Sum&&Width" and "Others" menus: the recommended
+// sums, the sum and its units, the 012 types and four regions of sum and
+// width, and the sums of digit classes.
 #include "charts/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/chartcells.h"
@@ -215,4 +216,76 @@ TEST(FourRegions, AnEmptyHistoryShowsZerosNotTheHeaders) {
   ASSERT_EQ(g.rows(), 6);
   for (int r = 2; r <= 4; ++r)
     EXPECT_EQ(texts(g, r, 7, 22), QStringList(16, QStringLiteral("0"))) << g.text(r, 0).toStdString();
+}
+
+// ---- "Sum of Odd-Sum of Even", "Sum of Small-Sum of Big", "Sum of Prime-Sum of Composite" ----
+
+namespace {
+
+struct ClassSumChart {
+  const char *window;
+  bool (*firstClass)(int);
+  int lastCol;
+};
+const ClassSumChart kClassSums[] = {
+    {"frmbjiouhe", [](int d) { return d % 2 == 1; }, 60},
+    {"frmbxiaodahe", [](int d) { return d < 5; }, 63},
+    {"frmbzhihehe", [](int d) { return d == 1 || d == 2 || d == 3 || d == 5 || d == 7; }, 63},
+};
+
+}  // namespace
+
+TEST(ClassSums, BothSumsMarkedOnEveryDraw) {
+  struct Case {
+    const char *window, *draw;
+    int firstCol, secondCol;
+    const char *first, *second;
+  };
+  const Case cases[] = {
+      {"frmbjiouhe", "135", 16, 36, "9", "0"},   {"frmbjiouhe", "248", 7, 50, "0", "14"},
+      {"frmbjiouhe", "999", 34, 36, "27", "0"},  {"frmbxiaodahe", "444", 19, 36, "12", "0"},
+      {"frmbxiaodahe", "555", 7, 51, "0", "15"}, {"frmbxiaodahe", "000", 7, 36, "0", "0"},
+      {"frmbzhihehe", "777", 28, 36, "21", "0"}, {"frmbzhihehe", "999", 7, 63, "0", "27"},
+      {"frmbzhihehe", "104", 8, 40, "1", "4"},
+  };
+  for (const Case &tc : cases) {
+    SCOPED_TRACE(std::string(tc.window) + " " + tc.draw);
+    const ResultGrid g = chartOfDraws(tc.window, {tc.draw});
+    ASSERT_EQ(g.rows(), 3);
+    EXPECT_EQ(written(g, 1, 4, g.cols() - 1), QStringList({QStringLiteral("%1=%2").arg(tc.firstCol).arg(tc.first),
+                                                           QStringLiteral("%1=%2").arg(tc.secondCol).arg(tc.second)}));
+    EXPECT_EQ(g.backColor(1, tc.firstCol), rgb(182, 219, 170));
+    EXPECT_EQ(g.backColor(1, tc.secondCol), kRed);
+  }
+}
+
+// Over all 1000 numbers: the nearly hidden columns are exactly the sums that
+// no three digits of the class make, and so never hold a mark.
+TEST(ClassSums, TheNarrowedColumnsAreTheImpossibleSums) {
+  QFile file(QStringLiteral(CORVESSA_FIXTURES_DIR "/draws/every1000.txt"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const DrawHistory history = parseDrawHistory(file.readAll());
+  for (const ClassSumChart &chart : kClassSums) {
+    SCOPED_TRACE(chart.window);
+    const ResultGrid g = computeChart(registeredTool(chart.window), history);
+    ASSERT_EQ(g.cols(), chart.lastCol + 1);
+    std::set<int> possible;  // columns
+    for (int n = 0; n < 1000; ++n) {
+      int a = 0, b = 0;
+      for (int d : {n / 100, n / 10 % 10, n % 10})
+        (chart.firstClass(d) ? a : b) += d;
+      possible.insert(7 + a);
+      possible.insert(36 + b);
+    }
+    std::set<int> marked;
+    for (int r = 1; r <= int(history.draws.size()); ++r)
+      for (int c = 7; c < g.cols(); ++c)
+        if (!g.isEmpty(r, c))
+          marked.insert(c);
+    EXPECT_EQ(marked, possible);
+    for (int c = 7; c < g.cols(); ++c)
+      if (c != 35)
+        EXPECT_EQ(g.colWidth(c), possible.count(c) ? 300 : 2) << "column " << c;
+    EXPECT_EQ(g.text(0, chart.lastCol), QString::number(chart.lastCol - 36));
+  }
 }

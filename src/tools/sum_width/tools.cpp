@@ -8,9 +8,13 @@ ToolEntry frmxingtai3dhe();
 ToolEntry frmhekualu();
 ToolEntry frmhekuazonghe();
 ToolEntry frmhezhi4();
+ToolEntry frmbjiouhe();
+ToolEntry frmbxiaodahe();
+ToolEntry frmbzhihehe();
 
 void addSumWidthTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frmxingtai3dhe, frmhekualu, frmhekuazonghe, frmhezhi4})
+  for (ToolEntry (*tool)() : {frmxingtai3dhe, frmhekualu, frmhekuazonghe, frmhezhi4, frmbjiouhe, frmbxiaodahe,
+                              frmbzhihehe})
     registry.add(tool());
 }
 
