@@ -11,10 +11,12 @@ ToolEntry frmhezhi4();
 ToolEntry frmbjiouhe();
 ToolEntry frmbxiaodahe();
 ToolEntry frmbzhihehe();
+ToolEntry frmzuxuanhaocx();
+ToolEntry frmzhixuanhaocx();
 
 void addSumWidthTools(ToolRegistry &registry) {
   for (ToolEntry (*tool)() : {frmxingtai3dhe, frmhekualu, frmhekuazonghe, frmhezhi4, frmbjiouhe, frmbxiaodahe,
-                              frmbzhihehe})
+                              frmbzhihehe, frmzuxuanhaocx, frmzhixuanhaocx})
     registry.add(tool());
 }
 
