@@ -4,8 +4,19 @@
 
 namespace corvessa::tools {
 
+ToolEntry frmxingtai3dhe();
+ToolEntry frmhekualu();
+ToolEntry frmhekuazonghe();
+ToolEntry frmhezhi4();
+ToolEntry frmbjiouhe();
+ToolEntry frmbxiaodahe();
+ToolEntry frmbzhihehe();
+ToolEntry frmzuxuanhaocx();
+ToolEntry frmzhixuanhaocx();
+
 void addSumWidthTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : std::initializer_list<ToolEntry (*)()>{})
+  for (ToolEntry (*tool)() : {frmxingtai3dhe, frmhekualu, frmhekuazonghe, frmhezhi4, frmbjiouhe, frmbxiaodahe,
+                              frmbzhihehe, frmzuxuanhaocx, frmzhixuanhaocx})
     registry.add(tool());
 }
 

@@ -1,0 +1,110 @@
+// "Sum Units Four Regions&Width Four Regions": every draw in one of sixteen
+// combinations of the region of its sum's units digit and the region of its
+// width (0-2, 3-4, 5-6, 7-9), with miss counts between the marks and three
+// footer rows; "Max Miss" is the longest run that a hit ended.
+#include "charts/drawrows.h"
+#include "charts/missstats.h"
+#include "charts/sumrows.h"
+#include "charts/toolframe.h"
+
+#include <string>
+
+namespace corvessa::tools {
+namespace {
+
+using namespace charts;
+
+// Command1: six rows under the draws for the footer, the spare row emptied.
+void resetRows(ToolWindowState &state) {
+  resetGridRows(state.grid, state.drawCount, 6);
+  state.grid.setRows(state.drawCount + 6);
+}
+
+ToolDesign design() {
+  ToolDesign d;
+  d.windowName = "frmhekuazonghe";
+  d.caption = "Sum Units Four Regions&Width Four Regions";
+  d.title = d.caption;
+  d.cols = 23;
+  d.helpPage = "\\help\\Sum_Units_Four_Region-Width_Four_Region.htm";
+  d.controls = {gridControl(), resetButton(resetRows), helpButton(), exitButton()};
+  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  return d;
+}
+
+constexpr int kSumCol = 4, kWidthCol = 5;
+constexpr int kFirstComboCol = 7, kLastComboCol = 22;  // "11" .. "44"
+constexpr std::string_view kMark = ".";
+constexpr Rgb kMarkBack = rgb(255, 0, 0);
+
+// Region 1 to 4 of a value 0 to 9.
+constexpr int region(int v) { return v < 3 ? 1 : v < 5 ? 2 : v < 7 ? 3 : 4; }
+
+void fillWidths(ResultGrid &grid, const DrawHistory &history);
+void writeHeaders(ResultGrid &grid);
+void classifyFourRegions(ResultGrid &grid, int drawCount);
+
+void load(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
+  grid.setColWidth(0, 1290);
+  grid.setColWidths(1, kWidthCol, 300);
+  grid.setColWidth(6, 60);
+  grid.setColWidths(kFirstComboCol, kLastComboCol, 480);
+  resetRows(state);
+  fillSumRows(grid, history);
+  fillWidths(grid, history);
+  writeHeaders(grid);
+  grid.setCurrentCell(n + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+  classifyFourRegions(grid, n);
+  fillMissCounts(grid, n, kFirstComboCol, kLastComboCol);
+  appendFooter(grid, n,
+               FooterForm{.firstCol = kFirstComboCol,
+                          .lastCol = kLastComboCol,
+                          .mark = kMark,
+                          .rows = {FooterRow::Amount, FooterRow::MaxMiss, FooterRow::CurrentMiss, FooterRow::Blank},
+                          .maxMiss = MaxMissRule::LongestClosedRun});
+}
+
+// The width, largest digit less smallest, beside the sum.
+void fillWidths(ResultGrid &grid, const DrawHistory &history) {
+  int row = 1;
+  for (const DrawRecord &draw : history.draws) {
+    Digits d{draw.h, draw.t, draw.u};
+    sortDigitsAscending(d);
+    grid.setNumber(row++, kWidthCol, d[2] - d[0]);
+  }
+}
+
+// Column 7 + 4(a - 1) + (b - 1) is headed by a and b: "11", "12", ... "44".
+void writeHeaders(ResultGrid &grid) {
+  writeDigitHeaders(grid);
+  grid.setText(0, kSumCol, "S");
+  grid.setText(0, kWidthCol, "W");
+  int col = kFirstComboCol;
+  for (int a = 1; a <= 4; ++a)
+    for (int b = 1; b <= 4; ++b)
+      grid.setText(0, col++, std::to_string(a) + std::to_string(b));
+}
+
+// The sum's last figure and the width, read back from columns 4 and 5, give
+// the regions a and b; the mark goes into column 4a + b + 2.
+void classifyFourRegions(ResultGrid &grid, int drawCount) {
+  const ResultGrid::TextId mark = grid.intern(kMark);
+  for (int r = 1; r <= drawCount; ++r) {
+    const std::string_view sum = grid.textView(r, kSumCol);
+    const int units = sum.empty() ? 0 : sum.back() - '0';
+    const int a = region(units), b = region(int(leadingNumber(grid.textView(r, kWidthCol))));
+    const int col = 4 * a + b + 2;
+    grid.setBackColor(r, col, kMarkBack);
+    grid.setTextId(r, col, mark);
+    grid.setCurrentCell(r, col);
+  }
+}
+
+}  // namespace
+
+ToolEntry frmhekuazonghe() { return {design(), load}; }
+
+}  // namespace corvessa::tools

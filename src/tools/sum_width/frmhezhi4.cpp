@@ -1,0 +1,93 @@
+// "Recommend Number Sum": every draw's sum against two fixed sets of
+// recommended sums. The sum a draw equals is written on red in its column,
+// and "-Y-" in the set's "Y/N" column; 13 and 15 lie in both sets.
+#include "charts/drawrows.h"
+#include "charts/missstats.h"
+#include "charts/sumrows.h"
+#include "charts/toolframe.h"
+
+#include <span>
+#include <string_view>
+
+namespace corvessa::tools {
+namespace {
+
+using namespace charts;
+
+// "Help" is placed but never shown, and has no page.
+ToolDesign design() {
+  ToolDesign d;
+  d.windowName = "frmhezhi4";
+  d.caption = "Recommend Number Sum-[Following 7 fixed sums]+[Following 4 fixed sums]";
+  d.title = d.caption;
+  d.cols = 19;
+  d.controls = {gridControl(), exitButton(), helpButton({8760, 6000, 1335, 375}, false),
+                resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); })};
+  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  return d;
+}
+
+// A set of fixed sums: its columns from `first` on, one sum each, and its "Y/N" column.
+struct SumSet {
+  int first;
+  std::span<const std::string_view> sums;
+  int yesCol;
+};
+constexpr std::string_view kSevenSums[] = {"8", "10", "11", "13", "15", "16", "18"};
+constexpr std::string_view kFourSums[] = {"12", "13", "14", "15"};
+constexpr SumSet kSets[] = {{5, kSevenSums, 12}, {14, kFourSums, 18}};
+
+constexpr int kSumCol = 4;
+constexpr Rgb kHitBack = rgb(255, 0, 0);
+
+void writeHeaders(ResultGrid &grid);
+void markFixedSumHits(ResultGrid &grid, int drawCount, const SumSet &set);
+
+void load(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
+  grid.setColWidth(0, 1290);
+  grid.setColWidths(1, 18, 300);
+  for (int c : {12, 13, 18})
+    grid.setColWidth(c, 688);
+  resetGridRows(grid, n, 6);
+  fillSumRows(grid, history);
+  writeHeaders(grid);
+  grid.setCurrentCell(n + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+  for (const SumSet &set : kSets)
+    markFixedSumHits(grid, n, set);
+}
+
+// Column 13, between the sets, has no header.
+void writeHeaders(ResultGrid &grid) {
+  writeDigitHeaders(grid);
+  grid.setText(0, kSumCol, "S");
+  for (const SumSet &set : kSets) {
+    for (std::size_t i = 0; i < set.sums.size(); ++i)
+      grid.setText(0, set.first + int(i), set.sums[i]);
+    grid.setText(0, set.yesCol, "Y/N");
+  }
+}
+
+// The fixed sums are read from the headers, the draw's sum from column 4.
+void markFixedSumHits(ResultGrid &grid, int drawCount, const SumSet &set) {
+  const int last = set.first + int(set.sums.size()) - 1;
+  const ResultGrid::TextId yes = grid.intern(std::string_view("-Y-"));
+  for (int r = 1; r <= drawCount; ++r) {
+    const long long sum = leadingNumber(grid.textView(r, kSumCol));
+    for (int c = set.first; c <= last; ++c)
+      if (leadingNumber(grid.textView(0, c)) == sum) {
+        grid.setTextId(r, set.yesCol, yes);
+        grid.setTextId(r, c, grid.textId(0, c));
+        grid.setBackColor(r, c, kHitBack);
+        grid.setCurrentCell(r, c);
+      }
+  }
+}
+
+}  // namespace
+
+ToolEntry frmhezhi4() { return {design(), load}; }
+
+}  // namespace corvessa::tools

@@ -1,0 +1,183 @@
+// The tools of the "Sum&&Width" and "Others" menus, opened from the real
+// menus: titles, buttons, "Help", and the number enquiries used as a user
+// uses them, typing into the box under the grid and pressing "Enquire".
+#include "charts/tool.h"
+#include "core/toolmenus.h"
+#include "gui/frame/gridview.h"
+#include "gui/frame/toolwindow.h"
+#include "gui/mainwindow.h"
+#include "gui/toolwindows.h"
+#include "support/core/qtprint.h"
+#include "support/core/testhome.h"
+#include "support/gui/fakeplatform.h"
+#include "support/gui/windows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace corvessa;
+using corvessa::test::FakePlatform;
+using corvessa::test::TestHome;
+
+namespace {
+
+const QByteArray kDraws = "1 1 2 3\r\n2 3 2 1\r\n3 5 0 5\r\n4 1 2 3\r\n";
+
+class SumWidthWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    home.writeLottery("L", kDraws);
+    home.selectLottery("L");
+    main = MainWindow::showMain(platform);
+  }
+  void TearDown() override { test::destroyAllWindows(); }
+
+  // Chooses the menu item of the main window, as the user does.
+  ToolWindow *open(const char *menu, const char *item, const char *window) {
+    QAction *action = main->menu(menu)->findChild<QAction *>(item);
+    EXPECT_NE(action, nullptr) << item;
+    EXPECT_TRUE(action && action->isEnabled()) << item;
+    if (!action)
+      return nullptr;
+    action->trigger();
+    auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(window));
+    EXPECT_NE(tool, nullptr) << window;
+    if (tool)
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
+    return tool;
+  }
+
+  TestHome home;
+  FakePlatform platform;
+  MainWindow *main = nullptr;
+};
+
+QStringList itemsOf(const char *menuName) {
+  QStringList items;
+  for (const ToolMenu &menu : toolMenus())
+    if (QString::fromLatin1(menu.name) == menuName)
+      for (const ToolMenuItem &item : menu.items)
+        if (!item.isSeparator())
+          items << QString::fromLatin1(item.name);
+  return items;
+}
+
+QStringList headers(ToolWindow *w) {
+  QStringList out;
+  QAbstractItemModel *m = w->gridView()->model();
+  for (int c = 0; c < m->columnCount(); ++c)
+    out << m->headerData(c, Qt::Horizontal).toString();
+  return out;
+}
+
+}  // namespace
+
+TEST_F(SumWidthWindows, EveryItemOfBothMenusOpensItsToolWithItsTitleAndButtons) {
+  enum HelpButton { Working, Hidden, None };
+  struct Case {
+    const char *menu, *item, *window, *title, *exit;
+    HelpButton help;
+    const char *helpPage;
+  };
+  const Case cases[] = {
+      {"caihezhikuadu", "caixingtai3dhe", "frmxingtai3dhe", "Sum-Sum Units", "Command2", None, nullptr},
+      {"caihezhikuadu", "caihekua_ll", "frmhekualu", "Sum 012 Type&Width 012 Type", "Command2", Working,
+       "/help/Sum_012_Type-Width_012_Type.htm"},
+      {"caihezhikuadu", "caihekuazh", "frmhekuazonghe", "Sum Units Four Regions&Width Four Regions", "Command2",
+       Working, "/help/Sum_Units_Four_Region-Width_Four_Region.htm"},
+      {"caihezhikuadu", "caihezhiyc", "frmhezhi4",
+       "Recommend Number Sum-[Following 7 fixed sums]+[Following 4 fixed sums]", "Command2", Hidden, nullptr},
+      {"caiqitayouguan", "caibjishuhe", "frmbjiouhe", "Sum of Odd-Sum of Even", "Command2", Working,
+       "/help/Sum_of_Odd-Sum_of_Even.htm"},
+      {"caiqitayouguan", "caibxiaoshuhe", "frmbxiaodahe", "Sum of Small-Sum of Big", "Command2", Working,
+       "/help/Sum_of_Small-Sum_of_Big.htm"},
+      {"caiqitayouguan", "caibzhishuhe", "frmbzhihehe", "Sum of Prime-Sum of Composite", "Command2", Working,
+       "/help/Sum_of_Prime-Sum_of_Composite.htm"},
+      {"caiqitayouguan", "caizuxuanhaocx", "frmzuxuanhaocx", "Box Number Enquire", "Command4", Working,
+       "/help/Box_Number_Enquire.htm"},
+      {"caiqitayouguan", "caizhixuanhaocx", "frmzhixuanhaocx", "Straight Number Enquire", "Command4", Working,
+       "/help/Straight_Number_Enquire.htm"},
+  };
+  // The cases are the menus' items, in their order.
+  QStringList caseItems;
+  for (const Case &tc : cases)
+    caseItems << QString::fromLatin1(tc.item);
+  EXPECT_EQ(itemsOf("caihezhikuadu") + itemsOf("caiqitayouguan"), caseItems);
+
+  for (const Case &tc : cases) {
+    SCOPED_TRACE(tc.window);
+    QPointer<ToolWindow> w = open(tc.menu, tc.item, tc.window);
+    ASSERT_FALSE(w.isNull());
+    EXPECT_EQ(w->windowTitle(), tc.title);
+    EXPECT_EQ(main->windowTitle(), "Corvessa");
+    GridView *view = w->gridView();
+    const QModelIndex last = view->model()->index(view->model()->rowCount() - 1, 0);
+    EXPECT_TRUE(view->viewport()->rect().intersects(view->visualRect(last)));
+
+    QPushButton *exit = w->button(tc.exit);
+    ASSERT_NE(exit, nullptr);
+    EXPECT_EQ(exit->text(), "Exit");
+    EXPECT_TRUE(exit->isVisible());
+    QPushButton *help = w->button("Command3");
+    if (tc.help == None) {
+      EXPECT_EQ(help, nullptr);
+    } else {
+      ASSERT_NE(help, nullptr);
+      EXPECT_EQ(help->text(), "Help");
+      EXPECT_EQ(help->isVisible(), tc.help == Working);
+      if (tc.help == Working) {
+        QTest::mouseClick(help, Qt::LeftButton);
+        ASSERT_FALSE(platform.opened.isEmpty());
+        EXPECT_TRUE(platform.opened.last().endsWith(QString::fromLatin1(tc.helpPage)))
+            << platform.opened.last().toStdString();
+        EXPECT_TRUE(QFile::exists(platform.opened.last())) << platform.opened.last().toStdString();
+      }
+    }
+    EXPECT_TRUE(platform.messages.empty());
+    QTest::mouseClick(exit, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w.isNull());
+  }
+}
+
+TEST_F(SumWidthWindows, TypingNumbersAndPressingEnquire) {
+  ToolWindow *w = open("caiqitayouguan", "caizuxuanhaocx", "frmzuxuanhaocx");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->frame("Frame1")->title(), "Please enter the Box Number you want to enquire.(You can paste.)");
+  QPlainTextEdit *input = w->textBox("Text1");
+  ASSERT_NE(input, nullptr);
+  EXPECT_EQ(input->parentWidget(), w->frame("Frame1"));
+  QPushButton *enquire = w->button("Command2");
+  EXPECT_EQ(enquire->text(), "Enquire");
+  EXPECT_EQ(headers(w), QStringList({"H", "T", "U", ""}));
+
+  input->setFocus();
+  QTest::keyClicks(input, "123, 0555");
+  QTest::mouseClick(enquire, Qt::LeftButton);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Information");
+  EXPECT_EQ(platform.lastMessage().text, "There are errors in the input.Please check the input and try again!");
+  EXPECT_EQ(headers(w), QStringList({"H", "T", "U", ""}));
+
+  QTest::keyClick(input, Qt::Key_Backspace);
+  QTest::mouseClick(enquire, Qt::LeftButton);
+  EXPECT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(w->windowTitle(), "Box Number Enquire");
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(headers(w), QStringList({"H", "T", "U", "", "123", "055", "Gather"}));
+  QAbstractItemModel *m = w->gridView()->model();
+  const QStringList gather = {"***", "***", "***", "***"};  // 1 2 3, 3 2 1, 5 0 5, 1 2 3
+  for (int r = 0; r < 4; ++r)
+    EXPECT_EQ(m->data(m->index(r, 6)).toString(), gather[r]) << r;
+  EXPECT_EQ(m->data(m->index(2, 5)).toString(), "***");  // 5 0 5 is the box number 055
+  EXPECT_EQ(m->headerData(m->rowCount() - 2, Qt::Vertical).toString(), "Current Miss");
+  EXPECT_EQ(input->toPlainText(), "123, 055");
+}
