@@ -9,6 +9,7 @@
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
+#include "support/gui/menuwindows.h"
 #include "support/gui/windows.h"
 
 #include <QAction>
@@ -20,43 +21,17 @@
 #include <gtest/gtest.h>
 
 using namespace corvessa;
+using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
 
 namespace {
 
-class BoxClassificationWindows : public ::testing::Test {
+class BoxClassificationWindows : public test::MenuWindowTest {
  protected:
-  void SetUp() override {
-    home.writeLottery("L", "1 2 5 7\r\n2 5 6 1\r\n3 9 9 9\r\n");
-    home.selectLottery("L");
-    main = MainWindow::showMain(platform);
-  }
-  void TearDown() override { test::destroyAllWindows(); }
-
-  // Chooses the "Box" menu's item, as the user does.
-  ToolWindow *choose(const char *item, const char *window) {
-    QAction *action = main->menu("caizuxuanyouguan")->findChild<QAction *>(item);
-    EXPECT_NE(action, nullptr) << item;
-    if (!action)
-      return nullptr;
-    EXPECT_TRUE(action->isEnabled()) << item;
-    action->trigger();
-    auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(window));
-    EXPECT_NE(tool, nullptr) << window;
-    if (tool)
-      EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
-    return tool;
-  }
-
-  TestHome home;
-  FakePlatform platform;
-  MainWindow *main = nullptr;
+  void SetUp() override { startWith("1 2 5 7\r\n2 5 6 1\r\n3 9 9 9\r\n"); }
+  ToolWindow *choose(const char *item, const char *) { return chooseItem(item); }
 };
-
-QVariant shown(ToolWindow *w, int row, int col, int role = Qt::DisplayRole) {
-  return w->gridView()->model()->data(w->gridView()->model()->index(row - 1, col - 1), role);
-}
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
+#include "support/gui/menuwindows.h"
 #include "support/gui/windows.h"
 
 #include <QAction>
@@ -19,44 +20,22 @@
 #include <gtest/gtest.h>
 
 using namespace corvessa;
+using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
 
 namespace {
 
-class BoxTicketWindows : public ::testing::Test {
+class BoxTicketWindows : public test::MenuWindowTest {
  protected:
   void SetUp() override {
     QByteArray draws;
     for (int i = 1; i <= 300; ++i)  // more draws than a window shows at once
       draws += QByteArray::number(i) + (i % 3 ? " 5 5 5\r\n" : " 7 3 0\r\n");
-    home.writeLottery("L", draws);
-    home.selectLottery("L");
-    main = MainWindow::showMain(platform);
+    startWith(draws);
   }
-  void TearDown() override { test::destroyAllWindows(); }
-
-  ToolWindow *choose(const char *item, const char *window) {
-    QAction *action = main->menu("caizuxuanyouguan")->findChild<QAction *>(item);
-    EXPECT_TRUE(action && action->isEnabled()) << item;
-    if (!action)
-      return nullptr;
-    action->trigger();
-    auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(window));
-    EXPECT_NE(tool, nullptr) << window;
-    if (tool)
-      EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
-    return tool;
-  }
-
-  TestHome home;
-  FakePlatform platform;
-  MainWindow *main = nullptr;
+  ToolWindow *choose(const char *item, const char *) { return chooseItem(item); }
 };
-
-QVariant shown(ToolWindow *w, int row, int col, int role = Qt::DisplayRole) {
-  return w->gridView()->model()->data(w->gridView()->model()->index(row - 1, col - 1), role);
-}
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
+#include "support/gui/menuwindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include <gtest/gtest.h>
 
 using namespace corvessa;
+using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
 
@@ -32,37 +34,13 @@ namespace {
 const QByteArray kSevenDraws =
     "1 5 5 5\r\n2 8 8 8\r\n3 5 5 5\r\n4 8 1 1\r\n5 1 9 9\r\n6 0 2 3\r\n7 4 6 7\r\n";
 
-class HeatWindows : public ::testing::Test {
+class HeatWindows : public test::MenuWindowTest {
  protected:
-  void TearDown() override {
-    test::destroyAllWindows();
+  ToolWindow *open(const QByteArray &draws, const char *item, const char *) {
+    startWith(draws);
+    return chooseItem(item);
   }
-
-  // Chooses the menu item of the main window, as the user does.
-  ToolWindow *open(const QByteArray &draws, const char *item, const char *window) {
-    home.writeLottery("L", draws);
-    home.selectLottery("L");
-    MainWindow *main = MainWindow::showMain(platform);
-    QAction *action = main->menu("caigaopin7ma")->findChild<QAction *>(item);
-    EXPECT_NE(action, nullptr) << item;
-    EXPECT_TRUE(action && action->isEnabled()) << item;
-    if (!action)
-      return nullptr;
-    action->trigger();
-    auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(window));
-    EXPECT_NE(tool, nullptr) << window;
-    if (tool)
-      EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
-    return tool;
-  }
-
-  TestHome home;
-  FakePlatform platform;
 };
-
-QVariant shown(ToolWindow *w, int row, int col, int role = Qt::DisplayRole) {
-  return w->gridView()->model()->data(w->gridView()->model()->index(row - 1, col - 1), role);
-}
 
 }  // namespace
 

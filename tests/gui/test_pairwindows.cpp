@@ -11,6 +11,7 @@
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
+#include "support/gui/menuwindows.h"
 #include "support/gui/windows.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@
 #include <gtest/gtest.h>
 
 using namespace corvessa;
+using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
 
@@ -37,39 +39,11 @@ QByteArray draws(int count) {
   return out;
 }
 
-class PairWindows : public ::testing::Test {
+class PairWindows : public test::MenuWindowTest {
  protected:
-  void TearDown() override { test::destroyAllWindows(); }
-
-  void start(const QByteArray &history) {
-    home.writeLottery("L", history);
-    home.selectLottery("L");
-    main = MainWindow::showMain(platform);
-  }
-
-  // Chooses the "Box Pairs" menu's item, as the user does.
-  ToolWindow *open(const char *item, const char *window) {
-    QAction *action = main->menu("cailiangmayg")->findChild<QAction *>(item);
-    EXPECT_NE(action, nullptr) << item;
-    EXPECT_TRUE(action && action->isEnabled()) << item;
-    if (!action)
-      return nullptr;
-    action->trigger();
-    auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(window));
-    EXPECT_NE(tool, nullptr) << window;
-    if (tool)
-      EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
-    return tool;
-  }
-
-  TestHome home;
-  FakePlatform platform;
-  MainWindow *main = nullptr;
+  void start(const QByteArray &history) { startWith(history); }
+  ToolWindow *open(const char *item, const char *) { return chooseItem(item); }
 };
-
-QVariant shown(ToolWindow *w, int row, int col, int role = Qt::DisplayRole) {
-  return w->gridView()->model()->data(w->gridView()->model()->index(row - 1, col - 1), role);
-}
 
 // Its label, in the fixed column, is within the viewport's height (some
 // windows keep their first columns and rows nearly hidden).

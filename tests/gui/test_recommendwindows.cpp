@@ -10,6 +10,7 @@
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
+#include "support/gui/menuwindows.h"
 #include "support/gui/windows.h"
 
 #include <QAction>
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 using namespace corvessa;
+using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
 
@@ -29,38 +31,11 @@ namespace {
 // 0 0 2 then 1 1 5: the second draw's recommendations come from the first.
 const QByteArray kDraws = "1 0 0 2\r\n2 1 1 5\r\n";
 
-class RecommendWindows : public ::testing::Test {
+class RecommendWindows : public test::MenuWindowTest {
  protected:
-  void SetUp() override {
-    home.writeLottery("L", kDraws);
-    home.selectLottery("L");
-    main = MainWindow::showMain(platform);
-  }
-  void TearDown() override { test::destroyAllWindows(); }
-
-  ToolWindow *open(const char *item, const char *window) {
-    QAction *action = main->menu("danmayouguan")->findChild<QAction *>(item);
-    EXPECT_NE(action, nullptr) << item;
-    if (!action)
-      return nullptr;
-    EXPECT_TRUE(action->isEnabled()) << item;
-    action->trigger();
-    auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(window));
-    EXPECT_NE(tool, nullptr) << window;
-    if (tool)
-      EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
-    return tool;
-  }
-
-  TestHome home;
-  FakePlatform platform;
-  MainWindow *main = nullptr;
+  void SetUp() override { startWith(kDraws); }
+  ToolWindow *open(const char *item, const char *) { return chooseItem(item); }
 };
-
-// Grid cell (row, col) as the window shows it; row 0 and column 0 are its headers.
-QVariant shown(ToolWindow *w, int row, int col, int role = Qt::DisplayRole) {
-  return w->gridView()->model()->data(w->gridView()->model()->index(row - 1, col - 1), role);
-}
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
+#include "support/gui/menuwindows.h"
 #include "support/gui/windows.h"
 
 #include <QAction>
@@ -23,6 +24,7 @@
 #include <gtest/gtest.h>
 
 using namespace corvessa;
+using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
 
@@ -30,38 +32,11 @@ namespace {
 
 const QByteArray kDraws = "1 0 5 7\r\n2 2 7 3\r\n3 1 2 3\r\n4 5 5 5\r\n";
 
-class StraightWindows : public ::testing::Test {
+class StraightWindows : public test::MenuWindowTest {
  protected:
-  void SetUp() override {
-    home.writeLottery("L", kDraws);
-    home.selectLottery("L");
-    main = MainWindow::showMain(platform);
-  }
-  void TearDown() override { test::destroyAllWindows(); }
-
-  // Chooses the menu item of the main window, as the user does.
-  ToolWindow *open(const char *item, const char *window) {
-    QAction *action = main->menu("cai3dgongjux")->findChild<QAction *>(item);
-    EXPECT_NE(action, nullptr) << item;
-    EXPECT_TRUE(action && action->isEnabled()) << item;
-    if (!action)
-      return nullptr;
-    action->trigger();
-    auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(window));
-    EXPECT_NE(tool, nullptr) << window;
-    if (tool)
-      EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
-    return tool;
-  }
-
-  TestHome home;
-  FakePlatform platform;
-  MainWindow *main = nullptr;
+  void SetUp() override { startWith(kDraws); }
+  ToolWindow *open(const char *item, const char *) { return chooseItem(item); }
 };
-
-QVariant shown(ToolWindow *w, int row, int col, int role = Qt::DisplayRole) {
-  return w->gridView()->model()->data(w->gridView()->model()->index(row - 1, col - 1), role);
-}
 
 void pressCell(ToolWindow *w, int row, int col) {
   GridView *view = w->gridView();

@@ -10,6 +10,7 @@
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
+#include "support/gui/menuwindows.h"
 #include "support/gui/windows.h"
 
 #include <QAction>
@@ -31,33 +32,10 @@ namespace {
 
 const QByteArray kDraws = "1 1 2 3\r\n2 3 2 1\r\n3 5 0 5\r\n4 1 2 3\r\n";
 
-class SumWidthWindows : public ::testing::Test {
+class SumWidthWindows : public test::MenuWindowTest {
  protected:
-  void SetUp() override {
-    home.writeLottery("L", kDraws);
-    home.selectLottery("L");
-    main = MainWindow::showMain(platform);
-  }
-  void TearDown() override { test::destroyAllWindows(); }
-
-  // Chooses the menu item of the main window, as the user does.
-  ToolWindow *open(const char *menu, const char *item, const char *window) {
-    QAction *action = main->menu(menu)->findChild<QAction *>(item);
-    EXPECT_NE(action, nullptr) << item;
-    EXPECT_TRUE(action && action->isEnabled()) << item;
-    if (!action)
-      return nullptr;
-    action->trigger();
-    auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(window));
-    EXPECT_NE(tool, nullptr) << window;
-    if (tool)
-      EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
-    return tool;
-  }
-
-  TestHome home;
-  FakePlatform platform;
-  MainWindow *main = nullptr;
+  void SetUp() override { startWith(kDraws); }
+  ToolWindow *open(const char *, const char *item, const char *) { return chooseItem(item); }
 };
 
 QStringList itemsOf(const char *menuName) {

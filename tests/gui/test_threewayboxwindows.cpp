@@ -8,6 +8,7 @@
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
+#include "support/gui/menuwindows.h"
 #include "support/gui/windows.h"
 
 #include <QAction>
@@ -20,38 +21,16 @@
 #include <gtest/gtest.h>
 
 using namespace corvessa;
+using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
 
 namespace {
 
-class ThreeWayBoxWindows : public ::testing::Test {
+class ThreeWayBoxWindows : public test::MenuWindowTest {
  protected:
-  void TearDown() override { test::destroyAllWindows(); }
-
-  ToolWindow *choose(const char *item, const char *window) {
-    if (!main)
-      main = MainWindow::showMain(platform);
-    QAction *action = main->menu("ruanjianji")->findChild<QAction *>(item);
-    EXPECT_TRUE(action && action->isEnabled()) << item;
-    if (!action)
-      return nullptr;
-    action->trigger();
-    auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(window));
-    EXPECT_NE(tool, nullptr) << window;
-    if (tool)
-      EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
-    return tool;
-  }
-
-  TestHome home;
-  FakePlatform platform;
-  MainWindow *main = nullptr;
+  ToolWindow *choose(const char *item, const char *) { return chooseItem(item); }
 };
-
-QVariant shown(ToolWindow *w, int row, int col, int role = Qt::DisplayRole) {
-  return w->gridView()->model()->data(w->gridView()->model()->index(row - 1, col - 1), role);
-}
 
 // 60 draws: 5 0 5 every tenth draw from draw 3 on, 1 2 3 otherwise.
 QByteArray sixtyDraws() {
