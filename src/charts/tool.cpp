@@ -1,7 +1,5 @@
 #include "charts/tool.h"
 
-#include "tools/tools.h"
-
 #include <set>
 #include <stdexcept>
 
@@ -56,15 +54,6 @@ void ToolWindowState::endBusy(const QString &newCaption) {
 void ToolWindowState::setClipboardText(const QString &text) {
   if (host)
     host->setClipboardText(text);
-}
-
-ToolRegistry &ToolRegistry::instance() {
-  static ToolRegistry registry = [] {
-    ToolRegistry r;
-    tools::addAllTools(r);
-    return r;
-  }();
-  return registry;
 }
 
 void ToolRegistry::add(ToolEntry entry) {

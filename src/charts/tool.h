@@ -183,7 +183,7 @@ struct ToolEntry {
 
 class ToolRegistry {
  public:
-  // Every tool of the eight menus, from the lists of src/tools.
+  // Every tool of the eight menus, from the lists of src/tools (defined there).
   static ToolRegistry &instance();
   // Checks the design (checkToolDesign) and adds the tool; an entry of the
   // same window name is replaced.

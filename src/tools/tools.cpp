@@ -1,5 +1,7 @@
 #include "tools/tools.h"
 
+#include "charts/tool.h"
+
 namespace corvessa::tools {
 
 void addAllTools(ToolRegistry &registry) {
@@ -13,3 +15,17 @@ void addAllTools(ToolRegistry &registry) {
 }
 
 }  // namespace corvessa::tools
+
+namespace corvessa {
+
+// The registry holds the tools of every menu's list, taken once on first use.
+ToolRegistry &ToolRegistry::instance() {
+  static ToolRegistry registry = [] {
+    ToolRegistry r;
+    tools::addAllTools(r);
+    return r;
+  }();
+  return registry;
+}
+
+}  // namespace corvessa
