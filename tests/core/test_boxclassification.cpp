@@ -7,6 +7,7 @@
 #include "charts/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
+#include "support/core/chartcells.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -24,15 +25,8 @@ const char *const kShape = "frmzuxuan012lu";
 const char *const kAddMultiply = "frmjiachengzh";
 const char *const kRemainder5 = "frm3shu5luhe";
 
-const ToolEntry &tool(const char *window) {
-  const ToolEntry *entry = ToolRegistry::instance().find(QString::fromLatin1(window));
-  if (!entry)
-    throw std::logic_error(std::string("no tool ") + window);
-  return *entry;
-}
-
 ResultGrid chart(const char *window, const QByteArray &data) {
-  return computeChart(tool(window), parseDrawHistory(data));
+  return computeChart(test::registeredTool(window), parseDrawHistory(data));
 }
 
 // Draws "H T U" labelled 1, 2, 3 ...
@@ -368,7 +362,7 @@ TEST(BoxNumberShape, EveryNumberOnceMarksOneColumnOfEachBlock) {
 
 TEST(BoxNumberShape, KeepsItsCaptionHasNoBusyCaptionAndAHelpThatDoesNothing) {
   RecordingHost host;
-  ToolSession session(tool(kShape), &host);
+  ToolSession session(test::registeredTool(kShape), &host);
   EXPECT_EQ(session.state().caption, "Box Number Shape");
   session.load(parseDrawHistory(history({"2 5 7"})));
   EXPECT_EQ(session.state().caption, "Box Number Shape");
@@ -386,7 +380,7 @@ TEST(BoxNumberShape, KeepsItsCaptionHasNoBusyCaptionAndAHelpThatDoesNothing) {
 }
 
 TEST(BoxNumberShape, APressTogglesTheHighlightAndTheClassColourStaysAway) {
-  ToolSession session(tool(kShape));
+  ToolSession session(test::registeredTool(kShape));
   session.load(parseDrawHistory(history({"2 5 7", "0 0 0"})));
   const ResultGrid &g = session.state().grid;
   struct Case {
@@ -506,7 +500,7 @@ TEST(Remainder5Sum, EveryNumberOnceMarksItsOneColumn) {
 }
 
 TEST(Remainder5Sum, TheNoteStaysUnderTheGridAtEverySize) {
-  const ToolDesign &d = tool(kRemainder5).design;
+  const ToolDesign &d = test::registeredTool(kRemainder5).design;
   const ControlDesign *note = d.control("Label1");
   ASSERT_NE(note, nullptr);
   EXPECT_EQ(note->kind, ControlKind::Label);
@@ -582,7 +576,7 @@ TEST(BoxClassification, FourWindowsShowLoadingWhileTheyLoad) {
   for (const Window &w : windows) {
     SCOPED_TRACE(w.name);
     RecordingHost host;
-    ToolSession session(tool(w.name), &host);
+    ToolSession session(test::registeredTool(w.name), &host);
     session.load(parseDrawHistory(history({"1 2 3"})));
     const std::vector<std::pair<bool, QString>> expected = {{true, "Loading......"}, {false, w.title}};
     EXPECT_EQ(host.busyCaptions, expected);

@@ -5,6 +5,7 @@
 #include "charts/chartdump.h"
 #include "charts/tool.h"
 #include "support/core/qtprint.h"
+#include "support/core/chartcells.h"
 
 #include <QFile>
 #include <QStringList>
@@ -19,26 +20,19 @@ using namespace corvessa;
 
 namespace {
 
-const ToolEntry &entry(const char *window) {
-  const ToolEntry *e = ToolRegistry::instance().find(window);
-  if (!e)
-    throw std::invalid_argument(std::string("not registered: ") + window);
-  return *e;
-}
-
 // Draws given as "312": labelled 1, 2, ... in file order.
 ResultGrid chart(const char *window, const std::vector<std::string> &draws) {
   QByteArray file;
   int label = 1;
   for (const std::string &d : draws)
     file += QByteArray::number(label++) + ' ' + d[0] + ' ' + d[1] + ' ' + d[2] + "\r\n";
-  return computeChart(entry(window), parseDrawHistory(file));
+  return computeChart(test::registeredTool(window), parseDrawHistory(file));
 }
 
 ResultGrid chartOfEveryNumber(const char *window) {
   QFile file(QStringLiteral(CORVESSA_FIXTURES_DIR "/draws/every1000.txt"));
   EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-  return computeChart(entry(window), parseDrawHistory(file.readAll()));
+  return computeChart(test::registeredTool(window), parseDrawHistory(file.readAll()));
 }
 
 int distinctDigits(const ResultGrid &grid, int row) {
@@ -60,7 +54,7 @@ const SetChart kCharts[] = {
 TEST(DigitSetCharts, HeadersAreEverySetInAscendingOrder) {
   for (const SetChart &t : kCharts) {
     SCOPED_TRACE(t.window);
-    const ResultGrid grid = computeChart(entry(t.window), DrawHistory{});
+    const ResultGrid grid = computeChart(test::registeredTool(t.window), DrawHistory{});
     ASSERT_EQ(grid.cols(), 5 + t.sets);
     EXPECT_EQ((QStringList{grid.text(0, 0), grid.text(0, 1), grid.text(0, 2), grid.text(0, 3), grid.text(0, 4)}),
               (QStringList{"", "H", "T", "U", ""}));
@@ -97,7 +91,7 @@ TEST(DigitSetCharts, HeadersAreEverySetInAscendingOrder) {
       {"frmdanma212", 49, "89"},
   };
   for (const Column &c : columns)
-    EXPECT_EQ(computeChart(entry(c.window), DrawHistory{}).text(0, c.col), c.set) << c.window << " " << c.col;
+    EXPECT_EQ(computeChart(test::registeredTool(c.window), DrawHistory{}).text(0, c.col), c.set) << c.window << " " << c.col;
 }
 
 TEST(DigitSetCharts, SingleDrawsAsTheWindowsDescribeThem) {
@@ -200,7 +194,7 @@ TEST(DigitSetCharts, Windows) {
   };
   for (const SetChart &t : kCharts) {
     SCOPED_TRACE(t.window);
-    const ToolDesign &d = entry(t.window).design;
+    const ToolDesign &d = test::registeredTool(t.window).design;
     EXPECT_EQ(d.title, titles.at(t.window).first);
     EXPECT_EQ(d.caption, d.title);
     EXPECT_EQ(d.helpPage, titles.at(t.window).second);
@@ -276,14 +270,14 @@ TEST(OtherRecommendDigits, Windows) {
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.window);
-    const ToolDesign &d = entry(c.window).design;
+    const ToolDesign &d = test::registeredTool(c.window).design;
     EXPECT_EQ(d.title, c.title);
     EXPECT_EQ(d.caption, c.title);
     EXPECT_EQ(d.helpPage, c.helpPage);
     EXPECT_EQ(d.fontPoints, 7.5);
     EXPECT_EQ(d.control("Command3")->caption, "Help");
 
-    const ResultGrid empty = computeChart(entry(c.window), DrawHistory{});
+    const ResultGrid empty = computeChart(test::registeredTool(c.window), DrawHistory{});
     EXPECT_EQ(marksOf(empty, 0), c.headers);
     EXPECT_EQ(empty.rows(), 2);
     std::vector<int> widths;

@@ -6,6 +6,7 @@
 #include "charts/tool.h"
 #include "core/toolmenus.h"
 #include "support/core/qtprint.h"
+#include "support/core/chartcells.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -52,16 +53,9 @@ const GroupTool &groupTool(const std::string &window) {
 
 int lastCol(const GroupTool &t) { return 4 + t.groups; }
 
-const ToolEntry &entry(const char *window) {
-  const ToolEntry *e = ToolRegistry::instance().find(window);
-  if (!e)
-    throw std::invalid_argument(std::string("not registered: ") + window);
-  return *e;
-}
-
 // The groups as the chart's header row shows them.
 QStringList groupsOf(const GroupTool &t) {
-  const ResultGrid grid = computeChart(entry(t.window), DrawHistory{});
+  const ResultGrid grid = computeChart(test::registeredTool(t.window), DrawHistory{});
   QStringList groups;
   for (int c = 5; c < grid.cols(); ++c)
     groups << grid.text(0, c);
@@ -74,7 +68,7 @@ ResultGrid chart(const char *window, const std::vector<std::string> &draws) {
   int label = 1;
   for (const std::string &d : draws)
     file += QByteArray::number(label++) + ' ' + d[0] + ' ' + d[1] + ' ' + d[2] + "\r\n";
-  return computeChart(entry(window), parseDrawHistory(file));
+  return computeChart(test::registeredTool(window), parseDrawHistory(file));
 }
 
 // All 220 box numbers: the 120 of three different digits (rows 1-120, digits
@@ -161,7 +155,7 @@ TEST(GroupCharts, DesignsMatchTheirMenuItems) {
         items[item.windowName] = &item;
   for (const GroupTool &t : kTools) {
     SCOPED_TRACE(t.window);
-    const ToolDesign &d = entry(t.window).design;
+    const ToolDesign &d = test::registeredTool(t.window).design;
     ASSERT_TRUE(items.count(t.window));
     EXPECT_EQ(d.caption, items[t.window]->caption);
     EXPECT_EQ(d.title, QString(d.caption).remove('"'));
@@ -175,7 +169,7 @@ TEST(GroupCharts, DesignsMatchTheirMenuItems) {
       EXPECT_FALSE(help->visible);
   }
   // Same caption, same title; only the groups tell them apart.
-  EXPECT_EQ(entry("frmzuxuan6").design.title, entry("frm6lianhao").design.title);
+  EXPECT_EQ(test::registeredTool("frmzuxuan6").design.title, test::registeredTool("frm6lianhao").design.title);
 }
 
 TEST(GroupCharts, HeaderRowWidthsAndDrawRows) {

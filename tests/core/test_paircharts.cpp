@@ -4,6 +4,7 @@
 #include "charts/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
+#include "support/core/chartcells.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -17,14 +18,7 @@ using namespace corvessa;
 
 namespace {
 
-const ToolEntry &tool(const char *window) {
-  const ToolEntry *entry = ToolRegistry::instance().find(QString::fromLatin1(window));
-  if (!entry)
-    throw std::logic_error(std::string("no tool ") + window);
-  return *entry;
-}
-
-ResultGrid chart(const char *window, const QByteArray &data) { return computeChart(tool(window), parseDrawHistory(data)); }
+ResultGrid chart(const char *window, const QByteArray &data) { return computeChart(test::registeredTool(window), parseDrawHistory(data)); }
 
 QByteArray history(const QStringList &draws) {
   QByteArray out;
@@ -135,7 +129,7 @@ TEST(Pairs, FortyFivePairColumnsAndAnEmptyHistory) {
 
 TEST(Pairs, EveryNumberMarksOneColumnPerDistinctPair) {
   const DrawHistory h = everyNumberOnce();
-  const ResultGrid g = computeChart(tool("frm3dliangma"), h);
+  const ResultGrid g = computeChart(test::registeredTool("frm3dliangma"), h);
   for (int r = 1; r <= int(h.draws.size()); ++r) {
     const DrawRecord &d = h.draws[std::size_t(r - 1)];
     const int distinct = int(std::set<int>{d.h, d.t, d.u}.size());
@@ -290,7 +284,7 @@ TEST(FiveRegions, ArrowsInAlternateBlocksOfTwentyTwoRowsFromRow39) {
 
 TEST(FiveRegions, APressTogglesTheBlueAndHelpDoesNothing) {
   RecordingHost host;
-  ToolSession s(tool("frmdaimaduizi"), &host);
+  ToolSession s(test::registeredTool("frmdaimaduizi"), &host);
   s.load(parseDrawHistory(history({"0 5 5"})));
   EXPECT_EQ(s.state().caption, "Five Regions Pairs[05 16 27 38 49]");
   ResultGrid &g = s.state().grid;

@@ -4,6 +4,7 @@
 #include "charts/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
+#include "support/core/chartcells.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -15,14 +16,7 @@ using namespace corvessa;
 
 namespace {
 
-const ToolEntry &tool(const char *window) {
-  const ToolEntry *entry = ToolRegistry::instance().find(QString::fromLatin1(window));
-  if (!entry)
-    throw std::logic_error(std::string("no tool ") + window);
-  return *entry;
-}
-
-ResultGrid chart(const char *window, const QByteArray &data) { return computeChart(tool(window), parseDrawHistory(data)); }
+ResultGrid chart(const char *window, const QByteArray &data) { return computeChart(test::registeredTool(window), parseDrawHistory(data)); }
 
 QByteArray history(const QStringList &draws) {
   QByteArray out;
@@ -127,7 +121,7 @@ TEST(PairDiffSum, CaptionsBeforeAndAfterTheLoad) {
   for (const Case &tc : cases) {
     SCOPED_TRACE(tc.window);
     RecordingHost host;
-    ToolSession s(tool(tc.window), &host);
+    ToolSession s(test::registeredTool(tc.window), &host);
     EXPECT_EQ(s.state().caption, tc.designCaption);
     s.load(parseDrawHistory(history({"1 2 3"})));
     const std::vector<std::pair<bool, QString>> expected = {{true, "Loading......"}, {false, tc.title}};
@@ -248,7 +242,7 @@ TEST(SumOrDifferenceOfPairs, AHundredThousandDraws) {
 
 TEST(SumOrDifferenceOfPairs, TheCaptionStaysAndHelpOpensItsPage) {
   RecordingHost host;
-  ToolSession s(tool("frmliangmahecha"), &host);
+  ToolSession s(test::registeredTool("frmliangmahecha"), &host);
   s.load(parseDrawHistory(history({"1 2 3"})));
   EXPECT_TRUE(host.busyCaptions.empty());
   EXPECT_EQ(s.state().caption, "+ or - of Pairs ");
@@ -288,7 +282,7 @@ TEST(ProductUnits, PairsFiledUnderTheirProductsUnits) {
 
 TEST(ProductUnits, HeadersCaptionAndAnEmptyHistory) {
   RecordingHost host;
-  ToolSession s(tool("frmliangmajiwei"), &host);
+  ToolSession s(test::registeredTool("frmliangmajiwei"), &host);
   s.load(DrawHistory{});
   const ResultGrid &g = s.state().grid;
   ASSERT_EQ(g.rows(), 2);

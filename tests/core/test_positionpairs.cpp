@@ -4,6 +4,7 @@
 #include "charts/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
+#include "support/core/chartcells.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -24,14 +25,7 @@ struct Block {
 constexpr Block kBlocks[] = {{5, rgb(255, 212, 164)}, {16, rgb(182, 219, 170)}, {27, rgb(231, 194, 182)}};
 constexpr const char *kWindows[] = {"frmweicha", "frmweiji", "frmweihe"};
 
-const ToolEntry &tool(const char *window) {
-  const ToolEntry *entry = ToolRegistry::instance().find(QString::fromLatin1(window));
-  if (!entry)
-    throw std::logic_error(std::string("no tool ") + window);
-  return *entry;
-}
-
-ResultGrid chart(const char *window, const QByteArray &data) { return computeChart(tool(window), parseDrawHistory(data)); }
+ResultGrid chart(const char *window, const QByteArray &data) { return computeChart(test::registeredTool(window), parseDrawHistory(data)); }
 
 QByteArray history(const QStringList &draws) {
   QByteArray out;
@@ -133,7 +127,7 @@ TEST(PositionPairs, EveryNumberOnceHasOneMarkPerBlock) {
   };
   for (const auto &[window, value] : windows) {
     SCOPED_TRACE(window);
-    const ResultGrid g = computeChart(tool(window), h);
+    const ResultGrid g = computeChart(test::registeredTool(window), h);
     ASSERT_EQ(g.rows(), 1002);
     for (int r = 1; r <= 1000; ++r) {
       const DrawRecord &d = h.draws[std::size_t(r - 1)];
@@ -160,7 +154,7 @@ TEST(PositionPairs, WindowHeadersWidthsAndButtons) {
     const auto [window, page] = pages[i];
     SCOPED_TRACE(window);
     RecordingHost host;
-    ToolSession s(tool(window), &host);
+    ToolSession s(test::registeredTool(window), &host);
     s.load(parseDrawHistory("105 1 2 3\r\n"));
     EXPECT_EQ(s.state().caption, titles[i]);
     ASSERT_EQ(host.busyCaptions.size(), 2u);

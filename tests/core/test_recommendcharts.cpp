@@ -5,6 +5,7 @@
 #include "charts/toolframe.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
+#include "support/core/chartcells.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -23,14 +24,8 @@ constexpr Rgb kBlue = rgb(140, 219, 255);
 constexpr Rgb kSumWidth = rgb(43, 218, 255);
 constexpr Rgb kGrey = rgb(188, 194, 182);
 
-const ToolEntry &tool(const char *window) {
-  const ToolEntry *entry = ToolRegistry::instance().find(QString::fromLatin1(window));
-  EXPECT_NE(entry, nullptr) << window;
-  return *entry;
-}
-
 ResultGrid chart(const char *window, const QByteArray &data) {
-  return computeChart(tool(window), parseDrawHistory(data));
+  return computeChart(test::registeredTool(window), parseDrawHistory(data));
 }
 
 // Draws "H T U" labelled 1, 2, 3, ...
@@ -276,7 +271,7 @@ TEST(OtherRecommendDigitsFormula, CountsThePositionsThatHoldADigit) {
 }
 
 TEST(OtherRecommendDigitsFormula, TheNoteStaysUnderTheGrid) {
-  const ToolDesign &d = tool("frmdanma2").design;
+  const ToolDesign &d = test::registeredTool("frmdanma2").design;
   const ControlDesign *note = d.control("Label1");
   ASSERT_NE(note, nullptr);
   EXPECT_EQ(note->kind, ControlKind::Label);
@@ -367,7 +362,7 @@ TEST(RecommendOneDigit, SameColumnsAndNothingWithoutDraws) {
       EXPECT_EQ(backs(g, 1, 0, 6), ".......");
       expectWidths(g, {{0, 1290}, {1, 300}, {2, 300}, {3, 300}, {4, 20}, {5, 860}, {6, 430}});
     }
-    EXPECT_EQ(tool(window).design.helpPage, "\\help\\Recommend_1_digit.htm");
+    EXPECT_EQ(test::registeredTool(window).design.helpPage, "\\help\\Recommend_1_digit.htm");
   }
 }
 

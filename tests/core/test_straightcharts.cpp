@@ -6,6 +6,7 @@
 #include "charts/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
+#include "support/core/chartcells.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -21,15 +22,8 @@ using namespace corvessa;
 
 namespace {
 
-const ToolEntry &tool(const char *window) {
-  const ToolEntry *entry = ToolRegistry::instance().find(QString::fromLatin1(window));
-  if (!entry)
-    throw std::logic_error(std::string("no tool ") + window);
-  return *entry;
-}
-
 ResultGrid chart(const char *window, const QByteArray &data, int gameType = 0) {
-  return computeChart(tool(window), parseDrawHistory(data), gameType);
+  return computeChart(test::registeredTool(window), parseDrawHistory(data), gameType);
 }
 
 QByteArray history(const QStringList &draws) {
@@ -148,7 +142,7 @@ TEST(Trend, LabelWithoutBlankHeadersAndEmptyHistory) {
 
 TEST(Trend, HelpIsHiddenAndOpensNothing) {
   RecordingHost host;
-  ToolSession s(tool("frm3weizoushi"), &host);
+  ToolSession s(test::registeredTool("frm3weizoushi"), &host);
   s.load(parseDrawHistory("1 1 2 3\r\n"));
   EXPECT_EQ(s.state().caption, "Tundred Ten Units Trend");
   EXPECT_FALSE(s.state().control("Command3").visible);
@@ -226,7 +220,7 @@ TEST(StraightShape, ExamplesCellByCell) {
 }
 
 TEST(StraightShape, EveryNumberOnceOneMarkPerChartEachParityPatternOf125) {
-  const ResultGrid g = computeChart(tool("frmjibenxingtai"), everyNumberOnce());
+  const ResultGrid g = computeChart(test::registeredTool("frmjibenxingtai"), everyNumberOnce());
   ASSERT_EQ(g.rows(), 1003);
   std::map<QString, int> parity;
   for (int r = 1; r <= 1000; ++r) {
@@ -272,7 +266,7 @@ TEST(StraightShape, HeadersBandRowHeightAndEmptyHistory) {
 
 TEST(StraightShape, CaptionStaysAndAPressTogglesTheHighlight) {
   RecordingHost host;
-  ToolSession s(tool("frmjibenxingtai"), &host);
+  ToolSession s(test::registeredTool("frmjibenxingtai"), &host);
   EXPECT_EQ(s.state().caption, "Straight Number shape");
   s.load(parseDrawHistory("1 0 5 7\r\n"));
   EXPECT_EQ(s.state().caption, "Straight Number shape");
@@ -437,7 +431,7 @@ TEST(RecommendDigits, CandidatesHitsAndSummaries) {
 
 TEST(RecommendDigits, HeadersWidthsEmptyHistoryAndAHelpThatDoesNothing) {
   RecordingHost host;
-  ToolSession s(tool("frmzhixuanmorvek"), &host);
+  ToolSession s(test::registeredTool("frmzhixuanmorvek"), &host);
   s.load(DrawHistory{});
   const ResultGrid &g = s.state().grid;
   ASSERT_EQ(g.rows(), 5);
@@ -515,7 +509,7 @@ TEST(RiseDown, ExamplesCellByCell) {
 }
 
 TEST(RiseDown, EveryNumberOnceHasExactlyOneShape) {
-  const ResultGrid g = computeChart(tool("frmxingxiang"), everyNumberOnce());
+  const ResultGrid g = computeChart(test::registeredTool("frmxingxiang"), everyNumberOnce());
   ASSERT_EQ(g.rows(), 1003);
   std::map<int, int> perShape;
   for (int r = 1; r <= 1000; ++r) {
@@ -533,7 +527,7 @@ TEST(RiseDown, EveryNumberOnceHasExactlyOneShape) {
 
 TEST(RiseDown, CaptionStaysAndAPressTogglesTheGreen) {
   RecordingHost host;
-  ToolSession s(tool("frmxingxiang"), &host);
+  ToolSession s(test::registeredTool("frmxingxiang"), &host);
   s.load(parseDrawHistory("1 1 2 3\r\n2 5 5 5\r\n"));
   EXPECT_EQ(s.state().caption, "Rise-Down shape");
   EXPECT_TRUE(host.busyCaptions.empty());

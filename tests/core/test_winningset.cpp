@@ -5,6 +5,7 @@
 #include "core/toolmenus.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
+#include "support/core/chartcells.h"
 
 #include <sstream>
 
@@ -25,15 +26,8 @@ const QByteArray kFixture =
     "6 0 9 0\r\n"   // 09: 3 Way Box inside "0124589" only
     "7 2 5 8\r\n";  // 258: inside "0124589" only
 
-const ToolEntry &tool(const char *window) {
-  const ToolEntry *entry = ToolRegistry::instance().find(window);
-  if (!entry)
-    throw std::invalid_argument(window);
-  return *entry;
-}
-
 std::string dump(const char *window, const QByteArray &file) {
-  return chartDumpText(computeChart(tool(window), parseDrawHistory(file)), true);
+  return chartDumpText(computeChart(test::registeredTool(window), parseDrawHistory(file)), true);
 }
 
 // The rows shared by the four charts; `marks` are the seven cells of column 5
@@ -81,7 +75,7 @@ TEST(WinningSetCharts, WithoutDrawsAndWithoutHits) {
   EXPECT_EQ(dump("frmgaopin7ma", ""), "\tH\tT\tU\t\t0124589\n\t\t\t\t\t\n"
                                       "Amount" + footer + "0" + tint + "\nMax Miss" + footer + "0" + tint +
                                           "\nCurrent Miss" + footer + "0" + tint + "\nAverage" + footer + tint + "\n");
-  const ResultGrid grid = computeChart(tool("frmgaopin6ma"), parseDrawHistory("1 3 3 3\r\n2 6 0 2\r\n"));
+  const ResultGrid grid = computeChart(test::registeredTool("frmgaopin6ma"), parseDrawHistory("1 3 3 3\r\n2 6 0 2\r\n"));
   EXPECT_EQ(grid.text(2, 5), "2");
   EXPECT_EQ(grid.text(5, 5), "2");  // Max Miss reaches the last draw
   EXPECT_EQ(grid.text(6, 5), "2");
@@ -99,7 +93,7 @@ TEST(WinningSetCharts, DesignsAndGridShape) {
       {"frmgaopin7ma36", "Box winning number from this \"7 digits\"", "Box winning number from this 7 digits"},
   };
   for (const Case &c : cases) {
-    const ToolDesign &d = tool(c.window).design;
+    const ToolDesign &d = test::registeredTool(c.window).design;
     EXPECT_EQ(d.caption, c.caption);
     EXPECT_EQ(d.title, c.title);
     // The menu item that opens it carries the design's caption.
@@ -120,7 +114,7 @@ TEST(WinningSetCharts, DesignsAndGridShape) {
     EXPECT_EQ(d.highlight, 0u);
     EXPECT_EQ((std::vector<int>{d.clientWidth, d.clientHeight}), (std::vector<int>{11625, 6720}));
 
-    const ResultGrid grid = computeChart(tool(c.window), parseDrawHistory(kFixture));
+    const ResultGrid grid = computeChart(test::registeredTool(c.window), parseDrawHistory(kFixture));
     EXPECT_EQ(grid.cols(), 6);
     EXPECT_EQ((std::vector<int>{grid.colWidth(0), grid.colWidth(1), grid.colWidth(2), grid.colWidth(3),
                                 grid.colWidth(4), grid.colWidth(5)}),

@@ -57,12 +57,12 @@ bool lastRowInView(ToolWindow *w) {
 
 TEST_F(PairWindows, EveryItemOpensItsToolWithItsTitleAndButtons) {
   start(draws(60));  // more rows than the windows show at once
-  enum HelpButton { Working, DoesNothing, None };
+  using enum Help;
   struct Case {
     const char *item, *window, *title;
     const char *exit;
     bool resetButton;
-    HelpButton help;
+    Help help;
     const char *helpPage;
   };
   const Case cases[] = {
@@ -84,16 +84,10 @@ TEST_F(PairWindows, EveryItemOpensItsToolWithItsTitleAndButtons) {
        "/help/Units_of_product_of_two_digits.htm"},
       {"cailiangmayc", "frmrenwenlengTlm", "Recommend \"Pairs\"", "Command1", false, None, nullptr},
   };
-  // The cases are the menu's items, in its order.
-  QStringList items, caseItems;
-  for (const ToolMenu &menu : toolMenus())
-    if (QString::fromLatin1(menu.name) == "cailiangmayg")
-      for (const ToolMenuItem &item : menu.items)
-        if (!item.isSeparator())
-          items << QString::fromLatin1(item.name);
+  QStringList caseItems;
   for (const Case &tc : cases)
     caseItems << QString::fromLatin1(tc.item);
-  EXPECT_EQ(items, caseItems);
+  EXPECT_EQ(test::menuItemNames("cailiangmayg"), caseItems);  // the menu's items, in its order
 
   for (const Case &tc : cases) {
     SCOPED_TRACE(tc.window);
@@ -103,35 +97,12 @@ TEST_F(PairWindows, EveryItemOpensItsToolWithItsTitleAndButtons) {
     EXPECT_EQ(main->windowTitle(), "Corvessa");
     EXPECT_TRUE(lastRowInView(w));
 
-    QPushButton *exit = w->button(tc.exit);
-    ASSERT_NE(exit, nullptr);
-    EXPECT_EQ(exit->text(), "Exit");
-    EXPECT_TRUE(exit->isVisible());
+    expectExitAndHelp(w, tc.exit, tc.help, tc.helpPage);
     if (tc.resetButton)
       EXPECT_FALSE(w->button("Command1")->isVisible());
     else if (QString(tc.exit) != "Command1")
       EXPECT_EQ(w->button("Command1"), nullptr);
-    QPushButton *help = w->button("Command3");
-    if (tc.help == None) {
-      EXPECT_EQ(help, nullptr);
-    } else {
-      ASSERT_NE(help, nullptr);
-      EXPECT_EQ(help->text(), "Help");
-      EXPECT_TRUE(help->isVisible());
-      const qsizetype before = platform.opened.size();
-      QTest::mouseClick(help, Qt::LeftButton);
-      if (tc.help == Working) {
-        ASSERT_EQ(platform.opened.size(), before + 1);
-        EXPECT_TRUE(platform.opened.last().endsWith(QString::fromUtf8(tc.helpPage)))
-            << platform.opened.last().toStdString();
-      } else {
-        EXPECT_EQ(platform.opened.size(), before);
-      }
-    }
-    EXPECT_TRUE(platform.messages.empty());
-    QTest::mouseClick(exit, Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(w.isNull());
+    expectExitCloses(w, tc.exit);
   }
 }
 

@@ -50,11 +50,11 @@ void pressCell(ToolWindow *w, int row, int col) {
 }  // namespace
 
 TEST_F(StraightWindows, EveryItemOpensItsToolWithItsTitleAndButtons) {
-  enum HelpButton { Working, DoesNothing, Hidden, None };
+  using enum Help;
   struct Case {
     const char *item, *window, *title;
     const char *exit;
-    HelpButton help;
+    Help help;
     const char *helpPage;
   };
   const Case cases[] = {
@@ -70,15 +70,10 @@ TEST_F(StraightWindows, EveryItemOpensItsToolWithItsTitleAndButtons) {
       {"caimorveking", "frmzhixuanmorvek", "Recommend Tundred Ten Units", "Command2", DoesNothing, nullptr},
   };
   // The cases are the menu's items, in its order.
-  QStringList items, caseItems;
-  for (const ToolMenu &menu : toolMenus())
-    if (QString::fromLatin1(menu.name) == "cai3dgongjux")
-      for (const ToolMenuItem &item : menu.items)
-        if (!item.isSeparator())
-          items << QString::fromLatin1(item.name);
+  QStringList caseItems;
   for (const Case &tc : cases)
     caseItems << QString::fromLatin1(tc.item);
-  EXPECT_EQ(items, caseItems);
+  EXPECT_EQ(test::menuItemNames("cai3dgongjux"), caseItems);  // the menu's items, in its order
 
   for (const Case &tc : cases) {
     SCOPED_TRACE(tc.window);
@@ -91,33 +86,8 @@ TEST_F(StraightWindows, EveryItemOpensItsToolWithItsTitleAndButtons) {
     const QModelIndex last = view->model()->index(view->model()->rowCount() - 1, 0);
     EXPECT_TRUE(view->viewport()->rect().intersects(view->visualRect(last)));
 
-    QPushButton *exit = w->button(tc.exit);
-    ASSERT_NE(exit, nullptr);
-    EXPECT_EQ(exit->text(), "Exit");
-    EXPECT_TRUE(exit->isVisible());
-    QPushButton *help = w->button("Command3");
-    if (tc.help == None) {
-      EXPECT_EQ(help, nullptr);
-    } else {
-      ASSERT_NE(help, nullptr);
-      EXPECT_EQ(help->text(), "Help");
-      EXPECT_EQ(help->isVisible(), tc.help != Hidden);
-      if (tc.help != Hidden) {
-        const qsizetype before = platform.opened.size();
-        QTest::mouseClick(help, Qt::LeftButton);
-        if (tc.help == Working) {
-          ASSERT_EQ(platform.opened.size(), before + 1);
-          EXPECT_TRUE(platform.opened.last().endsWith(QString::fromLatin1(tc.helpPage)))
-              << platform.opened.last().toStdString();
-        } else {
-          EXPECT_EQ(platform.opened.size(), before);
-        }
-      }
-    }
-    EXPECT_TRUE(platform.messages.empty());
-    QTest::mouseClick(exit, Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(w.isNull());
+    expectExitAndHelp(w, tc.exit, tc.help, tc.helpPage);
+    expectExitCloses(w, tc.exit);
   }
 }
 

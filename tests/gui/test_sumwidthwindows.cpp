@@ -38,16 +38,6 @@ class SumWidthWindows : public test::MenuWindowTest {
   ToolWindow *open(const char *, const char *item, const char *) { return chooseItem(item); }
 };
 
-QStringList itemsOf(const char *menuName) {
-  QStringList items;
-  for (const ToolMenu &menu : toolMenus())
-    if (QString::fromLatin1(menu.name) == menuName)
-      for (const ToolMenuItem &item : menu.items)
-        if (!item.isSeparator())
-          items << QString::fromLatin1(item.name);
-  return items;
-}
-
 QStringList headers(ToolWindow *w) {
   QStringList out;
   QAbstractItemModel *m = w->gridView()->model();
@@ -59,10 +49,10 @@ QStringList headers(ToolWindow *w) {
 }  // namespace
 
 TEST_F(SumWidthWindows, EveryItemOfBothMenusOpensItsToolWithItsTitleAndButtons) {
-  enum HelpButton { Working, Hidden, None };
+  using enum Help;
   struct Case {
     const char *menu, *item, *window, *title, *exit;
-    HelpButton help;
+    Help help;
     const char *helpPage;
   };
   const Case cases[] = {
@@ -88,7 +78,7 @@ TEST_F(SumWidthWindows, EveryItemOfBothMenusOpensItsToolWithItsTitleAndButtons) 
   QStringList caseItems;
   for (const Case &tc : cases)
     caseItems << QString::fromLatin1(tc.item);
-  EXPECT_EQ(itemsOf("caihezhikuadu") + itemsOf("caiqitayouguan"), caseItems);
+  EXPECT_EQ(test::menuItemNames("caihezhikuadu") + test::menuItemNames("caiqitayouguan"), caseItems);
 
   for (const Case &tc : cases) {
     SCOPED_TRACE(tc.window);
@@ -100,29 +90,8 @@ TEST_F(SumWidthWindows, EveryItemOfBothMenusOpensItsToolWithItsTitleAndButtons) 
     const QModelIndex last = view->model()->index(view->model()->rowCount() - 1, 0);
     EXPECT_TRUE(view->viewport()->rect().intersects(view->visualRect(last)));
 
-    QPushButton *exit = w->button(tc.exit);
-    ASSERT_NE(exit, nullptr);
-    EXPECT_EQ(exit->text(), "Exit");
-    EXPECT_TRUE(exit->isVisible());
-    QPushButton *help = w->button("Command3");
-    if (tc.help == None) {
-      EXPECT_EQ(help, nullptr);
-    } else {
-      ASSERT_NE(help, nullptr);
-      EXPECT_EQ(help->text(), "Help");
-      EXPECT_EQ(help->isVisible(), tc.help == Working);
-      if (tc.help == Working) {
-        QTest::mouseClick(help, Qt::LeftButton);
-        ASSERT_FALSE(platform.opened.isEmpty());
-        EXPECT_TRUE(platform.opened.last().endsWith(QString::fromLatin1(tc.helpPage)))
-            << platform.opened.last().toStdString();
-        EXPECT_TRUE(QFile::exists(platform.opened.last())) << platform.opened.last().toStdString();
-      }
-    }
-    EXPECT_TRUE(platform.messages.empty());
-    QTest::mouseClick(exit, Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(w.isNull());
+    expectExitAndHelp(w, tc.exit, tc.help, tc.helpPage);
+    expectExitCloses(w, tc.exit);
   }
 }
 
