@@ -12,8 +12,6 @@ namespace {
 constexpr int kLegendLeft = 20, kLegendWidth = 9900, kLegendHeight = 255;
 constexpr int kLegendBelowGrid = 120, kLegendGap = 40;
 
-}  // namespace
-
 ToolDesign threeWayPairChartDesign(const char *windowName, const char *caption, int cols,
                                    std::span<const char *const> legends) {
   ToolDesign d;
@@ -41,6 +39,26 @@ ToolDesign threeWayPairChartDesign(const char *windowName, const char *caption, 
   }
   d.onCellDoubleClick = copyMissRunsToClipboard;
   return d;
+}
+
+}  // namespace
+
+ToolEntry threeWayPairChartTool(const ThreeWayPairChartForm &form) {
+  return {threeWayPairChartDesign(form.windowName, form.caption, form.cols, form.legends),
+          [form](ToolWindowState &state, const DrawHistory &history) {
+            ResultGrid &grid = state.grid;
+            const int n = state.drawCount;
+            form.setColumnWidths(grid);
+            resetGridRowsLong(grid, n);
+            fillThreeWayPairRows(grid, history, form.labelForm);
+            writeThreeWayPairHeaders(grid);
+            form.writeTypeHeaders(grid);
+            grid.setCurrentCell(n + 1, 1);
+            markThreeWayPairs(grid, n, form.markTypes);
+            fillMissCountsShaded(grid, n, kFirstPairCol, kLastPairCol);
+            appendMaxMissRow(grid, n);
+            grid.setTopRow(grid.rows() - 1);
+          }};
 }
 
 void fillThreeWayPairRows(ResultGrid &grid, const DrawHistory &history, LabelForm form) {

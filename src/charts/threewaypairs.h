@@ -21,11 +21,27 @@ inline constexpr int kFirstPairCol = 8, kLastPairCol = 17;
 inline constexpr Rgb kPairHitBack = rgb(255, 0, 0);
 inline constexpr Rgb kPairTypeLilac = rgb(158, 140, 255);
 
-// What both pair charts' windows share: caption = title, no help page, the
-// hidden Command1 (rows N + 5), "Exit", the legends one under another below
-// the grid, and the double-click that copies miss runs.
-ToolDesign threeWayPairChartDesign(const char *windowName, const char *caption, int cols,
-                                   std::span<const char *const> legends);
+// The type marks of a chart, for draw row `row` holding the pair whose
+// header reads as `pair` (11 times the pair digit).
+using PairTypeMarks = void (*)(ResultGrid &grid, int row, int pair);
+
+// A member of the pair chart family: what its window and load have of their
+// own. Both share the window (caption = title, no help page, the hidden
+// Command1 (rows N + 5), "Exit", the legends one under another below the
+// grid, the double-click that copies miss runs) and the load: widths, rows,
+// draw rows in the label form, headers, pair and type marks, grey miss
+// counts, the "Max Miss" row, the newest draw in view.
+struct ThreeWayPairChartForm {
+  const char *windowName;
+  const char *caption;
+  int cols;
+  std::span<const char *const> legends;
+  LabelForm labelForm;
+  void (*setColumnWidths)(ResultGrid &grid);
+  void (*writeTypeHeaders)(ResultGrid &grid);
+  PairTypeMarks markTypes;
+};
+ToolEntry threeWayPairChartTool(const ThreeWayPairChartForm &form);
 
 // Rows 1..N: the label in the form, H, T and U in draw order, and the
 // sorted digits' pairs in columns 4 to 6.
@@ -33,10 +49,6 @@ void fillThreeWayPairRows(ResultGrid &grid, const DrawHistory &history, LabelFor
 
 // "H", "T", "U", and the digit written twice over each pair column.
 void writeThreeWayPairHeaders(ResultGrid &grid);
-
-// The type marks of a chart, for draw row `row` holding the pair whose
-// header reads as `pair` (11 times the pair digit).
-using PairTypeMarks = void (*)(ResultGrid &grid, int row, int pair);
 
 // On draw rows 1..N: a draw whose smallest and largest digit differ and
 // which holds a pair (column 4 or 5 equal to a pair column's header) gets

@@ -4,7 +4,6 @@
 // The pair columns count their misses and end in a "Max Miss" row; a
 // double-click copies a column's finished miss runs.
 #include "charts/digitclasses.h"
-#include "charts/missstats.h"
 #include "charts/threewaypairs.h"
 
 namespace corvessa::tools {
@@ -15,8 +14,6 @@ using namespace charts;
 constexpr const char *kLegends[] = {
     "Small:00,11,22,33,44;Big:55,66,77,88,99;Composite:00,44,66,88,99;Prime:11,22,33,55,77.",
     "0Type:00,33,66,99;1Type:11,44,77;2Type:22,55,88."};
-
-ToolDesign design() { return threeWayPairChartDesign("Form1zu3zh", "3 Way Box Trend", 31, kLegends); }
 
 // The type columns; 18, 21, 25 and 28 are spacers.
 constexpr int kSmallCol = 19, kBigCol = 20;
@@ -32,22 +29,8 @@ constexpr struct {
 constexpr int kSpacerCols[] = {18, 21, 25, 28};
 
 void setColumnWidths(ResultGrid &grid);
-void writeHeaders(ResultGrid &grid);
+void writeTypeHeaders(ResultGrid &grid);
 void markPairDigitTypes(ResultGrid &grid, int row, int pair);
-
-void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
-  const int n = state.drawCount;
-  setColumnWidths(grid);
-  resetGridRowsLong(grid, n);
-  fillThreeWayPairRows(grid, history, LabelForm::LabelOnly);
-  writeHeaders(grid);
-  grid.setCurrentCell(n + 1, 1);
-  markThreeWayPairs(grid, n, markPairDigitTypes);
-  fillMissCountsShaded(grid, n, kFirstPairCol, kLastPairCol);
-  appendMaxMissRow(grid, n);
-  grid.setTopRow(grid.rows() - 1);
-}
 
 void setColumnWidths(ResultGrid &grid) {
   grid.setColWidth(0, 860);
@@ -59,8 +42,7 @@ void setColumnWidths(ResultGrid &grid) {
     grid.setColWidth(c, 50);
 }
 
-void writeHeaders(ResultGrid &grid) {
-  writeThreeWayPairHeaders(grid);
+void writeTypeHeaders(ResultGrid &grid) {
   for (const auto &type : kTypeHeaders)
     grid.setText(0, type.col, type.header);
 }
@@ -76,6 +58,15 @@ void markPairDigitTypes(ResultGrid &grid, int row, int pair) {
 
 }  // namespace
 
-ToolEntry Form1zu3zh() { return {design(), load}; }
+ToolEntry Form1zu3zh() {
+  return threeWayPairChartTool({.windowName = "Form1zu3zh",
+                                .caption = "3 Way Box Trend",
+                                .cols = 31,
+                                .legends = kLegends,
+                                .labelForm = LabelForm::LabelOnly,
+                                .setColumnWidths = setColumnWidths,
+                                .writeTypeHeaders = writeTypeHeaders,
+                                .markTypes = markPairDigitTypes});
+}
 
 }  // namespace corvessa::tools

@@ -4,7 +4,6 @@
 // pair columns count their misses and end in a "Max Miss" row; a
 // double-click copies a column's finished miss runs.
 #include "charts/digitclasses.h"
-#include "charts/missstats.h"
 #include "charts/threewaypairs.h"
 
 namespace corvessa::tools {
@@ -14,8 +13,6 @@ using namespace charts;
 
 constexpr const char *kLegends[] = {"[S:Small],[B:Big],[E:Even],[O:Odd],[P:Prime],[C:Composite]."};
 
-ToolDesign design() { return threeWayPairChartDesign("frmzu3leixing2", "3 Way Box Type", 33, kLegends); }
-
 // The type columns, each group's in the order of its rules; 18, 23 and 28 are spacers.
 constexpr int kSizeCol = 19, kParityCol = 24, kPrimeCol = 29;
 constexpr const char *kTypeHeaders[3][4] = {
@@ -23,22 +20,8 @@ constexpr const char *kTypeHeaders[3][4] = {
 constexpr int kSpacerCols[] = {18, 23, 28};
 
 void setColumnWidths(ResultGrid &grid);
-void writeHeaders(ResultGrid &grid);
+void writeTypeHeaders(ResultGrid &grid);
 void markZu3Types(ResultGrid &grid, int row, int pair);
-
-void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
-  const int n = state.drawCount;
-  setColumnWidths(grid);
-  resetGridRowsLong(grid, n);
-  fillThreeWayPairRows(grid, history, LabelForm::NoBlank);
-  writeHeaders(grid);
-  grid.setCurrentCell(n + 1, 1);
-  markThreeWayPairs(grid, n, markZu3Types);
-  fillMissCountsShaded(grid, n, kFirstPairCol, kLastPairCol);
-  appendMaxMissRow(grid, n);
-  grid.setTopRow(grid.rows() - 1);
-}
 
 void setColumnWidths(ResultGrid &grid) {
   grid.setColWidth(0, 1118);
@@ -51,8 +34,7 @@ void setColumnWidths(ResultGrid &grid) {
     grid.setColWidth(c, 40);
 }
 
-void writeHeaders(ResultGrid &grid) {
-  writeThreeWayPairHeaders(grid);
+void writeTypeHeaders(ResultGrid &grid) {
   for (int group = 0; group < 3; ++group)
     for (int i = 0; i < 4; ++i)
       grid.setText(0, kSizeCol + 5 * group + i, kTypeHeaders[group][i]);
@@ -105,6 +87,15 @@ void markZu3Types(ResultGrid &grid, int row, int pair) {
 
 }  // namespace
 
-ToolEntry frmzu3leixing2() { return {design(), load}; }
+ToolEntry frmzu3leixing2() {
+  return threeWayPairChartTool({.windowName = "frmzu3leixing2",
+                                .caption = "3 Way Box Type",
+                                .cols = 33,
+                                .legends = kLegends,
+                                .labelForm = LabelForm::NoBlank,
+                                .setColumnWidths = setColumnWidths,
+                                .writeTypeHeaders = writeTypeHeaders,
+                                .markTypes = markZu3Types});
+}
 
 }  // namespace corvessa::tools
