@@ -75,20 +75,18 @@ QWidget *ToolWindow::makeControl(const ControlDesign &c) {
       model_->setGrid(&state().grid);
       view_ = new GridView(parent);
       view_->setGridModel(model_);
-      const auto cellAt = [this](const QModelIndex &index) {
-        return std::pair{model_->gridRow(index.row()), model_->gridCol(index.column())};
-      };
-      connect(view_, &QAbstractItemView::pressed, this, [this, cellAt](const QModelIndex &index) {
-        const auto [row, col] = cellAt(index);
-        runHandler([&] { session_.press(row, col); });
+      // The cell is passed by value: a lambda may not capture a structured binding.
+      connect(view_, &QAbstractItemView::pressed, this, [this](const QModelIndex &index) {
+        const int row = model_->gridRow(index.row()), col = model_->gridCol(index.column());
+        runHandler([this, row, col] { session_.press(row, col); });
       });
-      connect(view_, &QAbstractItemView::clicked, this, [this, cellAt](const QModelIndex &index) {
-        const auto [row, col] = cellAt(index);
-        runHandler([&] { session_.clickCell(row, col); });
+      connect(view_, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        const int row = model_->gridRow(index.row()), col = model_->gridCol(index.column());
+        runHandler([this, row, col] { session_.clickCell(row, col); });
       });
-      connect(view_, &QAbstractItemView::doubleClicked, this, [this, cellAt](const QModelIndex &index) {
-        const auto [row, col] = cellAt(index);
-        runHandler([&] { session_.doubleClick(row, col); });
+      connect(view_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        const int row = model_->gridRow(index.row()), col = model_->gridCol(index.column());
+        runHandler([this, row, col] { session_.doubleClick(row, col); });
       });
       // The fixed row and column are the view's headers, cell (0, 0) its corner.
       view_->horizontalHeader()->viewport()->installEventFilter(this);
@@ -275,16 +273,16 @@ bool ToolWindow::eventFilter(QObject *watched, QEvent *event) {
   const std::pair<int, int> cell = headerCell(watched, mouse->position().toPoint());
   if (cell.first < 0)
     return QWidget::eventFilter(watched, event);
-  const auto [row, col] = cell;
+  const int row = cell.first, col = cell.second;
   if (type == QEvent::MouseButtonPress) {
     headerPressed_ = cell;
-    runHandler([&] { session_.press(row, col); });
+    runHandler([this, row, col] { session_.press(row, col); });
   } else if (type == QEvent::MouseButtonRelease) {
     if (headerPressed_ == cell)
-      runHandler([&] { session_.clickCell(row, col); });
+      runHandler([this, row, col] { session_.clickCell(row, col); });
     headerPressed_ = {-1, -1};
   } else {
-    runHandler([&] { session_.doubleClick(row, col); });
+    runHandler([this, row, col] { session_.doubleClick(row, col); });
   }
   return QWidget::eventFilter(watched, event);
 }
