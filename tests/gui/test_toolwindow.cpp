@@ -28,6 +28,7 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace corvessa;
 using corvessa::test::FakePlatform;
@@ -599,4 +600,102 @@ TEST_F(ToolWindowTest, FixedRowAndColumnTakeTheGridsFontInEveryTool) {
     }
     w->close();
   }
+}
+
+namespace {
+
+QByteArray sameDraw(int count, const char *digits) {
+  QByteArray file;
+  for (int i = 1; i <= count; ++i)
+    file += QByteArray::number(i) + ' ' + digits + "\r\n";
+  return file;
+}
+
+// The first and last x of the area's pixels that are darker than mid-grey:
+// the ink of its text; {-1, -1} without ink.
+std::pair<int, int> inkSpan(const QImage &image, const QRect &area) {
+  int first = -1, last = -1;
+  for (int x = area.left(); x <= area.right(); ++x)
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      if (qGray(image.pixel(x, y)) < 128) {
+        if (first < 0)
+          first = x;
+        last = x;
+        break;
+      }
+  return {first, last};
+}
+
+int inkWidth(std::pair<int, int> span) { return span.first < 0 ? 0 : span.second - span.first + 1; }
+
+// The widths of the ink of a text drawn whole, nothing around it, in this
+// font on this background, at each of the sub-pixel places a painter may
+// give it.
+std::set<int> wholeInkWidths(const QString &text, const QFont &font, const QColor &background) {
+  std::set<int> widths;
+  for (int eighth = 0; eighth < 8; ++eighth) {
+    QImage image(400, 40, QImage::Format_RGB32);
+    image.fill(background);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(20 + eighth / 8.0, 25), text);
+    painter.end();
+    widths.insert(inkWidth(inkSpan(image, image.rect())));
+  }
+  return widths;
+}
+
+}  // namespace
+
+TEST_F(ToolWindowTest, WhatFitsItsColumnPaintsWhole) {
+  struct Case {
+    const char *window;
+    QByteArray draws;
+    int row, col;
+    const char *text;
+    int twips;
+  };
+  const Case cases[] = {
+      {"frmzusan90", sameDraw(1200, "1 2 3"), 1200, 6, "1200", 420},  // a ticket's miss count
+      {"frmliangmahecha", sameDraw(1, "9 9 1"), 1, 1, "18", 258},     // the sum of H and T
+      {"frmliangmahecha", sameDraw(1, "9 9 1"), 1, 20, "18", 258},    // the same in its value column, coloured
+  };
+  for (const Case &tc : cases) {
+    SCOPED_TRACE(tc.window + std::string(" ") + tc.text);
+    home.writeLottery("A", tc.draws);
+    home.selectLottery("A");
+    QPointer<ToolWindow> w = open(tc.window);
+    ASSERT_FALSE(w.isNull());
+    GridView *view = w->gridView();
+    const QModelIndex index = view->model()->index(tc.row - 1, tc.col - 1);
+    ASSERT_EQ(index.data().toString(), tc.text);
+    ASSERT_EQ(view->columnWidth(tc.col - 1), twipsToPixels(tc.twips));
+    view->scrollTo(index);
+    view->clearFocus();  // no focus frame on the current cell
+    const QRect cell = view->visualRect(index);
+    const QImage painted = view->viewport()->grab().toImage();
+    const QColor background = painted.pixelColor(cell.topLeft());
+    const int width = inkWidth(inkSpan(painted, cell));
+    EXPECT_TRUE(wholeInkWidths(tc.text, view->font(), background).count(width)) << "ink " << width << " px wide";
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+}
+
+TEST_F(ToolWindowTest, TheGridsOwnColoursAroundAndBetweenTheCells) {
+  home.writeLottery("A", draws(300));
+  home.selectLottery("A");
+  ToolWindow *w = open("frmxingtai1");  // "Four Models": its columns end before the grid's right edge
+  ASSERT_NE(w, nullptr);
+  GridView *view = w->gridView();
+  const int lastCol = view->model()->columnCount() - 1;
+  const int end = view->columnViewportPosition(lastCol) + view->columnWidth(lastCol);
+  ASSERT_LT(end + 10, view->viewport()->width());
+  const QRect cell = view->visualRect(view->model()->index(view->rowAt(0) + 2, 0));
+  const QImage image = w->grab().toImage();
+  const auto at = [&](int x, int y) { return image.pixelColor(view->viewport()->mapTo(w, QPoint(x, y))).name(); };
+  EXPECT_EQ(at(end + 5, cell.center().y()), "#808080");  // beyond the last column
+  EXPECT_EQ(at(cell.right(), cell.center().y()), "#c0c0c0");  // the line between two cells
+  EXPECT_EQ(at(cell.center().x(), cell.bottom()), "#c0c0c0");  // the line under a row
 }
