@@ -288,6 +288,24 @@ void GridView::scrollToTopRow() {
   verticalScrollBar()->setValue(std::max(grid->topRow() - model_->fixedRows(), 0));
 }
 
+void GridView::scrollContentsBy(int dx, int dy) {
+  QTableView::scrollContentsBy(dx, dy);
+  keepTopRowWhole();
+}
+
+void GridView::updateGeometries() {
+  QTableView::updateGeometries();
+  keepTopRowWhole();
+}
+
+void GridView::keepTopRowWhole() {
+  QHeaderView *down = verticalHeader();
+  const int offset = down->offset();
+  down->setOffsetToSectionPosition(verticalScrollBar()->value());
+  if (down->offset() != offset)
+    viewport()->update();
+}
+
 bool GridView::eventFilter(QObject *watched, QEvent *event) {
   // The corner is grid cell (0, 0): paint its text and colours like a header.
   // The view watches other widgets too (its scroll bars); they paint themselves.

@@ -6,7 +6,8 @@
 // The view paints the grid as a grid control does: white cells with grey
 // lines between them, the area beyond the last cell dark grey, and each text
 // with one pixel of margin, never shortened: a text that fits its column
-// shows whole, a wider one is cut at the cell's edge.
+// shows whole, a wider one is cut at the cell's edge. It scrolls by whole
+// rows.
 #include "core/resultgrid.h"
 
 #include <QAbstractTableModel>
@@ -78,8 +79,14 @@ class GridView final : public QTableView {
 
  protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void updateGeometries() override;
 
  private:
+  // Qt lines the last row up with the bottom edge at the end of the scroll
+  // range, which leaves the top row half hidden; the grid keeps it whole.
+  void keepTopRowWhole();
+
   GridModel *model_ = nullptr;
   QWidget *corner_ = nullptr;  // the table's corner button, painted as grid cell (0, 0)
 };
