@@ -8,6 +8,7 @@
 #include "core/programstate.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
+#include "core/toolmenus.h"
 #include "gui/toolwindows.h"
 #include "support/gui/menuwindows.h"
 #include "support/gui/windows.h"
@@ -167,6 +168,7 @@ void enquire(ToolWindowState &s) {
   for (int i = 0; i < int(text.size()); ++i)
     s.grid.setText(0, 4 + i, text.mid(i, 1));
   s.control("Label2").text = QStringLiteral("%1 numbers").arg(text.size());
+  s.grid.setCurrentCell(1, 2);
   s.endBusy("Enquire test");
 }
 
@@ -555,6 +557,11 @@ TEST_F(ToolWindowTest, AFrameBoxWithAnInputBoxLabelsAndAnEnquiry) {
   EXPECT_EQ(m->headerData(6, Qt::Horizontal).toString(), "1");
   EXPECT_EQ(w->label("Label2")->text(), "4 numbers");
   EXPECT_EQ(input->toPlainText(), "4711");  // the window never writes into the input
+  // The grid's current cell, moved by the handler, is the view's: keys go on from it.
+  EXPECT_EQ(w->gridView()->currentIndex(), m->index(0, 1));
+  QTest::keyClick(w->gridView(), Qt::Key_Down);
+  EXPECT_EQ(w->grid().currentRow(), 2);
+  EXPECT_EQ(w->grid().currentCol(), 2);
 }
 
 TEST_F(ToolWindowTest, ScrollBarsShowWhereTheViewStands) {
@@ -702,4 +709,70 @@ TEST_F(ToolWindowTest, TheGridsOwnColoursAroundAndBetweenTheCells) {
   EXPECT_EQ(at(end + 5, cell.center().y()), "#808080");  // beyond the last column
   EXPECT_EQ(at(cell.right(), cell.center().y()), "#c0c0c0");  // the line between two cells
   EXPECT_EQ(at(cell.center().x(), cell.bottom()), "#c0c0c0");  // the line under a row
+}
+
+TEST_F(ToolWindowTest, KeysMoveOnFromTheGridsCurrentCell) {
+  home.writeLottery("A", draws(200));
+  home.selectLottery("A");
+  for (const ToolMenu &menu : toolMenus())
+    for (const ToolMenuItem &item : menu.items) {
+      if (item.isSeparator())
+        continue;
+      SCOPED_TRACE(item.windowName);
+      auto *w = qobject_cast<ToolWindow *>(ToolWindows::instance().open(item.windowName, platform));
+      if (!w)
+        continue;  // a window of its own, not this frame
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+      GridView *view = w->gridView();
+      QScrollBar *bar = view->verticalScrollBar();
+      ASSERT_GT(bar->maximum(), 0);
+      EXPECT_EQ(bar->value(), bar->maximum());
+      EXPECT_TRUE(topRowIsWhole(view));
+      const int row = w->grid().currentRow(), col = w->grid().currentCol();
+      const QRect before = view->visualRect(view->currentIndex());
+      const bool inView = view->currentIndex().isValid() && before.top() >= 0 &&
+                          before.bottom() < view->viewport()->height();
+      if (row == w->state().drawCount + 1)
+        EXPECT_TRUE(inView);  // the blank row under the newest draw
+
+      QTest::keyClick(view, Qt::Key_Down);
+      const QModelIndex current = view->currentIndex();
+      ASSERT_TRUE(current.isValid());
+      // The key moved the grid's current cell with the view's.
+      EXPECT_EQ(w->grid().currentRow(), current.row() + 1);
+      EXPECT_EQ(w->grid().currentCol(), current.column() + 1);
+      if (row >= 1 && col >= 1) {
+        EXPECT_EQ(current.row() + 1, std::min(row + 1, w->grid().rows() - 1));
+        EXPECT_EQ(current.column() + 1, col);
+      }
+      // Where the load left it in view, the view stays at the newest draws.
+      if (inView || row < 1 || col < 1)
+        EXPECT_EQ(bar->value(), bar->maximum());
+      const QRect after = view->visualRect(current);
+      EXPECT_TRUE(after.top() >= 0 && after.bottom() < view->viewport()->height());
+      w->close();
+    }
+}
+
+TEST_F(ToolWindowTest, AnEnquiryShowsItsFooter) {
+  home.writeLottery("A", draws(300));
+  home.selectLottery("A");
+  for (const char *window : {"frmzhixuanhaocx", "frmzuxuanhaocx"}) {
+    SCOPED_TRACE(window);
+    ToolWindow *w = open(window);
+    ASSERT_NE(w, nullptr);
+    GridView *view = w->gridView();
+    w->textBox("Text1")->setPlainText("123 456 789");
+    QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
+    ASSERT_EQ(view->model()->headerData(view->model()->rowCount() - 1, Qt::Vertical).toString(), "Average");
+    EXPECT_TRUE(showsLastRowWhole(view));
+    EXPECT_TRUE(topRowIsWhole(view));
+    // A second enquiry of as many numbers, after the user has scrolled to the first draws.
+    view->verticalScrollBar()->setValue(0);
+    w->textBox("Text1")->setPlainText("111 222 333");
+    QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
+    EXPECT_TRUE(showsLastRowWhole(view));
+    EXPECT_TRUE(topRowIsWhole(view));
+    w->close();
+  }
 }

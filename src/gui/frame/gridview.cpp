@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QIcon>
+#include <QItemSelectionModel>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
@@ -286,6 +287,40 @@ void GridView::scrollToTopRow() {
     return;
   updateGeometries();  // the scroll range for the current size
   verticalScrollBar()->setValue(std::max(grid->topRow() - model_->fixedRows(), 0));
+}
+
+int GridView::topRow() const {
+  // Rows scroll whole and none is hidden, so the scroll value counts the rows above.
+  return verticalScrollBar()->value() + (model_ ? model_->fixedRows() : 0);
+}
+
+void GridView::showCurrentCell() {
+  const ResultGrid *grid = model_ ? model_->grid() : nullptr;
+  if (!grid || !selectionModel())
+    return;
+  // Invalid on the fixed row or column.
+  const QModelIndex cell =
+      model_->index(grid->currentRow() - model_->fixedRows(), grid->currentCol() - model_->fixedCols());
+  if (cell == currentIndex())
+    return;
+  // Setting the current cell does not scroll: only the top row does.
+  const bool scrolls = hasAutoScroll();
+  setAutoScroll(false);
+  if (cell.isValid())
+    selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+  else
+    selectionModel()->clearCurrentIndex();
+  setAutoScroll(scrolls);
+}
+
+QModelIndex GridView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+  // Without a current cell a key starts where the user is looking, not at the first draw.
+  if (!currentIndex().isValid() && model_) {
+    const QModelIndex topLeft = model_->index(rowAt(0), columnAt(0));
+    if (topLeft.isValid())
+      return topLeft;
+  }
+  return QTableView::moveCursor(cursorAction, modifiers);
 }
 
 void GridView::scrollContentsBy(int dx, int dy) {

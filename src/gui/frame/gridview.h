@@ -7,7 +7,7 @@
 // lines between them, the area beyond the last cell dark grey, and each text
 // with one pixel of margin, never shortened: a text that fits its column
 // shows whole, a wider one is cut at the cell's edge. It scrolls by whole
-// rows.
+// rows, and its current cell is the grid's.
 #include "core/resultgrid.h"
 
 #include <QAbstractTableModel>
@@ -76,9 +76,16 @@ class GridView final : public QTableView {
   // Shows the grid's top row at the top, or the last rows when there are
   // too few rows under it to fill the view.
   void scrollToTopRow();
+  // The grid row on top of the rows that scroll.
+  int topRow() const;
+  // Makes the grid's current cell the view's, where the view stands. A cell
+  // of the fixed row or column leaves the view without one: a key then
+  // starts from the top left cell in view.
+  void showCurrentCell();
 
  protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
+  QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
   void scrollContentsBy(int dx, int dy) override;
   void updateGeometries() override;
 
