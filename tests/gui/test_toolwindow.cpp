@@ -1,7 +1,9 @@
 // The tool window frame as a user meets it: the load's caption and pointer,
 // the grid's texts, colours and font on screen, scrolling to the newest draw,
 // the scroll bars, the buttons, the resize rule, the highlight, the messages
-// about the draw file, and a window with extras of its own.
+// about the draw file, and a window with extras of its own; texts that fit
+// their column painted whole, the grid's own colours, keys that move on from
+// the grid's current cell, and an enquiry that shows its footer.
 #include "charts/drawrows.h"
 #include "charts/toolframe.h"
 #include "core/paths.h"
