@@ -2,8 +2,11 @@
 # Developer aid: starts Corvessa under Xvfb on a scratch program folder with a
 # long generated history, presses "Start", opens the five-digit group chart
 # from the "Winning number from" menu (it opens scrolled to the newest draw),
-# then presses "Drawings", and saves screenshots of the welcome window, the
-# main window, the chart window and the draw editor.
+# "3 Way Box Statistical" (four-digit miss counts), "+ or - of Pairs " (two-digit
+# sums in narrow columns) and "Straight Number Enquire" after an enquiry of a
+# few numbers (its footer in view), then presses "Drawings", and saves
+# screenshots of the welcome window, the main window, each chart window and
+# the draw editor.
 # Needs xvfb, imagemagick and xdotool (scripts/deps.sh installs them); usage: scripts/screenshot.sh [OUTDIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,6 +38,35 @@ sleep 3
 chart=$(xdotool search --name "from these 5 digits$" | head -1)
 import -window "$chart" "$out/chart.png"
 xdotool windowunmap "$chart"                       # out of the way of the main window
+sleep 1
+
+# Opens the menu under a category button at (x, y) of the main window, takes
+# its item number n, and saves the window whose title matches the pattern;
+# the window is left open and mapped.
+open_item() {
+  local x=$1 y=$2 n=$3 pattern=$4
+  xdotool mousemove --window "$main" "$x" "$y" click 1
+  sleep 1
+  for _ in $(seq "$n"); do xdotool key Down; done
+  xdotool key Return
+  sleep 4
+  xdotool search --name "$pattern" | head -1
+}
+window=$(open_item 84 168 6 "^3 Way Box Statistical$")
+import -window "$window" "$out/threewaystatistical.png"
+xdotool windowunmap "$window"
+sleep 1
+window=$(open_item 84 72 9 "^\+ or - of Pairs $")
+import -window "$window" "$out/pairsums.png"
+xdotool windowunmap "$window"
+sleep 1
+window=$(open_item 84 240 5 "^Straight Number Enquire$")
+xdotool mousemove --window "$window" 100 380 click 1  # into the input box
+xdotool type "123 456 789"
+xdotool mousemove --window "$window" 57 476 click 1   # "Enquire"
+sleep 3
+import -window "$window" "$out/enquiry.png"
+xdotool windowunmap "$window"
 sleep 1
 xdotool mousemove --window "$main" 228 216 click 1  # "Drawings"
 sleep 2

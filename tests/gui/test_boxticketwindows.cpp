@@ -65,7 +65,7 @@ TEST_F(BoxTicketWindows, EachOpensFromItsItemWithItsTitleScrolledToTheEnd) {
 
     GridView *view = w->gridView();
     const int lastRow = view->model()->rowCount() - 1;
-    EXPECT_EQ(view->rowAt(view->viewport()->height() - 1), lastRow);
+    EXPECT_TRUE(test::showsLastRowWhole(view));
     EXPECT_EQ(view->model()->headerData(lastRow, Qt::Vertical).toString(), tc.lastLabel);
     if (tc.winCol) {
       EXPECT_TRUE(shown(w, 300, tc.winCol).toString().startsWith("***"));

@@ -66,7 +66,7 @@ TEST_F(ThreeWayBoxWindows, EachOpensFromItsItemWithItsTitleScrolledToTheEnd) {
     GridView *view = w->gridView();
     const int lastRow = view->model()->rowCount() - 1;
     EXPECT_EQ(lastRow + 1, 64);  // N + 4 rows under the fixed row
-    EXPECT_EQ(view->rowAt(view->viewport()->height() - 1), lastRow);
+    EXPECT_TRUE(test::showsLastRowWhole(view));
     EXPECT_EQ(view->model()->headerData(lastRow, Qt::Vertical).toString(), tc.lastLabel);
     EXPECT_EQ(w->button("Command3") != nullptr && w->button("Command3")->isVisible(), tc.help);
     QTest::mouseClick(w->button("Command2"), Qt::LeftButton);

@@ -1,14 +1,18 @@
 // The tool window frame as a user meets it: the load's caption and pointer,
 // the grid's texts, colours and font on screen, scrolling to the newest draw,
 // the scroll bars, the buttons, the resize rule, the highlight, the messages
-// about the draw file, and a window with extras of its own.
+// about the draw file, and a window with extras of its own; texts that fit
+// their column painted whole, the grid's own colours, keys that move on from
+// the grid's current cell, and an enquiry that shows its footer.
 #include "charts/drawrows.h"
 #include "charts/toolframe.h"
 #include "core/paths.h"
 #include "core/programstate.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
+#include "core/toolmenus.h"
 #include "gui/toolwindows.h"
+#include "support/gui/menuwindows.h"
 #include "support/gui/windows.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
@@ -28,10 +32,13 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace corvessa;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
+using corvessa::test::showsLastRowWhole;
+using corvessa::test::topRowIsWhole;
 
 namespace {
 
@@ -163,6 +170,7 @@ void enquire(ToolWindowState &s) {
   for (int i = 0; i < int(text.size()); ++i)
     s.grid.setText(0, 4 + i, text.mid(i, 1));
   s.control("Label2").text = QStringLiteral("%1 numbers").arg(text.size());
+  s.grid.setCurrentCell(1, 2);
   s.endBusy("Enquire test");
 }
 
@@ -283,7 +291,8 @@ TEST_F(ToolWindowTest, LoadCaptionPointerTitleAndScrollToTheEnd) {
   EXPECT_EQ(lastRow, 300);  // draws and the spare row under the header
   EXPECT_GT(view->verticalScrollBar()->value(), 0);
   EXPECT_EQ(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
-  EXPECT_EQ(view->rowAt(view->viewport()->height() - 1), lastRow);
+  EXPECT_TRUE(showsLastRowWhole(view));
+  EXPECT_TRUE(topRowIsWhole(view));  // rows scroll whole, none half under the fixed row
   // The fixed row and column stay in view while the rest scrolls.
   EXPECT_TRUE(view->horizontalHeader()->isVisible());
   EXPECT_TRUE(view->verticalHeader()->isVisible());
@@ -550,6 +559,11 @@ TEST_F(ToolWindowTest, AFrameBoxWithAnInputBoxLabelsAndAnEnquiry) {
   EXPECT_EQ(m->headerData(6, Qt::Horizontal).toString(), "1");
   EXPECT_EQ(w->label("Label2")->text(), "4 numbers");
   EXPECT_EQ(input->toPlainText(), "4711");  // the window never writes into the input
+  // The grid's current cell, moved by the handler, is the view's: keys go on from it.
+  EXPECT_EQ(w->gridView()->currentIndex(), m->index(0, 1));
+  QTest::keyClick(w->gridView(), Qt::Key_Down);
+  EXPECT_EQ(w->grid().currentRow(), 2);
+  EXPECT_EQ(w->grid().currentCol(), 2);
 }
 
 TEST_F(ToolWindowTest, ScrollBarsShowWhereTheViewStands) {
@@ -597,6 +611,170 @@ TEST_F(ToolWindowTest, FixedRowAndColumnTakeTheGridsFontInEveryTool) {
       EXPECT_EQ(fixed->font().pointSizeF(), tool.design.fontPoints);
       EXPECT_EQ(fixed->font(), view->font());
     }
+    w->close();
+  }
+}
+
+namespace {
+
+QByteArray sameDraw(int count, const char *digits) {
+  QByteArray file;
+  for (int i = 1; i <= count; ++i)
+    file += QByteArray::number(i) + ' ' + digits + "\r\n";
+  return file;
+}
+
+// The first and last x of the area's pixels that are darker than mid-grey:
+// the ink of its text; {-1, -1} without ink.
+std::pair<int, int> inkSpan(const QImage &image, const QRect &area) {
+  int first = -1, last = -1;
+  for (int x = area.left(); x <= area.right(); ++x)
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      if (qGray(image.pixel(x, y)) < 128) {
+        if (first < 0)
+          first = x;
+        last = x;
+        break;
+      }
+  return {first, last};
+}
+
+int inkWidth(std::pair<int, int> span) { return span.first < 0 ? 0 : span.second - span.first + 1; }
+
+// The widths of the ink of a text drawn whole, nothing around it, in this
+// font on this background, at each of the sub-pixel places a painter may
+// give it.
+std::set<int> wholeInkWidths(const QString &text, const QFont &font, const QColor &background) {
+  std::set<int> widths;
+  for (int eighth = 0; eighth < 8; ++eighth) {
+    QImage image(400, 40, QImage::Format_RGB32);
+    image.fill(background);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(20 + eighth / 8.0, 25), text);
+    painter.end();
+    widths.insert(inkWidth(inkSpan(image, image.rect())));
+  }
+  return widths;
+}
+
+}  // namespace
+
+TEST_F(ToolWindowTest, WhatFitsItsColumnPaintsWhole) {
+  struct Case {
+    const char *window;
+    QByteArray draws;
+    int row, col;
+    const char *text;
+    int twips;
+  };
+  const Case cases[] = {
+      {"frmzusan90", sameDraw(1200, "1 2 3"), 1200, 6, "1200", 420},  // a ticket's miss count
+      {"frmliangmahecha", sameDraw(1, "9 9 1"), 1, 1, "18", 258},     // the sum of H and T
+      {"frmliangmahecha", sameDraw(1, "9 9 1"), 1, 20, "18", 258},    // the same in its value column, coloured
+  };
+  for (const Case &tc : cases) {
+    SCOPED_TRACE(tc.window + std::string(" ") + tc.text);
+    home.writeLottery("A", tc.draws);
+    home.selectLottery("A");
+    QPointer<ToolWindow> w = open(tc.window);
+    ASSERT_FALSE(w.isNull());
+    GridView *view = w->gridView();
+    const QModelIndex index = view->model()->index(tc.row - 1, tc.col - 1);
+    ASSERT_EQ(index.data().toString(), tc.text);
+    ASSERT_EQ(view->columnWidth(tc.col - 1), twipsToPixels(tc.twips));
+    view->scrollTo(index);
+    view->clearFocus();  // no focus frame on the current cell
+    const QRect cell = view->visualRect(index);
+    const QImage painted = view->viewport()->grab().toImage();
+    const QColor background = painted.pixelColor(cell.topLeft());
+    const int width = inkWidth(inkSpan(painted, cell));
+    EXPECT_TRUE(wholeInkWidths(tc.text, view->font(), background).count(width)) << "ink " << width << " px wide";
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+}
+
+TEST_F(ToolWindowTest, TheGridsOwnColoursAroundAndBetweenTheCells) {
+  home.writeLottery("A", draws(300));
+  home.selectLottery("A");
+  ToolWindow *w = open("frmxingtai1");  // "Four Models": its columns end before the grid's right edge
+  ASSERT_NE(w, nullptr);
+  GridView *view = w->gridView();
+  const int lastCol = view->model()->columnCount() - 1;
+  const int end = view->columnViewportPosition(lastCol) + view->columnWidth(lastCol);
+  ASSERT_LT(end + 10, view->viewport()->width());
+  const QRect cell = view->visualRect(view->model()->index(view->rowAt(0) + 2, 0));
+  const QImage image = w->grab().toImage();
+  const auto at = [&](int x, int y) { return image.pixelColor(view->viewport()->mapTo(w, QPoint(x, y))).name(); };
+  EXPECT_EQ(at(end + 5, cell.center().y()), "#808080");  // beyond the last column
+  EXPECT_EQ(at(cell.right(), cell.center().y()), "#c0c0c0");  // the line between two cells
+  EXPECT_EQ(at(cell.center().x(), cell.bottom()), "#c0c0c0");  // the line under a row
+}
+
+TEST_F(ToolWindowTest, KeysMoveOnFromTheGridsCurrentCell) {
+  home.writeLottery("A", draws(200));
+  home.selectLottery("A");
+  for (const ToolMenu &menu : toolMenus())
+    for (const ToolMenuItem &item : menu.items) {
+      if (item.isSeparator())
+        continue;
+      SCOPED_TRACE(item.windowName);
+      auto *w = qobject_cast<ToolWindow *>(ToolWindows::instance().open(item.windowName, platform));
+      if (!w)
+        continue;  // a window of its own, not this frame
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+      GridView *view = w->gridView();
+      QScrollBar *bar = view->verticalScrollBar();
+      ASSERT_GT(bar->maximum(), 0);
+      EXPECT_EQ(bar->value(), bar->maximum());
+      EXPECT_TRUE(topRowIsWhole(view));
+      const int row = w->grid().currentRow(), col = w->grid().currentCol();
+      const QRect before = view->visualRect(view->currentIndex());
+      const bool inView = view->currentIndex().isValid() && before.top() >= 0 &&
+                          before.bottom() < view->viewport()->height();
+      if (row == w->state().drawCount + 1)
+        EXPECT_TRUE(inView);  // the blank row under the newest draw
+
+      QTest::keyClick(view, Qt::Key_Down);
+      const QModelIndex current = view->currentIndex();
+      ASSERT_TRUE(current.isValid());
+      // The key moved the grid's current cell with the view's.
+      EXPECT_EQ(w->grid().currentRow(), current.row() + 1);
+      EXPECT_EQ(w->grid().currentCol(), current.column() + 1);
+      if (row >= 1 && col >= 1) {
+        EXPECT_EQ(current.row() + 1, std::min(row + 1, w->grid().rows() - 1));
+        EXPECT_EQ(current.column() + 1, col);
+      }
+      // Where the load left it in view, the view stays at the newest draws.
+      if (inView || row < 1 || col < 1)
+        EXPECT_EQ(bar->value(), bar->maximum());
+      const QRect after = view->visualRect(current);
+      EXPECT_TRUE(after.top() >= 0 && after.bottom() < view->viewport()->height());
+      w->close();
+    }
+}
+
+TEST_F(ToolWindowTest, AnEnquiryShowsItsFooter) {
+  home.writeLottery("A", draws(300));
+  home.selectLottery("A");
+  for (const char *window : {"frmzhixuanhaocx", "frmzuxuanhaocx"}) {
+    SCOPED_TRACE(window);
+    ToolWindow *w = open(window);
+    ASSERT_NE(w, nullptr);
+    GridView *view = w->gridView();
+    w->textBox("Text1")->setPlainText("123 456 789");
+    QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
+    ASSERT_EQ(view->model()->headerData(view->model()->rowCount() - 1, Qt::Vertical).toString(), "Average");
+    EXPECT_TRUE(showsLastRowWhole(view));
+    EXPECT_TRUE(topRowIsWhole(view));
+    // A second enquiry of as many numbers, after the user has scrolled to the first draws.
+    view->verticalScrollBar()->setValue(0);
+    w->textBox("Text1")->setPlainText("111 222 333");
+    QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
+    EXPECT_TRUE(showsLastRowWhole(view));
+    EXPECT_TRUE(topRowIsWhole(view));
     w->close();
   }
 }

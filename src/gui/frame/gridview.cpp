@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QFont>
 #include <QHeaderView>
+#include <QIcon>
+#include <QItemSelectionModel>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
@@ -37,16 +39,103 @@ QVariant colour(Rgb rgb) {
   return QColor(int(rgb >> 16 & 0xFF), int(rgb >> 8 & 0xFF), int(rgb & 0xFF));
 }
 
-// Paints a cell with its own colours only: no focus, hover or selection tint
-// over the colours that a chart's marks are made of.
-class PlainCellDelegate final : public QStyledItemDelegate {
+Qt::Alignment alignmentOf(const QVariant &value) {
+  return value.isValid() ? value.value<Qt::Alignment>() : Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QColor colourOr(const QVariant &value, QRgb otherwise) {
+  return value.isValid() ? value.value<QColor>() : QColor(otherwise);
+}
+
+// A cell's text as the grid control draws it: a pixel of margin each side,
+// never shortened, cut at the cell's edge when it is wider than the cell.
+void drawCellText(QPainter *painter, const QRect &cell, const QString &text, Qt::Alignment alignment,
+                  const QColor &colour, const QFont &font) {
+  if (text.isEmpty() || cell.width() <= 0 || cell.height() <= 0)
+    return;
+  painter->save();
+  painter->setClipRect(cell, painter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+  painter->setFont(font);
+  painter->setPen(colour);
+  painter->drawText(cell.adjusted(kCellTextMargin, 0, -kCellTextMargin, 0),
+                    int(alignment) | Qt::TextSingleLine | Qt::TextDontClip, text);
+  painter->restore();
+}
+
+// A fixed cell: the header face of the style, in the cell's own colours when
+// it has any, with the text drawn as in every other cell.
+void drawFixedCell(QPainter *painter, const QWidget *widget, QStyleOptionHeader &option, const QFont &font) {
+  const QString text = option.text;
+  option.text.clear();
+  option.icon = QIcon();
+  painter->save();  // the style may leave a clip behind
+  painter->setBrushOrigin(option.rect.topLeft());  // a cell's own colour starts at the cell
+  widget->style()->drawControl(QStyle::CE_Header, &option, painter, widget);
+  painter->restore();
+  // The style's edge lines take the last column and row of pixels, as the grid lines do in the cells.
+  drawCellText(painter, option.rect.adjusted(0, 0, -1, -1), text, option.textAlignment,
+               option.palette.color(QPalette::ButtonText), font);
+}
+
+// The grid's cells: white unless a cell has a colour of its own, a grey line
+// on the right and at the bottom of each. No focus, hover or selection tint
+// covers the colours a chart's marks are made of; the current cell has a
+// dotted frame while the grid has the focus.
+class GridCellDelegate final : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
 
+  void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+    const QRect &area = option.rect;
+    if (area.width() <= 0 || area.height() <= 0)
+      return;
+    const QRect cell = area.adjusted(0, 0, -1, -1);
+    painter->save();
+    painter->fillRect(cell, colourOr(index.data(Qt::BackgroundRole), kGridCellColour));
+    painter->setPen(QColor(kGridLineColour));
+    painter->drawLine(area.topRight(), area.bottomRight());
+    painter->drawLine(area.bottomLeft(), area.bottomRight());
+    const QColor textColour = colourOr(index.data(Qt::ForegroundRole), kGridTextColour);
+    drawCellText(painter, cell, index.data().toString(), alignmentOf(index.data(Qt::TextAlignmentRole)), textColour,
+                 option.font);
+    if (option.state & QStyle::State_HasFocus && cell.width() > 1 && cell.height() > 1) {
+      painter->setPen(QPen(textColour, 0, Qt::DotLine));
+      painter->drawRect(cell.adjusted(0, 0, -1, -1));
+    }
+    painter->restore();
+  }
+};
+
+// The fixed row or column: each section is a fixed cell of the grid.
+class GridHeader final : public QHeaderView {
+ public:
+  using QHeaderView::QHeaderView;
+
  protected:
-  void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
-    QStyledItemDelegate::initStyleOption(option, index);
-    option->state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver | QStyle::State_Selected);
+  void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override {
+    if (!rect.isValid())
+      return;
+    QStyleOptionHeader option;
+    initStyleOption(&option);
+    initStyleOptionForIndex(&option, logicalIndex);
+    option.rect = rect;
+    drawFixedCell(painter, this, option, font());
+  }
+
+  // Beside the fixed row and under the fixed column, past the last cell,
+  // lies the grid's background like everywhere beyond its cells.
+  void paintEvent(QPaintEvent *event) override {
+    QHeaderView::paintEvent(event);
+    QRect beyond = viewport()->rect();
+    const int end = length() - offset();
+    if (orientation() == Qt::Horizontal)
+      beyond.setLeft(end);
+    else
+      beyond.setTop(end);
+    if (beyond.isValid()) {
+      QPainter painter(viewport());
+      painter.fillRect(beyond, QColor(kGridBeyondColour));
+    }
   }
 };
 
@@ -122,12 +211,18 @@ Qt::ItemFlags GridModel::flags(const QModelIndex &index) const {
 
 GridView::GridView(QWidget *parent) : QTableView(parent) {
   setObjectName(QStringLiteral("MSFlexGrid1"));
+  setHorizontalHeader(new GridHeader(Qt::Horizontal, this));
+  setVerticalHeader(new GridHeader(Qt::Vertical, this));
   setEditTriggers(NoEditTriggers);
   setSelectionMode(NoSelection);  // a selection would hide the cells' own colours
   setVerticalScrollMode(ScrollPerItem);
   setHorizontalScrollMode(ScrollPerPixel);
   setWordWrap(false);
-  setItemDelegate(new PlainCellDelegate(this));
+  setShowGrid(false);  // the cells draw the grid's lines in its own colour
+  setItemDelegate(new GridCellDelegate(this));
+  QPalette beyond = viewport()->palette();
+  beyond.setColor(QPalette::Base, QColor(kGridBeyondColour));
+  viewport()->setPalette(beyond);
   for (QHeaderView *header : {horizontalHeader(), verticalHeader()}) {
     header->setMinimumSectionSize(0);  // columns of a few twips stay nearly hidden
     header->setSectionResizeMode(QHeaderView::Fixed);
@@ -194,6 +289,58 @@ void GridView::scrollToTopRow() {
   verticalScrollBar()->setValue(std::max(grid->topRow() - model_->fixedRows(), 0));
 }
 
+int GridView::topRow() const {
+  // Rows scroll whole and none is hidden, so the scroll value counts the rows above.
+  return verticalScrollBar()->value() + (model_ ? model_->fixedRows() : 0);
+}
+
+void GridView::showCurrentCell() {
+  const ResultGrid *grid = model_ ? model_->grid() : nullptr;
+  if (!grid || !selectionModel())
+    return;
+  // Invalid on the fixed row or column.
+  const QModelIndex cell =
+      model_->index(grid->currentRow() - model_->fixedRows(), grid->currentCol() - model_->fixedCols());
+  if (cell == currentIndex())
+    return;
+  // Setting the current cell does not scroll: only the top row does.
+  const bool scrolls = hasAutoScroll();
+  setAutoScroll(false);
+  if (cell.isValid())
+    selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+  else
+    selectionModel()->clearCurrentIndex();
+  setAutoScroll(scrolls);
+}
+
+QModelIndex GridView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+  // Without a current cell a key starts where the user is looking, not at the first draw.
+  if (!currentIndex().isValid() && model_) {
+    const QModelIndex topLeft = model_->index(rowAt(0), columnAt(0));
+    if (topLeft.isValid())
+      return topLeft;
+  }
+  return QTableView::moveCursor(cursorAction, modifiers);
+}
+
+void GridView::scrollContentsBy(int dx, int dy) {
+  QTableView::scrollContentsBy(dx, dy);
+  keepTopRowWhole();
+}
+
+void GridView::updateGeometries() {
+  QTableView::updateGeometries();
+  keepTopRowWhole();
+}
+
+void GridView::keepTopRowWhole() {
+  QHeaderView *down = verticalHeader();
+  const int offset = down->offset();
+  down->setOffsetToSectionPosition(verticalScrollBar()->value());
+  if (down->offset() != offset)
+    viewport()->update();
+}
+
 bool GridView::eventFilter(QObject *watched, QEvent *event) {
   // The corner is grid cell (0, 0): paint its text and colours like a header.
   // The view watches other widgets too (its scroll bars); they paint themselves.
@@ -207,7 +354,7 @@ bool GridView::eventFilter(QObject *watched, QEvent *event) {
   option.rect = corner->rect();
   option.position = QStyleOptionHeader::OnlyOneSection;
   option.text = model_->cellData(0, 0, Qt::DisplayRole).toString();
-  option.textAlignment = model_->cellData(0, 0, Qt::TextAlignmentRole).value<Qt::Alignment>();
+  option.textAlignment = alignmentOf(model_->cellData(0, 0, Qt::TextAlignmentRole));
   const QVariant back = model_->cellData(0, 0, Qt::BackgroundRole);
   const QVariant fore = model_->cellData(0, 0, Qt::ForegroundRole);
   if (back.isValid()) {
@@ -217,7 +364,7 @@ bool GridView::eventFilter(QObject *watched, QEvent *event) {
   if (fore.isValid())
     option.palette.setColor(QPalette::ButtonText, fore.value<QColor>());
   QPainter painter(corner);
-  corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+  drawFixedCell(&painter, corner, option, corner->font());
   return true;
 }
 

@@ -2,9 +2,16 @@
 // The result grid on screen: a model that only adapts a ResultGrid (texts,
 // colours, alignment) and a table view that keeps the grid's fixed row and
 // column in view as its headers, with sizes taken from the grid's twips.
+//
+// The view paints the grid as a grid control does: white cells with grey
+// lines between them, the area beyond the last cell dark grey, and each text
+// with one pixel of margin, never shortened: a text that fits its column
+// shows whole, a wider one is cut at the cell's edge. It scrolls by whole
+// rows, and its current cell is the grid's.
 #include "core/resultgrid.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QTableView>
 #include <string_view>
 
@@ -13,6 +20,15 @@ namespace corvessa {
 // Sizes for what a design leaves to the grid, the same in every window.
 inline constexpr int kDefaultColumnTwips = ResultGrid::kDefaultColumnTwips;
 inline constexpr int kDefaultRowTwips = ResultGrid::kDefaultRowTwips;
+
+// The grid's own colours: a cell without a colour of its own, its text, the
+// lines between cells, and the area beyond the last column and row.
+inline constexpr QRgb kGridCellColour = qRgb(255, 255, 255);
+inline constexpr QRgb kGridTextColour = qRgb(0, 0, 0);
+inline constexpr QRgb kGridLineColour = qRgb(192, 192, 192);
+inline constexpr QRgb kGridBeyondColour = qRgb(128, 128, 128);
+// Pixels between a cell's text and its left and right edges.
+inline constexpr int kCellTextMargin = 1;
 
 class GridModel final : public QAbstractTableModel {
   Q_OBJECT
@@ -60,11 +76,24 @@ class GridView final : public QTableView {
   // Shows the grid's top row at the top, or the last rows when there are
   // too few rows under it to fill the view.
   void scrollToTopRow();
+  // The grid row on top of the rows that scroll.
+  int topRow() const;
+  // Makes the grid's current cell the view's, where the view stands. A cell
+  // of the fixed row or column leaves the view without one: a key then
+  // starts from the top left cell in view.
+  void showCurrentCell();
 
  protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
+  QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void updateGeometries() override;
 
  private:
+  // Qt lines the last row up with the bottom edge at the end of the scroll
+  // range, which leaves the top row half hidden; the grid keeps it whole.
+  void keepTopRowWhole();
+
   GridModel *model_ = nullptr;
   QWidget *corner_ = nullptr;  // the table's corner button, painted as grid cell (0, 0)
 };

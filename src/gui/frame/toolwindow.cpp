@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -75,20 +76,23 @@ QWidget *ToolWindow::makeControl(const ControlDesign &c) {
       model_->setGrid(&state().grid);
       view_ = new GridView(parent);
       view_->setGridModel(model_);
-      const auto cellAt = [this](const QModelIndex &index) {
-        return std::pair{model_->gridRow(index.row()), model_->gridCol(index.column())};
-      };
-      connect(view_, &QAbstractItemView::pressed, this, [this, cellAt](const QModelIndex &index) {
-        const auto [row, col] = cellAt(index);
-        runHandler([&] { session_.press(row, col); });
+      // The cell is passed by value: a lambda may not capture a structured binding.
+      connect(view_, &QAbstractItemView::pressed, this, [this](const QModelIndex &index) {
+        const int row = model_->gridRow(index.row()), col = model_->gridCol(index.column());
+        runHandler([this, row, col] { session_.press(row, col); });
       });
-      connect(view_, &QAbstractItemView::clicked, this, [this, cellAt](const QModelIndex &index) {
-        const auto [row, col] = cellAt(index);
-        runHandler([&] { session_.clickCell(row, col); });
+      connect(view_, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        const int row = model_->gridRow(index.row()), col = model_->gridCol(index.column());
+        runHandler([this, row, col] { session_.clickCell(row, col); });
       });
-      connect(view_, &QAbstractItemView::doubleClicked, this, [this, cellAt](const QModelIndex &index) {
-        const auto [row, col] = cellAt(index);
-        runHandler([&] { session_.doubleClick(row, col); });
+      connect(view_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        const int row = model_->gridRow(index.row()), col = model_->gridCol(index.column());
+        runHandler([this, row, col] { session_.doubleClick(row, col); });
+      });
+      // A key or a click moves the grid's current cell with the view's.
+      connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &index) {
+        if (index.isValid())
+          state().grid.setCurrentCell(model_->gridRow(index.row()), model_->gridCol(index.column()));
       });
       // The fixed row and column are the view's headers, cell (0, 0) its corner.
       view_->horizontalHeader()->viewport()->installEventFilter(this);
@@ -148,11 +152,7 @@ void ToolWindow::load() {
   const int rows = grid().rows(), cols = grid().cols();
   session_.load(history, program.GameType);
   showState(rows, cols);
-  scrollPending_ = true;
-  if (isVisible()) {
-    view_->scrollToTopRow();
-    scrollPending_ = false;
-  }
+  showTopRow();
   if (const QString problem = drawHistoryProblem(history, path); !problem.isEmpty())
     showMessage(problem, kErrorTitle, MessageStyle::OkInformation);
 }
@@ -164,11 +164,15 @@ void ToolWindow::showChart(ResultGrid grid, int drawCount) {
   model_->endGridReset();
   view_->applyGridSizes();
   view_->setVisible(state().grid.isVisible());
-  scrollPending_ = true;
-  if (isVisible()) {
+  view_->showCurrentCell();
+  showTopRow();
+}
+
+void ToolWindow::showTopRow() {
+  // Before the window shows, the view has no size to scroll in.
+  scrollPending_ = !isVisible();
+  if (!scrollPending_)
     view_->scrollToTopRow();
-    scrollPending_ = false;
-  }
 }
 
 void ToolWindow::runHandler(const std::function<void()> &handler) {
@@ -176,14 +180,23 @@ void ToolWindow::runHandler(const std::function<void()> &handler) {
   for (const ControlDesign &c : design().controls)
     if (c.kind == ControlKind::TextBox)
       session_.type(c.name, textBox(c.name)->toPlainText());
-  const int rows = grid().rows(), cols = grid().cols();
+  ResultGrid &grid = state().grid;
+  const int rows = grid.rows(), cols = grid.cols();
+  // The grid's top row is the one in view, so that a handler which sets it,
+  // even to the row the load set, brings that row into view.
+  if (!scrollPending_)
+    grid.setTopRow(view_->topRow());
+  const int topRow = grid.topRow();
   handler();
-  showState(rows, cols);
+  // A new shape starts the view over; it keeps the top row all the same.
+  if (showState(rows, cols) || grid.topRow() != topRow)
+    showTopRow();
 }
 
-void ToolWindow::showState(int rowsBefore, int colsBefore) {
+bool ToolWindow::showState(int rowsBefore, int colsBefore) {
   const ToolWindowState &s = state();
-  if (s.grid.rows() != rowsBefore || s.grid.cols() != colsBefore) {
+  const bool reshaped = s.grid.rows() != rowsBefore || s.grid.cols() != colsBefore;
+  if (reshaped) {
     // The grid's shape has changed already; the view starts over.
     model_->beginGridReset();
     model_->endGridReset();
@@ -192,6 +205,7 @@ void ToolWindow::showState(int rowsBefore, int colsBefore) {
   }
   view_->applyGridSizes();
   view_->setVisible(s.grid.isVisible());
+  view_->showCurrentCell();
   setWindowTitle(s.caption);
   for (const auto &[name, control] : s.controls) {
     QWidget *widget = controls_.at(name);
@@ -206,6 +220,7 @@ void ToolWindow::showState(int rowsBefore, int colsBefore) {
     widget->setVisible(control.visible);
     widget->setEnabled(control.enabled);
   }
+  return reshaped;
 }
 
 void ToolWindow::showMessage(const QString &text, const QString &title, MessageStyle style) {
@@ -275,16 +290,16 @@ bool ToolWindow::eventFilter(QObject *watched, QEvent *event) {
   const std::pair<int, int> cell = headerCell(watched, mouse->position().toPoint());
   if (cell.first < 0)
     return QWidget::eventFilter(watched, event);
-  const auto [row, col] = cell;
+  const int row = cell.first, col = cell.second;
   if (type == QEvent::MouseButtonPress) {
     headerPressed_ = cell;
-    runHandler([&] { session_.press(row, col); });
+    runHandler([this, row, col] { session_.press(row, col); });
   } else if (type == QEvent::MouseButtonRelease) {
     if (headerPressed_ == cell)
-      runHandler([&] { session_.clickCell(row, col); });
+      runHandler([this, row, col] { session_.clickCell(row, col); });
     headerPressed_ = {-1, -1};
   } else {
-    runHandler([&] { session_.doubleClick(row, col); });
+    runHandler([this, row, col] { session_.doubleClick(row, col); });
   }
   return QWidget::eventFilter(watched, event);
 }

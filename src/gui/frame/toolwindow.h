@@ -14,6 +14,11 @@
 //
 // Mouse events reach the session with grid coordinates on every cell, the
 // fixed row and column and the corner included.
+//
+// The view's current cell is the grid's: after the load and every handler
+// the view takes the grid's, and a key or click gives the grid the view's.
+// The grid's top row is the row in view when a handler starts; when the
+// handler sets it (or changes the grid's shape) the view scrolls to it.
 #include "charts/toolframe.h"
 #include "charts/toolsession.h"
 
@@ -73,7 +78,10 @@ class ToolWindow : public QWidget, private ToolHost {
   QWidget *makeControl(const ControlDesign &design);
   void applyGeometry();
   void runHandler(const std::function<void()> &handler);
-  void showState(int rowsBefore, int colsBefore);
+  // Shows the state the load or a handler left; true when the grid's shape changed.
+  bool showState(int rowsBefore, int colsBefore);
+  // Scrolls to the grid's top row now, or when the window shows.
+  void showTopRow();
   // The grid cell under a header or corner event, or (-1, -1).
   std::pair<int, int> headerCell(QObject *watched, const QPoint &pos) const;
 

@@ -92,4 +92,15 @@ QVariant shown(ToolWindow *window, int row, int col, int role) {
   return model->data(model->index(row - 1, col - 1), role);
 }
 
+bool showsLastRowWhole(GridView *view) {
+  const int last = view->model()->rowCount() - 1;
+  const QRect rect = view->visualRect(view->model()->index(last, 0));
+  return last >= 0 && rect.top() >= 0 && rect.bottom() < view->viewport()->height();
+}
+
+bool topRowIsWhole(GridView *view) {
+  const int top = view->rowAt(0);
+  return top >= 0 && view->rowViewportPosition(top) == 0;
+}
+
 }  // namespace corvessa::test

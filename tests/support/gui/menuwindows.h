@@ -11,6 +11,10 @@
 #include <QVariant>
 #include <gtest/gtest.h>
 
+namespace corvessa {
+class GridView;
+}
+
 namespace corvessa::test {
 
 class MenuWindowTest : public ::testing::Test {
@@ -42,5 +46,10 @@ QStringList menuItemNames(const char *menuName);
 
 // Grid cell (row, col) as the window shows it; row 0 and column 0 are its headers.
 QVariant shown(ToolWindow *window, int row, int col, int role = Qt::DisplayRole);
+
+// The grid's last row lies wholly in the view.
+bool showsLastRowWhole(GridView *view);
+// The row at the top of the view is whole, not half under the fixed row.
+bool topRowIsWhole(GridView *view);
 
 }  // namespace corvessa::test
