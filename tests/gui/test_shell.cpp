@@ -584,3 +584,31 @@ TEST_F(Shell, SelectLotteryReportsASettingsFileItCannotWrite) {
   EXPECT_EQ(main->Label2->text(), "Lottery:Old.");
   EXPECT_EQ(programState().DataFilePath, home.path() + "/data/Old.txt");
 }
+
+// The data folder is found by where it is, however the program folder is
+// written: relative to the working folder, or with ".." in it.
+TEST_F(Shell, SelectLotteryUnderARelativeOrRoundaboutHome) {
+  home.writeLottery("B", "1 1 2 3\r\n");
+  home.writeFile("other/D.txt", "");
+  const QString relative = QDir::current().relativeFilePath(home.path());
+  ASSERT_TRUE(QDir::isRelativePath(relative));
+  for (const QString &written : {relative, home.path() + "/data/.."}) {
+    qputenv("CORVESSA_HOME", QFile::encodeName(written));
+    MainWindow *main = openMain();
+    platform.messages.clear();
+    platform.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    platform.openFiles = {home.path() + "/other/D.txt", home.path() + "/data/B.txt"};
+    main->Command13_Click();
+    ASSERT_EQ(platform.messages.size(), 2u) << written.toStdString();
+    EXPECT_EQ(platform.messages[1].text, "You must select lottery of the " + dataFolder() + "\r\nPlease select again!");
+    main->Command13_Click();
+    ASSERT_EQ(platform.messages.size(), 4u) << written.toStdString();
+    EXPECT_EQ(platform.messages[3].text, "You have selected B.txt") << written.toStdString();
+    EXPECT_EQ(main->Label2->text(), "Lottery:B.");
+    EXPECT_EQ(settingsBytes(), QByteArray("\"B.txt\"\r\n"));
+    EXPECT_EQ(QFileInfo(programState().DataFilePath).canonicalFilePath(),
+              QFileInfo(home.dataFile("B")).canonicalFilePath());
+    test::destroyAllWindows();
+    QFile::remove(settingsFilePath());
+  }
+}
