@@ -38,7 +38,7 @@ QString lastRecordName(const QByteArray &data) {
 }  // namespace
 
 std::optional<QString> readCurrentLotteryName() {
-  const FileContent settings = readWholeFile(settingsFilePath());
+  const FileContent settings = readWholeFile(settingsFilePath(), kMaxSettingsFileBytes);
   if (settings.error)
     return std::nullopt;
   return lastRecordName(settings.data);
@@ -91,7 +91,7 @@ StartLottery startCurrentLottery() {
       return start;
   }
   QString refusal;
-  const FileContent settings = readWholeFile(settingsFilePath());
+  const FileContent settings = readWholeFile(settingsFilePath(), kMaxSettingsFileBytes);
   if (settings.error) {
     refusal = QStringLiteral("Cannot read the settings file %1: %2").arg(settingsFilePath(), *settings.error);
   } else {

@@ -8,6 +8,7 @@
 #include "support/core/testhome.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -88,4 +89,24 @@ TEST(LotteryNames, AFileNameMustLieDirectlyInTheDataFolder) {
     EXPECT_TRUE(lotteryFileNameProblem(QString::fromUtf8(bad)).has_value()) << bad;
   for (const char *good : {"NY.txt", "my.lot.txt", "noext", "彩票.txt"})
     EXPECT_FALSE(lotteryFileNameProblem(QString::fromUtf8(good)).has_value()) << good;
+}
+
+// A settings file holds one name: a huge one (a sparse file costs no disk) is
+// refused by its size, once, and the start goes on as a first start does,
+// writing a sound settings file in its place.
+TEST(SettingsFile, AHugeOneIsRefusedByItsSizeAndTheStartGoesOn) {
+  test::TestHome home;
+  QFile settings(settingsFilePath());
+  ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(settings.resize(qint64(64) << 30));
+  settings.close();
+  EXPECT_EQ(readCurrentLotteryName(), std::nullopt);
+  const StartLottery start = startCurrentLottery();
+  EXPECT_EQ(start.fileName, "Pick3.txt");
+  ASSERT_TRUE(start.problem);
+  EXPECT_TRUE(start.problem->startsWith("Cannot read the settings file " + settingsFilePath() +
+                                        ": It is 68719476736 bytes long, more than the 65536 bytes (64 KB) that "
+                                        "Corvessa reads from such a file.\r\nCorvessa goes on as at a first start"))
+      << start.problem->toStdString();
+  EXPECT_EQ(home.readFile(settingsFilePath()), "\"Pick3.txt\"\r\n");
 }

@@ -1,6 +1,6 @@
 // What a chart window opened from the menus says once about its draw file:
-// draws that end before the file does, a draw file that is not a file, and a
-// chart too large for memory.
+// draws that end before the file does, a draw file that is not a file or too
+// large to read, and a chart too large for memory.
 #include "core/paths.h"
 #include "core/resultgrid.h"
 #include "gui/frame/toolwindow.h"
@@ -76,6 +76,26 @@ TEST_F(ChartMessages, ADirectoryOrAPipeIsNotAFile) {
     QDir().rmdir(path);
     QFile::remove(path);
   }
+}
+
+// A draw file far larger than memory (a sparse file costs no disk) is refused
+// by its size: the chart opens with no draws and says so once.
+TEST_F(ChartMessages, AHugeDrawFileIsRefusedByItsSize) {
+  const QString path = home.dataFile("A");
+  QFile huge(path);
+  ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(huge.resize(qint64(64) << 30));
+  huge.close();
+  home.selectLottery("A");
+  const auto messages = openChart();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].title, "Error:");
+  EXPECT_EQ(messages[0].text, "Cannot read the draw file " + path + ": It is 68719476736 bytes long, more than the "
+                              "268435456 bytes (256 MB) that Corvessa reads from such a file.\nThe chart shows no "
+                              "draws.");
+  auto *window = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance("frmgaopin6ma36"));
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->grid().rows(), 2 + 4);  // header, spare row and the footer of no draws
 }
 
 // A chart whose grid would not fit in memory opens empty and says why once; a

@@ -594,3 +594,20 @@ TEST_F(DrawEditorTest, FortyThousandDrawsSaveAndReloadByteForByte) {
   EXPECT_TRUE(rows() == loaded);
   EXPECT_EQ(rows()[39999], "20000039999|9|9|9");
 }
+
+// A file saved by a Windows editor starts with a byte-order mark: the editor
+// and Import's check read it as a draw file, and Save writes none.
+TEST_F(DrawEditorTest, AByteOrderMarkIsReadPastAndSaveWritesNone) {
+  open("\xEF\xBB\xBF" "125 1 2 3\r\n126 4 5 6\r\n");
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(rows(), (QStringList{"125|1|2|3", "126|4|5|6", "|||"}));
+  click(editor->Command13);
+  EXPECT_EQ(platform.lastMessage().text, "OK!");
+  EXPECT_EQ(file(), "125 1 2 3\r\n126 4 5 6\r\n");
+
+  platform.answers = {MessageAnswer::Yes};
+  platform.openFiles = {home.writeFile("elsewhere/in.txt", "\xEF\xBB\xBF" "7 1 1 1\r\n")};
+  click(editor->Command17);
+  EXPECT_EQ(platform.lastMessage().text, "The program has been imported.");
+  EXPECT_EQ(rows(), (QStringList{"7|1|1|1", "|||"}));
+}
