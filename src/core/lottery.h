@@ -56,7 +56,7 @@ struct CreateOutcome {
   QString error;  // what failed, for Failed
 };
 // Creates the empty file <data>/<name>.txt without ever truncating an
-// existing file.
+// existing file or creating one through a symbolic link.
 CreateOutcome createLotteryFile(const QString &trimmedName);
 
 }  // namespace corvessa

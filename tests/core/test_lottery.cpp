@@ -110,3 +110,27 @@ TEST(SettingsFile, AHugeOneIsRefusedByItsSizeAndTheStartGoesOn) {
       << start.problem->toStdString();
   EXPECT_EQ(home.readFile(settingsFilePath()), "\"Pick3.txt\"\r\n");
 }
+
+// New Lottery and the settings file write nothing through a symbolic link.
+TEST(LotteryFiles, NewLotteryAndTheSettingsFileRefuseSymbolicLinks) {
+  test::TestHome home;
+  const QString outside = home.writeFile("outside/victim.txt", "victim\r\n");
+  ASSERT_TRUE(QFile::link(outside, home.dataFile("Evil")));
+  ASSERT_TRUE(QFile::link(home.path() + "/outside/new.txt", home.dataFile("Dangling")));
+  for (const char *name : {"Evil", "Dangling"}) {
+    const CreateOutcome made = createLotteryFile(name);
+    EXPECT_EQ(made.result, CreateResult::Failed) << name;
+    EXPECT_EQ(made.error, "Cannot create the lottery file " + home.dataFile(name) + ": It is a symbolic link, and "
+                          "Corvessa writes no file through a link; the file it points to was left as it was.");
+  }
+  EXPECT_EQ(createLotteryFile("NY").result, CreateResult::Created);
+  EXPECT_EQ(createLotteryFile("NY").result, CreateResult::AlreadyExists);
+
+  ASSERT_TRUE(QFile::link(outside, settingsFilePath()));
+  const std::optional<QString> failed = writeCurrentLotteryName("NY.txt");
+  ASSERT_TRUE(failed);
+  EXPECT_TRUE(failed->startsWith("Cannot write the settings file " + settingsFilePath() + ": It is a symbolic link"))
+      << failed->toStdString();
+  EXPECT_EQ(home.readFile(outside), "victim\r\n");
+  EXPECT_FALSE(QFileInfo::exists(home.path() + "/outside/new.txt"));
+}

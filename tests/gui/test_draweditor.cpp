@@ -595,6 +595,38 @@ TEST_F(DrawEditorTest, FortyThousandDrawsSaveAndReloadByteForByte) {
   EXPECT_EQ(rows()[39999], "20000039999|9|9|9");
 }
 
+// A lottery file that is a symbolic link is read through, but Save and Import
+// write nothing through it: the file it points to stays as it was.
+TEST_F(DrawEditorTest, SaveAndImportRefuseASymbolicLink) {
+  const QString outside = home.writeFile("outside/victim.txt", "125 1 2 3\r\n");
+  path = home.dataFile("NY");
+  ASSERT_TRUE(QFile::link(outside, path));
+  home.selectLottery("NY");
+  reopen();
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(rows(), (QStringList{"125|1|2|3", "|||"}));
+
+  const QString refusal = "It is a symbolic link, and Corvessa writes no file through a link; the file it points "
+                          "to was left as it was.\r\nThe file was left as it was.";
+  typeInto(1, 0, "126");
+  click(editor->Command13);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_EQ(platform.lastMessage().text, "Cannot save the draws to " + path + ": " + refusal);
+  platform.answers = {MessageAnswer::Yes};
+  platform.openFiles = {home.writeFile("elsewhere/in.txt", "7 1 1 1\r\n")};
+  click(editor->Command17);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_EQ(platform.lastMessage().text, "Cannot import into the draw file " + path + ": " + refusal);
+  EXPECT_EQ(home.readFile(outside), "125 1 2 3\r\n");
+  EXPECT_EQ(QFileInfo(path).symLinkTarget(), outside);
+
+  // Export reads through it, to where the user chose.
+  platform.saveFiles = {home.path() + "/exported.txt"};
+  click(editor->Command16);
+  EXPECT_EQ(home.readFile(home.path() + "/exported.txt"), "125 1 2 3\r\n");
+}
+
 // A file saved by a Windows editor starts with a byte-order mark: the editor
 // and Import's check read it as a draw file, and Save writes none.
 TEST_F(DrawEditorTest, AByteOrderMarkIsReadPastAndSaveWritesNone) {

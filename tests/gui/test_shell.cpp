@@ -612,3 +612,31 @@ TEST_F(Shell, SelectLotteryUnderARelativeOrRoundaboutHome) {
     QFile::remove(settingsFilePath());
   }
 }
+
+// With the settings file a symbolic link, New Lottery and Select Lottery say
+// so once, and the file the link points to stays as it was.
+TEST_F(Shell, NewAndSelectLotteryWriteNoSettingsThroughALink) {
+  home.writeLottery("B", "");
+  const QString outside = home.writeFile("outside/victim.txt", "victim\r\n");
+  MainWindow *main = openMain();
+  QFile::remove(settingsFilePath());
+  ASSERT_TRUE(QFile::link(outside, settingsFilePath()));
+  const QString refusal = "Cannot write the settings file " + settingsFilePath() + ": It is a symbolic link, and "
+                          "Corvessa writes no file through a link; the file it points to was left as it was.\r\n"
+                          "The current lottery stays as it was.";
+  platform.messages.clear();
+  platform.inputs = {"NY"};
+  main->caixinjiancaipiao_Click();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_EQ(platform.lastMessage().text, refusal);
+
+  platform.messages.clear();
+  platform.answers = {MessageAnswer::Yes};
+  platform.openFiles = {home.path() + "/data/B.txt"};
+  main->Command13_Click();
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.lastMessage().text, refusal);
+  EXPECT_EQ(main->Label2->text(), "Lottery:Pick3.");
+  EXPECT_EQ(home.readFile(outside), "victim\r\n");
+}

@@ -593,7 +593,7 @@ void DrawEditor::ExportDrawings() {
   const FileContent source = readWholeFile(path);
   std::optional<QString> failure = source.error;
   if (!failure)
-    failure = replaceFileAtomically(*chosen, source.data);
+    failure = replaceChosenFileAtomically(*chosen, source.data);
   if (failure) {
     showError(QStringLiteral("Cannot export the draw file %1 to %2: %3%4Nothing was exported.")
                   .arg(path, *chosen, *failure, kCrLf));
