@@ -1,8 +1,9 @@
 // libFuzzer target: one input is the bytes of a draw file. It goes through
-// the field reader, the charts' history reader and its message, the draw
-// editor's reader, the save check and the import check, and every
-// registered tool's chart. Besides crashes, hangs and leaks it stops on a
-// save that the editor would not read back as the rows it saved.
+// the field reader (counting lines from 1 and from past 2^31), the charts'
+// history reader and its message, the draw editor's reader, the save check
+// and the import check, and every registered tool's chart. Besides crashes,
+// hangs and leaks it stops on a save that the editor would not read back as
+// the rows it saved.
 #include "charts/tool.h"
 #include "core/drawfile.h"
 #include "core/drawsave.h"
@@ -16,9 +17,10 @@ using namespace corvessa;
 
 namespace {
 
-void readFields(QByteArrayView bytes) {
-  FieldReader reader(bytes);
-  int line = 0;
+// From line 1, and as the rest of a text past 2^31 lines.
+void readFields(QByteArrayView bytes, std::int64_t firstLine) {
+  FieldReader reader(bytes, firstLine);
+  std::int64_t line = firstLine;
   while (!reader.atEnd()) {
     const FieldReader::Field field = reader.next();
     if (!field.present)
@@ -59,7 +61,8 @@ void checkSaveReadsBack(const std::vector<EditorRecord> &rows) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-  readFields(bytes);
+  readFields(bytes, 1);
+  readFields(bytes, std::int64_t(1) << 31);
 
   const DrawHistory history = parseDrawHistory(bytes);
   (void)drawHistoryProblem(history, QStringLiteral("fuzz.txt"));

@@ -14,27 +14,72 @@ ToolSession::ToolSession(ToolEntry tool, ToolHost *host) : tool_(std::move(tool)
       state_.controls[c.name] = ControlState{c.caption, c.visible, c.enabled};
 }
 
+namespace {
+
+// Why a grid could not be made, for the "Error:" message.
+QString gridTooLargeText(const GridTooLarge &e) {
+  return QStringLiteral("This chart needs a grid of %1 cells, more than the %2 cells that fit in this computer's "
+                        "memory.")
+      .arg(QString::number(qulonglong(e.cells())), QString::number(qulonglong(e.limit())));
+}
+
+const QString kNotEnoughMemory = QStringLiteral("There is not enough memory for this chart.");
+const QString kErrorTitle = QStringLiteral("Error:");
+
+}  // namespace
+
 void ToolSession::load(const DrawHistory &history, int gameType) {
   const ToolDesign &d = tool_.design;
   if (d.showsLoadingCaption)
     state_.beginBusy(QStringLiteral("Loading......"));
-  state_.grid = designGrid(d);
-  state_.drawCount = int(history.draws.size());
   state_.gameType = gameType;
-  if (tool_.load)
-    tool_.load(state_, history);
+  // A history whose chart does not fit in memory opens the window empty, as
+  // one without draws does, and says why once the load is over.
+  QString failure;
+  try {
+    state_.grid = designGrid(d);
+    state_.drawCount = int(history.draws.size());
+    if (tool_.load)
+      tool_.load(state_, history);
+  } catch (const GridTooLarge &e) {
+    failure = gridTooLargeText(e);
+  } catch (const std::bad_alloc &) {
+    failure = kNotEnoughMemory;
+  }
+  if (!failure.isEmpty()) {
+    failure += QStringLiteral("\nThe history of %1 draws is not shown; the chart shows no draws.")
+                   .arg(history.draws.size());
+    state_.grid = designGrid(d);
+    state_.drawCount = 0;
+    if (tool_.load)
+      tool_.load(state_, DrawHistory{});
+  }
   state_.grid.squeeze();
   const QString caption = d.title.isEmpty() ? state_.caption : d.title;
   if (state_.isBusy())
     state_.endBusy(caption);
   else
     state_.caption = caption;
+  if (!failure.isEmpty())
+    state_.message(failure, kErrorTitle);
 }
 
 void ToolSession::run(const std::function<void()> &handler) {
-  handler();
+  // A handler that widens the grid beyond memory (an enquiry of many
+  // numbers over a long history) stops there and says so.
+  const QString captionBefore = state_.caption;
+  QString failure;
+  try {
+    handler();
+  } catch (const GridTooLarge &e) {
+    failure = gridTooLargeText(e);
+  } catch (const std::bad_alloc &) {
+    failure = kNotEnoughMemory;
+  }
   if (state_.isBusy())
-    state_.endBusy(state_.caption);
+    state_.endBusy(failure.isEmpty() ? state_.caption : captionBefore);
+  if (!failure.isEmpty())
+    state_.message(failure, kErrorTitle);
 }
 
 void ToolSession::click(const QString &name) {

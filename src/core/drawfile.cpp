@@ -1,12 +1,17 @@
 #include "core/drawfile.h"
 
 #include "core/fieldreader.h"
+#include "core/filedescriptor.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <limits>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace corvessa {
 
@@ -97,7 +102,7 @@ std::optional<std::uint8_t> parseDigitValue(QByteArrayView field) {
 
 namespace {
 
-QString lineExcerpt(const FieldReader &reader, int line) {
+QString lineExcerpt(const FieldReader &reader, std::int64_t line) {
   return messageExcerpt(QString::fromLatin1(reader.lineText(line)));
 }
 
@@ -141,22 +146,83 @@ DrawHistory parseDrawHistory(QByteArrayView data) {
   return history;
 }
 
-FileContent readWholeFile(const QString &path) {
+namespace {
+
+QString tooLong(std::optional<qint64> size, qint64 maxBytes) {
+  const QString limit = QStringLiteral("%1 bytes (%2)").arg(
+      QString::number(maxBytes), maxBytes >= (1 << 20) ? QStringLiteral("%1 MB").arg(maxBytes >> 20)
+                                                       : QStringLiteral("%1 KB").arg(maxBytes >> 10));
+  if (!size)  // it grew while it was read
+    return QStringLiteral("It is longer than the %1 that Corvessa reads from such a file.").arg(limit);
+  return QStringLiteral("It is %1 bytes long, more than the %2 that Corvessa reads from such a file.")
+      .arg(QString::number(*size), limit);
+}
+
+}  // namespace
+
+FileContent readWholeFile(const QString &path, qint64 maxBytes) {
   FileContent content;
-  if (!QFileInfo(path).isFile()) {
-    content.error = QFileInfo::exists(path) ? QStringLiteral("It is not a file.")
-                                            : QStringLiteral("The file does not exist.");
+  const QByteArray name = QFile::encodeName(path);
+  // Without O_NONBLOCK, opening a pipe for reading waits for a writer, forever.
+  const FileDescriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (file.get() < 0) {
+    const int error = errno;
+    struct stat link {};
+    if (error == ENOENT) {
+      content.missing = ::lstat(name.constData(), &link) != 0 && errno == ENOENT;
+      content.error = QStringLiteral("The file does not exist.");
+    } else {
+      content.error = qt_error_string(error);
+    }
     return content;
   }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    content.error = file.errorString();
+  // The type and size of what was opened, not of what a name pointed to a moment earlier.
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0) {
+    content.error = qt_error_string(errno);
     return content;
   }
-  content.data = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    content.error = file.errorString();
-    content.data.clear();
+  if (!S_ISREG(info.st_mode)) {
+    content.error = QStringLiteral("It is not a file.");
+    return content;
+  }
+  if (info.st_size > maxBytes) {
+    content.error = tooLong(qint64(info.st_size), maxBytes);
+    return content;
+  }
+  const int flags = ::fcntl(file.get(), F_GETFL);
+  if (flags != -1)
+    ::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK);
+  try {
+    // One byte more than the size, to see a file that grew meanwhile; never
+    // more than one byte beyond the limit.
+    QByteArray data(qsizetype(std::min<qint64>(info.st_size, maxBytes) + 1), Qt::Uninitialized);
+    qint64 got = 0;
+    for (;;) {
+      if (got == data.size()) {
+        if (got > maxBytes)
+          break;
+        data.resize(qsizetype(std::min<qint64>(maxBytes + 1, 2 * got)));
+      }
+      const ssize_t n = ::read(file.get(), data.data() + got, std::size_t(data.size() - got));
+      if (n < 0) {
+        if (errno == EINTR)
+          continue;
+        content.error = qt_error_string(errno);
+        return content;
+      }
+      if (n == 0)
+        break;
+      got += n;
+    }
+    if (got > maxBytes) {
+      content.error = tooLong(std::nullopt, maxBytes);
+      return content;
+    }
+    data.truncate(qsizetype(got));
+    content.data = std::move(data);
+  } catch (const std::bad_alloc &) {
+    content.error = QStringLiteral("There is not enough memory to read its %1 bytes.").arg(qint64(info.st_size));
   }
   return content;
 }
@@ -169,7 +235,14 @@ DrawHistory readDrawHistory(const QString &path) {
     history.unreadableReason = *file.error;
     return history;
   }
-  return parseDrawHistory(file.data);
+  try {
+    return parseDrawHistory(file.data);
+  } catch (const std::bad_alloc &) {
+    DrawHistory history;
+    history.unreadable = true;
+    history.unreadableReason = QStringLiteral("There is not enough memory to read its draws.");
+    return history;
+  }
 }
 
 QString messageExcerpt(const QString &text, qsizetype limit) {

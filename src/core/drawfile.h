@@ -26,21 +26,30 @@ struct DrawRecord {
 struct DrawHistory {
   std::vector<DrawRecord> draws;
   int skippedCount = 0;
-  int firstSkippedLine = 0;  // 1-based
+  std::int64_t firstSkippedLine = 0;  // 1-based
   QString firstSkippedText;  // cut to a length a message can show
-  int endLine = 0;  // 1-based line of the record that ended the history before its last text; 0: none
+  std::int64_t endLine = 0;  // 1-based line of the record that ended the history before its last text; 0: none
   QString endText;  // that line, cut like firstSkippedText
   bool unreadable = false;   // the file is missing or could not be read
   QString unreadableReason;
 };
 
 // The whole content of a file, or what failed. Anything but a plain file (a
-// folder, a pipe, a device) is "not a file" and is never opened.
+// folder, a pipe, a device) is "not a file": it is opened without waiting
+// (a pipe never blocks the reader) and its type is judged on what was
+// opened, so a file swapped in after a check cannot slip through. A file
+// longer than `maxBytes` is not read; the error names its size. A symbolic
+// link is read through: reading changes nothing, and the file it names
+// passes the same checks.
 struct FileContent {
   QByteArray data;
   std::optional<QString> error;
+  bool missing = false;  // nothing at all is at the path (not even a link)
 };
-FileContent readWholeFile(const QString &path);
+// Far beyond any real history (ten million draws take some 200 MB), and
+// small enough that a file of this size is read and shown.
+constexpr qint64 kMaxDrawFileBytes = qint64(256) << 20;
+FileContent readWholeFile(const QString &path, qint64 maxBytes = kMaxDrawFileBytes);
 
 DrawHistory parseDrawHistory(QByteArrayView data);
 DrawHistory readDrawHistory(const QString &path);

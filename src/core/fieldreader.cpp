@@ -4,7 +4,14 @@ namespace corvessa {
 
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+QByteArrayView withoutByteOrderMark(QByteArrayView data) {
+  return data.startsWith("\xEF\xBB\xBF") ? data.sliced(3) : data;
+}
 }  // namespace
+
+FieldReader::FieldReader(QByteArrayView data, std::int64_t firstLine)
+    : data_(withoutByteOrderMark(data)), firstLine_(firstLine), line_(firstLine) {}
 
 void FieldReader::skipBlanks() {
   while (pos_ < data_.size() && isBlank(data_[pos_]))
@@ -77,8 +84,8 @@ FieldReader::Field FieldReader::next() {
   return field;
 }
 
-qsizetype FieldReader::lineStart(int line) const {
-  int current = 1;
+qsizetype FieldReader::lineStart(std::int64_t line) const {
+  std::int64_t current = firstLine_;
   qsizetype i = 0;
   while (i < data_.size() && current < line) {
     if (data_[i] == '\r') {
@@ -93,7 +100,7 @@ qsizetype FieldReader::lineStart(int line) const {
   return current < line ? data_.size() : i;
 }
 
-QByteArray FieldReader::lineText(int line) const {
+QByteArray FieldReader::lineText(std::int64_t line) const {
   const qsizetype start = lineStart(line);
   qsizetype end = start;
   while (end < data_.size() && data_[end] != '\r' && data_[end] != '\n')
@@ -101,7 +108,7 @@ QByteArray FieldReader::lineText(int line) const {
   return data_.sliced(start, end - start).toByteArray();
 }
 
-bool FieldReader::hasTextAfterLine(int line) const {
+bool FieldReader::hasTextAfterLine(std::int64_t line) const {
   for (qsizetype i = lineStart(line + 1); i < data_.size(); ++i) {
     const char c = data_[i];
     if (!isBlank(c) && c != ',' && c != '\r' && c != '\n')

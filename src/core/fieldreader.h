@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QByteArrayView>
+#include <cstdint>
 
 namespace corvessa {
 
@@ -8,38 +9,44 @@ namespace corvessa {
 // Fields are separated by blanks, commas and line ends (CR LF, LF or CR);
 // a field in double quotes runs to the closing quote. An empty line, or two
 // commas in a row, give an empty field. A short line therefore lends its
-// missing fields from the next line.
+// missing fields from the next line. A UTF-8 byte-order mark at the start
+// (a file saved by a Windows editor) is not part of the first field.
+// Lines are counted in 64 bits: a file of more than 2^31 lines is no reason
+// for the count to go wrong.
 class FieldReader {
  public:
   struct Field {
     QByteArrayView text;  // points into the reader's data
     bool present = false;  // false once the data has ended
-    int line = 0;          // 1-based line the field starts on
+    std::int64_t line = 0;  // 1-based line the field starts on
   };
 
-  explicit FieldReader(QByteArrayView data) : data_(data) {}
+  // `firstLine`: the number of the data's first line, for data that is the
+  // rest of a longer text.
+  explicit FieldReader(QByteArrayView data, std::int64_t firstLine = 1);
 
   // True when nothing but the end of the data is left.
   bool atEnd() const { return pos_ >= data_.size(); }
   Field next();
 
   // The text of a 1-based line, without its line end (for messages).
-  QByteArray lineText(int line) const;
+  QByteArray lineText(std::int64_t line) const;
 
   // True when a line after this 1-based line holds a field with text: more
   // than blanks, commas and line ends.
-  bool hasTextAfterLine(int line) const;
+  bool hasTextAfterLine(std::int64_t line) const;
 
  private:
   void skipBlanks();
   bool atLineEnd() const;
   void consumeLineEnd();
   void consumeSeparator();
-  qsizetype lineStart(int line) const;  // data_.size() when the data has fewer lines
+  qsizetype lineStart(std::int64_t line) const;  // data_.size() when the data has fewer lines
 
   QByteArrayView data_;
   qsizetype pos_ = 0;
-  int line_ = 1;
+  std::int64_t firstLine_ = 1;
+  std::int64_t line_ = 1;
 };
 
 }  // namespace corvessa

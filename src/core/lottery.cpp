@@ -38,7 +38,7 @@ QString lastRecordName(const QByteArray &data) {
 }  // namespace
 
 std::optional<QString> readCurrentLotteryName() {
-  const FileContent settings = readWholeFile(settingsFilePath());
+  const FileContent settings = readWholeFile(settingsFilePath(), kMaxSettingsFileBytes);
   if (settings.error)
     return std::nullopt;
   return lastRecordName(settings.data);
@@ -91,7 +91,7 @@ StartLottery startCurrentLottery() {
       return start;
   }
   QString refusal;
-  const FileContent settings = readWholeFile(settingsFilePath());
+  const FileContent settings = readWholeFile(settingsFilePath(), kMaxSettingsFileBytes);
   if (settings.error) {
     refusal = QStringLiteral("Cannot read the settings file %1: %2").arg(settingsFilePath(), *settings.error);
   } else {
@@ -119,9 +119,6 @@ StartLottery startCurrentLottery() {
 }
 
 namespace {
-
-// A save writes "<file name>.XXXXXX" beside the file before renaming it.
-constexpr int kTemporarySuffixBytes = 7;
 
 // The longest file name the data folder's file system takes, in bytes.
 int maxFileNameBytes() {
@@ -186,23 +183,18 @@ std::optional<QString> lotteryFileNameProblem(const QString &fileName) {
 
 CreateOutcome createLotteryFile(const QString &name) {
   CreateOutcome outcome{CreateResult::Failed, dataFolder() + name + QStringLiteral(".txt"), {}};
-  QFileInfo info(outcome.path);
-  if (info.exists()) {
-    outcome.result = CreateResult::AlreadyExists;
-    return outcome;
-  }
-  QFile file(outcome.path);
-  // NewOnly fails rather than truncate a file that the existence test could not see.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-    if (QFileInfo::exists(outcome.path)) {
+  const NewFile made = createEmptyFile(outcome.path);
+  switch (made.result) {
+    case NewFileResult::Created:
+      outcome.result = CreateResult::Created;
+      break;
+    case NewFileResult::AlreadyExists:
       outcome.result = CreateResult::AlreadyExists;
-      return outcome;
-    }
-    outcome.error = QStringLiteral("Cannot create the lottery file %1: %2").arg(outcome.path, file.errorString());
-    return outcome;
+      break;
+    case NewFileResult::Failed:
+      outcome.error = QStringLiteral("Cannot create the lottery file %1: %2").arg(outcome.path, made.error);
+      break;
   }
-  file.close();
-  outcome.result = CreateResult::Created;
   return outcome;
 }
 

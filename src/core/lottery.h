@@ -8,6 +8,9 @@ namespace corvessa {
 // double quotes, then CR LF.
 QByteArray currentLotteryRecord(const QString &fileName);
 
+// The settings file holds one name; a file longer than this is not read.
+constexpr qint64 kMaxSettingsFileBytes = qint64(64) << 10;
+
 // The last record of the settings file, trimmed; nothing when the file is
 // missing or cannot be read.
 std::optional<QString> readCurrentLotteryName();
@@ -53,7 +56,7 @@ struct CreateOutcome {
   QString error;  // what failed, for Failed
 };
 // Creates the empty file <data>/<name>.txt without ever truncating an
-// existing file.
+// existing file or creating one through a symbolic link.
 CreateOutcome createLotteryFile(const QString &trimmedName);
 
 }  // namespace corvessa

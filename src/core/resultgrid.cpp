@@ -1,6 +1,7 @@
 #include "core/resultgrid.h"
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cstdint>
 #include <functional>
@@ -10,6 +11,7 @@
 #ifdef __linux__
 #include <sys/mman.h>
 #endif
+#include <unistd.h>
 
 namespace corvessa {
 
@@ -28,6 +30,26 @@ void adviseHugePages([[maybe_unused]] const void *data, [[maybe_unused]] std::si
 #endif
 }
 
+std::atomic<std::size_t> cellLimitOverride{0};
+
+// A grid of as many cells as fill half of the physical memory (a cell takes
+// six bytes) cannot be held beside everything else.
+std::size_t machineCellLimit() {
+  constexpr std::size_t kCellBytes = 6;
+  const long pages = sysconf(_SC_PHYS_PAGES), pageBytes = sysconf(_SC_PAGESIZE);
+  if (pages <= 0 || pageBytes <= 0)
+    return std::size_t(1) << 30;
+  return std::size_t(pages) * std::size_t(pageBytes) / 2 / kCellBytes;
+}
+
+// The one check of a grid's shape, before its cells are allocated.
+std::size_t checkedCellCount(int rows, int cols) {
+  const std::size_t cells = std::size_t(std::max(rows, 0)) * std::size_t(std::max(cols, 0));
+  if (const std::size_t limit = gridCellLimit(); cells > limit)
+    throw GridTooLarge(cells, limit);
+  return cells;
+}
+
 template <typename T>
 void reserveCells(std::vector<T> &cells, std::size_t n) {
   cells.reserve(n);
@@ -35,6 +57,20 @@ void reserveCells(std::vector<T> &cells, std::size_t n) {
 }
 
 }  // namespace
+
+GridTooLarge::GridTooLarge(std::size_t cells, std::size_t limit)
+    : std::length_error("a grid of " + std::to_string(cells) + " cells, more than the " + std::to_string(limit) +
+                        " that fit in memory"),
+      cells_(cells),
+      limit_(limit) {}
+
+std::size_t gridCellLimit() {
+  static const std::size_t machine = machineCellLimit();
+  const std::size_t set = cellLimitOverride.load();
+  return set != 0 ? set : machine;
+}
+
+void setGridCellLimit(std::size_t cells) { cellLimitOverride.store(cells); }
 
 ResultGrid::ResultGrid() : ResultGrid(0, 0) {}
 
@@ -48,7 +84,7 @@ ResultGrid::ResultGrid(int rows, int cols) {
 
 void ResultGrid::setRows(int rows) {
   rows = std::max(rows, 0);
-  const std::size_t n = std::size_t(rows) * std::size_t(cols_);
+  const std::size_t n = checkedCellCount(rows, cols_);
   // A grid grows by a few rows at a time (the footer after the draws): take
   // exactly what is needed rather than doubling the cells.
   if (n > texts_.capacity()) {
@@ -66,7 +102,7 @@ void ResultGrid::setRows(int rows) {
 }
 
 void ResultGrid::reserveRows(int rows) {
-  const std::size_t n = std::size_t(std::max(rows, 0)) * std::size_t(cols_);
+  const std::size_t n = checkedCellCount(rows, cols_);
   if (n > texts_.capacity()) {
     reserveCells(texts_, n);
     reserveCells(fore_, n);
@@ -77,7 +113,7 @@ void ResultGrid::reserveRows(int rows) {
 void ResultGrid::setCols(int cols) {
   cols = std::max(cols, 0);
   if (cols != cols_ && rows_ > 0) {
-    const std::size_t n = std::size_t(rows_) * std::size_t(cols);
+    const std::size_t n = checkedCellCount(rows_, cols);
     std::vector<TextId> texts(n, 0);
     std::vector<std::uint8_t> fore(n, 0), back(n, 0);
     const int keep = std::min(cols, cols_);

@@ -1,7 +1,9 @@
 #pragma once
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <span>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
@@ -10,6 +12,22 @@ namespace corvessa {
 // A colour as 0xRRGGBB. 0 means "the grid's own colour" (no colour of the cell's own).
 using Rgb = std::uint32_t;
 constexpr Rgb rgb(int r, int g, int b) { return Rgb(r) << 16 | Rgb(g) << 8 | Rgb(b); }
+
+// A grid is refused before any of its cells is allocated when it would have
+// more cells than gridCellLimit(); the refusal says how many it would have.
+class GridTooLarge : public std::length_error {
+ public:
+  GridTooLarge(std::size_t cells, std::size_t limit);
+  std::size_t cells() const { return cells_; }
+  std::size_t limit() const { return limit_; }
+
+ private:
+  std::size_t cells_, limit_;
+};
+// The cells that fill half of this computer's memory. Tests set a small
+// limit of their own; 0 gives back the computer's.
+std::size_t gridCellLimit();
+void setGridCellLimit(std::size_t cells);
 
 // The grid of a tool window as plain data. A cell is six bytes: an index into
 // a pool of interned texts and palette indexes for its fore and back colour.

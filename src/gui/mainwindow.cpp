@@ -237,8 +237,11 @@ void MainWindow::Command13_Click() {
     return;
   const QString path = *chosen;
   const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-  const QString folder = path.left(slash + 1);
-  if (folder != dataFolder()) {
+  // The folders as the file system resolves them, so that a relative or
+  // roundabout program folder (home, /x/../x) still finds its data folder.
+  // The file itself is not resolved: it need not exist yet.
+  const QString folder = QFileInfo(path.left(slash + 1)).canonicalFilePath();
+  if (folder.isEmpty() || folder != QFileInfo(dataFolder()).canonicalFilePath()) {
     platform_.message(this,
                       QStringLiteral("You must select lottery of the ") + dataFolder() +
                           QStringLiteral("\r\nPlease select again!"),
@@ -257,7 +260,7 @@ void MainWindow::Command13_Click() {
                       MessageStyle::OkInformation, kError);
     return;
   }
-  programState().DataFilePath = path;
+  programState().DataFilePath = dataFolder() + fileName;
   setLotteryLabel(lotteryLabelText(fileName));
   platform_.message(this, QStringLiteral("You have selected ") + fileName, MessageStyle::OkInformation,
                     QStringLiteral("OK:"));

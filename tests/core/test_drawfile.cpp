@@ -1,12 +1,24 @@
 // Reading draw files: the free-format fields, the tool windows' stop rule and
 // the draw editor's read-to-the-end rule.
+#include "charts/chartdump.h"
 #include "core/drawfile.h"
 #include "core/fieldreader.h"
+#include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace corvessa;
 
@@ -180,4 +192,107 @@ TEST(EditorRecords, ReadsEveryRecordToTheEnd) {
   EXPECT_EQ(records[3], (EditorRecord{"7", "8", "", ""}));  // cut short: missing cells empty
   EXPECT_TRUE(parseEditorRecords("").empty());
   EXPECT_EQ(parseEditorRecords("1 2 3 4\r\n  \r\n").size(), 2u);
+}
+
+// A file saved by a Windows editor starts with a UTF-8 byte-order mark; every
+// reader takes the file as if it were not there.
+TEST(ByteOrderMark, IsSkippedByEveryReader) {
+  const QByteArray plain = "125 1 2 3\r\n126 4 5 6\r\nend\r\n127 7 8 9\r\n";
+  const QByteArray marked = "\xEF\xBB\xBF" + plain;
+  const DrawHistory history = parseDrawHistory(marked);
+  EXPECT_EQ(draws(history), "125:123 126:456");
+  EXPECT_EQ(drawHistoryProblem(history, "X.txt"), drawHistoryProblem(parseDrawHistory(plain), "X.txt"));
+  EXPECT_EQ(parseEditorRecords(marked), parseEditorRecords(plain));
+  const ToolEntry &tool = test::registeredTool("frmgaopin6ma36");
+  EXPECT_EQ(charts::chartDumpText(computeChart(tool, history), true),
+            charts::chartDumpText(computeChart(tool, parseDrawHistory(plain)), true));
+  EXPECT_EQ(fields("\xEF\xBB\xBF\"NY.txt\"\r\n"), QStringList{"NY.txt"});  // the settings file too
+  // Only at the start of the file, and only the whole mark.
+  EXPECT_EQ(fields("1 \xEF\xBB\xBF"), (QStringList{"1", QString::fromLatin1("\xEF\xBB\xBF")}));
+  EXPECT_EQ(fields("\xEF\xBB" "1"), QStringList{QString::fromLatin1("\xEF\xBB" "1")});
+}
+
+// Lines are counted in 64 bits: past 2^31 the count goes on and the history's
+// end is still named by its line.
+TEST(FieldReader, CountsLinesPastTwoToTheThirtyOne) {
+  const std::int64_t first = (std::int64_t(1) << 31) - 1;
+  FieldReader reader("1 1 2 3\r\nend\r\n\r\n7 7 8 9\r\n", first);
+  EXPECT_EQ(reader.next().line, first);
+  for (int i = 0; i < 3; ++i)
+    reader.next();
+  const FieldReader::Field end = reader.next();
+  EXPECT_EQ(end.text.toByteArray(), "end");
+  EXPECT_EQ(end.line, first + 1);
+  EXPECT_EQ(reader.lineText(first + 1), "end");
+  EXPECT_TRUE(reader.hasTextAfterLine(first + 1));
+  EXPECT_FALSE(reader.hasTextAfterLine(first + 3));
+  EXPECT_EQ(reader.next().line, first + 2);  // the blank line's empty field
+
+  DrawHistory history;
+  history.endLine = first + 1;
+  EXPECT_TRUE(drawHistoryEndNote(history, "X.txt").contains("ends at line 2147483648,"));
+}
+
+// A file far larger than memory is refused by its size before anything is
+// read; a sparse file costs no disk.
+TEST(ReadWholeFile, RefusesAFileLongerThanItsLimitNamingItsSize) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("huge.txt");
+  QFile huge(path);
+  ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(huge.resize(qint64(64) << 30));
+  huge.close();
+  const FileContent content = readWholeFile(path);
+  ASSERT_TRUE(content.error);
+  EXPECT_EQ(*content.error, "It is 68719476736 bytes long, more than the 268435456 bytes (256 MB) that Corvessa "
+                            "reads from such a file.");
+  EXPECT_TRUE(content.data.isEmpty());
+  const DrawHistory history = readDrawHistory(path);
+  EXPECT_TRUE(history.unreadable);
+  EXPECT_TRUE(drawHistoryProblem(history, path).contains("68719476736 bytes long"));
+
+  // At the limit a file is read; one byte over, it is not.
+  ASSERT_TRUE(huge.resize(16));
+  EXPECT_EQ(readWholeFile(path, 16).data.size(), 16);
+  EXPECT_TRUE(readWholeFile(path, 15).error);
+}
+
+// A draw file swapped for a pipe between a look at it and its opening never
+// blocks the reader: the pipe is opened without waiting and refused once open.
+TEST(ReadWholeFile, APipeSwappedInNeverBlocks) {
+  QTemporaryDir dir;
+  const QByteArray path = QFile::encodeName(dir.filePath("A.txt")), spare = QFile::encodeName(dir.filePath("spare"));
+  QFile file(QString::fromLocal8Bit(path));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("1 1 2 3\r\n");
+  file.close();
+  ASSERT_EQ(mkfifo(spare.constData(), 0600), 0);
+  // The file system swaps two names in one step (and back).
+  ASSERT_EQ(renameat2(AT_FDCWD, path.constData(), AT_FDCWD, spare.constData(), RENAME_EXCHANGE), 0);
+  ASSERT_EQ(renameat2(AT_FDCWD, path.constData(), AT_FDCWD, spare.constData(), RENAME_EXCHANGE), 0);
+
+  // The path flips between the file and the pipe as fast as the system renames.
+  std::atomic<bool> stop{false};
+  std::thread flipper([&] {
+    while (!stop)
+      renameat2(AT_FDCWD, path.constData(), AT_FDCWD, spare.constData(), RENAME_EXCHANGE);
+  });
+  auto reads = std::async(std::launch::async, [&] {
+    for (int i = 0; i < 3000; ++i) {
+      const FileContent content = readWholeFile(QString::fromLocal8Bit(path));
+      if (!content.error && content.data != "1 1 2 3\r\n")
+        ADD_FAILURE() << "read " << content.data.size() << " bytes";
+    }
+  });
+  const bool returned = reads.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+  stop = true;
+  flipper.join();
+  if (!returned) {
+    // A reader stuck in opening the pipe: a writer lets it go on.
+    for (const QByteArray &name : {path, spare})
+      if (const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+        ::close(fd);
+  }
+  reads.wait();
+  EXPECT_TRUE(returned) << "a read blocked on the pipe";
 }

@@ -1,12 +1,16 @@
 // Building draw files from the editor's rows, the checks behind Save and
 // Import, and replacing a file without losing it.
 #include "core/drawsave.h"
+#include "core/paths.h"
 #include "support/core/diskfailure.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <cerrno>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -147,4 +151,79 @@ TEST(ReadWholeFile, ReadsOrSaysWhy) {
   EXPECT_EQ(content.data.size(), 10);
   EXPECT_TRUE(readWholeFile(home.dataFile("None")).error);
   EXPECT_TRUE(readWholeFile(home.path() + "/data").error);
+}
+
+// Nothing is written through a symbolic link, whether it names the file or
+// its folder, points to a file or to nothing: the write is refused with a
+// reason that says so, and what the link points to stays as it was.
+TEST(ReplaceFile, RefusesASymbolicLinkAndLeavesItsTarget) {
+  TestHome home;
+  const QString outside = home.writeFile("outside/victim.txt", "victim\r\n");
+  struct Case {
+    const char *name;
+    QString link, target, written;  // the link and what it points to; the file written
+  };
+  const Case cases[] = {
+      {"link to a file", home.dataFile("Evil"), outside, home.dataFile("Evil")},
+      {"link to nothing", home.dataFile("Dangling"), home.path() + "/outside/new.txt", home.dataFile("Dangling")},
+      {"link to a link", home.dataFile("Twice"), home.dataFile("Evil"), home.dataFile("Twice")},
+      {"settings file a link", settingsFilePath(), outside, settingsFilePath()},
+  };
+  for (const Case &c : cases) {
+    QFile::remove(c.link);
+    ASSERT_TRUE(QFile::link(c.target, c.link)) << c.name;
+    const std::optional<QString> refusal = replaceFileAtomically(c.written, "1 1 1 1\r\n");
+    ASSERT_TRUE(refusal) << c.name;
+    EXPECT_TRUE(refusal->startsWith("It is a symbolic link")) << refusal->toStdString();
+    EXPECT_EQ(QFileInfo(c.link).symLinkTarget(), c.target) << c.name;
+  }
+  EXPECT_EQ(home.readFile(outside), "victim\r\n");
+  EXPECT_FALSE(QFileInfo::exists(home.path() + "/outside/new.txt"));
+
+  // The data folder itself a link to a folder elsewhere.
+  QDir(home.path() + "/data").removeRecursively();
+  ASSERT_TRUE(QFile::link(home.path() + "/outside", home.path() + "/data"));
+  const std::optional<QString> refusal = replaceFileAtomically(home.dataFile("victim"), "1 1 1 1\r\n");
+  ASSERT_TRUE(refusal);
+  EXPECT_EQ(*refusal, "Its folder " + home.path() + "/data is a symbolic link, and Corvessa writes no file through "
+                      "a link; the folder it points to was left as it was.");
+  EXPECT_EQ(home.readFile(outside), "victim\r\n");
+  EXPECT_EQ(QDir(home.path() + "/outside").entryList(QDir::Files), QStringList{"victim.txt"});
+}
+
+// A save killed halfway leaves its temporary file; the next save of that file
+// removes it, and only files of exactly that shape that the program made.
+TEST(ReplaceFile, RemovesTheTemporaryFilesAKilledSaveLeft) {
+  TestHome home;
+  const QString path = home.writeLottery("NY", "1 1 1 1\r\n");
+  const QStringList stale{"NY.txt.~a3Xk9", "NY.txt.~00000"};
+  for (const QString &name : stale)
+    home.writeFile("data/" + name, "1 1 1 1\r\n");
+  const QStringList kept{"NY.txt.backup", "NY.txt.fiHSJX", "NY.txt.~a3Xk", "NY.txt.~a3Xk9x", "NY.txt.~a3X-9",
+                         "NY.txt~a3Xk9a", "NX.txt.~a3Xk9", "Y.txt.~a3Xk9", "NY.txt.~a3Xk9.txt"};
+  for (const QString &name : kept)
+    home.writeFile("data/" + name, "mine\r\n");
+  // Of the right shape, but not a plain file with one name: a link, a folder, a second name of a file.
+  ASSERT_TRUE(QFile::link(home.writeFile("outside/target.txt", "target\r\n"), home.path() + "/data/NY.txt.~linkd"));
+  ASSERT_TRUE(QDir().mkpath(home.path() + "/data/NY.txt.~foldr"));
+  ASSERT_EQ(::link(QFile::encodeName(home.writeFile("outside/linked.txt", "linked\r\n")).constData(),
+                   QFile::encodeName(home.path() + "/data/NY.txt.~2name").constData()),
+            0);
+
+  ASSERT_FALSE(replaceFileAtomically(path, "2 2 2 2\r\n"));
+  EXPECT_EQ(home.readFile(path), "2 2 2 2\r\n");
+  QStringList expected = kept;
+  expected << "NY.txt"
+           << "NY.txt.~linkd"
+           << "NY.txt.~foldr"
+           << "NY.txt.~2name";
+  expected.sort();
+  EXPECT_EQ(QDir(home.path() + "/data").entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+            expected);
+  for (const QString &name : kept)
+    EXPECT_EQ(home.readFile(home.path() + "/data/" + name), "mine\r\n") << name.toStdString();
+  EXPECT_EQ(home.readFile(home.path() + "/outside/target.txt"), "target\r\n");
+
+  EXPECT_TRUE(isTemporaryFileName("NY.txt.~a3Xk9", "NY.txt"));
+  EXPECT_FALSE(isTemporaryFileName(".~a3Xk9", ""));
 }

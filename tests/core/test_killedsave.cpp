@@ -1,8 +1,11 @@
 // A save killed at any moment leaves the draw file wholly old or wholly new,
-// never cut short and never missing.
+// never cut short and never missing; what a killed save left beside it goes
+// with the next save.
+#include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -112,4 +115,13 @@ TEST(KilledSave, LeavesTheDrawFileWhollyOldOrWhollyNew) {
   // Kills land inside the saves, not only after them (most do, but a busy machine may stretch the moments).
   RecordProperty("killedInside", killedInside);
   EXPECT_GE(killedInside, 10) << "seed " << seed;
+
+  // The temporary files the killed saves left go with the next whole save.
+  SaveChild whole = startSave(sources[1 - current], drawFile);
+  ASSERT_TRUE(whole.started);
+  const int status = waitFor(whole.pid);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(home.readFile(drawFile), versions[1 - current]);
+  EXPECT_EQ(QDir(home.path() + "/data").entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{"NY.txt"});
 }

@@ -8,6 +8,7 @@
 #include "support/core/testhome.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -88,4 +89,48 @@ TEST(LotteryNames, AFileNameMustLieDirectlyInTheDataFolder) {
     EXPECT_TRUE(lotteryFileNameProblem(QString::fromUtf8(bad)).has_value()) << bad;
   for (const char *good : {"NY.txt", "my.lot.txt", "noext", "彩票.txt"})
     EXPECT_FALSE(lotteryFileNameProblem(QString::fromUtf8(good)).has_value()) << good;
+}
+
+// A settings file holds one name: a huge one (a sparse file costs no disk) is
+// refused by its size, once, and the start goes on as a first start does,
+// writing a sound settings file in its place.
+TEST(SettingsFile, AHugeOneIsRefusedByItsSizeAndTheStartGoesOn) {
+  test::TestHome home;
+  QFile settings(settingsFilePath());
+  ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(settings.resize(qint64(64) << 30));
+  settings.close();
+  EXPECT_EQ(readCurrentLotteryName(), std::nullopt);
+  const StartLottery start = startCurrentLottery();
+  EXPECT_EQ(start.fileName, "Pick3.txt");
+  ASSERT_TRUE(start.problem);
+  EXPECT_TRUE(start.problem->startsWith("Cannot read the settings file " + settingsFilePath() +
+                                        ": It is 68719476736 bytes long, more than the 65536 bytes (64 KB) that "
+                                        "Corvessa reads from such a file.\r\nCorvessa goes on as at a first start"))
+      << start.problem->toStdString();
+  EXPECT_EQ(home.readFile(settingsFilePath()), "\"Pick3.txt\"\r\n");
+}
+
+// New Lottery and the settings file write nothing through a symbolic link.
+TEST(LotteryFiles, NewLotteryAndTheSettingsFileRefuseSymbolicLinks) {
+  test::TestHome home;
+  const QString outside = home.writeFile("outside/victim.txt", "victim\r\n");
+  ASSERT_TRUE(QFile::link(outside, home.dataFile("Evil")));
+  ASSERT_TRUE(QFile::link(home.path() + "/outside/new.txt", home.dataFile("Dangling")));
+  for (const char *name : {"Evil", "Dangling"}) {
+    const CreateOutcome made = createLotteryFile(name);
+    EXPECT_EQ(made.result, CreateResult::Failed) << name;
+    EXPECT_EQ(made.error, "Cannot create the lottery file " + home.dataFile(name) + ": It is a symbolic link, and "
+                          "Corvessa writes no file through a link; the file it points to was left as it was.");
+  }
+  EXPECT_EQ(createLotteryFile("NY").result, CreateResult::Created);
+  EXPECT_EQ(createLotteryFile("NY").result, CreateResult::AlreadyExists);
+
+  ASSERT_TRUE(QFile::link(outside, settingsFilePath()));
+  const std::optional<QString> failed = writeCurrentLotteryName("NY.txt");
+  ASSERT_TRUE(failed);
+  EXPECT_TRUE(failed->startsWith("Cannot write the settings file " + settingsFilePath() + ": It is a symbolic link"))
+      << failed->toStdString();
+  EXPECT_EQ(home.readFile(outside), "victim\r\n");
+  EXPECT_FALSE(QFileInfo::exists(home.path() + "/outside/new.txt"));
 }

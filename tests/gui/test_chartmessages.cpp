@@ -1,7 +1,11 @@
 // What a chart window opened from the menus says once about its draw file:
-// draws that end before the file does, and a draw file that is not a file.
+// draws that end before the file does, a draw file that is not a file or too
+// large to read, and a chart too large for memory.
 #include "core/paths.h"
+#include "core/resultgrid.h"
+#include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"
+#include "gui/toolwindows.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
@@ -72,4 +76,50 @@ TEST_F(ChartMessages, ADirectoryOrAPipeIsNotAFile) {
     QDir().rmdir(path);
     QFile::remove(path);
   }
+}
+
+// A draw file far larger than memory (a sparse file costs no disk) is refused
+// by its size: the chart opens with no draws and says so once.
+TEST_F(ChartMessages, AHugeDrawFileIsRefusedByItsSize) {
+  const QString path = home.dataFile("A");
+  QFile huge(path);
+  ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(huge.resize(qint64(64) << 30));
+  huge.close();
+  home.selectLottery("A");
+  const auto messages = openChart();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].title, "Error:");
+  EXPECT_EQ(messages[0].text, "Cannot read the draw file " + path + ": It is 68719476736 bytes long, more than the "
+                              "268435456 bytes (256 MB) that Corvessa reads from such a file.\nThe chart shows no "
+                              "draws.");
+  auto *window = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance("frmgaopin6ma36"));
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->grid().rows(), 2 + 4);  // header, spare row and the footer of no draws
+}
+
+// A chart whose grid would not fit in memory opens empty and says why once; a
+// small limit stands in for the computer's memory.
+TEST_F(ChartMessages, AChartTooLargeForMemoryOpensEmpty) {
+  QByteArray draws;
+  for (int i = 1; i <= 100; ++i)
+    draws += QByteArray::number(i) + " 1 2 3\r\n";
+  home.writeLottery("A", draws);
+  home.selectLottery("A");
+  setGridCellLimit(20000);
+  platform.messages.clear();
+  MainWindow *main = MainWindow::showMain(platform);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+  main->OpenToolFormWithWait("frmdanma4");
+  setGridCellLimit(0);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].title, "Error:");
+  EXPECT_EQ(platform.messages[0].text,
+            "This chart needs a grid of 21930 cells, more than the 20000 cells that fit in this computer's memory.\n"
+            "The history of 100 draws is not shown; the chart shows no draws.");
+  auto *window = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance("frmdanma4"));
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->windowTitle(), "2 digits from 4 digits");
+  EXPECT_EQ(window->grid().text(1, 0), "");  // no draw rows
+  EXPECT_EQ(main->windowTitle(), "Corvessa");
 }

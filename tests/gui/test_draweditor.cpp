@@ -23,8 +23,11 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace corvessa;
 using corvessa::test::FailingWrites;
@@ -593,4 +596,150 @@ TEST_F(DrawEditorTest, FortyThousandDrawsSaveAndReloadByteForByte) {
   reopen();
   EXPECT_TRUE(rows() == loaded);
   EXPECT_EQ(rows()[39999], "20000039999|9|9|9");
+}
+
+// An editor that could not read its file never writes over it: Save and
+// Export refuse with one message, and the file stays as it was. Import, which
+// replaces the file on purpose, still does.
+TEST_F(DrawEditorTest, AFileItCouldNotReadIsNeverWrittenOver) {
+  struct Case {
+    const char *name;
+    std::function<bool(const QString &)> make;  // puts it at the lottery's path
+    bool importable;                            // Import replaces it and the editor reads it back
+  };
+  const Case cases[] = {
+      {"a pipe", [](const QString &p) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; }, true},
+      {"a link to itself", [](const QString &p) { return QFile::link(p, p); }, false},
+      {"a file larger than any history",
+       [](const QString &p) {
+         QFile f(p);
+         return f.open(QIODevice::WriteOnly) && f.resize(qint64(64) << 30);
+       },
+       true},
+      // Root reads it all the same.
+      {"a file this user may write but not read",
+       [](const QString &p) {
+         QFile f(p);
+         return geteuid() != 0 && f.open(QIODevice::WriteOnly) && f.write("125 1 2 3\r\n") > 0 &&
+                f.setPermissions(QFileDevice::WriteOwner);
+       },
+       false},  // an imported file keeps the permissions, so it stays unreadable
+  };
+  for (const Case &c : cases) {
+    path = home.dataFile("NY");
+    QFile::remove(path);
+    if (!c.make(path))
+      continue;
+    struct stat before {};
+    ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &before), 0) << c.name;
+    home.selectLottery("NY");
+    platform.messages.clear();
+    reopen();
+    ASSERT_EQ(platform.messages.size(), 1u) << c.name;
+    EXPECT_TRUE(platform.lastMessage().text.startsWith("Cannot read the draw file " + path)) << c.name;
+
+    typeInto(0, 0, "126");
+    click(editor->Command13);
+    const QString refusal = "The draw file " + path + " could not be read when the editor opened, so %1 is refused: "
+                            "the file was left as it was.\r\nClose the editor and open it again once the file can be "
+                            "read, or replace the file with Import.";
+    ASSERT_EQ(platform.messages.size(), 2u) << c.name;
+    EXPECT_EQ(platform.lastMessage().title, "Error:");
+    EXPECT_EQ(platform.lastMessage().text, refusal.arg("Save")) << c.name;
+    platform.saveFiles = {home.path() + "/exported.txt"};
+    click(editor->Command16);
+    ASSERT_EQ(platform.messages.size(), 3u) << c.name;
+    EXPECT_EQ(platform.lastMessage().text, refusal.arg("Export")) << c.name;
+    EXPECT_FALSE(QFileInfo::exists(home.path() + "/exported.txt")) << c.name;
+
+    struct stat after {};
+    ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &after), 0) << c.name;
+    EXPECT_EQ(after.st_ino, before.st_ino) << c.name;
+    EXPECT_EQ(after.st_size, before.st_size) << c.name;
+    EXPECT_EQ(after.st_mode, before.st_mode) << c.name;
+    EXPECT_EQ(QDir(home.path() + "/data").entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+              QStringList{"NY.txt"});
+
+    if (!c.importable)
+      continue;
+    platform.answers = {MessageAnswer::Yes};
+    platform.openFiles = {home.writeFile("elsewhere/in.txt", "7 1 1 1\r\n")};
+    click(editor->Command17);
+    EXPECT_EQ(platform.lastMessage().text, "The program has been imported.") << c.name;
+    EXPECT_EQ(file(), "7 1 1 1\r\n") << c.name;
+    typeInto(1, 0, "8");
+    click(editor->Command13);  // the file was read again: Save is the user's to make
+    EXPECT_EQ(platform.lastMessage().text, "OK!") << c.name;
+    EXPECT_EQ(file(), "7 1 1 1\r\n8 0 0 0\r\n") << c.name;
+  }
+}
+
+// A file that was not there when the editor opened is made by Save, unless a
+// file of that name has come since: that one was never read.
+TEST_F(DrawEditorTest, SaveMakesAMissingFileButNotOneThatCameSince) {
+  home.selectLottery("Gone");
+  path = home.dataFile("Gone");
+  reopen();
+  typeInto(0, 0, "125");
+  click(editor->Command13);
+  EXPECT_EQ(platform.lastMessage().text, "OK!");
+  EXPECT_EQ(file(), "125 0 0 0\r\n");
+
+  QFile::remove(path);
+  reopen();
+  home.writeLottery("Gone", "7 7 7 7\r\n");
+  typeInto(0, 0, "125");
+  click(editor->Command13);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_TRUE(platform.lastMessage().text.contains("so Save is refused")) << platform.lastMessage().text.toStdString();
+  EXPECT_EQ(file(), "7 7 7 7\r\n");
+}
+
+// A lottery file that is a symbolic link is read through, but Save and Import
+// write nothing through it: the file it points to stays as it was.
+TEST_F(DrawEditorTest, SaveAndImportRefuseASymbolicLink) {
+  const QString outside = home.writeFile("outside/victim.txt", "125 1 2 3\r\n");
+  path = home.dataFile("NY");
+  ASSERT_TRUE(QFile::link(outside, path));
+  home.selectLottery("NY");
+  reopen();
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(rows(), (QStringList{"125|1|2|3", "|||"}));
+
+  const QString refusal = "It is a symbolic link, and Corvessa writes no file through a link; the file it points "
+                          "to was left as it was.\r\nThe file was left as it was.";
+  typeInto(1, 0, "126");
+  click(editor->Command13);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_EQ(platform.lastMessage().text, "Cannot save the draws to " + path + ": " + refusal);
+  platform.answers = {MessageAnswer::Yes};
+  platform.openFiles = {home.writeFile("elsewhere/in.txt", "7 1 1 1\r\n")};
+  click(editor->Command17);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_EQ(platform.lastMessage().text, "Cannot import into the draw file " + path + ": " + refusal);
+  EXPECT_EQ(home.readFile(outside), "125 1 2 3\r\n");
+  EXPECT_EQ(QFileInfo(path).symLinkTarget(), outside);
+
+  // Export reads through it, to where the user chose.
+  platform.saveFiles = {home.path() + "/exported.txt"};
+  click(editor->Command16);
+  EXPECT_EQ(home.readFile(home.path() + "/exported.txt"), "125 1 2 3\r\n");
+}
+
+// A file saved by a Windows editor starts with a byte-order mark: the editor
+// and Import's check read it as a draw file, and Save writes none.
+TEST_F(DrawEditorTest, AByteOrderMarkIsReadPastAndSaveWritesNone) {
+  open("\xEF\xBB\xBF" "125 1 2 3\r\n126 4 5 6\r\n");
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(rows(), (QStringList{"125|1|2|3", "126|4|5|6", "|||"}));
+  click(editor->Command13);
+  EXPECT_EQ(platform.lastMessage().text, "OK!");
+  EXPECT_EQ(file(), "125 1 2 3\r\n126 4 5 6\r\n");
+
+  platform.answers = {MessageAnswer::Yes};
+  platform.openFiles = {home.writeFile("elsewhere/in.txt", "\xEF\xBB\xBF" "7 1 1 1\r\n")};
+  click(editor->Command17);
+  EXPECT_EQ(platform.lastMessage().text, "The program has been imported.");
+  EXPECT_EQ(rows(), (QStringList{"7|1|1|1", "|||"}));
 }

@@ -584,3 +584,59 @@ TEST_F(Shell, SelectLotteryReportsASettingsFileItCannotWrite) {
   EXPECT_EQ(main->Label2->text(), "Lottery:Old.");
   EXPECT_EQ(programState().DataFilePath, home.path() + "/data/Old.txt");
 }
+
+// The data folder is found by where it is, however the program folder is
+// written: relative to the working folder, or with ".." in it.
+TEST_F(Shell, SelectLotteryUnderARelativeOrRoundaboutHome) {
+  home.writeLottery("B", "1 1 2 3\r\n");
+  home.writeFile("other/D.txt", "");
+  const QString relative = QDir::current().relativeFilePath(home.path());
+  ASSERT_TRUE(QDir::isRelativePath(relative));
+  for (const QString &written : {relative, home.path() + "/data/.."}) {
+    qputenv("CORVESSA_HOME", QFile::encodeName(written));
+    MainWindow *main = openMain();
+    platform.messages.clear();
+    platform.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    platform.openFiles = {home.path() + "/other/D.txt", home.path() + "/data/B.txt"};
+    main->Command13_Click();
+    ASSERT_EQ(platform.messages.size(), 2u) << written.toStdString();
+    EXPECT_EQ(platform.messages[1].text, "You must select lottery of the " + dataFolder() + "\r\nPlease select again!");
+    main->Command13_Click();
+    ASSERT_EQ(platform.messages.size(), 4u) << written.toStdString();
+    EXPECT_EQ(platform.messages[3].text, "You have selected B.txt") << written.toStdString();
+    EXPECT_EQ(main->Label2->text(), "Lottery:B.");
+    EXPECT_EQ(settingsBytes(), QByteArray("\"B.txt\"\r\n"));
+    EXPECT_EQ(QFileInfo(programState().DataFilePath).canonicalFilePath(),
+              QFileInfo(home.dataFile("B")).canonicalFilePath());
+    test::destroyAllWindows();
+    QFile::remove(settingsFilePath());
+  }
+}
+
+// With the settings file a symbolic link, New Lottery and Select Lottery say
+// so once, and the file the link points to stays as it was.
+TEST_F(Shell, NewAndSelectLotteryWriteNoSettingsThroughALink) {
+  home.writeLottery("B", "");
+  const QString outside = home.writeFile("outside/victim.txt", "victim\r\n");
+  MainWindow *main = openMain();
+  QFile::remove(settingsFilePath());
+  ASSERT_TRUE(QFile::link(outside, settingsFilePath()));
+  const QString refusal = "Cannot write the settings file " + settingsFilePath() + ": It is a symbolic link, and "
+                          "Corvessa writes no file through a link; the file it points to was left as it was.\r\n"
+                          "The current lottery stays as it was.";
+  platform.messages.clear();
+  platform.inputs = {"NY"};
+  main->caixinjiancaipiao_Click();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_EQ(platform.lastMessage().text, refusal);
+
+  platform.messages.clear();
+  platform.answers = {MessageAnswer::Yes};
+  platform.openFiles = {home.path() + "/data/B.txt"};
+  main->Command13_Click();
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.lastMessage().text, refusal);
+  EXPECT_EQ(main->Label2->text(), "Lottery:Pick3.");
+  EXPECT_EQ(home.readFile(outside), "victim\r\n");
+}

@@ -23,6 +23,8 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <new>
+#include <sys/stat.h>
 
 namespace corvessa {
 
@@ -313,8 +315,17 @@ void DrawEditor::Form_Load() {
 // window is no longer busy, so the message is read with the normal pointer.
 std::optional<QString> DrawEditor::LoadDrawingsGrid() {
   const QString path = programState().DataFilePath;
-  const FileContent file = readWholeFile(path);
-  std::vector<EditorRecord> rows = parseEditorRecords(file.data);
+  FileContent file = readWholeFile(path);
+  std::vector<EditorRecord> rows;
+  if (!file.error) {
+    try {
+      rows = parseEditorRecords(file.data);
+    } catch (const std::bad_alloc &) {
+      rows.clear();
+      file.error = QStringLiteral("There is not enough memory to show its draws.");
+    }
+  }
+  loaded_ = !file.error ? LoadedFile::Read : file.missing ? LoadedFile::Missing : LoadedFile::Unreadable;
   rows.emplace_back();  // the spare row for the next draw
   model_->setRows(std::move(rows));
   setCurrentCell(model_->rowCount() - 1, kLabelColumn);
@@ -325,6 +336,20 @@ std::optional<QString> DrawEditor::LoadDrawingsGrid() {
   if (const QString note = drawHistoryEndNote(parseDrawHistory(file.data), path); !note.isEmpty())
     return note;
   return std::nullopt;
+}
+
+std::optional<QString> DrawEditor::unreadFileRefusal(const QString &what) const {
+  const QString path = programState().DataFilePath;
+  // A file that was not there may be made by Save, as long as none has come since.
+  struct stat info {};
+  const bool cameSince =
+      loaded_ == LoadedFile::Missing && ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+  if (loaded_ != LoadedFile::Unreadable && !cameSince)
+    return std::nullopt;
+  return QStringLiteral("The draw file %1 %2 when the editor opened, so %3 is refused: the file was left as it "
+                        "was.%4Close the editor and open it again once the file can be read, or replace the file "
+                        "with Import.")
+      .arg(path, cameSince ? QStringLiteral("was not there") : QStringLiteral("could not be read"), what, kCrLf);
 }
 
 void DrawEditor::InitDrawingsGrid() {
@@ -501,12 +526,25 @@ void DrawEditor::SaveDrawings() {
     return;
   BusyFlag busy(busy_);
   storePendingText();
+  if (const std::optional<QString> refusal = unreadFileRefusal(QStringLiteral("Save"))) {
+    showError(*refusal);
+    return;
+  }
   setWindowTitle(QStringLiteral("Saving,Please wait......"));
   WaitCursor wait;
   QCoreApplication::processEvents();
 
   const QString path = programState().DataFilePath;
-  const DrawFileBuild build = buildDrawFile(model_->rows());
+  DrawFileBuild build;
+  try {
+    build = buildDrawFile(model_->rows());
+  } catch (const std::bad_alloc &) {
+    wait.restore();
+    setWindowTitle(kCaption);
+    showError(QStringLiteral("There is not enough memory to save the draws to %1.%2The file was left as it was.")
+                  .arg(path, kCrLf));
+    return;
+  }
   if (build.problem) {
     wait.restore();
     setWindowTitle(kCaption);
@@ -524,6 +562,7 @@ void DrawEditor::SaveDrawings() {
                   .arg(path, *failure, kCrLf));
     return;
   }
+  loaded_ = LoadedFile::Read;  // the file holds what the grid shows
   setWindowTitle(QStringLiteral("OK!"));
   platform_.message(this, QStringLiteral("OK!"), MessageStyle::OkInformation, kTip);
   setWindowTitle(kCaption);
@@ -579,6 +618,10 @@ void DrawEditor::ExportDrawings() {
   if (busy_)
     return;
   storePendingText();
+  if (loaded_ == LoadedFile::Unreadable) {
+    showError(*unreadFileRefusal(QStringLiteral("Export")));
+    return;
+  }
   FileDialogRequest request;
   request.title = QStringLiteral("Please specify a folder.");
   request.fileName = lotteryName();
@@ -593,7 +636,7 @@ void DrawEditor::ExportDrawings() {
   const FileContent source = readWholeFile(path);
   std::optional<QString> failure = source.error;
   if (!failure)
-    failure = replaceFileAtomically(*chosen, source.data);
+    failure = replaceChosenFileAtomically(*chosen, source.data);
   if (failure) {
     showError(QStringLiteral("Cannot export the draw file %1 to %2: %3%4Nothing was exported.")
                   .arg(path, *chosen, *failure, kCrLf));

@@ -87,6 +87,9 @@ class DrawEditor final : public QDialog {
   void onCurrentChanged(const QModelIndex &current);
   void showError(const QString &text);
   QString lotteryName() const;
+  // The refusal of Save or Export (`what`) after a load that could not read
+  // the file: writing the grid would replace draws the editor never showed.
+  std::optional<QString> unreadFileRefusal(const QString &what) const;
 
   Platform &platform_;
   DrawingsModel *model_ = nullptr;
@@ -97,6 +100,9 @@ class DrawEditor final : public QDialog {
   bool placedOnTab_ = false;
   bool busy_ = false;  // a save or import is running
   QString dialogFolder_;  // the file dialog's folder, once Export has set it
+  // What the last load found: the file read, nothing at its path, or a file it could not read.
+  enum class LoadedFile { Read, Missing, Unreadable };
+  LoadedFile loaded_ = LoadedFile::Read;
 };
 
 }  // namespace corvessa
