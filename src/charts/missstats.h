@@ -59,6 +59,19 @@ struct FooterForm {
 // is 0 and "Average" follows its form.
 void appendFooter(ResultGrid &grid, int drawCount, const FooterForm &form);
 
+// How the miss counts of fillMissCountsAndFooter are written.
+enum class MissCountShade {
+  Plain,   // as fillMissCounts, in the grid's own text colour
+  Shaded,  // as fillMissCountsShaded, the current cell included
+};
+
+// fillMissCounts over the footer's columns, then appendFooter, in one walk
+// over the draw rows: the footer's figures are gathered while the counts are
+// written. Give the grid room for the footer's rows before its draw rows are
+// filled (reserveRows), so it is not copied when the footer comes.
+void fillMissCountsAndFooter(ResultGrid &grid, int drawCount, const FooterForm &form,
+                             MissCountShade shade = MissCountShade::Plain);
+
 // The labels of the rows.
 std::string_view footerLabel(FooterRow row);
 
