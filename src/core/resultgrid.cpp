@@ -36,13 +36,19 @@ void ResultGrid::reshape(int rows, int cols, int keptCols, int rowRoom) {
     texts.resize(std::size_t(rows) * std::size_t(cols));
     fore.resize(texts.size());
     back.resize(texts.size());
+    // Colours are few: a page of the new colours that none is copied into
+    // is never touched, and costs no memory.
+    const auto copyColours = [keptCols](std::uint8_t *to, const std::uint8_t *from) {
+      if (std::any_of(from, from + keptCols, [](std::uint8_t index) { return index != 0; }))
+        std::memcpy(to, from, std::size_t(keptCols));
+    };
     const int keptRows = std::min(rows, rows_);
     if (keptCols > 0)
       for (int r = 0; r < keptRows; ++r) {
         const std::size_t from = std::size_t(r) * std::size_t(cols_), to = std::size_t(r) * std::size_t(cols);
         std::memcpy(texts.data() + to, texts_.data() + from, std::size_t(keptCols) * sizeof(TextId));
-        std::memcpy(fore.data() + to, fore_.data() + from, std::size_t(keptCols));
-        std::memcpy(back.data() + to, back_.data() + from, std::size_t(keptCols));
+        copyColours(fore.data() + to, fore_.data() + from);
+        copyColours(back.data() + to, back_.data() + from);
       }
     texts_.swap(texts);
     fore_.swap(fore);
