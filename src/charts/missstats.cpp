@@ -21,14 +21,23 @@ long long leadingNumber(std::string_view text) {
   return value;
 }
 
+long long TextNumbers::read(ResultGrid::TextId id) {
+  const long long number = leadingNumber(grid_.viewOf(id));
+  if (!(id & ResultGrid::kMadeTextBit)) {  // a made text is read each time
+    if (id >= known_.size())
+      known_.resize(std::size_t(id) + 1, -1);
+    known_[id] = number;
+  }
+  return number;
+}
+
 namespace {
 
-// What a text says, read once for each text: whether it is the footer's
-// mark, and the number it starts with. The cells of a long history repeat a
-// few hundred texts; a made text is read each time.
+// Whether a text is the footer's mark, and its number, read once for each
+// text; a made text is read each time.
 class TextFacts {
  public:
-  TextFacts(const ResultGrid &grid, std::string_view mark) : grid_(grid), mark_(mark) {}
+  TextFacts(const ResultGrid &grid, std::string_view mark) : number(grid), grid_(grid), mark_(mark) {}
 
   bool isMark(ResultGrid::TextId id) {
     if (id == 0)
@@ -42,21 +51,12 @@ class TextFacts {
     return isMark_[id] != 0;
   }
 
-  long long number(ResultGrid::TextId id) {
-    if (id & ResultGrid::kMadeTextBit)
-      return leadingNumber(grid_.viewOf(id));
-    if (id >= number_.size())
-      number_.resize(std::size_t(id) + 1, -1);
-    if (number_[id] < 0)
-      number_[id] = leadingNumber(grid_.viewOf(id));
-    return number_[id];
-  }
+  TextNumbers number;
 
  private:
   const ResultGrid &grid_;
   std::string_view mark_;
   std::vector<signed char> isMark_;  // by text id; -1: not read yet
-  std::vector<long long> number_;    // by text id; -1: not read yet
 };
 
 // One mark column as the walk leaves it.

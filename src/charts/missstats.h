@@ -12,6 +12,23 @@ namespace corvessa::charts {
 // The number a text starts with, leading blanks skipped; 0 when it starts with none.
 long long leadingNumber(std::string_view text);
 
+// leadingNumber of a grid's texts by id, each text read once: the cells of a
+// long history repeat a few hundred texts, the miss counts most of all.
+class TextNumbers {
+ public:
+  explicit TextNumbers(const ResultGrid &grid) : grid_(grid) {}
+  long long operator()(ResultGrid::TextId id) {
+    if (id < known_.size() && known_[id] >= 0)
+      return known_[id];
+    return read(id);
+  }
+
+ private:
+  long long read(ResultGrid::TextId id);
+  const ResultGrid &grid_;
+  std::vector<long long> known_;  // by text id; -1: not read yet
+};
+
 // Every empty cell of draw rows 1..N in columns first..last gets the number of
 // draws since the column's last hit (any non-empty cell ends a run), in the
 // text colour given (0: the grid's own).
