@@ -101,10 +101,11 @@ void loadWinningTicketChart(ResultGrid &grid, const DrawHistory &history, const 
 
   resetGridRowsLong(grid, n);
   fillTicketDrawRows(grid, history);
-  for (const ColumnRange &range : form.shadedColumns)
-    for (int r = 1; r <= n; ++r)
+  const std::uint8_t shade = grid.paletteIndex(kTicketShade);
+  for (int r = 1; r <= n; ++r)
+    for (const ColumnRange &range : form.shadedColumns)
       for (int c = range.first; c <= range.last; ++c)
-        grid.setBackColor(r, c, kTicketShade);
+        grid.setBackColorIndex(r, c, shade);
   writeDigitHeaders(grid);
   for (int i = 0; i < int(form.tickets.size()); ++i)
     grid.setText(0, kFirstWinningTicketCol + i, form.tickets[std::size_t(i)]);
