@@ -131,6 +131,94 @@ std::vector<ColumnTally> walkMissColumns(ResultGrid &grid, int n, int first, int
   return tally;
 }
 
+// The walk that long charts spend their time in: the counts written, and a
+// footer (if any) whose hits are the cells of its mark's text, which no count
+// has. An empty cell only gets its count; the figures of a run are taken
+// where it ends, at the next non-empty cell or after the last row.
+template <bool kFooter, bool kColour>
+std::vector<ColumnTally> countMisses(ResultGrid &grid, int n, int first, int last, Rgb countColor,
+                                     const FooterForm *footer) {
+  std::vector<ColumnTally> tally(std::size_t(std::max(last - first + 1, 0)));
+  if (tally.empty() || n < 1)
+    return tally;
+  (void)grid.textId(0, last);  // the columns lie in the grid
+  const std::size_t columns = tally.size();
+  const std::uint8_t countColorIndex = kColour ? grid.paletteIndex(countColor) : 0;
+  const ResultGrid::TextId markId = kFooter && !footer->mark.empty() ? grid.intern(footer->mark) : 0;
+  TextFacts facts(grid, kFooter ? footer->mark : std::string_view());
+  const bool largestCount = kFooter && footer->maxMiss == MaxMissRule::LargestCount;
+  // Each column's run: the count its next empty cell gets; above 1, the cell
+  // above holds a count.
+  std::vector<std::uint32_t> runs(columns, 1);
+  // Where the cell above holds no count: whether it is a hit (row 0 counts
+  // as one: no run before the first draw), else its number.
+  std::vector<char> hitAbove(columns, 1);
+  std::vector<long long> numberAbove(columns, 0);
+  std::vector<int> lastCountRow(columns, 0);
+  // The texts of the counts, each interned once as the longest run grows.
+  std::vector<ResultGrid::TextId> countIds(1, 0);
+
+  for (int r = 1; r <= n; ++r) {
+    ResultGrid::TextId *const cells = grid.rowTextIds(r).data() + first;
+    for (std::size_t i = 0; i < columns; ++i) {
+      const ResultGrid::TextId id = cells[i];
+      const std::uint32_t run = runs[i];
+      if (id == 0) {
+        if (run >= countIds.size()) [[unlikely]]
+          countIds.push_back(grid.internNumber(run));
+        cells[i] = countIds[run];
+        runs[i] = run + 1;
+        if constexpr (kColour)
+          grid.setForeColorIndex(r, first + int(i), countColorIndex);
+        continue;
+      }
+      runs[i] = 1;
+      if (run > 1)
+        lastCountRow[i] = r - 1;
+      if constexpr (kFooter) {
+        ColumnTally &t = tally[i];
+        const bool countAbove = run > 1;
+        if (countAbove && largestCount)
+          t.maxMiss = std::max(t.maxMiss, (long long)(run - 1));
+        if (id == markId || facts.isMark(id)) {
+          ++t.amount;
+          if (!largestCount && (countAbove || !hitAbove[i]))
+            t.maxMiss = std::max(t.maxMiss, countAbove ? (long long)(run - 1) : numberAbove[i]);
+          hitAbove[i] = 1;
+        } else {
+          numberAbove[i] = facts.number(id);
+          if (largestCount)
+            t.maxMiss = std::max(t.maxMiss, numberAbove[i]);
+          hitAbove[i] = 0;
+        }
+      }
+    }
+  }
+  for (std::size_t i = 0; i < columns; ++i) {
+    ColumnTally &t = tally[i];
+    const bool countLast = runs[i] > 1;
+    t.run = int(runs[i]);
+    t.lastCountRow = countLast ? n : lastCountRow[i];
+    t.hit = !countLast && hitAbove[i];
+    if (countLast && largestCount)
+      t.maxMiss = std::max(t.maxMiss, (long long)(runs[i] - 1));
+  }
+  return tally;
+}
+
+template <bool kFooter>
+std::vector<ColumnTally> countMisses(ResultGrid &grid, int n, int first, int last, Rgb countColor,
+                                     const FooterForm *footer) {
+  return countColor != 0 ? countMisses<kFooter, true>(grid, n, first, last, countColor, footer)
+                         : countMisses<kFooter, false>(grid, n, first, last, countColor, footer);
+}
+
+// Whether a text is one that a miss count can have: a whole number from 1 on.
+bool isCountText(std::string_view text) {
+  return !text.empty() && text.size() <= 10 && text[0] != '0' &&
+         std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+}
+
 // The grid's current cell on the last count written: the lowest of the last
 // column that got one. It stays where it was when no cell got one.
 void endOnLastCount(ResultGrid &grid, int first, const std::vector<ColumnTally> &tally) {
@@ -198,14 +286,13 @@ void writeFooter(ResultGrid &grid, int n, const FooterForm &form, const std::vec
 void fillMissCounts(ResultGrid &grid, int drawCount, int firstCol, int lastCol, Rgb textColor) {
   if (lastCol < firstCol || drawCount < 1)
     return;
-  walkMissColumns<true, false>(grid, drawCount, firstCol, lastCol, textColor, nullptr);
+  countMisses<false>(grid, drawCount, firstCol, lastCol, textColor, nullptr);
 }
 
 void fillMissCountsShaded(ResultGrid &grid, int drawCount, int firstCol, int lastCol) {
   if (lastCol < firstCol || drawCount < 1)
     return;
-  endOnLastCount(grid, firstCol,
-                 walkMissColumns<true, false>(grid, drawCount, firstCol, lastCol, kShadedMissCount, nullptr));
+  endOnLastCount(grid, firstCol, countMisses<false>(grid, drawCount, firstCol, lastCol, kShadedMissCount, nullptr));
 }
 
 std::string_view footerLabel(FooterRow row) {
@@ -230,8 +317,13 @@ void appendFooter(ResultGrid &grid, int n, const FooterForm &form) {
 
 void fillMissCountsAndFooter(ResultGrid &grid, int n, const FooterForm &form, MissCountShade shade) {
   const bool shaded = shade == MissCountShade::Shaded;
+  const Rgb countColor = shaded ? kShadedMissCount : 0;
+  // Hits by colour, or a mark that a count could equal, take the walk that
+  // looks at every cell.
   const std::vector<ColumnTally> tally =
-      walkMissColumns<true, true>(grid, n, form.firstCol, form.lastCol, shaded ? kShadedMissCount : 0, &form);
+      form.hitBack != 0 || isCountText(form.mark)
+          ? walkMissColumns<true, true>(grid, n, form.firstCol, form.lastCol, countColor, &form)
+          : countMisses<true>(grid, n, form.firstCol, form.lastCol, countColor, &form);
   if (shaded)
     endOnLastCount(grid, form.firstCol, tally);
   writeFooter(grid, n, form, tally);

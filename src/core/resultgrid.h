@@ -117,7 +117,6 @@ class ResultGrid {
       return slot.index;
     return findPaletteIndex(color);
   }
-  std::uint8_t backColorIndex(int row, int col) const { return back_[index(row, col)]; }
   void setForeColorIndex(int row, int col, std::uint8_t paletteIndex) { fore_[index(row, col)] = paletteIndex; }
   void setBackColorIndex(int row, int col, std::uint8_t paletteIndex) { back_[index(row, col)] = paletteIndex; }
 
