@@ -24,6 +24,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
 
 #include <sys/resource.h>
 
@@ -236,10 +237,13 @@ int coldChild(const QString &windowName, const QString &path, int entries) {
   return 0;
 }
 
-// The median (by total time) of `runs` fresh processes.
-ColdRun coldOpen(const QString &windowName, const QString &path, int entries, int runs) {
+// The median (by total time) of `runs` fresh processes, each after a pause
+// of `pauseMs`.
+ColdRun coldOpen(const QString &windowName, const QString &path, int entries, int runs, int pauseMs) {
   std::vector<ColdRun> measured;
   for (int i = 0; i < runs; ++i) {
+    if (pauseMs > 0)
+      QThread::msleep(static_cast<unsigned long>(pauseMs));
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(),
                 {QStringLiteral("--cold-child"), windowName, path, QString::number(entries)});
@@ -310,7 +314,7 @@ int main(int argc, char **argv) {
   QStringList onlyTools;
   QString csvPath;
   bool cold = false, reference = true;
-  int coldRuns = 3;
+  int coldRuns = 3, coldPauseMs = 0;
   const QStringList args = app.arguments().mid(1);
   if (args.size() == 4 && args[0] == QLatin1String("--cold-child"))
     return coldChild(args[1], args[2], args[3].toInt());
@@ -323,11 +327,14 @@ int main(int argc, char **argv) {
       cold = true;
     else if (args[i] == QLatin1String("--cold-runs") && i + 1 < args.size())
       coldRuns = std::max(args[++i].toInt(), 1);
+    else if (args[i] == QLatin1String("--cold-pause") && i + 1 < args.size())
+      coldPauseMs = std::max(args[++i].toInt(), 0);
     else if (args[i] == QLatin1String("--no-reference"))
       reference = false;
     else if (args[i].startsWith(QLatin1String("--"))) {
       std::fprintf(stderr,
-                   "usage: corvessa-bench [--sizes 1000,10000,100000] [--tools NAME,...] [--cold [--cold-runs 3]]\n"
+                   "usage: corvessa-bench [--sizes 1000,10000,100000] [--tools NAME,...]\n"
+                   "                      [--cold [--cold-runs 3] [--cold-pause MS]]\n"
                    "                      [--no-reference] [CSV_PATH]\n");
       return 2;
     } else
@@ -409,7 +416,7 @@ int main(int argc, char **argv) {
       grid = ResultGrid();  // its memory back before a child takes its own
       if (cold) {
         row.cold = true;
-        row.coldRun = coldOpen(row.tool, paths[n], entries, coldRuns);
+        row.coldRun = coldOpen(row.tool, paths[n], entries, coldRuns, coldPauseMs);
       }
       results.push_back(row);
       std::printf("%-18s %7d %8.2f %9.2f %7.1f %8.2f %9.2f %6.2f %9.1f %6.1f %8.0f", qPrintable(row.tool), n,
