@@ -34,6 +34,30 @@ std::size_t writeLabelText(const DrawRecord &draw, LabelForm form, int row, char
   return std::size_t(p - buf);
 }
 
+// A label cell holds a made text: the grid writes it from a code when it is
+// read, so a long history's labels cost 8 bytes a row and no text each. The
+// code holds the label in its top 48 bits, then the digits as one number
+// 0..999, the form and the tag row; a label beyond 48 bits is kept as text.
+constexpr std::int64_t kCodedLabelLimit = std::int64_t(1) << 47;
+
+bool labelFitsCode(std::int64_t label) { return label >= -kCodedLabelLimit && label < kCodedLabelLimit; }
+
+std::uint64_t labelCode(const DrawRecord &draw, LabelForm form, int row) {
+  return std::uint64_t(draw.label) << 16 | std::uint64_t(draw.h * 100 + draw.t * 10 + draw.u) << 5 |
+         std::uint64_t(form) << 2 | std::uint64_t(row);
+}
+
+std::size_t makeLabelText(std::uint64_t code, char *out) {
+  static_assert(ResultGrid::kMadeTextMax >= 40);
+  DrawRecord draw;
+  draw.label = std::int64_t(code) >> 16;
+  const int digits = int(code >> 5 & 1023);
+  draw.h = std::uint8_t(digits / 100);
+  draw.t = std::uint8_t(digits / 10 % 10);
+  draw.u = std::uint8_t(digits % 10);
+  return writeLabelText(draw, LabelForm(code >> 2 & 7), int(code & 3), out);
+}
+
 // The exact length of the label text, so a long fill reserves its texts once.
 std::size_t labelTextLength(const DrawRecord &draw, LabelForm form) {
   unsigned long long magnitude = magnitudeOf(draw.label);
@@ -71,15 +95,23 @@ void fillRows(ResultGrid &grid, const DrawHistory &history, int digitCol, LabelF
   for (int d = 0; d < 10; ++d)
     digitIds[d] = grid.internNumber(d);
   const int perDraw = rowsPerDraw(form);
-  std::size_t labelBytes = 0;
+  std::size_t labelTexts = 0, labelBytes = 0;
   for (const DrawRecord &draw : history.draws)
-    labelBytes += labelTextLength(draw, form) * std::size_t(perDraw);
-  grid.reserveTexts(history.draws.size() * std::size_t(perDraw), labelBytes);
+    if (!labelFitsCode(draw.label)) {
+      labelTexts += std::size_t(perDraw);
+      labelBytes += labelTextLength(draw, form) * std::size_t(perDraw);
+    }
+  grid.reserveMadeTexts(history.draws.size() * std::size_t(perDraw) - labelTexts);
+  if (labelTexts > 0)
+    grid.reserveTexts(labelTexts, labelBytes);
   int row = 1;
   char label[40];
   for (const DrawRecord &draw : history.draws)
     for (int k = 0; k < perDraw; ++k, ++row) {
-      grid.setTextId(row, 0, grid.addUnique(std::string_view(label, writeLabelText(draw, form, k, label))));
+      grid.setTextId(row, 0,
+                     labelFitsCode(draw.label)
+                         ? grid.addMadeText(makeLabelText, labelCode(draw, form, k))
+                         : grid.addUnique(std::string_view(label, writeLabelText(draw, form, k, label))));
       grid.setTextId(row, digitCol, digitIds[draw.h]);
       grid.setTextId(row, digitCol + 1, digitIds[draw.t]);
       grid.setTextId(row, digitCol + 2, digitIds[draw.u]);

@@ -83,21 +83,20 @@ void enquire(ToolWindowState &state, const EnquiryForm &form) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
   const int gatherCol = kFirstEntryCol + int(entries);
-  grid.setCols(kFirstEntryCol);  // the columns of the enquiry before go, with their texts
-  grid.setRows(n + 6);           // the footer's rows first, so the widened grid is not copied again
-  grid.setCols(gatherCol + 1);
+  // The columns of the enquiry before go with their texts; the grid takes
+  // its columns and the footer's rows at once, so it is copied once.
+  grid.setShape(n + 6, gatherCol + 1, kFirstEntryCol);
   grid.setColWidths(kFirstEntryCol, gatherCol, 372);
   grid.setColWidth(gatherCol, 620);
   grid.setText(0, gatherCol, "Gather");
   for (std::size_t i = 0; i < entries; ++i)
     grid.setText(0, kFirstEntryCol + int(i), std::string_view(digits).substr(3 * i, 3));
   markEnquiryHits(grid, n, gatherCol);
-  fillMissCounts(grid, n, kFirstEntryCol, gatherCol);
-  appendFooter(grid, n,
-               FooterForm{.firstCol = kFirstEntryCol,
-                          .lastCol = gatherCol,
-                          .mark = kMark,
-                          .maxMiss = MaxMissRule::LongestClosedRun});
+  fillMissCountsAndFooter(grid, n,
+                          FooterForm{.firstCol = kFirstEntryCol,
+                                     .lastCol = gatherCol,
+                                     .mark = kMark,
+                                     .maxMiss = MaxMissRule::LongestClosedRun});
   state.endBusy(QString::fromUtf8(form.title));
 }
 

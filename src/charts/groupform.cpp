@@ -16,6 +16,7 @@ void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm
   grid.setColWidth(kKeyCol, 30);  // the box key is data for the marking, not for reading
   grid.setColWidths(kFirstGroupCol, lastCol, form.groupColWidth);
 
+  grid.reserveRows(n + 6);  // the footer's rows too: the grid is not copied when it grows
   resetGridRows(grid, n, form.spareCells);
   fillDrawRowsWithBoxKey(grid, history, kKeyCol);
   writeDigitHeaders(grid);
@@ -26,8 +27,7 @@ void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm
 
   // The marking reads the groups back from the header row.
   markGroupHits(grid, n, form.groupLength, lastCol, form.mark, form.threeWayBox, form.redHitBecomesCurrent);
-  fillMissCounts(grid, n, kFirstGroupCol, lastCol);
-  appendFooter(grid, n, {.lastCol = lastCol, .mark = form.mark});
+  fillMissCountsAndFooter(grid, n, {.firstCol = kFirstGroupCol, .lastCol = lastCol, .mark = form.mark});
 }
 
 ToolEntry groupChartTool(const GroupChartForm &form) {

@@ -21,41 +21,278 @@ long long leadingNumber(std::string_view text) {
   return value;
 }
 
-// The loops run row by row, since a row's cells lie side by side in the grid.
+long long TextNumbers::read(ResultGrid::TextId id) {
+  const long long number = leadingNumber(grid_.viewOf(id));
+  if (!(id & ResultGrid::kMadeTextBit)) {  // a made text is read each time
+    if (id >= known_.size())
+      known_.resize(std::size_t(id) + 1, -1);
+    known_[id] = number;
+  }
+  return number;
+}
+
+namespace {
+
+// Whether a text is the footer's mark, and its number, read once for each
+// text; a made text is read each time.
+class TextFacts {
+ public:
+  TextFacts(const ResultGrid &grid, std::string_view mark) : number(grid), grid_(grid), mark_(mark) {}
+
+  bool isMark(ResultGrid::TextId id) {
+    if (id == 0)
+      return false;
+    if (id & ResultGrid::kMadeTextBit)
+      return grid_.viewOf(id) == mark_;
+    if (id >= isMark_.size())
+      isMark_.resize(std::size_t(id) + 1, -1);
+    if (isMark_[id] < 0)
+      isMark_[id] = grid_.viewOf(id) == mark_;
+    return isMark_[id] != 0;
+  }
+
+  TextNumbers number;
+
+ private:
+  const ResultGrid &grid_;
+  std::string_view mark_;
+  std::vector<signed char> isMark_;  // by text id; -1: not read yet
+};
+
+// One mark column as the walk leaves it.
+struct ColumnTally {
+  int run = 1;            // the miss count that the next empty cell gets
+  int lastCountRow = 0;   // the last row given a count; 0: none
+  // The footer's figures.
+  int amount = 0;
+  long long maxMiss = 0;
+  bool hit = true;        // the last row walked is a hit; row 0 counts as one: no run before the first draw
+  long long number = 0;   // its number, where it is no hit
+};
+
+// The one walk over draw rows 1..N of columns first..last, row by row since
+// a row's cells lie side by side: with kWrite every empty cell gets its miss
+// count (any non-empty cell ends a run), in the colour given; with kFooter
+// each column's footer figures are gathered from the cells as they end up.
+template <bool kWrite, bool kFooter>
+std::vector<ColumnTally> walkMissColumns(ResultGrid &grid, int n, int first, int last, Rgb countColor,
+                                         const FooterForm *footer) {
+  std::vector<ColumnTally> tally(std::size_t(std::max(last - first + 1, 0)));
+  if (tally.empty() || n < 1)
+    return tally;
+  (void)grid.textId(0, last);  // the columns lie in the grid
+  const std::uint8_t countColorIndex = countColor != 0 ? grid.paletteIndex(countColor) : 0;
+  // The texts of the counts, each interned once as the longest run grows.
+  std::vector<ResultGrid::TextId> countIds(1, 0);
+  const ResultGrid::TextId markId = kFooter && !footer->mark.empty() ? grid.intern(footer->mark) : 0;
+  TextFacts facts(grid, kFooter ? footer->mark : std::string_view());
+  const bool byBack = kFooter && footer->hitBack != 0;
+  const bool largestCount = kFooter && footer->maxMiss == MaxMissRule::LargestCount;
+
+  for (int r = 1; r <= n; ++r) {
+    const std::span<ResultGrid::TextId> row = grid.rowTextIds(r);
+    for (int c = first; c <= last; ++c) {
+      ColumnTally &t = tally[std::size_t(c - first)];
+      ResultGrid::TextId id = row[std::size_t(c)];
+      [[maybe_unused]] bool counted = false;
+      [[maybe_unused]] long long number = 0;
+      if constexpr (kWrite) {
+        if (id == 0) {
+          if (std::size_t(t.run) >= countIds.size())
+            countIds.push_back(grid.internNumber(t.run));
+          id = countIds[std::size_t(t.run)];
+          row[std::size_t(c)] = id;
+          if (countColorIndex != 0)
+            grid.setForeColorIndex(r, c, countColorIndex);
+          t.lastCountRow = r;
+          number = t.run++;
+          counted = true;
+        } else {
+          t.run = 1;
+        }
+      }
+      if constexpr (kFooter) {
+        // A count is a hit only where the mark is that number's text.
+        const bool hit = byBack ? grid.backColor(r, c) == footer->hitBack
+                                : (counted ? id == markId && id != 0 : id == markId ? id != 0 : facts.isMark(id));
+        if (hit) {
+          ++t.amount;
+          if (!largestCount && !t.hit)
+            t.maxMiss = std::max(t.maxMiss, t.number);
+        } else {
+          t.number = counted ? number : facts.number(id);
+          if (largestCount)
+            t.maxMiss = std::max(t.maxMiss, t.number);
+        }
+        t.hit = hit;
+      }
+    }
+  }
+  return tally;
+}
+
+// The walk that long charts spend their time in: the counts written, and a
+// footer (if any) whose hits are the cells of its mark's text, which no count
+// has. An empty cell only gets its count; the figures of a run are taken
+// where it ends, at the next non-empty cell or after the last row.
+template <bool kFooter, bool kColour>
+std::vector<ColumnTally> countMisses(ResultGrid &grid, int n, int first, int last, Rgb countColor,
+                                     const FooterForm *footer) {
+  std::vector<ColumnTally> tally(std::size_t(std::max(last - first + 1, 0)));
+  if (tally.empty() || n < 1)
+    return tally;
+  (void)grid.textId(0, last);  // the columns lie in the grid
+  const std::size_t columns = tally.size();
+  const std::uint8_t countColorIndex = kColour ? grid.paletteIndex(countColor) : 0;
+  const ResultGrid::TextId markId = kFooter && !footer->mark.empty() ? grid.intern(footer->mark) : 0;
+  TextFacts facts(grid, kFooter ? footer->mark : std::string_view());
+  const bool largestCount = kFooter && footer->maxMiss == MaxMissRule::LargestCount;
+  // Each column's run: the count its next empty cell gets; above 1, the cell
+  // above holds a count.
+  std::vector<std::uint32_t> runs(columns, 1);
+  // Where the cell above holds no count: whether it is a hit (row 0 counts
+  // as one: no run before the first draw), else its number.
+  std::vector<char> hitAbove(columns, 1);
+  std::vector<long long> numberAbove(columns, 0);
+  std::vector<int> lastCountRow(columns, 0);
+  // The texts of the counts, each interned once as the longest run grows.
+  std::vector<ResultGrid::TextId> countIds(1, 0);
+
+  for (int r = 1; r <= n; ++r) {
+    ResultGrid::TextId *const cells = grid.rowTextIds(r).data() + first;
+    for (std::size_t i = 0; i < columns; ++i) {
+      const ResultGrid::TextId id = cells[i];
+      const std::uint32_t run = runs[i];
+      if (id == 0) {
+        if (run >= countIds.size()) [[unlikely]]
+          countIds.push_back(grid.internNumber(run));
+        cells[i] = countIds[run];
+        runs[i] = run + 1;
+        if constexpr (kColour)
+          grid.setForeColorIndex(r, first + int(i), countColorIndex);
+        continue;
+      }
+      runs[i] = 1;
+      if (run > 1)
+        lastCountRow[i] = r - 1;
+      if constexpr (kFooter) {
+        ColumnTally &t = tally[i];
+        const bool countAbove = run > 1;
+        if (countAbove && largestCount)
+          t.maxMiss = std::max(t.maxMiss, (long long)(run - 1));
+        if (id == markId || facts.isMark(id)) {
+          ++t.amount;
+          if (!largestCount && (countAbove || !hitAbove[i]))
+            t.maxMiss = std::max(t.maxMiss, countAbove ? (long long)(run - 1) : numberAbove[i]);
+          hitAbove[i] = 1;
+        } else {
+          numberAbove[i] = facts.number(id);
+          if (largestCount)
+            t.maxMiss = std::max(t.maxMiss, numberAbove[i]);
+          hitAbove[i] = 0;
+        }
+      }
+    }
+  }
+  for (std::size_t i = 0; i < columns; ++i) {
+    ColumnTally &t = tally[i];
+    const bool countLast = runs[i] > 1;
+    t.run = int(runs[i]);
+    t.lastCountRow = countLast ? n : lastCountRow[i];
+    t.hit = !countLast && hitAbove[i];
+    if (countLast && largestCount)
+      t.maxMiss = std::max(t.maxMiss, (long long)(runs[i] - 1));
+  }
+  return tally;
+}
+
+template <bool kFooter>
+std::vector<ColumnTally> countMisses(ResultGrid &grid, int n, int first, int last, Rgb countColor,
+                                     const FooterForm *footer) {
+  return countColor != 0 ? countMisses<kFooter, true>(grid, n, first, last, countColor, footer)
+                         : countMisses<kFooter, false>(grid, n, first, last, countColor, footer);
+}
+
+// Whether a text is one that a miss count can have: a whole number from 1 on.
+bool isCountText(std::string_view text) {
+  return !text.empty() && text.size() <= 10 && text[0] != '0' &&
+         std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+}
+
+// The grid's current cell on the last count written: the lowest of the last
+// column that got one. It stays where it was when no cell got one.
+void endOnLastCount(ResultGrid &grid, int first, const std::vector<ColumnTally> &tally) {
+  for (std::size_t i = tally.size(); i-- > 0;)
+    if (tally[i].lastCountRow > 0) {
+      grid.setCurrentCell(tally[i].lastCountRow, first + int(i));
+      return;
+    }
+}
+
+void writeFooter(ResultGrid &grid, int n, const FooterForm &form, const std::vector<ColumnTally> &tally) {
+  const int first = form.firstCol, last = form.lastCol;
+  const int footerRows = int(form.rows.size());
+  grid.setVisible(false);
+  grid.setRows(n + 2 + footerRows);
+  for (int i = 0; i < footerRows; ++i)
+    grid.setText(n + 2 + i, 0, footerLabel(form.rows[std::size_t(i)]));
+  grid.setTopRow(grid.rows() - 1);
+
+  const std::uint8_t valueFore = !form.tinted && form.valueFore != 0 ? grid.paletteIndex(form.valueFore) : 0;
+  for (int k = 0; k < footerRows; ++k) {
+    const int row = n + 2 + k;
+    for (int c = first; c <= last; ++c) {
+      const ColumnTally &t = tally[std::size_t(c - first)];
+      switch (form.rows[std::size_t(k)]) {
+        case FooterRow::Amount:
+          grid.setNumber(row, c, t.amount);
+          break;
+        case FooterRow::MaxMiss:
+          grid.setNumber(row, c, t.maxMiss);
+          break;
+        case FooterRow::CurrentMiss:
+          if (n == 0 || t.hit)
+            grid.setNumber(row, c, 0);
+          else
+            grid.setTextId(row, c, grid.textId(n, c));
+          break;
+        case FooterRow::Average:
+          if (t.amount > 0)
+            grid.setNumber(row, c, n / t.amount);
+          else if (form.average == AverageForm::DrawCount)
+            grid.setNumber(row, c, n);
+          break;
+        case FooterRow::Blank:
+          continue;
+      }
+      if (valueFore != 0)
+        grid.setForeColorIndex(row, c, valueFore);
+    }
+  }
+
+  if (form.tinted) {
+    const std::uint8_t back = grid.paletteIndex(kFooterBack), fore = grid.paletteIndex(kFooterFore);
+    for (int r = n + 2; r < grid.rows(); ++r)
+      for (int c = 1; c <= last; ++c) {
+        grid.setBackColorIndex(r, c, back);
+        grid.setForeColorIndex(r, c, fore);
+      }
+  }
+  grid.setVisible(true);
+}
+
+}  // namespace
+
 void fillMissCounts(ResultGrid &grid, int drawCount, int firstCol, int lastCol, Rgb textColor) {
   if (lastCol < firstCol || drawCount < 1)
     return;
-  (void)grid.textId(0, lastCol);  // the columns lie in the grid
-  std::vector<int> run(std::size_t(lastCol - firstCol + 1), 1);
-  for (int r = 1; r <= drawCount; ++r) {
-    const std::span<ResultGrid::TextId> row = grid.rowTextIds(r);
-    for (int c = firstCol; c <= lastCol; ++c) {
-      int &count = run[std::size_t(c - firstCol)];
-      ResultGrid::TextId &id = row[std::size_t(c)];
-      if (id != 0) {
-        count = 1;
-        continue;
-      }
-      id = grid.internNumber(count++);
-      if (textColor != 0)
-        grid.setForeColor(r, c, textColor);
-    }
-  }
+  countMisses<false>(grid, drawCount, firstCol, lastCol, textColor, nullptr);
 }
 
 void fillMissCountsShaded(ResultGrid &grid, int drawCount, int firstCol, int lastCol) {
-  // The last count written is in the lowest empty cell of the last column that has one.
-  int endRow = 0, endCol = 0;
-  for (int c = lastCol; c >= firstCol && endRow == 0; --c)
-    for (int r = drawCount; r >= 1; --r)
-      if (grid.isEmpty(r, c)) {
-        endRow = r;
-        endCol = c;
-        break;
-      }
-  fillMissCounts(grid, drawCount, firstCol, lastCol, kShadedMissCount);
-  if (endRow > 0)
-    grid.setCurrentCell(endRow, endCol);
+  if (lastCol < firstCol || drawCount < 1)
+    return;
+  endOnLastCount(grid, firstCol, countMisses<false>(grid, drawCount, firstCol, lastCol, kShadedMissCount, nullptr));
 }
 
 std::string_view footerLabel(FooterRow row) {
@@ -75,105 +312,21 @@ std::string_view footerLabel(FooterRow row) {
 }
 
 void appendFooter(ResultGrid &grid, int n, const FooterForm &form) {
-  const int first = form.firstCol, last = form.lastCol;
-  const int footerRows = int(form.rows.size());
-  grid.setVisible(false);
-  grid.setRows(n + 2 + footerRows);
-  for (int i = 0; i < footerRows; ++i)
-    grid.setText(n + 2 + i, 0, footerLabel(form.rows[std::size_t(i)]));
-  grid.setTopRow(grid.rows() - 1);
+  writeFooter(grid, n, form, walkMissColumns<false, true>(grid, n, form.firstCol, form.lastCol, 0, &form));
+}
 
-  const ResultGrid::TextId markId = form.mark.empty() ? 0 : grid.intern(form.mark);
-  const auto isHitText = [&](ResultGrid::TextId id) {
-    return id != 0 && (id == markId || grid.viewOf(id) == form.mark);
-  };
-  const auto isHit = [&](int r, int c) {
-    return form.hitBack != 0 ? grid.backColor(r, c) == form.hitBack : isHitText(grid.textId(r, c));
-  };
-
-  // What a text says (a hit, a number) is read once per text: the cells of a
-  // long history repeat a few hundred texts.
-  std::vector<signed char> hitOfText;  // by text id; -1: not read yet
-  std::vector<long long> numberOfText;  // by text id; -1: not read yet
-  const auto isHitId = [&](ResultGrid::TextId id) {
-    if (id >= hitOfText.size())
-      hitOfText.resize(std::size_t(id) + 1, -1);
-    signed char &known = hitOfText[id];
-    if (known < 0)
-      known = isHitText(id);
-    return known != 0;
-  };
-  const auto numberOfId = [&](ResultGrid::TextId id) {
-    if (id >= numberOfText.size())
-      numberOfText.resize(std::size_t(id) + 1, -1);
-    long long &known = numberOfText[id];
-    if (known < 0)
-      known = leadingNumber(grid.viewOf(id));
-    return known;
-  };
-
-  // Row by row over the draws, a running total for each column.
-  const std::size_t columns = std::size_t(std::max(last - first + 1, 0));
-  std::vector<int> amount(columns, 0);
-  std::vector<long long> maxMiss(columns, 0);
-  std::vector<char> hitAbove(columns, 1);  // row 0 counts as a hit: no run before the first draw
-  const bool largestCount = form.maxMiss == MaxMissRule::LargestCount;
-  for (int r = 1; r <= n && columns > 0; ++r) {
-    const std::span<const ResultGrid::TextId> row = std::as_const(grid).rowTextIds(r);
-    const std::span<const ResultGrid::TextId> above = std::as_const(grid).rowTextIds(r - 1);
-    for (int c = first; c <= last; ++c) {
-      const std::size_t i = std::size_t(c - first);
-      const ResultGrid::TextId id = row[std::size_t(c)];
-      const bool hit = form.hitBack != 0 ? grid.backColor(r, c) == form.hitBack : isHitId(id);
-      if (hit) {
-        ++amount[i];
-        if (!largestCount && !hitAbove[i])
-          maxMiss[i] = std::max(maxMiss[i], numberOfId(above[std::size_t(c)]));
-      } else if (largestCount) {
-        maxMiss[i] = std::max(maxMiss[i], numberOfId(id));
-      }
-      hitAbove[i] = hit;
-    }
-  }
-
-  for (int k = 0; k < footerRows; ++k) {
-    const int row = n + 2 + k;
-    for (int c = first; c <= last; ++c) {
-      const std::size_t i = std::size_t(c - first);
-      switch (form.rows[std::size_t(k)]) {
-        case FooterRow::Amount:
-          grid.setNumber(row, c, amount[i]);
-          break;
-        case FooterRow::MaxMiss:
-          grid.setNumber(row, c, maxMiss[i]);
-          break;
-        case FooterRow::CurrentMiss:
-          if (n == 0 || isHit(n, c))
-            grid.setNumber(row, c, 0);
-          else
-            grid.setTextId(row, c, grid.textId(n, c));
-          break;
-        case FooterRow::Average:
-          if (amount[i] > 0)
-            grid.setNumber(row, c, n / amount[i]);
-          else if (form.average == AverageForm::DrawCount)
-            grid.setNumber(row, c, n);
-          break;
-        case FooterRow::Blank:
-          continue;
-      }
-      if (!form.tinted && form.valueFore != 0)
-        grid.setForeColor(row, c, form.valueFore);
-    }
-  }
-
-  if (form.tinted)
-    for (int c = 1; c <= last; ++c)
-      for (int r = n + 2; r < grid.rows(); ++r) {
-        grid.setBackColor(r, c, kFooterBack);
-        grid.setForeColor(r, c, kFooterFore);
-      }
-  grid.setVisible(true);
+void fillMissCountsAndFooter(ResultGrid &grid, int n, const FooterForm &form, MissCountShade shade) {
+  const bool shaded = shade == MissCountShade::Shaded;
+  const Rgb countColor = shaded ? kShadedMissCount : 0;
+  // Hits by colour, or a mark that a count could equal, take the walk that
+  // looks at every cell.
+  const std::vector<ColumnTally> tally =
+      form.hitBack != 0 || isCountText(form.mark)
+          ? walkMissColumns<true, true>(grid, n, form.firstCol, form.lastCol, countColor, &form)
+          : countMisses<true>(grid, n, form.firstCol, form.lastCol, countColor, &form);
+  if (shaded)
+    endOnLastCount(grid, form.firstCol, tally);
+  writeFooter(grid, n, form, tally);
 }
 
 }  // namespace corvessa::charts

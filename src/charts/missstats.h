@@ -12,6 +12,23 @@ namespace corvessa::charts {
 // The number a text starts with, leading blanks skipped; 0 when it starts with none.
 long long leadingNumber(std::string_view text);
 
+// leadingNumber of a grid's texts by id, each text read once: the cells of a
+// long history repeat a few hundred texts, the miss counts most of all.
+class TextNumbers {
+ public:
+  explicit TextNumbers(const ResultGrid &grid) : grid_(grid) {}
+  long long operator()(ResultGrid::TextId id) {
+    if (id < known_.size() && known_[id] >= 0)
+      return known_[id];
+    return read(id);
+  }
+
+ private:
+  long long read(ResultGrid::TextId id);
+  const ResultGrid &grid_;
+  std::vector<long long> known_;  // by text id; -1: not read yet
+};
+
 // Every empty cell of draw rows 1..N in columns first..last gets the number of
 // draws since the column's last hit (any non-empty cell ends a run), in the
 // text colour given (0: the grid's own).
@@ -58,6 +75,19 @@ struct FooterForm {
 // Writes the footer for columns firstCol..lastCol. With no draws every value
 // is 0 and "Average" follows its form.
 void appendFooter(ResultGrid &grid, int drawCount, const FooterForm &form);
+
+// How the miss counts of fillMissCountsAndFooter are written.
+enum class MissCountShade {
+  Plain,   // as fillMissCounts, in the grid's own text colour
+  Shaded,  // as fillMissCountsShaded, the current cell included
+};
+
+// fillMissCounts over the footer's columns, then appendFooter, in one walk
+// over the draw rows: the footer's figures are gathered while the counts are
+// written. Give the grid room for the footer's rows before its draw rows are
+// filled (reserveRows), so it is not copied when the footer comes.
+void fillMissCountsAndFooter(ResultGrid &grid, int drawCount, const FooterForm &form,
+                             MissCountShade shade = MissCountShade::Plain);
 
 // The labels of the rows.
 std::string_view footerLabel(FooterRow row);

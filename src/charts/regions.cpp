@@ -4,6 +4,7 @@
 #include "charts/toolframe.h"
 
 #include <utility>
+#include <vector>
 
 namespace corvessa::charts {
 
@@ -34,10 +35,14 @@ void markMatchingHeaders(ResultGrid &grid, int row, int firstCol, int lastCol, R
 }
 
 void prefillRegionDigits(ResultGrid &grid, int drawCount, std::span<const RegionDigit> cells) {
-  for (const RegionDigit &cell : cells) {
-    const ResultGrid::TextId digit = grid.intern(std::string_view(cell.digit));
-    for (int r = 1; r <= drawCount; ++r)
-      grid.setTextId(r, cell.col, digit);
+  std::vector<ResultGrid::TextId> digits;
+  for (const RegionDigit &cell : cells)
+    digits.push_back(grid.intern(std::string_view(cell.digit)));
+  // Row by row: a row's cells lie side by side, and a long grid is walked once.
+  for (int r = 1; r <= drawCount; ++r) {
+    const std::span<ResultGrid::TextId> row = grid.rowTextIds(r);
+    for (std::size_t i = 0; i < cells.size(); ++i)
+      row[std::size_t(cells[i].col)] = digits[i];
   }
 }
 

@@ -55,8 +55,7 @@ ToolEntry threeWayPairChartTool(const ThreeWayPairChartForm &form) {
             form.writeTypeHeaders(grid);
             grid.setCurrentCell(n + 1, 1);
             markThreeWayPairs(grid, n, form.markTypes);
-            fillMissCountsShaded(grid, n, kFirstPairCol, kLastPairCol);
-            appendMaxMissRow(grid, n);
+            fillMissCountsAndMaxMissRow(grid, n);
             grid.setTopRow(grid.rows() - 1);
           }};
 }
@@ -119,15 +118,16 @@ void markThreeWayPairs(ResultGrid &grid, int drawCount, PairTypeMarks markTypes)
   }
 }
 
-void appendMaxMissRow(ResultGrid &grid, int drawCount) {
-  appendFooter(grid, drawCount,
-               {.firstCol = kFirstPairCol,
-                .lastCol = kLastPairCol,
-                .hitBack = kPairHitBack,
-                .rows = {FooterRow::Blank, FooterRow::Blank, FooterRow::MaxMiss},
-                .maxMiss = MaxMissRule::LongestClosedRun,
-                .tinted = false,
-                .valueFore = kShadedMissCount});
+void fillMissCountsAndMaxMissRow(ResultGrid &grid, int drawCount) {
+  fillMissCountsAndFooter(grid, drawCount,
+                          {.firstCol = kFirstPairCol,
+                           .lastCol = kLastPairCol,
+                           .hitBack = kPairHitBack,
+                           .rows = {FooterRow::Blank, FooterRow::Blank, FooterRow::MaxMiss},
+                           .maxMiss = MaxMissRule::LongestClosedRun,
+                           .tinted = false,
+                           .valueFore = kShadedMissCount},
+                          MissCountShade::Shaded);
   grid.setCurrentCell(drawCount + 4, 0);
 }
 

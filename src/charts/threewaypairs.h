@@ -60,10 +60,11 @@ void markThreeWayPairs(ResultGrid &grid, int drawCount, PairTypeMarks markTypes)
 // A type mark: the cell becomes current and gets its column's header text on `back`.
 void markTypeCell(ResultGrid &grid, int row, int col, Rgb back);
 
-// Row N + 4 (of N + 5): "Max Miss" and, for each pair column in grey, the
-// longest miss run that a hit ended; the run still open at the newest draw
-// does not count, and a column never hit shows 0.
-void appendMaxMissRow(ResultGrid &grid, int drawCount);
+// The pair columns' miss counts in grey, then row N + 4 (of N + 5): "Max
+// Miss" and, for each pair column in grey, the longest miss run that a hit
+// ended; the run still open at the newest draw does not count, and a column
+// never hit shows 0.
+void fillMissCountsAndMaxMissRow(ResultGrid &grid, int drawCount);
 
 // The double-click: the length of every miss run of column `col` that a red
 // hit ended, oldest first, each followed by CR LF, replaces what the

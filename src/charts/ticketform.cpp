@@ -38,8 +38,8 @@ void loadTicketChart(ResultGrid &grid, const DrawHistory &history, const TicketC
     markTicketKeyHits(grid, n, lastTicketCol, gatherCol, form.mark);
   else
     markTicketHits(grid, n, lastTicketCol, gatherCol, form.mark);
-  fillMissCounts(grid, n, kFirstTicketCol, lastCountedCol);
-  appendFooter(grid, n, {.lastCol = lastCountedCol, .mark = form.mark, .average = form.average});
+  fillMissCountsAndFooter(
+      grid, n, {.firstCol = kFirstTicketCol, .lastCol = lastCountedCol, .mark = form.mark, .average = form.average});
   if (form.average == AverageForm::DrawCount)
     grid.setCurrentCell(n + 5, lastCountedCol);  // these statistics end on their last cell
   if (!form.setLetters.empty())

@@ -63,14 +63,19 @@ void markTicketSets(ResultGrid &grid, int drawCount, int setSize, std::string_vi
                     std::string_view mark) {
   // The marks and the miss counts are interned texts, so the mark's id finds every mark.
   const ResultGrid::TextId markId = grid.intern(mark);
-  for (std::size_t s = 0; s < letters.size(); ++s) {
-    const ResultGrid::TextId letter = grid.intern(letters.substr(s, 1));
-    const int first = kFirstTicketCol + int(s) * setSize;
-    for (int r = 1; r <= drawCount; ++r) {
-      const std::span<const ResultGrid::TextId> row = std::as_const(grid).rowTextIds(r);
+  std::vector<ResultGrid::TextId> letterIds;
+  for (std::size_t s = 0; s < letters.size(); ++s)
+    letterIds.push_back(grid.intern(letters.substr(s, 1)));
+  if (!letters.empty())
+    (void)grid.textId(0, letterCol + int(letters.size()) - 1);  // the letters' columns lie in the grid
+  // Row by row: a row's cells lie side by side, and a long grid is walked once.
+  for (int r = 1; r <= drawCount; ++r) {
+    const std::span<ResultGrid::TextId> row = grid.rowTextIds(r);
+    for (std::size_t s = 0; s < letters.size(); ++s) {
+      const int first = kFirstTicketCol + int(s) * setSize;
       for (int c = first; c < first + setSize; ++c)
         if (row[std::size_t(c)] == markId) {
-          grid.setTextId(r, letterCol + int(s), letter);
+          row[std::size_t(letterCol) + s] = letterIds[s];
           break;
         }
     }

@@ -70,16 +70,17 @@ void markWinningTickets(ResultGrid &grid, int drawCount, int lastTicketCol) {
 }
 
 void tallyWinningNumberMiss(ResultGrid &grid, int drawCount, int lastTicketCol) {
+  // The cells hold interned texts: a win is its mark's id.
   const ResultGrid::TextId winId = grid.intern(kWinMark), starId = grid.intern(std::string_view("*"));
-  const auto isWin = [&](ResultGrid::TextId id) { return id == winId || (id != 0 && grid.viewOf(id) == kWinMark); };
+  TextNumbers numberOf(grid);
   for (int r = 2; r <= drawCount; ++r) {
     const std::span<const ResultGrid::TextId> row = std::as_const(grid).rowTextIds(r);
     for (int c = kFirstWinningTicketCol; c <= lastTicketCol; ++c) {
-      if (!isWin(row[std::size_t(c)]))
+      if (row[std::size_t(c)] != winId)
         continue;
       const ResultGrid::TextId above = grid.textId(r - 1, c);
       // The miss count above a win is the draws the ticket missed; a win above it means none.
-      const long long tally = isWin(above) ? 0 : leadingNumber(grid.viewOf(above)) + 1;
+      const long long tally = above == winId ? 0 : numberOf(above) + 1;
       grid.setNumber(r, lastTicketCol + 1, tally);
       grid.setTextId(r, lastTicketCol + 2 + rangeOffset(tally), starId);
     }
@@ -100,10 +101,11 @@ void loadWinningTicketChart(ResultGrid &grid, const DrawHistory &history, const 
 
   resetGridRowsLong(grid, n);
   fillTicketDrawRows(grid, history);
-  for (const ColumnRange &range : form.shadedColumns)
-    for (int r = 1; r <= n; ++r)
+  const std::uint8_t shade = grid.paletteIndex(kTicketShade);
+  for (int r = 1; r <= n; ++r)
+    for (const ColumnRange &range : form.shadedColumns)
       for (int c = range.first; c <= range.last; ++c)
-        grid.setBackColor(r, c, kTicketShade);
+        grid.setBackColorIndex(r, c, shade);
   writeDigitHeaders(grid);
   for (int i = 0; i < int(form.tickets.size()); ++i)
     grid.setText(0, kFirstWinningTicketCol + i, form.tickets[std::size_t(i)]);

@@ -1,7 +1,10 @@
 #pragma once
+#include "core/largearray.h"
+
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <string_view>
@@ -29,13 +32,24 @@ class GridTooLarge : public std::length_error {
 std::size_t gridCellLimit();
 void setGridCellLimit(std::size_t cells);
 
-// The grid of a tool window as plain data. A cell is six bytes: an index into
-// a pool of interned texts and palette indexes for its fore and back colour.
-// Rows and columns are numbered from 0; row 0 and column 0 are normally the
-// fixed header row and column.
+// The grid of a tool window as plain data. A cell is six bytes: a text id
+// and palette indexes for its fore and back colour. A text id names an
+// interned text of the grid's pool (equal texts, equal ids), a text added
+// as unique, or a text the grid makes from a code when the cell is read
+// (a draw's label). Rows and columns are numbered from 0; row 0 and column 0
+// are normally the fixed header row and column.
+//
+// A view of a text (textView, viewOf) stays valid until the grid changes. A
+// grid is read from one thread at a time: reading a made text may format it.
 class ResultGrid {
  public:
   using TextId = std::uint32_t;  // 0 is the empty text
+  // The ids of made texts have this bit set.
+  static constexpr TextId kMadeTextBit = TextId(1) << 31;
+  // A made text's maker writes the text of `code` into `out` (room for
+  // kMadeTextMax bytes, UTF-8) and returns its length.
+  using TextMaker = std::size_t (*)(std::uint64_t code, char *out);
+  static constexpr std::size_t kMadeTextMax = 64;
   static constexpr int kDefaultWidth = -1;
   // What a column or row left to the grid's default measures, in every window.
   static constexpr int kDefaultColumnTwips = 960;
@@ -55,6 +69,11 @@ class ResultGrid {
   // under the draws) is not copied; the row count stays as it is.
   void reserveRows(int rows);
   void setCols(int cols);
+  // The grid's final shape in one step, where setCols(keptCols), setRows
+  // and setCols would copy a large grid three times: the cells of columns
+  // 0..keptCols - 1 stay, every other column starts empty with the default
+  // width and alignment.
+  void setShape(int rows, int cols, int keptCols);
   int fixedRows() const { return fixedRows_; }
   int fixedCols() const { return fixedCols_; }
   void setFixedRows(int n) { fixedRows_ = n; }
@@ -78,16 +97,28 @@ class ResultGrid {
 
   TextId intern(const QString &text);
   TextId intern(std::string_view utf8);
-  TextId internNumber(long long value);
-  // Adds a text that is known to be new (a draw's label) without looking it up.
+  TextId internNumber(long long value) {
+    if (static_cast<unsigned long long>(value) < numberIds_.size() && numberIds_[std::size_t(value)] != 0)
+      return numberIds_[std::size_t(value)];
+    return internNewNumber(value);
+  }
+  // Adds a text that is known to be new without looking it up.
   TextId addUnique(std::string_view utf8);
   // Room for `count` more texts of `bytes` bytes in all, so a long fill
   // allocates once and exactly.
   void reserveTexts(std::size_t count, std::size_t bytes);
+  // A text made from `code` whenever it is read: a text of its own for each
+  // of many cells (a label for each draw) costs 8 bytes rather than its
+  // characters and an offset. A grid's made texts share one maker.
+  TextId addMadeText(TextMaker maker, std::uint64_t code);
+  // Room for `count` more made texts.
+  void reserveMadeTexts(std::size_t count);
   // Gives back what the text pool holds beyond its texts, once a chart is complete.
   void squeeze();
   QString textOf(TextId id) const;
   std::string_view viewOf(TextId id) const {
+    if (id & kMadeTextBit) [[unlikely]]
+      return madeTextView(id);
     return std::string_view(pool_.data() + offsets_[id], offsets_[id + 1] - offsets_[id]);
   }
 
@@ -96,6 +127,16 @@ class ResultGrid {
   Rgb foreColor(int row, int col) const { return palette_[fore_[index(row, col)]]; }
   void setBackColor(int row, int col, Rgb color) { back_[index(row, col)] = paletteIndex(color); }
   void setForeColor(int row, int col, Rgb color) { fore_[index(row, col)] = paletteIndex(color); }
+  // A colour's palette index, for loops that compare or write many cells'
+  // colours: the palette is searched once for each colour, not per cell.
+  std::uint8_t paletteIndex(Rgb color) {
+    PaletteSlot &slot = paletteCache_[(color * 0x9E3779B1u) >> 28];
+    if (slot.color == color)
+      return slot.index;
+    return findPaletteIndex(color);
+  }
+  void setForeColorIndex(int row, int col, std::uint8_t paletteIndex) { fore_[index(row, col)] = paletteIndex; }
+  void setBackColorIndex(int row, int col, std::uint8_t paletteIndex) { back_[index(row, col)] = paletteIndex; }
 
   // Column widths in twips (kDefaultWidth: the grid's default), alignment, row heights.
   int colWidth(int col) const { return widths_[std::size_t(col)]; }
@@ -135,26 +176,62 @@ class ResultGrid {
     return std::size_t(row) * std::size_t(cols_) + std::size_t(col);
   }
   [[noreturn]] void outOfRange(int row, int col) const;
-  std::uint8_t paletteIndex(Rgb color);
+  // Every change of shape: the cells of rows 0..rows - 1 in room for
+  // rowRoom rows, the first keptCols columns kept.
+  void reshape(int rows, int cols, int keptCols, int rowRoom);
+  std::uint8_t findPaletteIndex(Rgb color);
+  TextId internNewNumber(long long value);
   TextId findOrAdd(std::string_view utf8, std::size_t hash);
   void growTable();
+  std::string_view madeTextView(TextId id) const;
 
   int rows_ = 0, cols_ = 0;
+  int rowRoom_ = 0;  // rows the cells have room for
   int fixedRows_ = 1, fixedCols_ = 1;
-  std::vector<TextId> texts_;
-  std::vector<std::uint8_t> fore_, back_;
+  LargeArray<TextId> texts_;
+  LargeArray<std::uint8_t> fore_, back_;
   std::vector<int> widths_;
   std::vector<std::int8_t> aligns_;
   std::vector<int> rowHeights_;  // empty until a height is set
 
   // Interned texts: UTF-8 bytes of text i at pool_[offsets_[i] .. offsets_[i + 1]).
-  std::string pool_;
-  std::vector<std::uint32_t> offsets_;
-  std::vector<TextId> table_;  // open addressing, 0 = free slot
+  LargeArray<char> pool_;
+  LargeArray<std::uint32_t> offsets_;
+  LargeArray<TextId> table_;  // open addressing, 0 = free slot
   std::size_t tableUsed_ = 0;
-  std::vector<TextId> numberIds_;  // small non-negative numbers, 0 = not yet interned
+  LargeArray<TextId> numberIds_;  // small non-negative numbers, 0 = not yet interned
+
+  // Made texts: the code of text kMadeTextBit | i is madeCodes_[i].
+  LargeArray<std::uint64_t> madeCodes_;
+  TextMaker maker_ = nullptr;
+  // The made texts read as views, formatted a block at a time on the first
+  // read of one of them and kept while the grid lives. A copy of the grid
+  // starts without them.
+  class MadeTextViews {
+   public:
+    MadeTextViews();
+    MadeTextViews(const MadeTextViews &);
+    MadeTextViews &operator=(const MadeTextViews &other);
+    MadeTextViews(MadeTextViews &&) noexcept;
+    MadeTextViews &operator=(MadeTextViews &&) noexcept;
+    ~MadeTextViews();
+    std::string_view view(std::size_t i, const LargeArray<std::uint64_t> &codes, TextMaker maker);
+    // A text was added to the block of made text i: the block is formatted afresh.
+    void forget(std::size_t i);
+    std::size_t bytes() const;
+
+   private:
+    struct Block;
+    std::vector<std::unique_ptr<Block>> blocks_;
+  };
+  mutable MadeTextViews madeViews_;
 
   std::vector<Rgb> palette_;  // palette_[0] == 0, the grid's own colour
+  struct PaletteSlot {
+    Rgb color = 0;  // colour 0 is palette index 0 in every empty slot
+    std::uint8_t index = 0;
+  };
+  PaletteSlot paletteCache_[16];
 
   int topRow_ = 0, currentRow_ = 0, currentCol_ = 0;
   bool visible_ = true;

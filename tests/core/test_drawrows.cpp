@@ -141,6 +141,15 @@ TEST(DrawRows, LabelForms) {
       {LabelForm::NoBlank, "-7 0 0 9", {"-7:009"}},
       {LabelForm::Ticket, "0042 9 0 4", {"42|904"}},
       {LabelForm::LabelOnly, "-20260812001 5 5 5", {"-20260812001"}},
+      // A label cell is made from the label and digits when it is read, up
+      // to 48 bits of label; a longer label is kept as its text.
+      {LabelForm::Tagged, "140737488355327 0 9 0", {" 140737488355327:090(H\u00b1T)", " 140737488355327:090(H\u00b1U)",
+                                                    " 140737488355327:090(T\u00b1U)"}},
+      {LabelForm::Standard, "140737488355328 9 9 9", {" 140737488355328:999"}},
+      {LabelForm::Standard, "-140737488355328 1 0 0", {"-140737488355328:100"}},
+      {LabelForm::Ticket, "-140737488355329 0 0 1", {"-140737488355329|001"}},
+      {LabelForm::NoBlank, "9223372036854775807 7 8 9", {"9223372036854775807:789"}},
+      {LabelForm::LabelOnly, "-9223372036854775808 7 8 9", {"-9223372036854775808"}},
   };
   for (const Case &c : cases) {
     const DrawHistory history = historyOf(c.record + "\r\n" + c.record + "\r\n");
@@ -151,6 +160,7 @@ TEST(DrawRows, LabelForms) {
       for (int k = 0; k < perDraw; ++k) {
         const int r = 1 + draw * perDraw + k;
         EXPECT_EQ(grid.text(r, 0), c.labels[k]) << c.record.toStdString();
+        EXPECT_EQ(grid.textView(r, 0), c.labels[k].toStdString()) << c.record.toStdString();
         // The digits go on every row of the draw, from the record's integer digits.
         const DrawRecord &d = history.draws[0];
         EXPECT_EQ((QStringList{grid.text(r, 5), grid.text(r, 6), grid.text(r, 7)}),

@@ -199,3 +199,88 @@ TEST(MissStatistics, HitsByBackColourAndGreyCounts) {
   EXPECT_EQ((QStringList{grid.text(12, kCol), grid.text(13, kCol), grid.text(14, kCol)}),
             (QStringList{"3", "4", "1"}));
 }
+
+// The one walk that writes the counts and gathers the footer leaves the grid
+// exactly as the counts and then the footer written in two walks do: texts,
+// colours, rows, scroll and current cell, for every footer form on columns
+// of marks, other texts, red cells and numbers, with or without draws.
+TEST(MissStatistics, OneWalkWritesWhatTwoWalksWrite) {
+  // Per cell: '*' the mark, '4' "****", 'r' "55" on red, 'R' empty on red, '7' the text "7", '.' empty.
+  const char kinds[] = "*...4..r.R7....*.*..r.";
+  std::uint32_t seed = 7;
+  const auto nextKind = [&] {
+    seed = seed * 1664525u + 1013904223u;
+    return kinds[(seed >> 16) % (sizeof kinds - 1)];
+  };
+  const Rgb red = rgb(255, 0, 0);
+  const auto makeGrid = [&](int n, int cols) {
+    ResultGrid grid(n + 2, cols);
+    grid.setCurrentCell(0, 1);
+    for (int r = 1; r <= n; ++r)
+      for (int c = 5; c < cols; ++c)
+        switch (nextKind()) {
+          case '*':
+            grid.setText(r, c, "*****");
+            break;
+          case '4':
+            grid.setText(r, c, "****");
+            break;
+          case 'r':
+            grid.setText(r, c, "55");
+            [[fallthrough]];
+          case 'R':
+            grid.setBackColor(r, c, red);
+            break;
+          case '7':
+            grid.setText(r, c, "7");
+            break;
+        }
+    return grid;
+  };
+  const auto sameGrids = [](const ResultGrid &a, const ResultGrid &b) {
+    if (a.rows() != b.rows() || a.cols() != b.cols() || a.topRow() != b.topRow() ||
+        a.currentRow() != b.currentRow() || a.currentCol() != b.currentCol())
+      return false;
+    for (int r = 0; r < a.rows(); ++r)
+      for (int c = 0; c < a.cols(); ++c)
+        if (a.textView(r, c) != b.textView(r, c) || a.foreColor(r, c) != b.foreColor(r, c) ||
+            a.backColor(r, c) != b.backColor(r, c))
+          return false;
+    return true;
+  };
+  struct Case {
+    const char *name;
+    FooterForm form;
+  };
+  const std::vector<FooterRow> allRows{FooterRow::Amount, FooterRow::MaxMiss, FooterRow::CurrentMiss,
+                                       FooterRow::Average};
+  const Case cases[] = {
+      {"largest count", {.firstCol = 5, .lastCol = 9, .mark = "*****"}},
+      {"longest closed run", {.firstCol = 5, .lastCol = 9, .mark = "*****", .maxMiss = MaxMissRule::LongestClosedRun}},
+      {"draw count average", {.firstCol = 6, .lastCol = 8, .mark = "****", .average = AverageForm::DrawCount}},
+      {"a count's text as the mark", {.firstCol = 5, .lastCol = 9, .mark = "1"}},
+      {"hits by back colour",
+       {.firstCol = 5, .lastCol = 9, .hitBack = red,
+        .rows = {FooterRow::Blank, FooterRow::Blank, FooterRow::MaxMiss},
+        .maxMiss = MaxMissRule::LongestClosedRun, .tinted = false, .valueFore = kShadedMissCount}},
+      {"three rows and a blank",
+       {.firstCol = 5, .lastCol = 9, .mark = "7",
+        .rows = {FooterRow::Amount, FooterRow::MaxMiss, FooterRow::CurrentMiss, FooterRow::Blank}}},
+  };
+  for (const Case &c : cases)
+    for (int n : {0, 1, 2, 40, 300})
+      for (const MissCountShade shade : {MissCountShade::Plain, MissCountShade::Shaded}) {
+        ResultGrid twoWalks = makeGrid(n, 10);
+        ResultGrid oneWalk = twoWalks;
+        oneWalk.reserveRows(n + 2 + int(c.form.rows.size()));
+        if (shade == MissCountShade::Shaded)
+          fillMissCountsShaded(twoWalks, n, c.form.firstCol, c.form.lastCol);
+        else
+          fillMissCounts(twoWalks, n, c.form.firstCol, c.form.lastCol);
+        appendFooter(twoWalks, n, c.form);
+        const ResultGrid::TextId *cells = oneWalk.rowTextIds(0).data();
+        fillMissCountsAndFooter(oneWalk, n, c.form, shade);
+        EXPECT_TRUE(sameGrids(oneWalk, twoWalks)) << c.name << ", " << n << " draws, shade " << int(shade);
+        EXPECT_EQ(oneWalk.rowTextIds(0).data(), cells) << "the footer's rows were reserved: " << c.name;
+      }
+}

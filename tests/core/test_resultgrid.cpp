@@ -3,6 +3,11 @@
 #include "core/resultgrid.h"
 #include "support/core/qtprint.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 using namespace corvessa;
@@ -100,4 +105,115 @@ TEST(ResultGrid, ALongChartStaysCompact) {
   grid.squeeze();
   EXPECT_LT(double(grid.memoryBytes()) / (double(kRows) * kCols), 10.0);
   EXPECT_EQ(grid.text(100000, 0), " 2100000:123");
+}
+
+namespace {
+
+// A maker for tests: "L" and the code.
+std::size_t makeTestText(std::uint64_t code, char *out) {
+  const std::string text = "L" + std::to_string(code);
+  text.copy(out, text.size());
+  return text.size();
+}
+
+std::size_t makeOtherText(std::uint64_t, char *out) {
+  out[0] = 'x';
+  return 1;
+}
+
+}  // namespace
+
+// Made texts (a draw's label in every row) read like any other text, and a
+// view of one stays valid while the grid is not changed, however many others
+// are read after it, in this grid or in a copy.
+TEST(ResultGrid, MadeTextsReadLikeOtherTexts) {
+  constexpr int kRows = 1000;
+  ResultGrid grid(kRows, 2);
+  grid.reserveMadeTexts(kRows);
+  for (int r = 0; r < kRows; ++r) {
+    grid.setTextId(r, 0, grid.addMadeText(makeTestText, std::uint64_t(r) * 7919));
+    grid.setNumber(r, 1, r);
+  }
+  std::vector<std::string_view> views;
+  for (int r = kRows - 1; r >= 0; --r)
+    views.push_back(grid.textView(r, 0));
+  const ResultGrid copy = grid;
+  for (int r = 0; r < kRows; ++r) {
+    const std::string expected = "L" + std::to_string(std::uint64_t(r) * 7919);
+    EXPECT_EQ(views[std::size_t(kRows - 1 - r)], expected);
+    EXPECT_EQ(grid.text(r, 0), QString::fromStdString(expected));
+    EXPECT_EQ(copy.textView(r, 0), expected);
+    EXPECT_FALSE(grid.isEmpty(r, 0));
+    EXPECT_NE(grid.textId(r, 0), grid.textId((r + 1) % kRows, 0));
+  }
+  EXPECT_EQ(views.front(), "L" + std::to_string(std::uint64_t(kRows - 1) * 7919));
+
+  // A grid moved elsewhere keeps the texts its views show.
+  const ResultGrid moved = std::move(grid);
+  EXPECT_EQ(views.back(), "L0");
+  EXPECT_EQ(moved.textView(5, 0), "L39595");
+
+  // The texts of a grid come from one maker.
+  ResultGrid other(1, 1);
+  other.addMadeText(makeTestText, 1);
+  EXPECT_THROW(other.addMadeText(makeOtherText, 2), std::logic_error);
+}
+
+// The enquiry's reshaping: the grid takes its final rows and columns at once,
+// keeping the first columns' cells, colours and widths and nothing of the rest.
+TEST(ResultGrid, ShapeTakenInOneStep) {
+  ResultGrid grid(4, 8);
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 8; ++c) {
+      grid.setNumber(r, c, r * 10 + c);
+      grid.setBackColor(r, c, rgb(0, r, c));
+    }
+  grid.setColWidth(1, 300);
+  grid.setColWidth(6, 372);
+  grid.setColAlignment(6, 3);
+  grid.setShape(7, 12, 5);
+  ASSERT_EQ(grid.rows(), 7);
+  ASSERT_EQ(grid.cols(), 12);
+  for (int r = 0; r < 7; ++r)
+    for (int c = 0; c < 12; ++c) {
+      const bool kept = r < 4 && c < 5;
+      EXPECT_EQ(grid.text(r, c), kept ? QString::number(r * 10 + c) : QString()) << r << "," << c;
+      EXPECT_EQ(grid.backColor(r, c), kept ? rgb(0, r, c) : 0u) << r << "," << c;
+    }
+  EXPECT_EQ(grid.colWidth(1), 300);
+  EXPECT_EQ(grid.colWidth(6), ResultGrid::kDefaultWidth);
+  EXPECT_EQ(grid.colAlignment(6), ResultGrid::kAlignGeneral);
+
+  // Shrunk and grown again within its room, the rows that come back are empty.
+  grid.setNumber(6, 11, 5);
+  grid.setRows(5);
+  grid.setRows(7);
+  EXPECT_TRUE(grid.isEmpty(6, 11));
+  grid.setShape(7, 12, 0);
+  EXPECT_TRUE(grid.isEmpty(0, 0));
+}
+
+// A large array comes zeroed, and from 2 MB on aligned to 2 MB, where the
+// kernel can give it huge pages; it copies and moves like a value.
+TEST(LargeArray, ZeroedAlignedAndCopiedByValue) {
+  LargeArray<std::uint32_t> big(std::size_t(3) << 20);
+#ifdef __linux__
+  EXPECT_EQ(reinterpret_cast<std::uintptr_t>(big.data()) % (std::uintptr_t(2) << 20), 0u);
+#endif
+  EXPECT_GE(big.bytes(), big.size() * sizeof(std::uint32_t));
+  EXPECT_EQ(std::count(big.begin(), big.end(), 0u), std::ptrdiff_t(big.size()));
+  big[big.size() - 1] = 7;
+  big.resize(10);  // what goes is emptied: grown again it reads zero
+  big.resize(std::size_t(3) << 20);
+  EXPECT_EQ(big[big.size() - 1], 0u);
+
+  LargeArray<char> small;
+  small.append("abc", 3);
+  small.push_back('d');
+  LargeArray<char> copy = small;
+  copy[0] = 'z';
+  EXPECT_EQ(std::string(small.begin(), small.end()), "abcd");
+  const LargeArray<char> moved = std::move(copy);
+  EXPECT_EQ(std::string(moved.begin(), moved.end()), "zbcd");
+  EXPECT_TRUE(copy.empty());
 }

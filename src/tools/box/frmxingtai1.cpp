@@ -53,6 +53,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   grid.setColWidths(1, 3, 300);
   grid.setColWidth(4, 30);
   grid.setColWidths(kFirstModelCol, kLastModelCol, 1178);
+  grid.reserveRows(n + 6);  // the footer's rows too: the grid is not copied when it grows
   resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   writeDigitHeaders(grid);
@@ -61,8 +62,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   grid.setCurrentCell(n + 1, 1);
   grid.setTopRow(grid.rows() - 1);
   markFourModels(grid, n);
-  fillMissCounts(grid, n, kFirstModelCol, kLastModelCol);
-  appendFooter(grid, n, {.firstCol = kFirstModelCol, .lastCol = kLastModelCol, .mark = kMark});
+  fillMissCountsAndFooter(grid, n, {.firstCol = kFirstModelCol, .lastCol = kLastModelCol, .mark = kMark});
 }
 
 // Each position counts by itself, so 5 5 0 has two big and two odd digits.

@@ -91,11 +91,13 @@ void fillDrawRowsWithDigitMarks(ResultGrid &grid, const DrawHistory &history) {
 // the smaller digit first; the last three are B1, B2 and B3.
 void recommendColdestDigits(ResultGrid &grid, int drawCount) {
   const ResultGrid::TextId drawn = grid.intern(kDrawn);
+  TextNumbers numberOf(grid);  // the counts repeat: each text is read once
   for (int r = kGroupB.firstRow - 1; r <= drawCount; ++r) {
     std::array<std::pair<long long, int>, 10> byMiss;  // (miss, digit)
+    const std::span<const ResultGrid::TextId> row = std::as_const(grid).rowTextIds(r);
     for (int d = 0; d < 10; ++d) {
-      const ResultGrid::TextId id = grid.textId(r, kFirstDigitCol + d);
-      byMiss[std::size_t(d)] = {id == drawn ? 0 : leadingNumber(grid.viewOf(id)), d};
+      const ResultGrid::TextId id = row[std::size_t(kFirstDigitCol + d)];
+      byMiss[std::size_t(d)] = {id == drawn ? 0 : numberOf(id), d};
     }
     // Exchanges of neighbours only where the later miss is strictly smaller.
     for (std::size_t i = 1; i < byMiss.size(); ++i)

@@ -67,8 +67,8 @@ void paintTrendBlocks(ResultGrid &grid, int drawCount) {
 }
 
 void markDigitTrend(ResultGrid &grid, int drawCount) {
-  for (int p = 0; p < 3; ++p)
-    for (int r = 1; r <= drawCount; ++r) {
+  for (int r = 1; r <= drawCount; ++r)
+    for (int p = 0; p < 3; ++p) {
       const int v = cellDigit(grid, r, p + 1);
       if (v < 0)
         continue;
@@ -83,8 +83,8 @@ void markDigitChange(ResultGrid &grid, int drawCount) {
   ResultGrid::TextId changes[19];
   for (int d = -9; d <= 9; ++d)
     changes[d + 9] = grid.internNumber(d);
-  for (int p = 0; p < 3; ++p)
-    for (int r = 2; r <= drawCount; ++r) {
+  for (int r = 2; r <= drawCount; ++r)
+    for (int p = 0; p < 3; ++p) {
       const int now = cellDigit(grid, r, p + 1), before = cellDigit(grid, r - 1, p + 1);
       if (now < 0 || before < 0)
         continue;

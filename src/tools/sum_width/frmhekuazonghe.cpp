@@ -16,6 +16,7 @@ using namespace charts;
 
 // Command1: six rows under the draws for the footer, the spare row emptied.
 void resetRows(ToolWindowState &state) {
+  state.grid.reserveRows(state.drawCount + 6);  // one allocation for the draws and the footer
   resetGridRows(state.grid, state.drawCount, 6);
   state.grid.setRows(state.drawCount + 6);
 }
@@ -58,13 +59,13 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   grid.setCurrentCell(n + 1, 1);
   grid.setTopRow(grid.rows() - 1);
   classifyFourRegions(grid, n);
-  fillMissCounts(grid, n, kFirstComboCol, kLastComboCol);
-  appendFooter(grid, n,
-               FooterForm{.firstCol = kFirstComboCol,
-                          .lastCol = kLastComboCol,
-                          .mark = kMark,
-                          .rows = {FooterRow::Amount, FooterRow::MaxMiss, FooterRow::CurrentMiss, FooterRow::Blank},
-                          .maxMiss = MaxMissRule::LongestClosedRun});
+  fillMissCountsAndFooter(
+      grid, n,
+      FooterForm{.firstCol = kFirstComboCol,
+                 .lastCol = kLastComboCol,
+                 .mark = kMark,
+                 .rows = {FooterRow::Amount, FooterRow::MaxMiss, FooterRow::CurrentMiss, FooterRow::Blank},
+                 .maxMiss = MaxMissRule::LongestClosedRun});
 }
 
 // The width, largest digit less smallest, beside the sum.
