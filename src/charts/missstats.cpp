@@ -70,62 +70,32 @@ struct ColumnTally {
   long long number = 0;   // its number, where it is no hit
 };
 
-// The one walk over draw rows 1..N of columns first..last, row by row since
-// a row's cells lie side by side: with kWrite every empty cell gets its miss
-// count (any non-empty cell ends a run), in the colour given; with kFooter
-// each column's footer figures are gathered from the cells as they end up.
-template <bool kWrite, bool kFooter>
-std::vector<ColumnTally> walkMissColumns(ResultGrid &grid, int n, int first, int last, Rgb countColor,
-                                         const FooterForm *footer) {
+// The footer's figures of columns first..last, gathered from the cells of
+// draw rows 1..N as they stand, row by row since a row's cells lie side by side.
+std::vector<ColumnTally> tallyFooter(const ResultGrid &grid, int n, const FooterForm &footer) {
+  const int first = footer.firstCol, last = footer.lastCol;
   std::vector<ColumnTally> tally(std::size_t(std::max(last - first + 1, 0)));
   if (tally.empty() || n < 1)
     return tally;
   (void)grid.textId(0, last);  // the columns lie in the grid
-  const std::uint8_t countColorIndex = countColor != 0 ? grid.paletteIndex(countColor) : 0;
-  // The texts of the counts, each interned once as the longest run grows.
-  std::vector<ResultGrid::TextId> countIds(1, 0);
-  const ResultGrid::TextId markId = kFooter && !footer->mark.empty() ? grid.intern(footer->mark) : 0;
-  TextFacts facts(grid, kFooter ? footer->mark : std::string_view());
-  const bool byBack = kFooter && footer->hitBack != 0;
-  const bool largestCount = kFooter && footer->maxMiss == MaxMissRule::LargestCount;
-
+  TextFacts facts(grid, footer.mark);
+  const bool largestCount = footer.maxMiss == MaxMissRule::LargestCount;
   for (int r = 1; r <= n; ++r) {
-    const std::span<ResultGrid::TextId> row = grid.rowTextIds(r);
+    const std::span<const ResultGrid::TextId> row = grid.rowTextIds(r);
     for (int c = first; c <= last; ++c) {
       ColumnTally &t = tally[std::size_t(c - first)];
-      ResultGrid::TextId id = row[std::size_t(c)];
-      [[maybe_unused]] bool counted = false;
-      [[maybe_unused]] long long number = 0;
-      if constexpr (kWrite) {
-        if (id == 0) {
-          if (std::size_t(t.run) >= countIds.size())
-            countIds.push_back(grid.internNumber(t.run));
-          id = countIds[std::size_t(t.run)];
-          row[std::size_t(c)] = id;
-          if (countColorIndex != 0)
-            grid.setForeColorIndex(r, c, countColorIndex);
-          t.lastCountRow = r;
-          number = t.run++;
-          counted = true;
-        } else {
-          t.run = 1;
-        }
+      const ResultGrid::TextId id = row[std::size_t(c)];
+      const bool hit = footer.hitBack != 0 ? grid.backColor(r, c) == footer.hitBack : facts.isMark(id);
+      if (hit) {
+        ++t.amount;
+        if (!largestCount && !t.hit)
+          t.maxMiss = std::max(t.maxMiss, t.number);
+      } else {
+        t.number = facts.number(id);
+        if (largestCount)
+          t.maxMiss = std::max(t.maxMiss, t.number);
       }
-      if constexpr (kFooter) {
-        // A count is a hit only where the mark is that number's text.
-        const bool hit = byBack ? grid.backColor(r, c) == footer->hitBack
-                                : (counted ? id == markId && id != 0 : id == markId ? id != 0 : facts.isMark(id));
-        if (hit) {
-          ++t.amount;
-          if (!largestCount && !t.hit)
-            t.maxMiss = std::max(t.maxMiss, t.number);
-        } else {
-          t.number = counted ? number : facts.number(id);
-          if (largestCount)
-            t.maxMiss = std::max(t.maxMiss, t.number);
-        }
-        t.hit = hit;
-      }
+      t.hit = hit;
     }
   }
   return tally;
@@ -312,18 +282,23 @@ std::string_view footerLabel(FooterRow row) {
 }
 
 void appendFooter(ResultGrid &grid, int n, const FooterForm &form) {
-  writeFooter(grid, n, form, walkMissColumns<false, true>(grid, n, form.firstCol, form.lastCol, 0, &form));
+  writeFooter(grid, n, form, tallyFooter(grid, n, form));
 }
 
 void fillMissCountsAndFooter(ResultGrid &grid, int n, const FooterForm &form, MissCountShade shade) {
   const bool shaded = shade == MissCountShade::Shaded;
-  const Rgb countColor = shaded ? kShadedMissCount : 0;
-  // Hits by colour, or a mark that a count could equal, take the walk that
-  // looks at every cell.
+  // Hits by colour, or a mark that a count could equal, cannot be told while
+  // the counts are written: the counts first, then the footer's own walk.
+  if (form.hitBack != 0 || isCountText(form.mark)) {
+    if (shaded)
+      fillMissCountsShaded(grid, n, form.firstCol, form.lastCol);
+    else
+      fillMissCounts(grid, n, form.firstCol, form.lastCol);
+    appendFooter(grid, n, form);
+    return;
+  }
   const std::vector<ColumnTally> tally =
-      form.hitBack != 0 || isCountText(form.mark)
-          ? walkMissColumns<true, true>(grid, n, form.firstCol, form.lastCol, countColor, &form)
-          : countMisses<true>(grid, n, form.firstCol, form.lastCol, countColor, &form);
+      countMisses<true>(grid, n, form.firstCol, form.lastCol, shaded ? kShadedMissCount : 0, &form);
   if (shaded)
     endOnLastCount(grid, form.firstCol, tally);
   writeFooter(grid, n, form, tally);
