@@ -2,6 +2,9 @@
 
 #include "charts/toolframe.h"
 
+#include <functional>
+#include <new>
+
 namespace corvessa {
 
 ToolSession::ToolSession(ToolEntry tool, ToolHost *host) : tool_(std::move(tool)) {
@@ -23,8 +26,19 @@ QString gridTooLargeText(const GridTooLarge &e) {
       .arg(QString::number(qulonglong(e.cells())), QString::number(qulonglong(e.limit())));
 }
 
-const QString kNotEnoughMemory = QStringLiteral("There is not enough memory for this chart.");
 const QString kErrorTitle = QStringLiteral("Error:");
+
+// Runs `work`; why it stopped for want of memory, or the empty text.
+QString memoryFailure(const std::function<void()> &work) {
+  try {
+    work();
+  } catch (const GridTooLarge &e) {
+    return gridTooLargeText(e);
+  } catch (const std::bad_alloc &) {
+    return QStringLiteral("There is not enough memory for this chart.");
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -35,17 +49,12 @@ void ToolSession::load(const DrawHistory &history, int gameType) {
   state_.gameType = gameType;
   // A history whose chart does not fit in memory opens the window empty, as
   // one without draws does, and says why once the load is over.
-  QString failure;
-  try {
+  QString failure = memoryFailure([&] {
     state_.grid = designGrid(d);
     state_.drawCount = int(history.draws.size());
     if (tool_.load)
       tool_.load(state_, history);
-  } catch (const GridTooLarge &e) {
-    failure = gridTooLargeText(e);
-  } catch (const std::bad_alloc &) {
-    failure = kNotEnoughMemory;
-  }
+  });
   if (!failure.isEmpty()) {
     failure += QStringLiteral("\nThe history of %1 draws is not shown; the chart shows no draws.")
                    .arg(history.draws.size());
@@ -68,14 +77,7 @@ void ToolSession::run(const std::function<void()> &handler) {
   // A handler that widens the grid beyond memory (an enquiry of many
   // numbers over a long history) stops there and says so.
   const QString captionBefore = state_.caption;
-  QString failure;
-  try {
-    handler();
-  } catch (const GridTooLarge &e) {
-    failure = gridTooLargeText(e);
-  } catch (const std::bad_alloc &) {
-    failure = kNotEnoughMemory;
-  }
+  const QString failure = memoryFailure(handler);
   if (state_.isBusy())
     state_.endBusy(failure.isEmpty() ? state_.caption : captionBefore);
   if (!failure.isEmpty())

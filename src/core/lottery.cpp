@@ -184,17 +184,9 @@ std::optional<QString> lotteryFileNameProblem(const QString &fileName) {
 CreateOutcome createLotteryFile(const QString &name) {
   CreateOutcome outcome{CreateResult::Failed, dataFolder() + name + QStringLiteral(".txt"), {}};
   const NewFile made = createEmptyFile(outcome.path);
-  switch (made.result) {
-    case NewFileResult::Created:
-      outcome.result = CreateResult::Created;
-      break;
-    case NewFileResult::AlreadyExists:
-      outcome.result = CreateResult::AlreadyExists;
-      break;
-    case NewFileResult::Failed:
-      outcome.error = QStringLiteral("Cannot create the lottery file %1: %2").arg(outcome.path, made.error);
-      break;
-  }
+  outcome.result = made.result;
+  if (made.result == CreateResult::Failed)
+    outcome.error = QStringLiteral("Cannot create the lottery file %1: %2").arg(outcome.path, made.error);
   return outcome;
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/atomicwrite.h"
+
 #include <QString>
 #include <optional>
 
@@ -49,7 +51,7 @@ std::optional<QString> lotteryNameProblem(const QString &trimmedName);
 // and Select Lottery give it; its file must lie directly in the data folder.
 std::optional<QString> lotteryFileNameProblem(const QString &fileName);
 
-enum class CreateResult { Created, AlreadyExists, Failed };
+using CreateResult = NewFileResult;
 struct CreateOutcome {
   CreateResult result;
   QString path;

@@ -6,6 +6,7 @@
 #include "core/paths.h"
 #include "core/programstate.h"
 #include "gui/editor/drawingsmodel.h"
+#include "gui/frame/gridview.h"
 #include "gui/platform/platform.h"
 #include "gui/sitepages.h"
 #include "gui/widgetdesign.h"
@@ -90,7 +91,6 @@ const QRgb kBandColour = qRgb(226, 232, 242);
 // The grid: widths fit the design's header texts in Arial 8.25 pt.
 constexpr double kGridPoints = 8.25;
 constexpr int kColumnWidths[4] = {1200, 540, 540, 540};
-constexpr QRgb kGridBackground = qRgb(128, 128, 128);  // beyond the last column and row
 constexpr int kRowHeight = 240;
 const std::array<QString, 4> kHeadersOnOpen = {QStringLiteral("---- Date ----"), QStringLiteral("--H--"),
                                                QStringLiteral("--T--"), QStringLiteral("--U--")};
@@ -215,7 +215,8 @@ void DrawEditor::buildDesign() {
   gridFont.setPointSizeF(kGridPoints);
   MSFlexGrid1->setFont(gridFont);
   QPalette gridPalette = MSFlexGrid1->palette();
-  gridPalette.setColor(QPalette::Base, QColor(kGridBackground));
+  // Beyond the last column and row, as in every grid.
+  gridPalette.setColor(QPalette::Base, QColor(kGridBeyondColour));
   MSFlexGrid1->setPalette(gridPalette);
   MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
   MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
