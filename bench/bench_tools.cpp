@@ -2,8 +2,8 @@
 // computation, showing the window offscreen, the grid's memory, and the same
 // grid filled into a QStandardItemModel as the reference; with --cold also
 // each tool opened once in a fresh process, as a user meets it. See README.md.
-#include "charts/tool.h"
-#include "charts/toolsession.h"
+#include "charts/framework/tool.h"
+#include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
 #include "core/programstate.h"
 #include "gui/frame/gridview.h"

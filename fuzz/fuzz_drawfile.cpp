@@ -4,7 +4,7 @@
 // and the import check, and every registered tool's chart. Besides crashes,
 // hangs and leaks it stops on a save that the editor would not read back as
 // the rows it saved.
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 #include "core/drawfile.h"
 #include "core/drawsave.h"
 #include "core/fieldreader.h"

@@ -1,7 +1,7 @@
 // corvessa-chart [--colors] WINDOW_NAME DRAW_FILE
 // Prints the grid that the tool window WINDOW_NAME computes for DRAW_FILE;
-// the format is described in src/charts/chartdump.h.
-#include "charts/chartdump.h"
+// the format is described in src/charts/framework/chartdump.h.
+#include "charts/framework/chartdump.h"
 
 #include <iostream>
 

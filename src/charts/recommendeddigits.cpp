@@ -1,7 +1,7 @@
 #include "charts/recommendeddigits.h"
 
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 #include "core/numbertext.h"
 
 namespace corvessa::charts {

@@ -4,7 +4,7 @@
 // and the windows' design. A recommendation made from draw r stands in row
 // r + 1, beside the draw it was made for, so the spare row N + 1 holds the
 // one for the coming draw.
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 #include "core/resultgrid.h"
 
 #include <string>

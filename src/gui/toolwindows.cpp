@@ -1,6 +1,6 @@
 #include "gui/toolwindows.h"
 
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 
 namespace corvessa {
 

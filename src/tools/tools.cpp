@@ -1,6 +1,6 @@
 #include "tools/tools.h"
 
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 
 namespace corvessa::tools {
 
@@ -12,6 +12,7 @@ void addAllTools(ToolRegistry &registry) {
   addPairTools(registry);
   addThreeWayBoxTools(registry);
   addSumWidthTools(registry);
+  addOtherTools(registry);
 }
 
 }  // namespace corvessa::tools

@@ -1,6 +1,6 @@
 #pragma once
 // The tools of the eight menus. Each menu folder lists its tools once, in
-// its tools.cpp; the registry (charts/tool.h) takes them all from here.
+// its tools.cpp; the registry (charts/framework/tool.h) takes them all from here.
 namespace corvessa {
 class ToolRegistry;
 }
@@ -17,5 +17,6 @@ void addStraightTools(ToolRegistry &registry);
 void addPairTools(ToolRegistry &registry);
 void addThreeWayBoxTools(ToolRegistry &registry);
 void addSumWidthTools(ToolRegistry &registry);
+void addOtherTools(ToolRegistry &registry);
 
 }  // namespace corvessa::tools

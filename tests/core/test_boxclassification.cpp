@@ -2,9 +2,9 @@
 // Box Number Shape, addition and multiplication box numbers, and the
 // remainder-5 sums. Each is checked on the draws a user would enter, cell by
 // cell and colour by colour, and on the 1000 numbers 000 to 999 once each.
-#include "charts/tool.h"
-#include "charts/toolframe.h"
-#include "charts/toolsession.h"
+#include "charts/framework/tool.h"
+#include "charts/framework/toolframe.h"
+#include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
 #include "support/core/chartcells.h"

@@ -1,9 +1,9 @@
 // The chart dumper's command line beyond the grid: the game type of the
 // load, typed inputs with the messages they bring, the design lines and the
 // list of tools.
-#include "charts/chartdump.h"
+#include "charts/framework/chartdump.h"
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 #include "core/toolmenus.h"
 #include "support/core/testhome.h"
 

@@ -9,8 +9,8 @@
 // A new tool adds its charts and design here once they have been checked by hand:
 //   corvessa-chart --colors WINDOW tests/fixtures/draws/FILE.txt > tests/fixtures/charts/FILE/WINDOW.txt
 //   corvessa-chart --design WINDOW tests/fixtures/draws/cases.txt > tests/fixtures/designs/WINDOW.txt
-#include "charts/chartdump.h"
-#include "charts/tool.h"
+#include "charts/framework/chartdump.h"
+#include "charts/framework/tool.h"
 
 #include <QCryptographicHash>
 #include <QDir>

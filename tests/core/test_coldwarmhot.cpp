@@ -2,9 +2,9 @@
 // pattern marks and colours, and the next box numbers for the coming draw.
 #include "charts/hotwarmcold.h"
 #include "charts/nextboxnumbers.h"
-#include "charts/tool.h"
-#include "charts/toolframe.h"
-#include "charts/toolsession.h"
+#include "charts/framework/tool.h"
+#include "charts/framework/toolframe.h"
+#include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
 

@@ -2,8 +2,8 @@
 // single draws, the number of marks a draw gets by how many different digits
 // it holds, over every number from 000 to 999, and the windows around them;
 // then the two "Other recommend digits" windows, whose groups are fixed.
-#include "charts/chartdump.h"
-#include "charts/tool.h"
+#include "charts/framework/chartdump.h"
+#include "charts/framework/tool.h"
 #include "support/core/qtprint.h"
 #include "support/core/chartcells.h"
 

@@ -1,6 +1,6 @@
 // Reading draw files: the free-format fields, the tool windows' stop rule and
 // the draw editor's read-to-the-end rule.
-#include "charts/chartdump.h"
+#include "charts/framework/chartdump.h"
 #include "core/drawfile.h"
 #include "core/fieldreader.h"
 #include "support/core/chartcells.h"

@@ -1,7 +1,7 @@
 // Draw rows in a tool's grid: label texts, the digits, the box key, the
 // spare row, and the stop rule as the grid shows it.
 #include "charts/drawrows.h"
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 #include "support/core/qtprint.h"
 
 #include <algorithm>

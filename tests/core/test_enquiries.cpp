@@ -1,8 +1,8 @@
 // The straight and box number enquiries: what the typed text becomes, the
 // messages that refuse it, the columns each enquiry builds and rebuilds, the
 // hits, and the statistics under the draws.
-#include "charts/chartdump.h"
-#include "charts/toolsession.h"
+#include "charts/framework/chartdump.h"
+#include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/chartcells.h"
 #include "support/core/qtprint.h"

@@ -1,8 +1,8 @@
 // A chart whose grid would not fit in memory: the grid is refused by its shape
 // before anything is allocated, and the window opens empty with one message.
 // A small limit of the test's own stands in for the computer's memory.
-#include "charts/chartdump.h"
-#include "charts/toolsession.h"
+#include "charts/framework/chartdump.h"
+#include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
 #include "core/resultgrid.h"
 #include "support/core/chartcells.h"

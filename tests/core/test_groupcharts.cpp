@@ -3,7 +3,7 @@
 // single draws, and the miss counts and footers under the draws.
 #include "charts/groupmarks.h"
 #include "charts/missstats.h"
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 #include "core/toolmenus.h"
 #include "support/core/qtprint.h"
 #include "support/core/chartcells.h"

@@ -1,6 +1,6 @@
 // The program's folders, the settings file and lottery names.
 #include "core/lottery.h"
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 #include "core/paths.h"
 #include "core/toolmenus.h"
 #include "support/core/diskfailure.h"

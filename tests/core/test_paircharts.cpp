@@ -1,7 +1,7 @@
 // The "Box Pairs" charts built on the pairs of a draw's sorted digits:
 // "Pairs", "Serial Pairs" and "0 Type Pairs", "Inherit 2 Digits" and
 // "Five Regions Pairs[05 16 27 38 49]".
-#include "charts/toolsession.h"
+#include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
 #include "support/core/chartcells.h"

@@ -1,7 +1,7 @@
 // The "Box Pairs" charts of pair sums, differences and products: the three
 // box-number pair charts (Large-Small, Large-Middle, Middle-Small), "+ or - of
 // Pairs " with its three rows a draw, and "Units of product of two digits ".
-#include "charts/toolsession.h"
+#include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
 #include "support/core/chartcells.h"

@@ -1,7 +1,7 @@
 // The draw rows with their sum, and the three position-pair charts: each
 // pair's value in the column of that value in its block.
 #include "charts/sumrows.h"
-#include "charts/toolsession.h"
+#include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
 #include "support/core/chartcells.h"

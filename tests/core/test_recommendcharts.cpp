@@ -1,8 +1,8 @@
 // The recommended-digit charts of the "Digit" menu as a user sees them: the
 // digits recommended beside each draw (made from the draw before it), their
 // marks and colours, and the row for the coming draw.
-#include "charts/tool.h"
-#include "charts/toolframe.h"
+#include "charts/framework/tool.h"
+#include "charts/framework/toolframe.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
 #include "support/core/chartcells.h"

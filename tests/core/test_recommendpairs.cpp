@@ -1,7 +1,7 @@
 // Recommend "Pairs": the pairs of the hot digits (ranks 1 to 4) and of the
 // cold digits (ranks 7 to 10) over the seven draws before each row, the hits
 // of the draw, and the rows that stay nearly hidden, for short histories too.
-#include "charts/toolsession.h"
+#include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
 

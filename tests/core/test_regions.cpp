@@ -1,6 +1,6 @@
 // The region charts: the four regions 1234 and the three regions Small,
 // Middle and Large, with their region digits, patterns, sums and types.
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
 

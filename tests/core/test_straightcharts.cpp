@@ -1,9 +1,9 @@
 // The "Straight" menu's charts besides the position pairs: the trend, the
 // straight number shape, the 320 recommended straight numbers with the
 // column bands, the recommended digits and the rise-down shape.
-#include "charts/chartdump.h"
+#include "charts/framework/chartdump.h"
 #include "charts/columnbands.h"
-#include "charts/toolsession.h"
+#include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
 #include "support/core/chartcells.h"

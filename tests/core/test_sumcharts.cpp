@@ -1,7 +1,7 @@
 // The sum charts of the "Sum&&Width" and "Others" menus: the recommended
 // sums, the sum and its units, the 012 types and four regions of sum and
 // width, and the sums of digit classes.
-#include "charts/toolsession.h"
+#include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/chartcells.h"
 #include "support/core/qtprint.h"

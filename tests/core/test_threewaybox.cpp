@@ -1,9 +1,9 @@
 // The "3 Way Box" menu's charts: the pair charts "3 Way Box Type" and "3 Way
 // Box Trend" with their "Max Miss" row and the copy of a column's miss runs
 // on a double-click, the three chance charts, and "3 Way Box Statistical".
-#include "charts/tool.h"
-#include "charts/toolframe.h"
-#include "charts/toolsession.h"
+#include "charts/framework/tool.h"
+#include "charts/framework/toolframe.h"
+#include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
 #include "core/toolmenus.h"
 #include "support/core/chartcells.h"

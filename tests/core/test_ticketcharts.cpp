@@ -3,7 +3,7 @@
 // the chart dumper's form, and the statistics under the draws.
 #include "charts/drawrows.h"
 #include "charts/tickets.h"
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 #include "core/toolmenus.h"
 #include "support/core/chartcells.h"
 #include "support/core/qtprint.h"

@@ -1,8 +1,8 @@
 // The tool window frame as plain data: the layout steps, the design check,
 // the highlight, and the handler contract run headless through a session.
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
-#include "charts/toolsession.h"
+#include "charts/framework/toolframe.h"
+#include "charts/framework/toolsession.h"
 #include "support/core/qtprint.h"
 
 #include <gtest/gtest.h>

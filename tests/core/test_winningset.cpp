@@ -1,7 +1,7 @@
 // The four winning-set charts of the "Winning number from" menu, cell by cell
 // and colour by colour in the chart dumper's format, and the dumper itself.
-#include "charts/chartdump.h"
-#include "charts/tool.h"
+#include "charts/framework/chartdump.h"
+#include "charts/framework/tool.h"
 #include "core/toolmenus.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"

@@ -2,8 +2,8 @@
 // Box Statistical") and their routines: the tickets, the wins, the shading,
 // and the tally of each win with its range.
 #include "charts/missstats.h"
-#include "charts/winningtickets.h"
-#include "charts/tool.h"
+#include "charts/families/winningtickets.h"
+#include "charts/framework/tool.h"
 #include "core/toolmenus.h"
 #include "support/core/chartcells.h"
 #include "support/core/qtprint.h"

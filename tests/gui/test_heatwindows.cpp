@@ -1,6 +1,6 @@
 // Cold Warm Hot and the two region charts, opened from the real "Winning
 // number from" menu and used as a user would.
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 #include "core/programstate.h"
 #include "core/toolmenus.h"
 #include "gui/frame/gridview.h"

@@ -2,7 +2,7 @@
 // used as a user would: titles, the buttons each window shows, "Help", the
 // press highlight of the five-region chart, the tagged rows of "+ or - of
 // Pairs " and the nearly hidden first rows of Recommend "Pairs".
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 #include "core/toolmenus.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"

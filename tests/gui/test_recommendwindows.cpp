@@ -1,7 +1,7 @@
 // The recommended-digit charts opened from the real "Digit" menu, as a user
 // sees them: the title, the buttons, a recommendation and its colour, and
 // the note under the grid of "Other recommend digits-[formula]".
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 #include "core/toolmenus.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"

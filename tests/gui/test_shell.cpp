@@ -3,7 +3,7 @@
 #include "core/lottery.h"
 #include "core/paths.h"
 #include "core/programstate.h"
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 #include "core/toolmenus.h"
 #include "gui/editor/draweditor.h"
 #include "gui/editor/drawingsmodel.h"

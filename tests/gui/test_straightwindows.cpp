@@ -1,7 +1,7 @@
 // The eight tools of the "Straight" menu, opened from the real menu and used
 // as a user would: titles, the buttons each window shows, "Help", and the
 // press highlight of the two shape charts.
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 #include "core/toolmenus.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"

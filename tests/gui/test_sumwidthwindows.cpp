@@ -1,7 +1,7 @@
 // The tools of the "Sum&&Width" and "Others" menus, opened from the real
 // menus: titles, buttons, "Help", and the number enquiries used as a user
 // uses them, typing into the box under the grid and pressing "Enquire".
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 #include "core/toolmenus.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"

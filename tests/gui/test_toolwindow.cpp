@@ -5,7 +5,7 @@
 // their column painted whole, the grid's own colours, keys that move on from
 // the grid's current cell, and an enquiry that shows its footer.
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 #include "core/paths.h"
 #include "core/programstate.h"
 #include "gui/frame/gridview.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The tool window frame: one window class for every registered tool
-// (charts/tool.h). It builds the design's controls, lays them out by the
+// (charts/framework/tool.h). It builds the design's controls, lays them out by the
 // design's steps, runs the load and the handlers through a ToolSession in
 // core, and shows the state they leave: the grid, the caption, and each
 // control's text, visibility and state. As the session's host it shows the
@@ -19,8 +19,8 @@
 // the view takes the grid's, and a key or click gives the grid the view's.
 // The grid's top row is the row in view when a handler starts; when the
 // handler sets it (or changes the grid's shape) the view scrolls to it.
-#include "charts/toolframe.h"
-#include "charts/toolsession.h"
+#include "charts/framework/toolframe.h"
+#include "charts/framework/toolsession.h"
 
 #include <QWidget>
 #include <functional>

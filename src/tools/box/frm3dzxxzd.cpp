@@ -2,7 +2,7 @@
 // Middle and Large digit, and each of the three placed in a block of ten digit
 // columns, so that every block shows the course of one of them.
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 #include <algorithm>
 

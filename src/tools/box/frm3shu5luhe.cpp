@@ -2,7 +2,7 @@
 // remainder-5 sum, (H mod 5) + (T mod 5) + (U mod 5) from 0 to 12, beside
 // its digits and marked in the column headed by it.
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // (smallest + middle = largest) or else a multiplication box number
 // (smallest x middle = largest).
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 #include <string_view>
 

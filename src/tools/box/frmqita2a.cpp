@@ -1,6 +1,6 @@
 // "30 Tickets follow A": 30 box tickets of three different digits, hit by the
 // draws of those digits in any order.
-#include "charts/ticketform.h"
+#include "charts/families/ticketform.h"
 
 namespace corvessa::tools {
 namespace {

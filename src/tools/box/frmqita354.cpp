@@ -1,6 +1,6 @@
 // "18 Tickets follow ABC": three groups of 18 box tickets, a ticket with a
 // repeated digit among them, hit by the draws whose sorted digits spell it.
-#include "charts/ticketform.h"
+#include "charts/families/ticketform.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // "50 Tickets follow AB": two sets of 50 box tickets, a ticket with a
 // repeated digit among them, hit by the draws whose sorted digits spell it;
 // fourteen tickets stand in both sets.
-#include "charts/ticketform.h"
+#include "charts/families/ticketform.h"
 
 namespace corvessa::tools {
 namespace {

@@ -1,6 +1,6 @@
 // "6 Way Box Statistical": every box number of three different digits, one
 // column each; every win is tallied by the draws its number had missed.
-#include "charts/winningtickets.h"
+#include "charts/families/winningtickets.h"
 
 #include <array>
 

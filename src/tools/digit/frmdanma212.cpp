@@ -1,5 +1,5 @@
 // For every draw, the 45 pairs of different digits that hold one of its digits (" *") or both ("$").
-#include "charts/digitset.h"
+#include "charts/families/digitset.h"
 
 namespace corvessa::tools {
 

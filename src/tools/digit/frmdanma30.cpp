@@ -1,5 +1,5 @@
 // For every draw, the 120 sets of three different digits that hold none of its digits.
-#include "charts/digitset.h"
+#include "charts/families/digitset.h"
 
 namespace corvessa::tools {
 

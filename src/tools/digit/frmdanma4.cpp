@@ -1,5 +1,5 @@
 // For every draw, the 210 sets of four different digits that hold two or more of its digits.
-#include "charts/digitset.h"
+#include "charts/families/digitset.h"
 
 namespace corvessa::tools {
 

@@ -1,6 +1,6 @@
 // "0 Type Pairs": the ten pairs of the digits 0, 3, 6 and 9 (the digits of
 // 012 route 0), doubles included.
-#include "charts/targetpairs.h"
+#include "charts/families/targetpairs.h"
 
 namespace corvessa::tools {
 

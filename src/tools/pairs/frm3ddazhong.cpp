@@ -1,5 +1,5 @@
 // The difference and the sum of Large and Middle, the largest and the middle digit of each draw.
-#include "charts/pairdiffsum.h"
+#include "charts/families/pairdiffsum.h"
 
 namespace corvessa::tools {
 

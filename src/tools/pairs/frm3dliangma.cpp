@@ -3,7 +3,7 @@
 // T and U plays no part; a pair of equal digits has no column.
 #include "charts/drawrows.h"
 #include "charts/sortedpairs.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 namespace corvessa::tools {
 namespace {

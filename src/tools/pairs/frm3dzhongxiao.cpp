@@ -1,5 +1,5 @@
 // The difference and the sum of Middle and Small, the middle and the smallest digit of each draw.
-#include "charts/pairdiffsum.h"
+#include "charts/families/pairdiffsum.h"
 
 namespace corvessa::tools {
 

@@ -1,7 +1,7 @@
 // "Inherit 2 Digits": "YES" on each draw that shares exactly two of its
 // distinct digits with the draw before it, however often each occurs.
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 namespace corvessa::tools {
 namespace {

@@ -5,7 +5,7 @@
 // mark alternate blocks of 22 rows from row 39 on.
 #include "charts/drawrows.h"
 #include "charts/sortedpairs.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 namespace corvessa::tools {
 namespace {

@@ -3,7 +3,7 @@
 // value of its difference, each charted in its block of value columns.
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 #include <cstdlib>
 

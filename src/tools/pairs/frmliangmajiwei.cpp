@@ -2,7 +2,7 @@
 // (H, T), (H, U) and (T, U) multiplied, and the pair filed under the column of
 // its product's units digit. A column can collect several pairs of a draw.
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 #include <string>
 #include <vector>

@@ -5,7 +5,7 @@
 #include "charts/drawrows.h"
 #include "charts/hotwarmcold.h"
 #include "charts/sortedpairs.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The tools of the "Box Pairs" menu, one line each.
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 #include "tools/tools.h"
 
 namespace corvessa::tools {

@@ -2,7 +2,7 @@
 // columns, the drawn digit in the column of its value and the change from
 // the draw before in the column of the change's size, with its sign.
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 #include <cstdlib>
 

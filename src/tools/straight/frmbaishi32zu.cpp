@@ -4,7 +4,7 @@
 // at start-up picks the list.
 #include "charts/columnbands.h"
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 // patterns of its classification.
 #include "charts/digitclasses.h"
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 #include <array>
 #include <string>

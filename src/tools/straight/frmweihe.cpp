@@ -1,5 +1,5 @@
 // The units digit of H+T, H+U and T+U of every draw, each in its block.
-#include "charts/positionpairs.h"
+#include "charts/families/positionpairs.h"
 
 namespace corvessa::tools {
 

@@ -2,7 +2,7 @@
 // digits into one of 13 shapes, written into that shape's column on the
 // colour of its class: three different digits, all equal, or two equal.
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 namespace corvessa::tools {
 namespace {

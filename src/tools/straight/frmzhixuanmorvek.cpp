@@ -5,7 +5,7 @@
 // held a hit. The row under the newest draw shows the candidates for the
 // coming draw.
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 #include <string>
 

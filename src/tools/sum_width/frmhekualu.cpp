@@ -2,7 +2,7 @@
 // digit less smallest), and its type, S modulo 3 followed by W modulo 3,
 // marked in one of nine type columns. A press on a cell highlights it.
 #include "charts/drawrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 #include <string>
 

@@ -5,7 +5,7 @@
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
 #include "charts/sumrows.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 #include <string>
 

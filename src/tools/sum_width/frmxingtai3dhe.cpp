@@ -4,7 +4,7 @@
 #include "charts/columnbands.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 namespace corvessa::tools {
 namespace {

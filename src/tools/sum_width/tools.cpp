@@ -1,5 +1,5 @@
-// The tools of the "Sum&&Width" and "Others" menus, one line each.
-#include "charts/tool.h"
+// The tools of the "Sum&&Width" menu, one line each.
+#include "charts/framework/tool.h"
 #include "tools/tools.h"
 
 namespace corvessa::tools {
@@ -8,15 +8,9 @@ ToolEntry frmxingtai3dhe();
 ToolEntry frmhekualu();
 ToolEntry frmhekuazonghe();
 ToolEntry frmhezhi4();
-ToolEntry frmbjiouhe();
-ToolEntry frmbxiaodahe();
-ToolEntry frmbzhihehe();
-ToolEntry frmzuxuanhaocx();
-ToolEntry frmzhixuanhaocx();
 
 void addSumWidthTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frmxingtai3dhe, frmhekualu, frmhekuazonghe, frmhezhi4, frmbjiouhe, frmbxiaodahe,
-                              frmbzhihehe, frmzuxuanhaocx, frmzhixuanhaocx})
+  for (ToolEntry (*tool)() : {frmxingtai3dhe, frmhekualu, frmhekuazonghe, frmhezhi4})
     registry.add(tool());
 }
 

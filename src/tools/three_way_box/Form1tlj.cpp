@@ -1,6 +1,6 @@
 // "3 Way Box Chance[2]": a draw of three digits that follow each other on
 // the circle 0 to 9, in any order (012 to 789, 890 and 901), is the trigger.
-#include "charts/threewaychance.h"
+#include "charts/families/threewaychance.h"
 
 namespace corvessa::tools {
 namespace {

@@ -1,5 +1,5 @@
 // "3 Way Box Chance[1]": a draw whose hundreds digit is 1 is the trigger.
-#include "charts/threewaychance.h"
+#include "charts/families/threewaychance.h"
 
 namespace corvessa::tools {
 

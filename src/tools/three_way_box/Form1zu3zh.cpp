@@ -4,7 +4,7 @@
 // The pair columns count their misses and end in a "Max Miss" row; a
 // double-click copies a column's finished miss runs.
 #include "charts/digitclasses.h"
-#include "charts/threewaypairs.h"
+#include "charts/families/threewaypairs.h"
 
 namespace corvessa::tools {
 namespace {

@@ -1,6 +1,6 @@
 // "3 Way Box Statistical": every box number with exactly two equal digits,
 // one column each; every win is tallied by the draws its number had missed.
-#include "charts/winningtickets.h"
+#include "charts/families/winningtickets.h"
 
 #include <array>
 

@@ -3,8 +3,8 @@
 // codes, their sum and how many of its digits share a region.
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
-#include "charts/regions.h"
-#include "charts/tool.h"
+#include "charts/families/regions.h"
+#include "charts/framework/tool.h"
 
 #include <string>
 

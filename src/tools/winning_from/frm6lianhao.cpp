@@ -1,5 +1,5 @@
 // 6 Way Box draws inside the ten runs of six consecutive digits, 9 running on to 0.
-#include "charts/groupform.h"
+#include "charts/families/groupform.h"
 
 namespace corvessa::tools {
 namespace {

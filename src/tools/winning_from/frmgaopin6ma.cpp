@@ -1,5 +1,5 @@
 // 6 Way Box draws whose three digits all lie in the six digits 145789.
-#include "charts/winningset.h"
+#include "charts/families/winningset.h"
 
 namespace corvessa::tools {
 

@@ -1,5 +1,5 @@
 // Box draws, 6 Way and 3 Way, whose digits all lie in the seven digits 0124589.
-#include "charts/winningset.h"
+#include "charts/families/winningset.h"
 
 namespace corvessa::tools {
 

@@ -1,6 +1,6 @@
 // 6 Way Box draws inside twenty groups, each one whole class of digits by
 // their remainder modulo 3 plus one digit of another class.
-#include "charts/groupform.h"
+#include "charts/families/groupform.h"
 
 namespace corvessa::tools {
 namespace {

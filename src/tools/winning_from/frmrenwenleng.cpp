@@ -6,7 +6,7 @@
 #include "charts/drawrows.h"
 #include "charts/hotwarmcold.h"
 #include "charts/nextboxnumbers.h"
-#include "charts/toolframe.h"
+#include "charts/framework/toolframe.h"
 
 namespace corvessa::tools {
 namespace {

@@ -2,8 +2,8 @@
 // Large. For every draw its digits among the regions' digits, and how many of
 // them fall into each region.
 #include "charts/drawrows.h"
-#include "charts/regions.h"
-#include "charts/tool.h"
+#include "charts/families/regions.h"
+#include "charts/framework/tool.h"
 
 #include <string>
 

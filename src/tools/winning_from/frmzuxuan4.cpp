@@ -1,6 +1,6 @@
 // 6 Way Box draws inside 30 fixed groups of four digits. Every set of three
 // different digits lies in exactly one group, so each such draw is marked once.
-#include "charts/groupform.h"
+#include "charts/families/groupform.h"
 
 namespace corvessa::tools {
 namespace {

@@ -1,5 +1,5 @@
 // 6 Way Box draws inside 10 fixed groups of six digits.
-#include "charts/groupform.h"
+#include "charts/families/groupform.h"
 
 namespace corvessa::tools {
 namespace {

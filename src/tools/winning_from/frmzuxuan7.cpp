@@ -1,5 +1,5 @@
 // 6 Way Box draws inside 6 fixed groups of seven digits.
-#include "charts/groupform.h"
+#include "charts/families/groupform.h"
 
 namespace corvessa::tools {
 namespace {

@@ -1,7 +1,7 @@
 // Box draws inside three groups of 6, 6 and 4 digits: a 6 Way Box draw when
 // all three of its digits lie in a group, a 3 Way Box draw (on red) when both
 // of its digits do.
-#include "charts/groupform.h"
+#include "charts/families/groupform.h"
 
 namespace corvessa::tools {
 namespace {

@@ -1,6 +1,6 @@
 #include "support/core/chartcells.h"
 
-#include "charts/chartdump.h"
+#include "charts/framework/chartdump.h"
 
 #include <sstream>
 #include <stdexcept>

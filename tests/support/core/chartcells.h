@@ -1,7 +1,7 @@
 #pragma once
 // Charts of registered tools on small histories, and their cells as the
 // chart dumper prints them with colours.
-#include "charts/tool.h"
+#include "charts/framework/tool.h"
 
 #include <string>
 #include <vector>

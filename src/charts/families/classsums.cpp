@@ -1,0 +1,71 @@
+#include "charts/families/classsums.h"
+
+#include "charts/drawrows.h"
+#include "charts/framework/toolframe.h"
+
+namespace corvessa::charts {
+
+namespace {
+
+constexpr int kFirstLeftCol = 7;    // the first class's sum 0
+constexpr int kFirstRightCol = 36;  // the second class's sum 0
+constexpr Rgb kFirstClassMark = rgb(182, 219, 170), kSecondClassMark = rgb(255, 0, 0);
+
+void writeHeaders(ResultGrid &grid, int lastCol) {
+  writeDigitHeaders(grid);
+  for (int c = kFirstLeftCol; c <= kFirstLeftCol + 27; ++c)
+    grid.setNumber(0, c, c - kFirstLeftCol);
+  for (int c = kFirstRightCol; c <= lastCol; ++c)
+    grid.setNumber(0, c, c - kFirstRightCol);
+}
+
+// Both sums are marked on every draw, a sum of 0 too; the current cell ends
+// on the last draw's second mark.
+void markClassSums(ResultGrid &grid, int drawCount, bool (*firstClass)(int)) {
+  for (int r = 1; r <= drawCount; ++r) {
+    int a = 0, b = 0;
+    for (int i = 1; i <= 3; ++i) {
+      const int x = cellDigit(grid, r, i);
+      (firstClass(x) ? a : b) += x;
+    }
+    grid.setNumber(r, kFirstLeftCol + a, a);
+    grid.setBackColor(r, kFirstLeftCol + a, kFirstClassMark);
+    grid.setNumber(r, kFirstRightCol + b, b);
+    grid.setBackColor(r, kFirstRightCol + b, kSecondClassMark);
+    grid.setCurrentCell(r, kFirstRightCol + b);
+  }
+}
+
+void load(ToolWindowState &state, const DrawHistory &history, const ClassSumForm &form) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
+  grid.setColWidth(0, 1290);
+  grid.setColWidths(1, form.lastCol, 300);
+  for (const ColumnWidths &w : form.widths)
+    grid.setColWidths(w.first, w.last, w.twips);
+  resetGridRows(grid, n, 5);
+  fillDrawRows(grid, history);
+  writeHeaders(grid, form.lastCol);
+  grid.setCurrentCell(n + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+  markClassSums(grid, n, form.firstClass);
+}
+
+}  // namespace
+
+ToolEntry classSumTool(const ClassSumForm &form) {
+  ToolDesign d;
+  d.windowName = QString::fromUtf8(form.windowName);
+  d.caption = QString::fromUtf8(form.title);
+  d.title = d.caption;
+  d.cols = form.lastCol + 1;
+  d.helpPage = QString::fromUtf8(form.helpPage);
+  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 5); }),
+                exitButton(), helpButton()};
+  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  return ToolEntry{std::move(d), [form](ToolWindowState &state, const DrawHistory &history) {
+                     load(state, history, form);
+                   }};
+}
+
+}  // namespace corvessa::charts

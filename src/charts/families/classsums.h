@@ -1,0 +1,34 @@
+#pragma once
+// The family of digit-class sum charts: the three digits of every draw split
+// into two classes (odd and even, small and big, prime and composite), the
+// sum of the first class marked in a left block of columns at the column of
+// its value, the sum of the second class in a right block. A member is its
+// description: tools/others/<window>.cpp returns classSumTool({...}).
+#include "charts/framework/tool.h"
+
+#include <span>
+
+namespace corvessa::charts {
+
+// Columns first..last, both included, at a width in twips.
+struct ColumnWidths {
+  int first, last, twips;
+};
+
+struct ClassSumForm {
+  const char *windowName;
+  const char *title;              // the menu item's caption, the window's caption once loaded
+  const char *helpPage;           // "\help\Topic.htm"
+  bool (*firstClass)(int digit);  // the others are the second class
+  int lastCol;                    // of the right block, the second class's sums 0 .. lastCol - 36
+  // The narrow spacers, then the columns of the sums that three digits of a
+  // class cannot make, nearly hidden.
+  std::span<const ColumnWidths> widths;
+};
+
+// The window: the label, H T U, three spacers, the first class's sums 0..27
+// in columns 7..34, a separator, the second class's from column 36 on; the
+// hidden Command1 emptying cells 0..5 of the spare row, "Exit" and "Help".
+ToolEntry classSumTool(const ClassSumForm &form);
+
+}  // namespace corvessa::charts

@@ -1,0 +1,115 @@
+#include "charts/families/pairdiffsum.h"
+
+#include "charts/columnbands.h"
+#include "charts/drawrows.h"
+#include "charts/missstats.h"
+#include "charts/framework/toolframe.h"
+
+namespace corvessa::charts {
+
+namespace {
+
+constexpr int kDiffCol = 5, kFirstDiffValueCol = 6, kLastDiffValueCol = 15;
+constexpr int kSumCol = 17, kFirstSumValueCol = 18, kLastSumValueCol = 35;
+constexpr int kSpacerCols[] = {4, 16, 36};
+// The middle differences 3 to 6 and the middle sums 5 to 13.
+constexpr ColumnBand kDiffBand{9, 12, rgb(255, 231, 255)};
+constexpr ColumnBand kSumBand{22, 30, rgb(194, 225, 219)};
+constexpr Rgb kDiffMark = rgb(0, 206, 188);
+constexpr Rgb kSumMark = rgb(255, 194, 0);
+
+// The member's pair of the sorted digits, the larger first.
+struct PairOfSorted {
+  int larger, smaller;  // indexes into the sorted digits
+};
+PairOfSorted pairOf(SortedDigitPair pair) {
+  switch (pair) {
+    case SortedDigitPair::LargeSmall:
+      return {2, 0};
+    case SortedDigitPair::LargeMiddle:
+      return {2, 1};
+    case SortedDigitPair::MiddleSmall:
+      return {1, 0};
+  }
+  return {2, 0};
+}
+
+// The label and the digits in draw order, then the pair's difference and sum.
+void fillDrawRowsWithDiffSum(ResultGrid &grid, const DrawHistory &history, SortedDigitPair pair) {
+  fillDrawRows(grid, history);
+  const PairOfSorted p = pairOf(pair);
+  ResultGrid::TextId numbers[19];
+  for (int v = 0; v <= 18; ++v)
+    numbers[v] = grid.internNumber(v);
+  int row = 1;
+  for (const DrawRecord &draw : history.draws) {
+    Digits d{draw.h, draw.t, draw.u};
+    sortDigitsAscending(d);
+    const int a = d[std::size_t(p.larger)], b = d[std::size_t(p.smaller)];
+    grid.setTextId(row, kDiffCol, numbers[a - b]);
+    grid.setTextId(row, kSumCol, numbers[a + b]);
+    ++row;
+  }
+}
+
+void writeHeaders(ResultGrid &grid) {
+  writeDigitHeaders(grid);
+  grid.setText(0, kDiffCol, "-");
+  grid.setText(0, kSumCol, "+");
+  for (int c = kFirstDiffValueCol; c <= kLastDiffValueCol; ++c)
+    grid.setNumber(0, c, c - kFirstDiffValueCol);
+  for (int c = kFirstSumValueCol; c <= kLastSumValueCol; ++c)
+    grid.setNumber(0, c, c - kSumCol);
+}
+
+// Each value read back and written again in the column of that value. The
+// sum 0 has no column of its own: the "+" column's cell takes its colour.
+void markDiffSumCells(ResultGrid &grid, int drawCount) {
+  for (int r = 1; r <= drawCount; ++r) {
+    const ResultGrid::TextId diff = grid.textId(r, kDiffCol), sum = grid.textId(r, kSumCol);
+    const int cd = kDiffCol + 1 + int(leadingNumber(grid.viewOf(diff)));
+    grid.setCurrentCell(r, cd);
+    grid.setTextId(r, cd, diff);
+    grid.setBackColor(r, cd, kDiffMark);
+    const int cs = kSumCol + int(leadingNumber(grid.viewOf(sum)));
+    grid.setCurrentCell(r, cs);
+    grid.setTextId(r, cs, sum);
+    grid.setBackColor(r, cs, kSumMark);
+  }
+}
+
+void load(ToolWindowState &state, const DrawHistory &history, SortedDigitPair pair) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
+  grid.setColWidth(0, 1290);
+  grid.setColWidths(1, kLastSumValueCol, 300);
+  for (int c : kSpacerCols)
+    grid.setColWidth(c, 60);
+  resetGridRows(grid, n, 6);
+  fillDrawRowsWithDiffSum(grid, history, pair);
+  writeHeaders(grid);
+  grid.setCurrentCell(n + 1, 1);
+  shadeColumnBands(grid, n, kDiffBand, kSumBand);
+  markDiffSumCells(grid, n);
+  grid.setTopRow(grid.rows() - 1);
+}
+
+}  // namespace
+
+ToolEntry pairDiffSumTool(const PairDiffSumForm &form) {
+  ToolDesign d;
+  d.windowName = QString::fromLatin1(form.windowName);
+  d.caption = QString::fromLatin1(form.caption);
+  d.title = QString::fromLatin1(form.title);
+  d.cols = 37;
+  d.helpPage = QString::fromLatin1(form.helpPage);
+  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
+                exitButton(), helpButton()};
+  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  const SortedDigitPair pair = form.pair;
+  return ToolEntry{std::move(d), [pair](ToolWindowState &state, const DrawHistory &history) {
+                     load(state, history, pair);
+                   }};
+}
+
+}  // namespace corvessa::charts

@@ -1,0 +1,103 @@
+#include "charts/families/positionpairs.h"
+
+#include "charts/drawrows.h"
+#include "charts/sumrows.h"
+#include "charts/framework/toolframe.h"
+
+#include <cstdlib>
+
+namespace corvessa::charts {
+
+namespace {
+
+// The blocks in marking order: the two positions of the pair, the block's
+// first column (the value 0) and its colour.
+struct PairBlock {
+  int a, b;  // 0 = H, 1 = T, 2 = U
+  int base;
+  Rgb color;
+};
+constexpr PairBlock kBlocks[] = {
+    {0, 1, 5, rgb(255, 212, 164)},
+    {0, 2, 16, rgb(182, 219, 170)},
+    {1, 2, 27, rgb(231, 194, 182)},
+};
+constexpr int kSpacerCols[] = {15, 26};
+
+int pairValue(PairValue value, int a, int b) {
+  switch (value) {
+    case PairValue::AbsoluteDifference:
+      return std::abs(a - b);
+    case PairValue::SumUnits:
+      return (a + b) % 10;
+    case PairValue::ProductUnits:
+      return a * b % 10;
+  }
+  return 0;
+}
+
+void writeHeaders(ResultGrid &grid) {
+  writeDigitHeaders(grid);
+  grid.setText(0, 4, "S");
+  for (const PairBlock &block : kBlocks)
+    for (int v = 0; v < 10; ++v)
+      grid.setNumber(0, block.base + v, v);
+}
+
+// Each draw's three pair values, read back from its digit columns; the
+// last cell marked becomes the current cell.
+void markPositionPairValues(ResultGrid &grid, int drawCount, PairValue value) {
+  int table[10][10];
+  for (int a = 0; a < 10; ++a)
+    for (int b = 0; b < 10; ++b)
+      table[a][b] = pairValue(value, a, b);
+  ResultGrid::TextId values[10];
+  for (int v = 0; v < 10; ++v)
+    values[v] = grid.internNumber(v);
+  for (int r = 1; r <= drawCount; ++r) {
+    const int digits[3] = {cellDigit(grid, r, 1), cellDigit(grid, r, 2), cellDigit(grid, r, 3)};
+    if (digits[0] < 0 || digits[1] < 0 || digits[2] < 0)
+      continue;  // the reader leaves out draws with other digits; never mark outside a block
+    for (const PairBlock &block : kBlocks) {
+      const int v = table[digits[block.a]][digits[block.b]];
+      grid.setTextId(r, block.base + v, values[v]);
+      grid.setBackColor(r, block.base + v, block.color);
+      grid.setCurrentCell(r, block.base + v);
+    }
+  }
+}
+
+void load(ToolWindowState &state, const DrawHistory &history, PairValue value) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
+  grid.setColWidth(0, 1290);
+  grid.setColWidths(1, 36, 300);
+  for (int c : kSpacerCols)
+    grid.setColWidth(c, 30);
+  resetGridRows(grid, n, 6);
+  fillSumRows(grid, history);
+  writeHeaders(grid);
+  grid.setCurrentCell(n + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+  markPositionPairValues(grid, n, value);
+}
+
+}  // namespace
+
+ToolEntry positionPairTool(const PositionPairForm &form) {
+  ToolDesign d;
+  d.windowName = QString::fromLatin1(form.windowName);
+  d.caption = QString::fromLatin1(form.title);
+  d.title = d.caption;
+  d.cols = 37;
+  d.helpPage = QString::fromLatin1(form.helpPage);
+  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
+                exitButton(), helpButton()};
+  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  const PairValue value = form.value;
+  return ToolEntry{std::move(d), [value](ToolWindowState &state, const DrawHistory &history) {
+                     load(state, history, value);
+                   }};
+}
+
+}  // namespace corvessa::charts

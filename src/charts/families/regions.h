@@ -1,0 +1,43 @@
+#pragma once
+// The region charts: fixed regions of digits, each region's digits written on
+// every draw row, and the cells that equal one of the draw's digits coloured.
+#include "charts/framework/tool.h"
+#include "core/resultgrid.h"
+
+#include <span>
+
+namespace corvessa::charts {
+
+// A region digit written into a column of every draw row.
+struct RegionDigit {
+  int col;
+  const char *digit;
+};
+
+// The columns of one region, and the text over each of them.
+struct RegionColumns {
+  int first, last;
+  const char *header;
+};
+
+inline constexpr Rgb kRegionDigitHit = rgb(255, 223, 157);
+inline constexpr Rgb kRegionPatternBack = rgb(127, 182, 200);
+
+// The design both region charts share: caption = title, "Help" left of
+// "Exit", the hidden Command1 blanking cells 0..6 of the spare row.
+ToolDesign regionChartDesign(const char *windowName, const char *caption, int cols, const char *helpPage);
+
+// Makes (row, col) current and gives it the text and back colour.
+void markRegionCell(ResultGrid &grid, int row, int col, ResultGrid::TextId text, Rgb back);
+// Marks, on `row`, each column of first..last whose header is `text`.
+void markMatchingHeaders(ResultGrid &grid, int row, int firstCol, int lastCol, ResultGrid::TextId text, Rgb back);
+
+// Each pair's digit into its column, on draw rows 1..N.
+void prefillRegionDigits(ResultGrid &grid, int drawCount, std::span<const RegionDigit> cells);
+// The region's header over each of its columns.
+void writeRegionHeaders(ResultGrid &grid, std::span<const RegionColumns> regions);
+// On draw rows 1..N, every cell of the regions whose text equals one of the
+// draw's digits (columns 1..3) gets the hit colour and becomes the current cell.
+void markRegionDigits(ResultGrid &grid, int drawCount, std::span<const RegionColumns> regions);
+
+}  // namespace corvessa::charts

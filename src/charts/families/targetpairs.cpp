@@ -1,0 +1,66 @@
+#include "charts/families/targetpairs.h"
+
+#include "charts/drawrows.h"
+#include "charts/sortedpairs.h"
+#include "charts/sumrows.h"
+#include "charts/framework/toolframe.h"
+
+namespace corvessa::charts {
+
+namespace {
+
+constexpr int kWidthCol = 5, kFirstPairCol = 6, kSpacerCol = 9;
+constexpr int kFirstTargetCol = 10, kLastTargetCol = 19;
+constexpr Rgb kHitBack = rgb(255, 0, 0);
+
+// The label, the digits and the sum, then the width and the pairs of the sorted digits.
+void fillPairRows(ResultGrid &grid, const DrawHistory &history) {
+  fillSumRows(grid, history);
+  ResultGrid::TextId widths[10];
+  for (int w = 0; w < 10; ++w)
+    widths[w] = grid.internNumber(w);
+  int row = 1;
+  for (const DrawRecord &draw : history.draws) {
+    Digits d{draw.h, draw.t, draw.u};
+    sortDigitsAscending(d);
+    grid.setTextId(row++, kWidthCol, widths[d[2] - d[0]]);
+  }
+  fillSortedPairs(grid, history, kFirstPairCol);
+}
+
+void load(ToolWindowState &state, const DrawHistory &history, const std::array<const char *, 10> &pairs) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
+  grid.setColWidth(0, 1290);
+  grid.setColWidths(1, kLastTargetCol, 300);
+  grid.setColWidth(kSpacerCol, 20);
+  resetGridRows(grid, n, 6);
+  fillPairRows(grid, history);
+  writeDigitHeaders(grid);
+  grid.setText(0, 4, "S");
+  grid.setText(0, kWidthCol, "W");
+  for (int i = 0; i < 10; ++i)
+    grid.setText(0, kFirstTargetCol + i, pairs[std::size_t(i)]);
+  grid.setCurrentCell(n + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+  markPairsUnderHeaders(grid, n, kFirstPairCol, kFirstTargetCol, kLastTargetCol, kHitBack);
+}
+
+}  // namespace
+
+ToolEntry targetPairTool(const TargetPairForm &form) {
+  ToolDesign d;
+  d.windowName = QString::fromLatin1(form.windowName);
+  d.caption = QString::fromLatin1(form.title);
+  d.title = d.caption;
+  d.cols = 20;
+  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
+                exitButton()};
+  d.layout = standardLayout({QStringLiteral("Command2")});
+  const std::array<const char *, 10> pairs = form.pairs;
+  return ToolEntry{std::move(d), [pairs](ToolWindowState &state, const DrawHistory &history) {
+                     load(state, history, pairs);
+                   }};
+}
+
+}  // namespace corvessa::charts

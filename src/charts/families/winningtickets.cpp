@@ -1,0 +1,139 @@
+#include "charts/families/winningtickets.h"
+
+#include "charts/drawrows.h"
+#include "charts/groupmarks.h"
+#include "charts/missstats.h"
+#include "charts/tickets.h"
+#include "charts/framework/toolframe.h"
+
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace corvessa::charts {
+
+void fillTicketDrawRows(ResultGrid &grid, const DrawHistory &history) {
+  fillDrawRowsWithBoxKey(grid, history, kKeyCol, makeSortedDrawKey, LabelForm::Ticket);
+}
+
+namespace {
+
+struct TallyRange {
+  long long upTo;  // the range's largest value
+  const char *header;
+};
+constexpr TallyRange kTallyRanges[] = {
+    {100, "0-100"}, {200, "101-200"}, {300, "201-300"}, {400, "301-400"}, {500, "401-500"}, {-1, ">500"},
+};
+
+int rangeOffset(long long value) {
+  int i = 0;
+  while (kTallyRanges[i].upTo >= 0 && value > kTallyRanges[i].upTo)
+    ++i;
+  return i;
+}
+
+}  // namespace
+
+void writeWinningTallyHeaders(ResultGrid &grid, int lastTicketCol) {
+  grid.setText(0, lastTicketCol + 1, "Winning Number Miss");
+  for (int i = 0; i < int(std::size(kTallyRanges)); ++i)
+    grid.setText(0, lastTicketCol + 2 + i, kTallyRanges[i].header);
+}
+
+void markWinningTickets(ResultGrid &grid, int drawCount, int lastTicketCol) {
+  if (drawCount < 1)
+    return;
+  const ResultGrid::TextId winId = grid.intern(kWinMark), anyWinId = grid.intern(kAnyWinMark);
+  std::vector<long long> ticketValues;
+  for (int c = kFirstWinningTicketCol; c <= lastTicketCol; ++c)
+    ticketValues.push_back(leadingNumber(grid.textView(0, c)));
+  // A win depends on the row's key alone: the columns of each key are found once.
+  std::unordered_map<ResultGrid::TextId, std::vector<int>> columnsOfKey;
+  for (int r = 1; r <= drawCount; ++r) {
+    const ResultGrid::TextId key = grid.textId(r, kKeyCol);
+    auto found = columnsOfKey.find(key);
+    if (found == columnsOfKey.end()) {
+      const long long value = leadingNumber(grid.viewOf(key));
+      std::vector<int> columns;
+      for (int c = kFirstWinningTicketCol; c <= lastTicketCol; ++c)
+        if (ticketValues[std::size_t(c - kFirstWinningTicketCol)] == value)
+          columns.push_back(c);
+      found = columnsOfKey.emplace(key, std::move(columns)).first;
+    }
+    for (int c : found->second) {
+      grid.setTextId(r, c, winId);
+      grid.setBackColor(r, c, kWinBack);
+      grid.setTextId(r, kAnyWinCol, anyWinId);
+    }
+  }
+}
+
+void tallyWinningNumberMiss(ResultGrid &grid, int drawCount, int lastTicketCol) {
+  // The cells hold interned texts: a win is its mark's id.
+  const ResultGrid::TextId winId = grid.intern(kWinMark), starId = grid.intern(std::string_view("*"));
+  TextNumbers numberOf(grid);
+  for (int r = 2; r <= drawCount; ++r) {
+    const std::span<const ResultGrid::TextId> row = std::as_const(grid).rowTextIds(r);
+    for (int c = kFirstWinningTicketCol; c <= lastTicketCol; ++c) {
+      if (row[std::size_t(c)] != winId)
+        continue;
+      const ResultGrid::TextId above = grid.textId(r - 1, c);
+      // The miss count above a win is the draws the ticket missed; a win above it means none.
+      const long long tally = above == winId ? 0 : numberOf(above) + 1;
+      grid.setNumber(r, lastTicketCol + 1, tally);
+      grid.setTextId(r, lastTicketCol + 2 + rangeOffset(tally), starId);
+    }
+  }
+}
+
+namespace {
+
+void loadWinningTicketChart(ResultGrid &grid, const DrawHistory &history, const WinningTicketForm &form) {
+  const int n = int(history.draws.size());
+  const int lastTicketCol = kFirstWinningTicketCol + int(form.tickets.size()) - 1;
+
+  grid.setColWidth(0, 1032);
+  grid.setColWidths(1, kAnyWinCol, 300);
+  grid.setColWidths(kFirstWinningTicketCol, lastTicketCol, 420);
+  grid.setColWidth(lastTicketCol + 1, 1548);
+  grid.setColWidth(kKeyCol, 2);  // the key is data for the marking only
+
+  resetGridRowsLong(grid, n);
+  fillTicketDrawRows(grid, history);
+  const std::uint8_t shade = grid.paletteIndex(kTicketShade);
+  for (int r = 1; r <= n; ++r)
+    for (const ColumnRange &range : form.shadedColumns)
+      for (int c = range.first; c <= range.last; ++c)
+        grid.setBackColorIndex(r, c, shade);
+  writeDigitHeaders(grid);
+  for (int i = 0; i < int(form.tickets.size()); ++i)
+    grid.setText(0, kFirstWinningTicketCol + i, form.tickets[std::size_t(i)]);
+  writeWinningTallyHeaders(grid, lastTicketCol);
+  grid.setCurrentCell(n + 1, 1);
+
+  // The marking reads the tickets back from the header row; a win ends red over a shade.
+  markWinningTickets(grid, n, lastTicketCol);
+  fillMissCounts(grid, n, kFirstWinningTicketCol, lastTicketCol);
+  tallyWinningNumberMiss(grid, n, lastTicketCol);
+  grid.setTopRow(grid.rows() - 1);
+}
+
+}  // namespace
+
+ToolEntry winningTicketTool(const WinningTicketForm &form) {
+  ToolDesign d;
+  d.windowName = QString::fromUtf8(form.windowName);
+  d.caption = QString::fromUtf8(form.caption);
+  d.title = d.caption;
+  d.cols = kFirstWinningTicketCol + int(form.tickets.size()) + 7;
+  d.helpPage = QString::fromUtf8(form.helpPage);
+  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRowsLong(s.grid, s.drawCount); }),
+                exitButton(), helpButton()};
+  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  return ToolEntry{std::move(d), [form](ToolWindowState &state, const DrawHistory &history) {
+                     loadWinningTicketChart(state.grid, history, form);
+                   }};
+}
+
+}  // namespace corvessa::charts
