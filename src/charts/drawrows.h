@@ -24,9 +24,6 @@ enum class LabelForm {
 // Rows each draw takes in the form.
 inline int rowsPerDraw(LabelForm form) { return form == LabelForm::Tagged ? 3 : 1; }
 
-// The label text of a draw in a form; `row` picks the tag of the tagged form (0 to 2).
-std::string drawLabelText(const DrawRecord &draw, LabelForm form = LabelForm::Standard, int row = 0);
-
 // Short form: rows = N + 2 and cells 0..k of the spare row N + 1 emptied.
 void resetGridRows(ResultGrid &grid, int drawCount, int k);
 // Long form: rows = N + 5 and cells 0..4 of the spare row emptied.

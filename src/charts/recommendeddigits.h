@@ -24,7 +24,6 @@ std::string removeSubstring(std::string_view text, std::string_view pattern);
 std::string firstDistinctDigits(double value, int n);
 
 inline constexpr std::string_view kRecommendHitMark = "-Y-";
-inline constexpr Rgb kRecommendedDigitHit = rgb(255, 223, 157);
 
 // The columns of one group of recommended digits and its mark column.
 struct RecommendedDigitGroup {

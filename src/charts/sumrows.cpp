@@ -1,3 +1,4 @@
+#include "charts/palette.h"
 #include "charts/sumrows.h"
 
 #include "charts/drawrows.h"
@@ -13,7 +14,7 @@ void fillSumRows(ResultGrid &grid, const DrawHistory &history) {
   int row = 1;
   for (const DrawRecord &draw : history.draws) {
     grid.setTextId(row, kSumCol, sums[draw.h + draw.t + draw.u]);
-    grid.setBackColor(row, kSumCol, kDigitSumBack);
+    grid.setBackColor(row, kSumCol, kSkyBlue);
     grid.setCurrentCell(row, kSumCol);
     ++row;
   }

@@ -7,10 +7,9 @@
 namespace corvessa::charts {
 
 // The back colour of the sum column.
-inline constexpr Rgb kDigitSumBack = rgb(43, 218, 255);
 
 // Rows 1..N: the label " 105:123" in column 0, H, T and U in columns 1..3,
-// and H + T + U in column 4 on kDigitSumBack. The current cell ends on the
+// and H + T + U in column 4 on kSkyBlue. The current cell ends on the
 // last sum written; with no draws it does not move. Size the grid first.
 void fillSumRows(ResultGrid &grid, const DrawHistory &history);
 

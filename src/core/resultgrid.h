@@ -93,7 +93,6 @@ class ResultGrid {
   void setTextId(int row, int col, TextId id) { texts_[index(row, col)] = id; }
   void setNumber(int row, int col, long long value) { texts_[index(row, col)] = internNumber(value); }
   void clearText(int row, int col) { texts_[index(row, col)] = 0; }
-  void clearAllTexts();
 
   TextId intern(const QString &text);
   TextId intern(std::string_view utf8);

@@ -1,6 +1,7 @@
 #include "charts/families/positionpairs.h"
 
 #include "charts/drawrows.h"
+#include "charts/palette.h"
 #include "charts/sumrows.h"
 #include "charts/framework/toolframe.h"
 
@@ -19,7 +20,7 @@ struct PairBlock {
 };
 constexpr PairBlock kBlocks[] = {
     {0, 1, 5, rgb(255, 212, 164)},
-    {0, 2, 16, rgb(182, 219, 170)},
+    {0, 2, 16, kSage},
     {1, 2, 27, rgb(231, 194, 182)},
 };
 constexpr int kSpacerCols[] = {15, 26};

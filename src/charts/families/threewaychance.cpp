@@ -1,6 +1,7 @@
 #include "charts/families/threewaychance.h"
 
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 #include <string_view>
 
@@ -10,7 +11,6 @@ namespace {
 
 constexpr int kTriggerCol = 4, kYesCol = 5;
 constexpr int kRepeatCol = 7, kSecondYesCol = 8, kWidthCol = 9;  // with widthRepeats only
-constexpr Rgb kWindowBack = rgb(255, 0, 0);
 constexpr int kChanceWindowRows = 4, kRepeatWindowRows = 3;
 
 // Sorted digits with exactly two equal.
@@ -45,7 +45,7 @@ void paintChanceWindow(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r)
     if (!grid.isEmpty(r, kTriggerCol))
       for (int j = r + 1; j <= r + kChanceWindowRows; ++j)
-        grid.setBackColor(j, kTriggerCol, kWindowBack);
+        grid.setBackColor(j, kTriggerCol, kRed);
 }
 
 // Column 7 of the three rows after two draws of equal width. The first
@@ -54,7 +54,7 @@ void paintRepeatWindow(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount - 2; ++r)
     if (grid.textId(r + 1, kWidthCol) == grid.textId(r + 2, kWidthCol))
       for (int j = r + 3; j < r + 3 + kRepeatWindowRows; ++j)
-        grid.setBackColor(j, kRepeatCol, kWindowBack);
+        grid.setBackColor(j, kRepeatCol, kRed);
 }
 
 void loadChanceChart(ResultGrid &grid, const DrawHistory &history, const ChanceChartForm &form) {

@@ -3,6 +3,7 @@
 #include "charts/drawrows.h"
 #include "charts/groupmarks.h"
 #include "charts/missstats.h"
+#include "charts/palette.h"
 #include "charts/tickets.h"
 #include "charts/framework/toolframe.h"
 
@@ -63,7 +64,7 @@ void markWinningTickets(ResultGrid &grid, int drawCount, int lastTicketCol) {
     }
     for (int c : found->second) {
       grid.setTextId(r, c, winId);
-      grid.setBackColor(r, c, kWinBack);
+      grid.setBackColor(r, c, kRed);
       grid.setTextId(r, kAnyWinCol, anyWinId);
     }
   }

@@ -3,6 +3,7 @@
 // its digits and marked in the column headed by it.
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 #include <algorithm>
 
@@ -33,7 +34,6 @@ ToolDesign design() {
 
 constexpr int kSumCol = 5;
 constexpr int kFirstChartCol = 7;  // 7..19: the sums 0 to 12
-constexpr Rgb kSumBack = rgb(182, 219, 170);
 
 void markRemainderSum(ResultGrid &grid, int drawCount);
 
@@ -62,7 +62,7 @@ void markRemainderSum(ResultGrid &grid, int drawCount) {
       sum += std::max(cellDigit(grid, r, k), 0) % 5;
     grid.setNumber(r, kSumCol, sum);
     grid.setNumber(r, kFirstChartCol + sum, sum);
-    grid.setBackColor(r, kFirstChartCol + sum, kSumBack);
+    grid.setBackColor(r, kFirstChartCol + sum, kSage);
   }
 }
 

@@ -4,6 +4,7 @@
 // (smallest x middle = largest).
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 #include <string_view>
 
@@ -27,8 +28,6 @@ ToolDesign design() {
 
 constexpr int kSumCol = 4, kWidthCol = 5, kAdditionCol = 6, kMultiplicationCol = 7;
 constexpr const char *kHeaders[] = {"H", "T", "U", "S", "W", "Addition Box Number", "Multiplication Box Number"};
-constexpr Rgb kSumBack = rgb(43, 218, 255);
-constexpr Rgb kMarkBack = rgb(255, 0, 0);
 constexpr std::string_view kMark = "******";
 
 void fillAddMultiplyRows(ResultGrid &grid, const DrawHistory &history);
@@ -57,14 +56,14 @@ void fillAddMultiplyRows(ResultGrid &grid, const DrawHistory &history) {
   int r = 1;
   for (const DrawRecord &draw : history.draws) {
     grid.setNumber(r, kSumCol, draw.h + draw.t + draw.u);
-    grid.setBackColor(r, kSumCol, kSumBack);
+    grid.setBackColor(r, kSumCol, kSkyBlue);
     Digits d{draw.h, draw.t, draw.u};
     sortDigitsAscending(d);
     grid.setNumber(r, kWidthCol, d[2] - d[0]);
     const int markCol = d[0] + d[1] == d[2] ? kAdditionCol : d[0] * d[1] == d[2] ? kMultiplicationCol : 0;
     if (markCol != 0) {
       grid.setTextId(r, markCol, mark);
-      grid.setBackColor(r, markCol, kMarkBack);
+      grid.setBackColor(r, markCol, kRed);
     }
     ++r;
   }

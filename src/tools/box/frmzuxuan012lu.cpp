@@ -6,6 +6,7 @@
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 #include <algorithm>
 #include <array>
@@ -42,7 +43,6 @@ constexpr ColumnWidths kWidths[] = {
     {33, 33, 80},   {34, 34, 860}, {35, 37, 255}, {38, 41, 588}, {42, 42, 80},  {43, 45, 2},
 };
 
-constexpr Rgb kGreen = rgb(42, 219, 167);
 constexpr Rgb kOrange = rgb(249, 182, 85);
 constexpr Rgb kBlue = rgb(127, 176, 206);
 
@@ -56,7 +56,7 @@ constexpr int kFirstTripleCol = 5;
 constexpr const char *kTriples[] = {"000", "111", "222", "012", "001", "002", "011", "112", "022", "122"};
 constexpr int kLastTripleCol = kFirstTripleCol + 9;
 // Route 0 is green, 1 orange, 2 keeps the grid's colour.
-constexpr Rgb kRouteBack[3] = {kGreen, kOrange, 0};
+constexpr Rgb kRouteBack[3] = {kMint, kOrange, 0};
 
 // A class block: the count in its first column, each position's letter in
 // the next three (green when the digit is of the class, orange otherwise),
@@ -141,7 +141,7 @@ void classifyPositions(ResultGrid &grid, int drawCount) {
         const bool ofClass = block.isOfClass(d);
         counts[b] += ofClass;
         grid.setTextId(r, block.countCol + p, letterIds[b][ofClass]);
-        grid.setBackColor(r, block.countCol + p, ofClass ? kGreen : kOrange);
+        grid.setBackColor(r, block.countCol + p, ofClass ? kMint : kOrange);
       }
     }
     grid.setTextId(r, kPatternCol, patternIds[pattern]);

@@ -3,6 +3,7 @@
 // where the draw holds that digit. The row under the newest draw holds the
 // digit for the coming draw.
 #include "charts/drawrows.h"
+#include "charts/palette.h"
 #include "charts/recommendeddigits.h"
 
 namespace corvessa::tools {
@@ -15,7 +16,6 @@ ToolDesign design() { return oneDigitDesign("frmtongsha1ma", "Recommend 1 digit[
 // The digit recommended after a draw, by the draw's H. 3 and 5 never come; 4 and 6 come twice.
 constexpr int kDigitByHundreds[10] = {0, 8, 6, 4, 7, 9, 1, 2, 4, 6};
 
-constexpr Rgb kHit = rgb(255, 0, 0);
 
 void recommendDigitByTable(ResultGrid &grid, int drawCount);
 void markRecommendedDigitHit(ResultGrid &grid, int drawCount);
@@ -43,7 +43,7 @@ void markRecommendedDigitHit(ResultGrid &grid, int drawCount) {
     for (int i = 1; i <= 3; ++i)
       if (grid.textId(r, kOneDigitCol) == grid.textId(r, i)) {
         grid.setCurrentCell(r, kOneDigitMarkCol);
-        grid.setBackColor(r, kOneDigitMarkCol, kHit);
+        grid.setBackColor(r, kOneDigitMarkCol, kRed);
         grid.setTextId(r, kOneDigitMarkCol, mark);
       }
 }

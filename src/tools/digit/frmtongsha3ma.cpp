@@ -7,6 +7,7 @@
 // draw holds both groups for the coming draw.
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
+#include "charts/palette.h"
 #include "charts/recommendeddigits.h"
 
 #include <array>
@@ -31,8 +32,6 @@ constexpr DigitGroup kGroupB{{5, 7, 8}, 11, {"B1", "B2", "B3", "Y/N"}};  // ten 
 constexpr DigitGroup kGroupC{{20, 22, 23}, 2, {"C1", "C2", "C3", "Y/N"}};
 constexpr int kFirstDigitCol = 10, kLastDigitCol = 19;  // the hidden chart: column 10 + d for the digit d
 constexpr int kFirstDoubleRow = 11;                     // for both groups
-constexpr Rgb kHit = rgb(255, 0, 0);
-constexpr Rgb kDoubleHit = rgb(140, 219, 255);
 constexpr std::string_view kDrawn = "*";
 
 // Group C: the digits recommended after a draw, by its sum 0 to 27.
@@ -60,9 +59,9 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   grid.setCurrentCell(n + 1, 1);
   grid.setTopRow(grid.rows() - 1);
   for (const DigitGroup &group : {kGroupB, kGroupC})
-    markRecommendedDigitHits(grid, n, group.firstRow, group.cols, kHit);
+    markRecommendedDigitHits(grid, n, group.firstRow, group.cols, kRed);
   for (const DigitGroup &group : {kGroupB, kGroupC})
-    markDoubleHits(grid, n, kFirstDoubleRow, group.cols, kHit, kDoubleHit);
+    markDoubleHits(grid, n, kFirstDoubleRow, group.cols, kRed, kPaleBlue);
 }
 
 void setColumnWidths(ResultGrid &grid) {

@@ -5,6 +5,7 @@
 // two digits are both shaded has its mark on red. The row under the newest
 // draw holds the six pairs for the coming draw.
 #include "charts/drawrows.h"
+#include "charts/palette.h"
 #include "charts/recommendeddigits.h"
 
 #include <array>
@@ -20,8 +21,6 @@ ToolDesign design() {
 }
 
 constexpr int kSumCol = 4, kWidthCol = 5;
-constexpr Rgb kSumWidthBack = rgb(43, 218, 255);
-constexpr Rgb kDoubleHit = rgb(255, 0, 0);
 
 // The groups A to F in column order: two digit columns, then the mark column
 // (no header), then a column left empty.
@@ -59,9 +58,9 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   grid.setCurrentCell(n + 1, 1);
   grid.setTopRow(grid.rows() - 1);
   for (const PairGroup &group : kGroups)
-    markRecommendedDigitHits(grid, n, 2, group.cols, kRecommendedDigitHit);
+    markRecommendedDigitHits(grid, n, 2, group.cols, kSand);
   for (const PairGroup &group : kGroups)
-    markDoubleHits(grid, n, 2, group.cols, kRecommendedDigitHit, kDoubleHit);
+    markDoubleHits(grid, n, 2, group.cols, kSand, kRed);
 }
 
 void fillDrawRowsSumSpan(ResultGrid &grid, const DrawHistory &history) {
@@ -70,10 +69,10 @@ void fillDrawRowsSumSpan(ResultGrid &grid, const DrawHistory &history) {
   for (const DrawRecord &draw : history.draws) {
     Digits digits{draw.h, draw.t, draw.u};
     grid.setNumber(row, kSumCol, digits[0] + digits[1] + digits[2]);
-    grid.setBackColor(row, kSumCol, kSumWidthBack);
+    grid.setBackColor(row, kSumCol, kSkyBlue);
     sortDigitsAscending(digits);
     grid.setNumber(row, kWidthCol, digits[2] - digits[0]);
-    grid.setBackColor(row, kWidthCol, kSumWidthBack);
+    grid.setBackColor(row, kWidthCol, kSkyBlue);
     ++row;
   }
 }

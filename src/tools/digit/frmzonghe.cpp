@@ -5,6 +5,7 @@
 // draw holds the digit for the coming draw.
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
+#include "charts/palette.h"
 #include "charts/recommendeddigits.h"
 
 #include <string>
@@ -16,7 +17,6 @@ using namespace charts;
 
 ToolDesign design() { return oneDigitDesign("frmzonghe", "Recommend 1 digit[1]"); }
 
-constexpr Rgb kHit = rgb(255, 0, 0);
 
 void recommendFormulaDigit(ResultGrid &grid, int drawCount);
 void markYesNoColumn(ResultGrid &grid, int drawCount);
@@ -56,7 +56,7 @@ void markYesNoColumn(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r) {
     if (leadingNumber(grid.textView(r, kOneDigitMarkCol)) > 0) {
       grid.setTextId(r, kOneDigitMarkCol, yes);
-      grid.setBackColor(r, kOneDigitMarkCol, kHit);
+      grid.setBackColor(r, kOneDigitMarkCol, kRed);
     } else {
       grid.setTextId(r, kOneDigitMarkCol, no);
     }

@@ -4,6 +4,7 @@
 // repeats in its position from one draw to the next turns red, and arrows
 // mark alternate blocks of 22 rows from row 39 on.
 #include "charts/drawrows.h"
+#include "charts/palette.h"
 #include "charts/sortedpairs.h"
 #include "charts/framework/toolframe.h"
 
@@ -12,8 +13,6 @@ namespace {
 
 using namespace charts;
 
-constexpr Rgb kBlue = rgb(43, 218, 255);
-constexpr Rgb kRed = rgb(255, 0, 0);
 
 // "Help" is shown but the window has no page for it. A press on a cell
 // toggles the highlight, the blue of the width, sum and scale cells.
@@ -26,7 +25,7 @@ ToolDesign design() {
   d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
                 exitButton(), helpButton()};
   d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  d.highlight = kBlue;
+  d.highlight = kSkyBlue;
   return d;
 }
 
@@ -76,8 +75,8 @@ void fillFiveRegionRows(ResultGrid &grid, const DrawHistory &history) {
   int row = 1;
   for (const DrawRecord &draw : history.draws) {
     grid.setTextId(row, kSumCol, numbers[draw.h + draw.t + draw.u]);
-    grid.setBackColor(row, kSumCol, kBlue);
-    grid.setBackColor(row, kWidthCol, kBlue);
+    grid.setBackColor(row, kSumCol, kSkyBlue);
+    grid.setBackColor(row, kWidthCol, kSkyBlue);
     Digits d{draw.h, draw.t, draw.u};
     sortDigitsAscending(d);
     grid.setTextId(row, kWidthCol, numbers[d[2] - d[0]]);
@@ -123,7 +122,7 @@ void plotDigitColumns(ResultGrid &grid, int drawCount) {
       if (d < 0)
         continue;  // the reader leaves out draws with other digits
       grid.setCurrentCell(r, kFirstScaleCol + d);
-      grid.setBackColor(r, kFirstScaleCol + d, kBlue);
+      grid.setBackColor(r, kFirstScaleCol + d, kSkyBlue);
       grid.setTextId(r, kFirstScaleCol + d, grid.textId(r, c));
     }
 }

@@ -5,6 +5,7 @@
 #include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 #include <array>
 #include <string>
@@ -44,7 +45,7 @@ constexpr int kLetterCol = 1, kChartCol = 4;  // after the block's first column
 constexpr int kPatterns = 8;
 
 constexpr Classification kClassifications[] = {
-    {1, "{OE}", 'E', 'O', [](int d) { return !isOddDigit(d); }, rgb(42, 219, 167), rgb(212, 219, 225)},
+    {1, "{OE}", 'E', 'O', [](int d) { return !isOddDigit(d); }, kMint, rgb(212, 219, 225)},
     {14, "{BS}", 'B', 'S', isBigDigit, rgb(127, 176, 237), rgb(243, 140, 0)},
     {27, "{PC}", 'P', 'C', isPrimeDigit, rgb(236, 217, 136), rgb(40, 203, 0)},
 };
@@ -60,7 +61,6 @@ constexpr std::array<std::array<const char *, kPatterns>, 3> kChartHeaders = {{
 constexpr int kDigitOffset = 39;  // H, T, U in the hidden columns 40..42
 constexpr int kSeparatorCols[] = {13, 26, 39};
 constexpr int kBandFirst = 14, kBandLast = 26;
-constexpr Rgb kBandBack = rgb(249, 212, 194);
 
 void setColumnWidths(ResultGrid &grid);
 void writeHeaders(ResultGrid &grid);
@@ -77,7 +77,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   // The band covers the two rows under the draws too.
   for (int r = 1; r < grid.rows(); ++r)
     for (int c = kBandFirst; c <= kBandLast; ++c)
-      grid.setBackColor(r, c, kBandBack);
+      grid.setBackColor(r, c, kPeach);
   writeShapeLetters(grid, n);
   markShapePatterns(grid, n);
   grid.setRowHeight(0, 300);

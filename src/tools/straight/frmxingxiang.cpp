@@ -3,6 +3,7 @@
 // colour of its class: three different digits, all equal, or two equal.
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 namespace corvessa::tools {
 namespace {
@@ -26,7 +27,6 @@ ToolDesign design() {
 }
 
 constexpr Rgb kDifferent = rgb(42, 194, 91);
-constexpr Rgb kTriple = rgb(255, 0, 0);
 constexpr Rgb kDouble = rgb(102, 164, 244);
 
 // The shapes in column order (1..13), each with its condition on H, T, U.
@@ -44,7 +44,7 @@ constexpr Shape kShapes[] = {
     {":|.", [](int h, int t, int u) { return u < h && h < t; }, kDifferent},
     {"|.:", [](int h, int t, int u) { return t < u && u < h; }, kDifferent},
     {"|:.", [](int h, int t, int u) { return u < t && t < h; }, kDifferent},
-    {":::", [](int h, int t, int u) { return h == t && t == u; }, kTriple},
+    {":::", [](int h, int t, int u) { return h == t && t == u; }, kRed},
     {"..|", [](int h, int t, int u) { return h == t && t < u; }, kDouble},
     {".|.", [](int h, int t, int u) { return h == u && u < t; }, kDouble},
     {"|..", [](int h, int t, int u) { return t == u && u < h; }, kDouble},

@@ -4,6 +4,7 @@
 // footer rows; "Max Miss" is the longest run that a hit ended.
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
+#include "charts/palette.h"
 #include "charts/sumrows.h"
 #include "charts/framework/toolframe.h"
 
@@ -36,7 +37,6 @@ ToolDesign design() {
 constexpr int kSumCol = 4, kWidthCol = 5;
 constexpr int kFirstComboCol = 7, kLastComboCol = 22;  // "11" .. "44"
 constexpr std::string_view kMark = ".";
-constexpr Rgb kMarkBack = rgb(255, 0, 0);
 
 // Region 1 to 4 of a value 0 to 9.
 constexpr int region(int v) { return v < 3 ? 1 : v < 5 ? 2 : v < 7 ? 3 : 4; }
@@ -98,7 +98,7 @@ void classifyFourRegions(ResultGrid &grid, int drawCount) {
     const int units = sum.empty() ? 0 : sum.back() - '0';
     const int a = region(units), b = region(int(leadingNumber(grid.textView(r, kWidthCol))));
     const int col = 4 * a + b + 2;
-    grid.setBackColor(r, col, kMarkBack);
+    grid.setBackColor(r, col, kRed);
     grid.setTextId(r, col, mark);
     grid.setCurrentCell(r, col);
   }

@@ -5,6 +5,7 @@
 // double-click copies a column's finished miss runs.
 #include "charts/digitclasses.h"
 #include "charts/families/threewaypairs.h"
+#include "charts/palette.h"
 
 namespace corvessa::tools {
 namespace {
@@ -50,13 +51,13 @@ void markZu3Types(ResultGrid &grid, int row, int pair) {
 
   const bool smallPair = !isBigDigit(pairDigit), bigPair = isBigDigit(pairDigit);
   if (smallPair && isBigDigit(hi))
-    markTypeCell(grid, row, kSizeCol, kPairHitBack);  // 2S1B
+    markTypeCell(grid, row, kSizeCol, kRed);  // 2S1B
   else if (bigPair && !isBigDigit(lo))
-    markTypeCell(grid, row, kSizeCol + 1, kPairHitBack);  // 2B1S
+    markTypeCell(grid, row, kSizeCol + 1, kRed);  // 2B1S
   else if (smallPair)
-    markTypeCell(grid, row, kSizeCol + 2, kPairHitBack);  // 3S
+    markTypeCell(grid, row, kSizeCol + 2, kRed);  // 3S
   else
-    markTypeCell(grid, row, kSizeCol + 3, kPairHitBack);  // 3B
+    markTypeCell(grid, row, kSizeCol + 3, kRed);  // 3B
 
   int odd = 0;
   for (int d : digits)
@@ -76,13 +77,13 @@ void markZu3Types(ResultGrid &grid, int row, int pair) {
     primes += isPrimeDigit(d);
   const bool primePair = isPrimeDigit(pairDigit);
   if (!primePair && primes > 0)
-    markTypeCell(grid, row, kPrimeCol + 1, kPairHitBack);  // 2C1P
+    markTypeCell(grid, row, kPrimeCol + 1, kRed);  // 2C1P
   else if (primePair && primes < 3)
-    markTypeCell(grid, row, kPrimeCol, kPairHitBack);  // 2P1C
+    markTypeCell(grid, row, kPrimeCol, kRed);  // 2P1C
   if (primePair && primes == 3)
-    markTypeCell(grid, row, kPrimeCol + 2, kPairHitBack);  // 3P
+    markTypeCell(grid, row, kPrimeCol + 2, kRed);  // 3P
   else if (!primePair && primes == 0)
-    markTypeCell(grid, row, kPrimeCol + 3, kPairHitBack);  // 3C
+    markTypeCell(grid, row, kPrimeCol + 3, kRed);  // 3C
 }
 
 }  // namespace

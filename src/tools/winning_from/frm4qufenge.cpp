@@ -5,6 +5,7 @@
 #include "charts/missstats.h"
 #include "charts/families/regions.h"
 #include "charts/framework/tool.h"
+#include "charts/palette.h"
 
 #include <string>
 
@@ -31,7 +32,6 @@ constexpr int kFirstTypeCol = 51;                   // "Type-1", "Type-2", "Type
 constexpr int kCodeCol = 54;                        // 54..56: codes of H, T, U
 constexpr int kSortedCodeCol = 57;                  // 57..59: the codes ascending
 
-constexpr Rgb kSumBack = rgb(255, 0, 0);
 
 void computeRegionCodes(ResultGrid &grid, int drawCount);
 void sortRegionCodes(ResultGrid &grid, int drawCount);
@@ -124,7 +124,7 @@ void markRegionPattern(ResultGrid &grid, int drawCount) {
     markMatchingHeaders(grid, r, kFirstPatternCol, kLastPatternCol, patternId, kRegionPatternBack);
     for (int c = kFirstSumCol; c <= kLastSumCol; ++c)
       if (sumHeaders[c] == sum)
-        markRegionCell(grid, r, c, grid.internNumber(sum), kSumBack);
+        markRegionCell(grid, r, c, grid.internNumber(sum), kRed);
     const int type = c3 == c1 ? 2 : (c2 == c1 || c3 == c2) ? 1 : 0;
     markRegionCell(grid, r, kFirstTypeCol + type, typeNames[type], kRegionPatternBack);
   }
