@@ -1,4 +1,5 @@
 #include "charts/hotwarmcold.h"
+#include "charts/drawrows.h"
 #include "charts/palette.h"
 
 #include <array>

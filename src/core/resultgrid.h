@@ -237,11 +237,4 @@ class ResultGrid {
   double fontPoints_ = 7.5;
 };
 
-// The digit 0 to 9 that a cell holds as its whole text, or -1 when it holds
-// anything else. Every routine that reads digits back from the grid uses it.
-inline int cellDigit(const ResultGrid &grid, int row, int col) {
-  const std::string_view text = grid.textView(row, col);
-  return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? text[0] - '0' : -1;
-}
-
 }  // namespace corvessa

@@ -23,11 +23,12 @@ void writeHeaders(ResultGrid &grid, int lastCol) {
 // on the last draw's second mark.
 void markClassSums(ResultGrid &grid, int drawCount, bool (*firstClass)(int)) {
   for (int r = 1; r <= drawCount; ++r) {
+    const std::optional<Digits> digits = readDrawDigits(grid, r);
+    if (!digits)
+      continue;
     int a = 0, b = 0;
-    for (int i = 1; i <= 3; ++i) {
-      const int x = cellDigit(grid, r, i);
+    for (int x : *digits)
       (firstClass(x) ? a : b) += x;
-    }
     grid.setNumber(r, kFirstLeftCol + a, a);
     grid.setBackColor(r, kFirstLeftCol + a, kSage);
     grid.setNumber(r, kFirstRightCol + b, b);

@@ -16,15 +16,7 @@ constexpr int kFirstTargetCol = 10, kLastTargetCol = 19;
 // The label, the digits and the sum, then the width and the pairs of the sorted digits.
 void fillPairRows(ResultGrid &grid, const DrawHistory &history) {
   fillSumRows(grid, history);
-  ResultGrid::TextId widths[10];
-  for (int w = 0; w < 10; ++w)
-    widths[w] = grid.internNumber(w);
-  int row = 1;
-  for (const DrawRecord &draw : history.draws) {
-    Digits d{draw.h, draw.t, draw.u};
-    sortDigitsAscending(d);
-    grid.setTextId(row++, kWidthCol, widths[d[2] - d[0]]);
-  }
+  fillSumWidthColumns(grid, history, {.sumCol = kNoColumn, .widthCol = kWidthCol});
   fillSortedPairs(grid, history, kFirstPairCol);
 }
 

@@ -2,6 +2,7 @@
 
 #include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/sumrows.h"
 
 #include <string_view>
 
@@ -34,10 +35,10 @@ void fillChanceRows(ResultGrid &grid, const DrawHistory &history, const ChanceCh
       if (form.widthRepeats)
         grid.setTextId(row, kSecondYesCol, secondYesId);
     }
-    if (form.widthRepeats)
-      grid.setNumber(row, kWidthCol, a[2] - a[0]);
     ++row;
   }
+  if (form.widthRepeats)
+    fillSumWidthColumns(grid, history, {.sumCol = kNoColumn, .widthCol = kWidthCol});
 }
 
 // Column 4 of the four rows after each trigger, into the spare rows after the newest draws.

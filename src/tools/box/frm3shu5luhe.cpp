@@ -54,12 +54,14 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   markRemainderSum(grid, n);
 }
 
-// A cell that holds no digit counts as 0.
 void markRemainderSum(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r) {
+    const std::optional<Digits> digits = readDrawDigits(grid, r);
+    if (!digits)
+      continue;
     int sum = 0;
-    for (int k = 1; k <= 3; ++k)
-      sum += std::max(cellDigit(grid, r, k), 0) % 5;
+    for (int d : *digits)
+      sum += d % 5;
     grid.setNumber(r, kSumCol, sum);
     grid.setNumber(r, kFirstChartCol + sum, sum);
     grid.setBackColor(r, kFirstChartCol + sum, kSage);

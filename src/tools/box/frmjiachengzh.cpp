@@ -5,6 +5,7 @@
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/sumrows.h"
 
 #include <string_view>
 
@@ -47,19 +48,17 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   grid.setTopRow(grid.rows() - 1);
 }
 
-// The draw rows, then each draw's sum, width and mark from its sorted digits;
-// the addition test comes first, so a draw is marked once at most (2 2 4 is
-// an addition box number only).
+// The draw rows with their sums and widths, then each draw's mark from its
+// sorted digits; the addition test comes first, so a draw is marked once at
+// most (2 2 4 is an addition box number only).
 void fillAddMultiplyRows(ResultGrid &grid, const DrawHistory &history) {
   fillDrawRows(grid, history);
+  fillSumWidthColumns(grid, history, {.sumCol = kSumCol, .widthCol = kWidthCol});
   const ResultGrid::TextId mark = grid.intern(kMark);
   int r = 1;
   for (const DrawRecord &draw : history.draws) {
-    grid.setNumber(r, kSumCol, draw.h + draw.t + draw.u);
-    grid.setBackColor(r, kSumCol, kSkyBlue);
     Digits d{draw.h, draw.t, draw.u};
     sortDigitsAscending(d);
-    grid.setNumber(r, kWidthCol, d[2] - d[0]);
     const int markCol = d[0] + d[1] == d[2] ? kAdditionCol : d[0] * d[1] == d[2] ? kMultiplicationCol : 0;
     if (markCol != 0) {
       grid.setTextId(r, markCol, mark);

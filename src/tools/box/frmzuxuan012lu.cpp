@@ -113,8 +113,7 @@ void writeHeaders(ResultGrid &grid) {
   }
 }
 
-// Every class is taken from the digits in columns 43..45; a cell that holds
-// no digit counts as 0.
+// Every class is taken from the digits in columns 43..45.
 void classifyPositions(ResultGrid &grid, int drawCount) {
   ResultGrid::TextId routeIds[3], patternIds[27];
   for (int m = 0; m < 3; ++m)
@@ -127,10 +126,13 @@ void classifyPositions(ResultGrid &grid, int drawCount) {
     letterIds[b][1] = grid.intern(std::string_view(&kClassBlocks[b].yes, 1));
   }
   for (int r = 1; r <= drawCount; ++r) {
+    const std::optional<Digits> digits = readDrawDigits(grid, r, kDigitOffset + 1);
+    if (!digits)
+      continue;
     int pattern = 0;
     int counts[3] = {0, 0, 0};
     for (int p = 1; p <= 3; ++p) {
-      const int d = std::max(cellDigit(grid, r, kDigitOffset + p), 0);
+      const int d = (*digits)[std::size_t(p - 1)];
       const int route = digitRoute(d);
       pattern = pattern * 3 + route;
       grid.setTextId(r, kPatternCol + p, routeIds[route]);
@@ -158,17 +160,18 @@ void markShapeColumns(ResultGrid &grid, int drawCount) {
   for (int c = kFirstTripleCol; c <= kLastTripleCol; ++c)
     tripleValues[c] = leadingNumber(grid.textView(0, c));
   for (int r = 1; r <= drawCount; ++r) {
-    Digits routes{std::max(cellDigit(grid, r, kPatternCol + 1), 0), std::max(cellDigit(grid, r, kPatternCol + 2), 0),
-                  std::max(cellDigit(grid, r, kPatternCol + 3), 0)};
-    sortDigitsAscending(routes);
-    const long long key = routes[0] * 100 + routes[1] * 10 + routes[2];
+    std::optional<Digits> routes = readDrawDigits(grid, r, kPatternCol + 1);
+    if (!routes)
+      continue;
+    sortDigitsAscending(*routes);
+    const long long key = (*routes)[0] * 100 + (*routes)[1] * 10 + (*routes)[2];
     for (int c = kFirstTripleCol; c <= kLastTripleCol; ++c)
       if (tripleValues[c] == key) {
         grid.setTextId(r, c, grid.textId(0, c));
         grid.setBackColor(r, c, kBlue);
       }
     for (const ClassBlock &block : kClassBlocks) {
-      const int count = std::max(cellDigit(grid, r, block.countCol), 0);
+      const int count = cellDigit(grid, r, block.countCol);
       for (int i = 0; i < 4; ++i)
         if (kCountOfColumn[i] == count) {
           const int c = block.countCol + 4 + i;

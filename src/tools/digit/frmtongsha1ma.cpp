@@ -34,7 +34,8 @@ void load(ToolWindowState &state, const DrawHistory &history) {
 
 void recommendDigitByTable(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r)
-    grid.setNumber(r + 1, kOneDigitCol, kDigitByHundreds[cellDigit(grid, r, 1)]);
+    if (const int h = cellDigit(grid, r, 1); h >= 0)
+      grid.setNumber(r + 1, kOneDigitCol, kDigitByHundreds[h]);
 }
 
 void markRecommendedDigitHit(ResultGrid &grid, int drawCount) {

@@ -113,9 +113,10 @@ void recommendDigitsBySum(ResultGrid &grid, int drawCount) {
     for (int k = 0; k < 3; ++k)
       digits[std::size_t(s)][std::size_t(k)] = grid.intern(std::string_view(kDigitsBySum[s] + k, 1));
   for (int r = 1; r <= drawCount; ++r) {
-    const int sum = cellDigit(grid, r, 1) + cellDigit(grid, r, 2) + cellDigit(grid, r, 3);
-    if (sum < 0 || sum > 27)
+    const std::optional<Digits> draw = readDrawDigits(grid, r);
+    if (!draw)
       continue;
+    const int sum = (*draw)[0] + (*draw)[1] + (*draw)[2];
     for (int k = 0; k < 3; ++k)
       grid.setTextId(r + 1, kGroupC.cols.firstCol + k, digits[std::size_t(sum)][std::size_t(k)]);
   }

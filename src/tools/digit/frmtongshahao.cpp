@@ -7,6 +7,7 @@
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/recommendeddigits.h"
+#include "charts/sumrows.h"
 
 #include <array>
 #include <cstdint>
@@ -38,7 +39,6 @@ enum { A, B, C, D, E, F };
 constexpr int kF1[10] = {3, 6, 9, 2, 5, 8, 1, 4, 7, 0};
 constexpr int kF2[10] = {4, 7, 0, 3, 6, 9, 2, 5, 8, 1};
 
-void fillDrawRowsSumSpan(ResultGrid &grid, const DrawHistory &history);
 void recommendFromPreviousDraw(ResultGrid &grid, const DrawHistory &history);
 void recommendDigitsF(ResultGrid &grid, const DrawHistory &history);
 void addNextIssueRow(ResultGrid &grid, const DrawHistory &history);
@@ -50,7 +50,8 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   grid.setColWidth(0, 1290);
   grid.setColWidths(1, 28, 300);
   resetGridRows(grid, n, 6);
-  fillDrawRowsSumSpan(grid, history);
+  fillDrawRows(grid, history);
+  fillSumWidthColumns(grid, history, {.sumCol = kSumCol, .widthCol = kWidthCol, .widthBack = kSkyBlue});
   recommendFromPreviousDraw(grid, history);
   recommendDigitsF(grid, history);
   addNextIssueRow(grid, history);
@@ -61,20 +62,6 @@ void load(ToolWindowState &state, const DrawHistory &history) {
     markRecommendedDigitHits(grid, n, 2, group.cols, kSand);
   for (const PairGroup &group : kGroups)
     markDoubleHits(grid, n, 2, group.cols, kSand, kRed);
-}
-
-void fillDrawRowsSumSpan(ResultGrid &grid, const DrawHistory &history) {
-  fillDrawRows(grid, history);
-  int row = 1;
-  for (const DrawRecord &draw : history.draws) {
-    Digits digits{draw.h, draw.t, draw.u};
-    grid.setNumber(row, kSumCol, digits[0] + digits[1] + digits[2]);
-    grid.setBackColor(row, kSumCol, kSkyBlue);
-    sortDigitsAscending(digits);
-    grid.setNumber(row, kWidthCol, digits[2] - digits[0]);
-    grid.setBackColor(row, kWidthCol, kSkyBlue);
-    ++row;
-  }
 }
 
 using Pair = std::array<int, 2>;

@@ -40,7 +40,10 @@ void recommendFormulaDigit(ResultGrid &grid, int drawCount) {
   for (int k = 0; k <= 3; ++k)
     counts[k] = grid.intern(" " + std::to_string(k));
   for (int k = 1; k <= drawCount; ++k) {
-    const int d = (4 * cellDigit(grid, k, 1) + 9 * cellDigit(grid, k, 2) + 9 * cellDigit(grid, k, 3) + 3) % 10;
+    const std::optional<Digits> draw = readDrawDigits(grid, k);
+    if (!draw)
+      continue;
+    const int d = (4 * (*draw)[0] + 9 * (*draw)[1] + 9 * (*draw)[2] + 3) % 10;
     grid.setNumber(k + 1, kOneDigitCol, d);
     if (k + 1 > drawCount)
       break;

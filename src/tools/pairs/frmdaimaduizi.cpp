@@ -6,6 +6,7 @@
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/sortedpairs.h"
+#include "charts/sumrows.h"
 #include "charts/framework/toolframe.h"
 
 namespace corvessa::tools {
@@ -68,18 +69,13 @@ void load(ToolWindowState &state, const DrawHistory &history) {
 void fillFiveRegionRows(ResultGrid &grid, const DrawHistory &history) {
   fillDrawRows(grid, history);
   fillSortedPairs(grid, history, kFirstPairCol);
-  ResultGrid::TextId numbers[28];
-  for (int v = 0; v <= 27; ++v)
-    numbers[v] = grid.internNumber(v);
+  fillSumWidthColumns(grid, history,
+                      {.sumCol = kSumCol, .widthCol = kWidthCol, .sumBack = kSkyBlue, .widthBack = kSkyBlue});
   const ResultGrid::TextId fiveApart = grid.intern(std::string_view("-Y-"));
   int row = 1;
   for (const DrawRecord &draw : history.draws) {
-    grid.setTextId(row, kSumCol, numbers[draw.h + draw.t + draw.u]);
-    grid.setBackColor(row, kSumCol, kSkyBlue);
-    grid.setBackColor(row, kWidthCol, kSkyBlue);
     Digits d{draw.h, draw.t, draw.u};
     sortDigitsAscending(d);
-    grid.setTextId(row, kWidthCol, numbers[d[2] - d[0]]);
     // In the order of the pair columns: d1d2, d1d3, d2d3.
     const int pairCol = d[1] - d[0] == 5 ? kFirstPairCol
                         : d[2] - d[0] == 5 ? kFirstPairCol + 1

@@ -126,13 +126,12 @@ void writeShapeLetters(ResultGrid &grid, int drawCount) {
     }
   }
   for (int r = 1; r <= drawCount; ++r) {
-    const int digits[3] = {cellDigit(grid, r, kDigitOffset + 1), cellDigit(grid, r, kDigitOffset + 2),
-                           cellDigit(grid, r, kDigitOffset + 3)};
-    if (digits[0] < 0 || digits[1] < 0 || digits[2] < 0)
-      continue;  // the reader leaves out draws with other digits
+    const std::optional<Digits> digits = readDrawDigits(grid, r, kDigitOffset + 1);
+    if (!digits)
+      continue;
     int bits[3] = {0, 0, 0};
     for (int p = 0; p < 3; ++p) {
-      const int d = digits[p];
+      const int d = (*digits)[std::size_t(p)];
       for (std::size_t k = 0; k < 3; ++k) {
         const Classification &cls = kClassifications[k];
         const bool inClass = cls.holds(d);

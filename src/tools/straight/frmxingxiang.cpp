@@ -87,11 +87,10 @@ void classifyRiseDownShapes(ResultGrid &grid, int drawCount) {
   for (int k = 0; k < kShapeCount; ++k)
     patterns[k] = grid.textId(0, k + 1);
   for (int r = 1; r <= drawCount; ++r) {
-    const int h = cellDigit(grid, r, kDigitOffset + 1), t = cellDigit(grid, r, kDigitOffset + 2),
-              u = cellDigit(grid, r, kDigitOffset + 3);
-    if (h < 0 || t < 0 || u < 0)
-      continue;  // the reader leaves out draws with other digits
-    const int k = shapeOf[h * 100 + t * 10 + u];
+    const std::optional<Digits> d = readDrawDigits(grid, r, kDigitOffset + 1);
+    if (!d)
+      continue;
+    const int k = shapeOf[(*d)[0] * 100 + (*d)[1] * 10 + (*d)[2]];
     if (k < 0)
       continue;
     grid.setCurrentCell(r, k + 1);

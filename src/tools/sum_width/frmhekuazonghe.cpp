@@ -41,7 +41,6 @@ constexpr std::string_view kMark = ".";
 // Region 1 to 4 of a value 0 to 9.
 constexpr int region(int v) { return v < 3 ? 1 : v < 5 ? 2 : v < 7 ? 3 : 4; }
 
-void fillWidths(ResultGrid &grid, const DrawHistory &history);
 void writeHeaders(ResultGrid &grid);
 void classifyFourRegions(ResultGrid &grid, int drawCount);
 
@@ -54,7 +53,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   grid.setColWidths(kFirstComboCol, kLastComboCol, 480);
   resetRows(state);
   fillSumRows(grid, history);
-  fillWidths(grid, history);
+  fillSumWidthColumns(grid, history, {.sumCol = kNoColumn, .widthCol = kWidthCol});
   writeHeaders(grid);
   grid.setCurrentCell(n + 1, 1);
   grid.setTopRow(grid.rows() - 1);
@@ -66,16 +65,6 @@ void load(ToolWindowState &state, const DrawHistory &history) {
                  .mark = kMark,
                  .rows = {FooterRow::Amount, FooterRow::MaxMiss, FooterRow::CurrentMiss, FooterRow::Blank},
                  .maxMiss = MaxMissRule::LongestClosedRun});
-}
-
-// The width, largest digit less smallest, beside the sum.
-void fillWidths(ResultGrid &grid, const DrawHistory &history) {
-  int row = 1;
-  for (const DrawRecord &draw : history.draws) {
-    Digits d{draw.h, draw.t, draw.u};
-    sortDigitsAscending(d);
-    grid.setNumber(row++, kWidthCol, d[2] - d[0]);
-  }
 }
 
 // Column 7 + 4(a - 1) + (b - 1) is headed by a and b: "11", "12", ... "44".

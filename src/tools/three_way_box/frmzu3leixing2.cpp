@@ -4,6 +4,7 @@
 // pair columns count their misses and end in a "Max Miss" row; a
 // double-click copies a column's finished miss runs.
 #include "charts/digitclasses.h"
+#include "charts/drawrows.h"
 #include "charts/families/threewaypairs.h"
 #include "charts/palette.h"
 
@@ -47,7 +48,9 @@ void markZu3Types(ResultGrid &grid, int row, int pair) {
   const int pairDigit = pair / 11;
   const int lo = grid.textView(row, kLowPairCol).front() - '0';
   const int hi = grid.textView(row, kEndsCol).back() - '0';
-  const int digits[3] = {cellDigit(grid, row, 1), cellDigit(grid, row, 2), cellDigit(grid, row, 3)};
+  const std::optional<Digits> digits = readDrawDigits(grid, row);
+  if (!digits)
+    return;
 
   const bool smallPair = !isBigDigit(pairDigit), bigPair = isBigDigit(pairDigit);
   if (smallPair && isBigDigit(hi))
@@ -60,7 +63,7 @@ void markZu3Types(ResultGrid &grid, int row, int pair) {
     markTypeCell(grid, row, kSizeCol + 3, kRed);  // 3B
 
   int odd = 0;
-  for (int d : digits)
+  for (int d : *digits)
     odd += isOddDigit(d);
   const bool evenPair = !isOddDigit(pairDigit);
   if (evenPair && odd > 0)
@@ -73,7 +76,7 @@ void markZu3Types(ResultGrid &grid, int row, int pair) {
     markTypeCell(grid, row, kParityCol + 3, kPairTypeLilac);  // 3O
 
   int primes = 0;
-  for (int d : digits)
+  for (int d : *digits)
     primes += isPrimeDigit(d);
   const bool primePair = isPrimeDigit(pairDigit);
   if (!primePair && primes > 0)

@@ -86,17 +86,19 @@ void computeRegionCodes(ResultGrid &grid, int drawCount) {
     codes[d] = grid.intern(std::string_view(regionCode(d)));
   for (int r = 1; r <= drawCount; ++r)
     for (int k = 1; k <= 3; ++k) {
-      const int d = cellDigit(grid, r, k);
-      grid.setTextId(r, kCodeCol + k - 1, d >= 0 && d <= 9 ? codes[d] : 0);
+      if (const int d = cellDigit(grid, r, k); d >= 0)
+        grid.setTextId(r, kCodeCol + k - 1, codes[d]);
     }
 }
 
 void sortRegionCodes(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r) {
-    Digits codes{cellDigit(grid, r, kCodeCol), cellDigit(grid, r, kCodeCol + 1), cellDigit(grid, r, kCodeCol + 2)};
-    sortDigitsAscending(codes);
+    std::optional<Digits> codes = readDrawDigits(grid, r, kCodeCol);
+    if (!codes)
+      continue;
+    sortDigitsAscending(*codes);
     for (int k = 0; k < 3; ++k)
-      grid.setNumber(r, kSortedCodeCol + k, codes[std::size_t(k)]);
+      grid.setNumber(r, kSortedCodeCol + k, (*codes)[std::size_t(k)]);
   }
 }
 
@@ -114,8 +116,10 @@ void markRegionPattern(ResultGrid &grid, int drawCount) {
   for (int c = kFirstSumCol; c <= kLastSumCol; ++c)
     sumHeaders[c] = int(leadingNumber(grid.textView(0, c)));
   for (int r = 1; r <= drawCount; ++r) {
-    const int c1 = cellDigit(grid, r, kSortedCodeCol), c2 = cellDigit(grid, r, kSortedCodeCol + 1),
-              c3 = cellDigit(grid, r, kSortedCodeCol + 2);
+    const std::optional<Digits> codes = readDrawDigits(grid, r, kSortedCodeCol);
+    if (!codes)
+      continue;
+    const int c1 = (*codes)[0], c2 = (*codes)[1], c3 = (*codes)[2];
     const int sum = c1 + c2 + c3;
     std::string pattern;
     for (int k = 0; k < 3; ++k)
