@@ -53,5 +53,8 @@ inline constexpr int kOneDigitCol = 5, kOneDigitMarkCol = 6;
 ToolDesign oneDigitDesign(const char *windowName, const char *caption);
 // Their column widths and headers.
 void setOneDigitColumns(ResultGrid &grid);
+// The start of both loads: the columns, the draw rows and the spare row
+// under them, that row's first digit cell current and the grid scrolled to it.
+void loadOneDigitRows(ToolWindowState &state, const DrawHistory &history);
 
 }  // namespace corvessa::charts

@@ -1,5 +1,7 @@
 // The pieces of chart logic that several tools share: the sum and width
-// columns, and the one rule for a cell read back as a digit.
+// columns, a value again in its own column, and the one rule for a cell read
+// back as a digit.
+#include "charts/columnbands.h"
 #include "charts/drawrows.h"
 #include "charts/sumrows.h"
 #include "core/drawfile.h"
@@ -71,5 +73,29 @@ TEST(ReadDigitsBack, ACellThatIsNotOneDigitIsPassedOver) {
     ASSERT_EQ(d.has_value(), c.whole) << c.texts[0] << " " << c.texts[1];
     if (d)
       EXPECT_EQ(*d, (Digits{0, 9, 5}));
+  }
+}
+
+TEST(ValueInItsColumn, CopiesTheValueColoursItAndMakesItCurrent) {
+  struct Case {
+    const char *value;
+    int firstCol;
+    QStringList row;
+    int current;  // column; -1: unchanged
+  };
+  const Case cases[] = {
+      {"3", 2, {"3", "", "", "", "", "3/c", ""}, 5},
+      {"0", 0, {"0/c", "", "", "", "", "", ""}, 0},  // the value's own cell when it stands for 0
+      {"12", -6, {"12", "", "", "", "", "", "12/c"}, 6},
+      {"", 2, {"", "", "", "", "", "", ""}, -1},
+  };
+  for (const Case &c : cases) {
+    ResultGrid g(2, 7);
+    g.setCurrentCell(0, 1);
+    g.setText(1, 0, c.value);
+    markValueInItsColumn(g, 1, 0, c.firstCol, kSky);
+    EXPECT_EQ(cells(g, 1), c.row) << c.value;
+    EXPECT_EQ(g.currentRow(), c.current < 0 ? 0 : 1) << c.value;
+    EXPECT_EQ(g.currentCol(), c.current < 0 ? 1 : c.current) << c.value;
   }
 }

@@ -65,15 +65,8 @@ void writeHeaders(ResultGrid &grid) {
 // sum 0 has no column of its own: the "+" column's cell takes its colour.
 void markDiffSumCells(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r) {
-    const ResultGrid::TextId diff = grid.textId(r, kDiffCol), sum = grid.textId(r, kSumCol);
-    const int cd = kDiffCol + 1 + int(leadingNumber(grid.viewOf(diff)));
-    grid.setCurrentCell(r, cd);
-    grid.setTextId(r, cd, diff);
-    grid.setBackColor(r, cd, kTeal);
-    const int cs = kSumCol + int(leadingNumber(grid.viewOf(sum)));
-    grid.setCurrentCell(r, cs);
-    grid.setTextId(r, cs, sum);
-    grid.setBackColor(r, cs, kAmber);
+    markValueInItsColumn(grid, r, kDiffCol, kFirstDiffValueCol, kTeal);
+    markValueInItsColumn(grid, r, kSumCol, kSumCol, kAmber);
   }
 }
 

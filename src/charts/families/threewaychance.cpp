@@ -58,8 +58,9 @@ void paintRepeatWindow(ResultGrid &grid, int drawCount) {
         grid.setBackColor(j, kRepeatCol, kRed);
 }
 
-void loadChanceChart(ResultGrid &grid, const DrawHistory &history, const ChanceChartForm &form) {
-  const int n = int(history.draws.size());
+void loadChanceChart(ToolWindowState &state, const DrawHistory &history, const ChanceChartForm &form) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
   grid.setColWidth(0, 860);
   grid.setColWidths(1, 3, 300);
   if (form.widthRepeats) {
@@ -92,7 +93,7 @@ ToolEntry chanceChartTool(const ChanceChartForm &form) {
                 exitButton(), helpButton()};
   d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
   return ToolEntry{std::move(d), [form](ToolWindowState &state, const DrawHistory &history) {
-                     loadChanceChart(state.grid, history, form);
+                     loadChanceChart(state, history, form);
                    }};
 }
 

@@ -90,8 +90,9 @@ void tallyWinningNumberMiss(ResultGrid &grid, int drawCount, int lastTicketCol) 
 
 namespace {
 
-void loadWinningTicketChart(ResultGrid &grid, const DrawHistory &history, const WinningTicketForm &form) {
-  const int n = int(history.draws.size());
+void loadWinningTicketChart(ToolWindowState &state, const DrawHistory &history, const WinningTicketForm &form) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
   const int lastTicketCol = kFirstWinningTicketCol + int(form.tickets.size()) - 1;
 
   grid.setColWidth(0, 1032);
@@ -133,7 +134,7 @@ ToolEntry winningTicketTool(const WinningTicketForm &form) {
                 exitButton(), helpButton()};
   d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
   return ToolEntry{std::move(d), [form](ToolWindowState &state, const DrawHistory &history) {
-                     loadWinningTicketChart(state.grid, history, form);
+                     loadWinningTicketChart(state, history, form);
                    }};
 }
 

@@ -64,14 +64,9 @@ constexpr Rgb kRouteBack[3] = {kMint, kOrange, 0};
 struct ClassBlock {
   int countCol;
   const char *header;
-  char yes, no;
-  bool (*isOfClass)(int digit);
+  DigitClass digits;
 };
-constexpr ClassBlock kClassBlocks[] = {
-    {16, "Even", 'E', 'O', [](int d) { return !isOddDigit(d); }},
-    {25, "Big", 'B', 'S', isBigDigit},
-    {34, "Prime", 'P', 'C', isPrimeDigit},
-};
+constexpr ClassBlock kClassBlocks[] = {{16, "Even", kEvenOdd}, {25, "Big", kBigSmall}, {34, "Prime", kPrimeComposite}};
 // The count each of a block's four count columns stands for, in column order.
 constexpr int kCountOfColumn[4] = {0, 3, 2, 1};
 
@@ -109,7 +104,7 @@ void writeHeaders(ResultGrid &grid) {
     for (int k = 0; k < 3; ++k)
       grid.setText(0, block.countCol + 1 + k, kPositions[k]);
     for (int i = 0; i < 4; ++i)
-      grid.setText(0, block.countCol + 4 + i, std::to_string(kCountOfColumn[i]) + block.yes);
+      grid.setText(0, block.countCol + 4 + i, std::to_string(kCountOfColumn[i]) + block.digits.inClass);
   }
 }
 
@@ -122,8 +117,8 @@ void classifyPositions(ResultGrid &grid, int drawCount) {
     patternIds[p] = grid.intern(std::string{char('0' + p / 9), char('0' + p / 3 % 3), char('0' + p % 3)});
   ResultGrid::TextId letterIds[3][2];
   for (int b = 0; b < 3; ++b) {
-    letterIds[b][0] = grid.intern(std::string_view(&kClassBlocks[b].no, 1));
-    letterIds[b][1] = grid.intern(std::string_view(&kClassBlocks[b].yes, 1));
+    letterIds[b][0] = grid.intern(kClassBlocks[b].digits.letter(false));
+    letterIds[b][1] = grid.intern(kClassBlocks[b].digits.letter(true));
   }
   for (int r = 1; r <= drawCount; ++r) {
     const std::optional<Digits> digits = readDrawDigits(grid, r, kDigitOffset + 1);
@@ -140,7 +135,7 @@ void classifyPositions(ResultGrid &grid, int drawCount) {
         grid.setBackColor(r, kPatternCol + p, kRouteBack[route]);
       for (int b = 0; b < 3; ++b) {
         const ClassBlock &block = kClassBlocks[b];
-        const bool ofClass = block.isOfClass(d);
+        const bool ofClass = block.digits.holds(d);
         counts[b] += ofClass;
         grid.setTextId(r, block.countCol + p, letterIds[b][ofClass]);
         grid.setBackColor(r, block.countCol + p, ofClass ? kMint : kOrange);

@@ -51,7 +51,7 @@ void markDigitsYesNo(ResultGrid &grid, int drawCount, const Formula &formula);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
+  const int n = state.drawCount;
   setColumnWidths(grid);
   resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);

@@ -31,7 +31,7 @@ void markJustHit(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
+  const int n = state.drawCount;
   grid.setColWidth(0, 1290);
   grid.setColWidths(1, 7, 300);
   grid.setColWidth(8, 430);

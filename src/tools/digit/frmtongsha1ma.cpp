@@ -21,15 +21,9 @@ void recommendDigitByTable(ResultGrid &grid, int drawCount);
 void markRecommendedDigitHit(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
-  setOneDigitColumns(grid);
-  resetGridRows(grid, n, 6);
-  fillDrawRows(grid, history);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
-  recommendDigitByTable(grid, n);
-  markRecommendedDigitHit(grid, n);
+  loadOneDigitRows(state, history);
+  recommendDigitByTable(state.grid, state.drawCount);
+  markRecommendedDigitHit(state.grid, state.drawCount);
 }
 
 void recommendDigitByTable(ResultGrid &grid, int drawCount) {

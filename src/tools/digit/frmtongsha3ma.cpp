@@ -48,7 +48,7 @@ void writeHeaders(ResultGrid &grid);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
+  const int n = state.drawCount;
   setColumnWidths(grid);
   resetGridRows(grid, n, 6);
   fillDrawRowsWithDigitMarks(grid, history);

@@ -41,12 +41,12 @@ constexpr int kF2[10] = {4, 7, 0, 3, 6, 9, 2, 5, 8, 1};
 
 void recommendFromPreviousDraw(ResultGrid &grid, const DrawHistory &history);
 void recommendDigitsF(ResultGrid &grid, const DrawHistory &history);
-void addNextIssueRow(ResultGrid &grid, const DrawHistory &history);
+void addNextIssueRow(ResultGrid &grid, const DrawHistory &history, int drawCount);
 void writeHeaders(ResultGrid &grid);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
+  const int n = state.drawCount;
   grid.setColWidth(0, 1290);
   grid.setColWidths(1, 28, 300);
   resetGridRows(grid, n, 6);
@@ -54,7 +54,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   fillSumWidthColumns(grid, history, {.sumCol = kSumCol, .widthCol = kWidthCol, .widthBack = kSkyBlue});
   recommendFromPreviousDraw(grid, history);
   recommendDigitsF(grid, history);
-  addNextIssueRow(grid, history);
+  addNextIssueRow(grid, history, n);
   writeHeaders(grid);
   grid.setCurrentCell(n + 1, 1);
   grid.setTopRow(grid.rows() - 1);
@@ -137,10 +137,10 @@ void recommendDigitsF(ResultGrid &grid, const DrawHistory &history) {
 // The coming draw's issue number is the newest label plus one (1 without
 // draws). The whole label counts, so the eight- and nine-digit labels that
 // dates make end in the right digit.
-void addNextIssueRow(ResultGrid &grid, const DrawHistory &history) {
+void addNextIssueRow(ResultGrid &grid, const DrawHistory &history, int drawCount) {
   const std::int64_t label = history.draws.empty() ? 0 : history.draws.back().label;
   const int d = label >= 0 ? int(label % 10 + 1) % 10 : lastDigit(label + 1);
-  writeF(grid, int(history.draws.size()) + 1, d);
+  writeF(grid, drawCount + 1, d);
 }
 
 void writeHeaders(ResultGrid &grid) {

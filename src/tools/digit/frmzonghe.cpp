@@ -22,15 +22,9 @@ void recommendFormulaDigit(ResultGrid &grid, int drawCount);
 void markYesNoColumn(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
-  setOneDigitColumns(grid);
-  resetGridRows(grid, n, 6);
-  fillDrawRows(grid, history);
-  recommendFormulaDigit(grid, n);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
-  markYesNoColumn(grid, n);
+  loadOneDigitRows(state, history);
+  recommendFormulaDigit(state.grid, state.drawCount);
+  markYesNoColumn(state.grid, state.drawCount);
 }
 
 // The digit goes into the next row; beside a draw, the number of its

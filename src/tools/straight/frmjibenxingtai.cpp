@@ -36,8 +36,7 @@ ToolDesign design() {
 struct Classification {
   int first;
   const char *header;
-  char inClass, otherwise;
-  bool (*holds)(int digit);
+  DigitClass digits;
   Rgb letterBack;
   Rgb markBack;
 };
@@ -45,9 +44,9 @@ constexpr int kLetterCol = 1, kChartCol = 4;  // after the block's first column
 constexpr int kPatterns = 8;
 
 constexpr Classification kClassifications[] = {
-    {1, "{OE}", 'E', 'O', [](int d) { return !isOddDigit(d); }, kMint, rgb(212, 219, 225)},
-    {14, "{BS}", 'B', 'S', isBigDigit, rgb(127, 176, 237), rgb(243, 140, 0)},
-    {27, "{PC}", 'P', 'C', isPrimeDigit, rgb(236, 217, 136), rgb(40, 203, 0)},
+    {1, "{OE}", kEvenOdd, kMint, rgb(212, 219, 225)},
+    {14, "{BS}", kBigSmall, rgb(127, 176, 237), rgb(243, 140, 0)},
+    {27, "{PC}", kPrimeComposite, rgb(236, 217, 136), rgb(40, 203, 0)},
 };
 
 // The chart's headers in column order: the letter not in the class first,
@@ -116,12 +115,12 @@ void writeShapeLetters(ResultGrid &grid, int drawCount) {
   Texts texts[3];
   for (std::size_t k = 0; k < 3; ++k) {
     const Classification &cls = kClassifications[k];
-    texts[k].letter[0] = grid.intern(std::string_view(&cls.otherwise, 1));
-    texts[k].letter[1] = grid.intern(std::string_view(&cls.inClass, 1));
+    texts[k].letter[0] = grid.intern(cls.digits.letter(false));
+    texts[k].letter[1] = grid.intern(cls.digits.letter(true));
     for (int bits = 0; bits < 8; ++bits) {
       std::string pattern;
       for (int shift = 2; shift >= 0; --shift)
-        pattern += (bits >> shift & 1) ? cls.inClass : cls.otherwise;
+        pattern += (bits >> shift & 1) ? cls.digits.inClass : cls.digits.otherwise;
       texts[k].pattern[bits] = grid.intern(pattern);
     }
   }
@@ -134,7 +133,7 @@ void writeShapeLetters(ResultGrid &grid, int drawCount) {
       const int d = (*digits)[std::size_t(p)];
       for (std::size_t k = 0; k < 3; ++k) {
         const Classification &cls = kClassifications[k];
-        const bool inClass = cls.holds(d);
+        const bool inClass = cls.digits.holds(d);
         const int c = cls.first + kLetterCol + p;
         grid.setTextId(r, c, texts[k].letter[inClass]);
         if (inClass)

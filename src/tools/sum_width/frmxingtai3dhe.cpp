@@ -80,13 +80,8 @@ void writeHeaders(ResultGrid &grid) {
 // cover the band's shade. The current cell ends on the last units mark.
 void markSumCells(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r) {
-    const int sumCol = kFirstSumCol + int(leadingNumber(grid.textView(r, kSumCol)));
-    grid.setTextId(r, sumCol, grid.textId(r, kSumCol));
-    grid.setBackColor(r, sumCol, kTeal);
-    const int unitsCol = kFirstUnitsCol + int(leadingNumber(grid.textView(r, kUnitsCol)));
-    grid.setTextId(r, unitsCol, grid.textId(r, kUnitsCol));
-    grid.setBackColor(r, unitsCol, kAmber);
-    grid.setCurrentCell(r, unitsCol);
+    markValueInItsColumn(grid, r, kSumCol, kFirstSumCol, kTeal);
+    markValueInItsColumn(grid, r, kUnitsCol, kFirstUnitsCol, kAmber);
   }
 }
 

@@ -1,6 +1,7 @@
 // "Four Regions-1234": the digits split into four fixed regions. For every
 // draw its digits among the regions' digits, the pattern of its three region
 // codes, their sum and how many of its digits share a region.
+#include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
 #include "charts/families/regions.h"
@@ -40,7 +41,7 @@ void markRegionPattern(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
+  const int n = state.drawCount;
   grid.setColWidths(0, 0, 1290);
   grid.setColWidths(1, 53, 275);
   grid.setColWidths(kFirstPatternCol, kLastPatternCol, 406);
@@ -66,18 +67,12 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   markRegionPattern(grid, n);
 }
 
-// The four tests in this order give each digit 0 to 9 its region.
+// The regions are the small odd digits (1), the small even (2), the big odd
+// (3) and the big even (4).
 const char *regionCode(int d) {
-  const bool odd = d % 2 != 0;
-  if (odd && d < 4)
-    return "1";
-  if (odd && d > 4)
-    return "3";
-  if (!odd && d < 5)
-    return "2";
-  if (!odd && d > 5)
-    return "4";
-  return "";
+  if (isOddDigit(d))
+    return isBigDigit(d) ? "3" : "1";
+  return isBigDigit(d) ? "4" : "2";
 }
 
 void computeRegionCodes(ResultGrid &grid, int drawCount) {

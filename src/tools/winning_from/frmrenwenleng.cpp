@@ -94,7 +94,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   setColumnWidths(grid);
   writeHeaders(grid);
-  grid.setRows(int(history.draws.size()) + 3);
+  grid.setRows(state.drawCount + 3);
   fillDrawRowsOffset(grid, history, kDigitOffset);
   rankDigitsHotWarmCold(grid);
   tintWarmColumns(grid);
