@@ -1,6 +1,7 @@
 #pragma once
-// Two bands of columns tinted down the draw rows, so the eye can follow a
-// block of columns through a long chart.
+// Columns of values: two bands tinted down the draw rows, so the eye can
+// follow a block of columns through a long chart, and a value shown again in
+// the column that stands for it.
 #include "core/resultgrid.h"
 
 namespace corvessa::charts {
@@ -16,5 +17,10 @@ struct ColumnBand {
 // second band's last column); with no draws it does not move. Marks written
 // afterwards cover the tint.
 void shadeColumnBands(ResultGrid &grid, int drawCount, const ColumnBand &first, const ColumnBand &second);
+
+// The number in cell (row, valueCol) again in column firstCol + that number
+// of the same row, on `back`; that cell becomes the current cell. An empty
+// cell has no value and is left alone.
+void markValueInItsColumn(ResultGrid &grid, int row, int valueCol, int firstCol, Rgb back);
 
 }  // namespace corvessa::charts

@@ -75,15 +75,6 @@ std::size_t labelTextLength(const DrawRecord &draw, LabelForm form) {
   return length;
 }
 
-}  // namespace
-
-std::string drawLabelText(const DrawRecord &draw, LabelForm form, int row) {
-  char buf[40];
-  return std::string(buf, writeLabelText(draw, form, row, buf));
-}
-
-namespace {
-
 void blankSpareRow(ResultGrid &grid, int drawCount, int lastCol) {
   for (int c = 0; c <= lastCol && c < grid.cols(); ++c)
     grid.clearText(drawCount + 1, c);

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <string>
 
 namespace corvessa::charts {
@@ -24,9 +25,6 @@ enum class LabelForm {
 // Rows each draw takes in the form.
 inline int rowsPerDraw(LabelForm form) { return form == LabelForm::Tagged ? 3 : 1; }
 
-// The label text of a draw in a form; `row` picks the tag of the tagged form (0 to 2).
-std::string drawLabelText(const DrawRecord &draw, LabelForm form = LabelForm::Standard, int row = 0);
-
 // Short form: rows = N + 2 and cells 0..k of the spare row N + 1 emptied.
 void resetGridRows(ResultGrid &grid, int drawCount, int k);
 // Long form: rows = N + 5 and cells 0..4 of the spare row emptied.
@@ -44,6 +42,26 @@ using KeyRoutine = std::string (*)(Digits &digits);
 // As fillDrawRows, and the key of each draw in column keyCol.
 void fillDrawRowsWithBoxKey(ResultGrid &grid, const DrawHistory &history, int keyCol,
                             KeyRoutine key = nullptr /* makeBoxKey */, LabelForm form = LabelForm::Standard);
+
+// Reading digits back from the grid, one rule for every chart: a cell that
+// holds anything but one digit 0 to 9 (a row that holds no draw) is passed
+// over, and a chart leaves what it would mark from it unmarked. No chart
+// takes such a cell for a digit it does not show.
+//
+// The digit a cell holds as its whole text, or -1.
+inline int cellDigit(const ResultGrid &grid, int row, int col) {
+  const std::string_view text = grid.textView(row, col);
+  return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? text[0] - '0' : -1;
+}
+// The three digits of cells firstCol..firstCol + 2 of a row (a draw's H, T
+// and U where the chart keeps them), or nothing when one is not a digit.
+inline std::optional<Digits> readDrawDigits(const ResultGrid &grid, int row, int firstCol = 1) {
+  const Digits digits{cellDigit(grid, row, firstCol), cellDigit(grid, row, firstCol + 1),
+                      cellDigit(grid, row, firstCol + 2)};
+  if (digits[0] < 0 || digits[1] < 0 || digits[2] < 0)
+    return std::nullopt;
+  return digits;
+}
 
 // "H", "T" and "U" over the digit columns 1..3.
 void writeDigitHeaders(ResultGrid &grid);

@@ -1,4 +1,5 @@
 #include "charts/groupmarks.h"
+#include "charts/palette.h"
 
 #include <array>
 #include <vector>
@@ -46,14 +47,10 @@ void markGroupHits(ResultGrid &grid, int drawCount, int groupLength, int lastCol
         grid.setTextId(r, c, markId);
         if (redHitBecomesCurrent)
           grid.setCurrentCell(r, c);
-        grid.setBackColor(r, c, kThreeWayBoxHit);
+        grid.setBackColor(r, c, kRed);
       }
     }
   }
-}
-
-void markAnyBoxGroupHits(ResultGrid &grid, int drawCount, int groupLength) {
-  markGroupHits(grid, drawCount, groupLength, kFirstGroupCol, "*****", true);
 }
 
 }  // namespace corvessa::charts

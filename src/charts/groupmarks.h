@@ -10,7 +10,6 @@ namespace corvessa::charts {
 inline constexpr int kKeyCol = 4;            // the box key column
 inline constexpr int kFirstGroupCol = 5;
 inline constexpr int kWholeHeader = -1;      // group length: the header text's own length
-inline constexpr Rgb kThreeWayBoxHit = rgb(255, 0, 0);
 
 // The match count of a draw row against a group column: the pairs (i, j) of
 // equal characters, i over the first `groupLength` characters of the header
@@ -25,8 +24,5 @@ int groupMatchCount(const ResultGrid &grid, int row, int col, int groupLength);
 // cell becomes the grid's current cell as it is painted.
 void markGroupHits(ResultGrid &grid, int drawCount, int groupLength, int lastCol, std::string_view mark,
                    bool threeWayBox = false, bool redHitBecomesCurrent = false);
-
-// Column 5 only, with "*****": 6 Way Box hits plain, 3 Way Box hits on red.
-void markAnyBoxGroupHits(ResultGrid &grid, int drawCount, int groupLength);
 
 }  // namespace corvessa::charts

@@ -1,4 +1,6 @@
 #include "charts/hotwarmcold.h"
+#include "charts/drawrows.h"
+#include "charts/palette.h"
 
 #include <array>
 
@@ -8,7 +10,7 @@ namespace {
 
 Rgb countColor(int count) {
   if (count > 2)
-    return kCountAbove2;
+    return kRed;
   return count == 2 ? kCountExactly2 : kCountBelow2;
 }
 

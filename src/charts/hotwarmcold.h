@@ -17,7 +17,6 @@ inline constexpr int kLastRankCol = 21;
 inline constexpr int kRankDigitCol = 34;    // 34..36: H, T, U of the draw row
 inline constexpr int kRankedDraws = 7;
 
-inline constexpr Rgb kCountAbove2 = rgb(255, 0, 0);
 inline constexpr Rgb kCountExactly2 = rgb(255, 243, 42);
 inline constexpr Rgb kCountBelow2 = rgb(1, 188, 243);
 

@@ -83,4 +83,13 @@ void setOneDigitColumns(ResultGrid &grid) {
   grid.setText(0, kOneDigitMarkCol, "Y/N");
 }
 
+void loadOneDigitRows(ToolWindowState &state, const DrawHistory &history) {
+  ResultGrid &grid = state.grid;
+  setOneDigitColumns(grid);
+  resetGridRows(grid, state.drawCount, 6);
+  fillDrawRows(grid, history);
+  grid.setCurrentCell(state.drawCount + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+}
+
 }  // namespace corvessa::charts

@@ -24,7 +24,6 @@ std::string removeSubstring(std::string_view text, std::string_view pattern);
 std::string firstDistinctDigits(double value, int n);
 
 inline constexpr std::string_view kRecommendHitMark = "-Y-";
-inline constexpr Rgb kRecommendedDigitHit = rgb(255, 223, 157);
 
 // The columns of one group of recommended digits and its mark column.
 struct RecommendedDigitGroup {
@@ -54,5 +53,8 @@ inline constexpr int kOneDigitCol = 5, kOneDigitMarkCol = 6;
 ToolDesign oneDigitDesign(const char *windowName, const char *caption);
 // Their column widths and headers.
 void setOneDigitColumns(ResultGrid &grid);
+// The start of both loads: the columns, the draw rows and the spare row
+// under them, that row's first digit cell current and the grid scrolled to it.
+void loadOneDigitRows(ToolWindowState &state, const DrawHistory &history);
 
 }  // namespace corvessa::charts

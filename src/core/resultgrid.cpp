@@ -135,8 +135,6 @@ void ResultGrid::outOfRange(int row, int col) const {
                           std::to_string(rows_) + " x " + std::to_string(cols_));
 }
 
-void ResultGrid::clearAllTexts() { std::fill(texts_.begin(), texts_.end(), TextId(0)); }
-
 int ResultGrid::rowHeight(int row) const {
   return rowHeights_.empty() ? kDefaultWidth : rowHeights_[std::size_t(row)];
 }

@@ -93,7 +93,6 @@ class ResultGrid {
   void setTextId(int row, int col, TextId id) { texts_[index(row, col)] = id; }
   void setNumber(int row, int col, long long value) { texts_[index(row, col)] = internNumber(value); }
   void clearText(int row, int col) { texts_[index(row, col)] = 0; }
-  void clearAllTexts();
 
   TextId intern(const QString &text);
   TextId intern(std::string_view utf8);
@@ -237,12 +236,5 @@ class ResultGrid {
   bool visible_ = true;
   double fontPoints_ = 7.5;
 };
-
-// The digit 0 to 9 that a cell holds as its whole text, or -1 when it holds
-// anything else. Every routine that reads digits back from the grid uses it.
-inline int cellDigit(const ResultGrid &grid, int row, int col) {
-  const std::string_view text = grid.textView(row, col);
-  return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? text[0] - '0' : -1;
-}
 
 }  // namespace corvessa

@@ -1,5 +1,6 @@
 // Marking the draws whose box key lies inside the digit group of a column's header.
 #include "charts/groupmarks.h"
+#include "charts/palette.h"
 #include "support/core/qtprint.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ ResultGrid keyed(const std::vector<const char *> &keys, const std::vector<const 
 QStringList marks(const ResultGrid &grid, int col) {
   QStringList out;
   for (int r = 1; r < grid.rows() - 1; ++r)
-    out << grid.text(r, col) + (grid.backColor(r, col) == kThreeWayBoxHit ? "/red" : "");
+    out << grid.text(r, col) + (grid.backColor(r, col) == kRed ? "/red" : "");
   return out;
 }
 
@@ -48,7 +49,7 @@ TEST(GroupMarks, SeveralGroupsLengthAndMarker) {
   EXPECT_EQ(marks(grid, 7), (QStringList{"****", "****", "", "", "", "****"}));
 
   ResultGrid any = keyed({"149", "17", "5", "146", "38", "14"}, {"145789"});
-  markAnyBoxGroupHits(any, 6, 6);
+  markGroupHits(any, 6, 6, 5, "*****", true);  // the winning sets of any box
   EXPECT_EQ(marks(any, 5), (QStringList{"*****", "*****/red", "", "", "", "*****/red"}));
   ResultGrid sixWay = keyed({"149", "17", "5", "146", "38", "14"}, {"145789"});
   markGroupHits(sixWay, 6, 6, 5, "*****");

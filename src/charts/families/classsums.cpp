@@ -2,6 +2,7 @@
 
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 namespace corvessa::charts {
 
@@ -9,7 +10,6 @@ namespace {
 
 constexpr int kFirstLeftCol = 7;    // the first class's sum 0
 constexpr int kFirstRightCol = 36;  // the second class's sum 0
-constexpr Rgb kFirstClassMark = rgb(182, 219, 170), kSecondClassMark = rgb(255, 0, 0);
 
 void writeHeaders(ResultGrid &grid, int lastCol) {
   writeDigitHeaders(grid);
@@ -23,15 +23,16 @@ void writeHeaders(ResultGrid &grid, int lastCol) {
 // on the last draw's second mark.
 void markClassSums(ResultGrid &grid, int drawCount, bool (*firstClass)(int)) {
   for (int r = 1; r <= drawCount; ++r) {
+    const std::optional<Digits> digits = readDrawDigits(grid, r);
+    if (!digits)
+      continue;
     int a = 0, b = 0;
-    for (int i = 1; i <= 3; ++i) {
-      const int x = cellDigit(grid, r, i);
+    for (int x : *digits)
       (firstClass(x) ? a : b) += x;
-    }
     grid.setNumber(r, kFirstLeftCol + a, a);
-    grid.setBackColor(r, kFirstLeftCol + a, kFirstClassMark);
+    grid.setBackColor(r, kFirstLeftCol + a, kSage);
     grid.setNumber(r, kFirstRightCol + b, b);
-    grid.setBackColor(r, kFirstRightCol + b, kSecondClassMark);
+    grid.setBackColor(r, kFirstRightCol + b, kRed);
     grid.setCurrentCell(r, kFirstRightCol + b);
   }
 }

@@ -122,7 +122,7 @@ ToolEntry digitSetTool(const DigitSetForm &form) {
       digitSetDesign(form.windowName, form.title, lastCol + 1, form.helpPage, form.fontPoints),
       [form, lastCol](ToolWindowState &state, const DrawHistory &history) {
         ResultGrid &grid = state.grid;
-        const int n = int(history.draws.size());
+        const int n = state.drawCount;
         setDigitSetDrawWidths(grid);
         grid.setColWidths(kFirstGroupCol, lastCol, form.setColWidth);
         resetGridRows(grid, n, 6);

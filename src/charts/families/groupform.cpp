@@ -7,8 +7,9 @@
 
 namespace corvessa::charts {
 
-void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm &form) {
-  const int n = int(history.draws.size());
+void loadGroupForm(ToolWindowState &state, const DrawHistory &history, const GroupForm &form) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
   const int lastCol = kFirstGroupCol + int(form.groups.size()) - 1;
 
   grid.setColWidth(0, 1218);
@@ -51,7 +52,7 @@ ToolEntry groupChartTool(const GroupChartForm &form) {
                          .redHitBecomesCurrent = form.redHitBecomesCurrent};
   return ToolEntry{std::move(d),
                    [groups](ToolWindowState &state, const DrawHistory &history) {
-                     loadGroupForm(state.grid, history, groups);
+                     loadGroupForm(state, history, groups);
                    }};
 }
 

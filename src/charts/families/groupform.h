@@ -23,7 +23,7 @@ struct GroupForm {
 
 // The load shared by the family: builds the chart into a grid of
 // 5 + groups.size() columns.
-void loadGroupForm(ResultGrid &grid, const DrawHistory &history, const GroupForm &form);
+void loadGroupForm(ToolWindowState &state, const DrawHistory &history, const GroupForm &form);
 
 // A member of the family: the menu item's caption (the title is the caption
 // without its quotes), the groups and how they are marked. The window has

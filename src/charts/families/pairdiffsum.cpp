@@ -4,6 +4,7 @@
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 namespace corvessa::charts {
 
@@ -15,8 +16,6 @@ constexpr int kSpacerCols[] = {4, 16, 36};
 // The middle differences 3 to 6 and the middle sums 5 to 13.
 constexpr ColumnBand kDiffBand{9, 12, rgb(255, 231, 255)};
 constexpr ColumnBand kSumBand{22, 30, rgb(194, 225, 219)};
-constexpr Rgb kDiffMark = rgb(0, 206, 188);
-constexpr Rgb kSumMark = rgb(255, 194, 0);
 
 // The member's pair of the sorted digits, the larger first.
 struct PairOfSorted {
@@ -66,15 +65,8 @@ void writeHeaders(ResultGrid &grid) {
 // sum 0 has no column of its own: the "+" column's cell takes its colour.
 void markDiffSumCells(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r) {
-    const ResultGrid::TextId diff = grid.textId(r, kDiffCol), sum = grid.textId(r, kSumCol);
-    const int cd = kDiffCol + 1 + int(leadingNumber(grid.viewOf(diff)));
-    grid.setCurrentCell(r, cd);
-    grid.setTextId(r, cd, diff);
-    grid.setBackColor(r, cd, kDiffMark);
-    const int cs = kSumCol + int(leadingNumber(grid.viewOf(sum)));
-    grid.setCurrentCell(r, cs);
-    grid.setTextId(r, cs, sum);
-    grid.setBackColor(r, cs, kSumMark);
+    markValueInItsColumn(grid, r, kDiffCol, kFirstDiffValueCol, kTeal);
+    markValueInItsColumn(grid, r, kSumCol, kSumCol, kAmber);
   }
 }
 

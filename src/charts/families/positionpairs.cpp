@@ -1,6 +1,7 @@
 #include "charts/families/positionpairs.h"
 
 #include "charts/drawrows.h"
+#include "charts/palette.h"
 #include "charts/sumrows.h"
 #include "charts/framework/toolframe.h"
 
@@ -19,7 +20,7 @@ struct PairBlock {
 };
 constexpr PairBlock kBlocks[] = {
     {0, 1, 5, rgb(255, 212, 164)},
-    {0, 2, 16, rgb(182, 219, 170)},
+    {0, 2, 16, kSage},
     {1, 2, 27, rgb(231, 194, 182)},
 };
 constexpr int kSpacerCols[] = {15, 26};
@@ -55,11 +56,11 @@ void markPositionPairValues(ResultGrid &grid, int drawCount, PairValue value) {
   for (int v = 0; v < 10; ++v)
     values[v] = grid.internNumber(v);
   for (int r = 1; r <= drawCount; ++r) {
-    const int digits[3] = {cellDigit(grid, r, 1), cellDigit(grid, r, 2), cellDigit(grid, r, 3)};
-    if (digits[0] < 0 || digits[1] < 0 || digits[2] < 0)
-      continue;  // the reader leaves out draws with other digits; never mark outside a block
+    const std::optional<Digits> digits = readDrawDigits(grid, r);
+    if (!digits)
+      continue;
     for (const PairBlock &block : kBlocks) {
-      const int v = table[digits[block.a]][digits[block.b]];
+      const int v = table[(*digits)[std::size_t(block.a)]][(*digits)[std::size_t(block.b)]];
       grid.setTextId(r, block.base + v, values[v]);
       grid.setBackColor(r, block.base + v, block.color);
       grid.setCurrentCell(r, block.base + v);

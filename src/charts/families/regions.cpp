@@ -2,6 +2,7 @@
 
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 #include <utility>
 #include <vector>
@@ -61,7 +62,7 @@ void markRegionDigits(ResultGrid &grid, int drawCount, std::span<const RegionCol
         for (int c = region.first; c <= region.last; ++c)
           if (row[std::size_t(c)] == digit) {
             grid.setCurrentCell(r, c);
-            grid.setBackColor(r, c, kRegionDigitHit);
+            grid.setBackColor(r, c, kSand);
           }
     }
   }

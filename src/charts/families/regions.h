@@ -20,7 +20,6 @@ struct RegionColumns {
   const char *header;
 };
 
-inline constexpr Rgb kRegionDigitHit = rgb(255, 223, 157);
 inline constexpr Rgb kRegionPatternBack = rgb(127, 182, 200);
 
 // The design both region charts share: caption = title, "Help" left of

@@ -1,6 +1,7 @@
 #include "charts/families/targetpairs.h"
 
 #include "charts/drawrows.h"
+#include "charts/palette.h"
 #include "charts/sortedpairs.h"
 #include "charts/sumrows.h"
 #include "charts/framework/toolframe.h"
@@ -11,20 +12,11 @@ namespace {
 
 constexpr int kWidthCol = 5, kFirstPairCol = 6, kSpacerCol = 9;
 constexpr int kFirstTargetCol = 10, kLastTargetCol = 19;
-constexpr Rgb kHitBack = rgb(255, 0, 0);
 
 // The label, the digits and the sum, then the width and the pairs of the sorted digits.
 void fillPairRows(ResultGrid &grid, const DrawHistory &history) {
   fillSumRows(grid, history);
-  ResultGrid::TextId widths[10];
-  for (int w = 0; w < 10; ++w)
-    widths[w] = grid.internNumber(w);
-  int row = 1;
-  for (const DrawRecord &draw : history.draws) {
-    Digits d{draw.h, draw.t, draw.u};
-    sortDigitsAscending(d);
-    grid.setTextId(row++, kWidthCol, widths[d[2] - d[0]]);
-  }
+  fillSumWidthColumns(grid, history, {.sumCol = kNoColumn, .widthCol = kWidthCol});
   fillSortedPairs(grid, history, kFirstPairCol);
 }
 
@@ -43,7 +35,7 @@ void load(ToolWindowState &state, const DrawHistory &history, const std::array<c
     grid.setText(0, kFirstTargetCol + i, pairs[std::size_t(i)]);
   grid.setCurrentCell(n + 1, 1);
   grid.setTopRow(grid.rows() - 1);
-  markPairsUnderHeaders(grid, n, kFirstPairCol, kFirstTargetCol, kLastTargetCol, kHitBack);
+  markPairsUnderHeaders(grid, n, kFirstPairCol, kFirstTargetCol, kLastTargetCol, kRed);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "charts/families/threewaychance.h"
 
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
+#include "charts/sumrows.h"
 
 #include <string_view>
 
@@ -10,7 +12,6 @@ namespace {
 
 constexpr int kTriggerCol = 4, kYesCol = 5;
 constexpr int kRepeatCol = 7, kSecondYesCol = 8, kWidthCol = 9;  // with widthRepeats only
-constexpr Rgb kWindowBack = rgb(255, 0, 0);
 constexpr int kChanceWindowRows = 4, kRepeatWindowRows = 3;
 
 // Sorted digits with exactly two equal.
@@ -34,10 +35,10 @@ void fillChanceRows(ResultGrid &grid, const DrawHistory &history, const ChanceCh
       if (form.widthRepeats)
         grid.setTextId(row, kSecondYesCol, secondYesId);
     }
-    if (form.widthRepeats)
-      grid.setNumber(row, kWidthCol, a[2] - a[0]);
     ++row;
   }
+  if (form.widthRepeats)
+    fillSumWidthColumns(grid, history, {.sumCol = kNoColumn, .widthCol = kWidthCol});
 }
 
 // Column 4 of the four rows after each trigger, into the spare rows after the newest draws.
@@ -45,7 +46,7 @@ void paintChanceWindow(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r)
     if (!grid.isEmpty(r, kTriggerCol))
       for (int j = r + 1; j <= r + kChanceWindowRows; ++j)
-        grid.setBackColor(j, kTriggerCol, kWindowBack);
+        grid.setBackColor(j, kTriggerCol, kRed);
 }
 
 // Column 7 of the three rows after two draws of equal width. The first
@@ -54,11 +55,12 @@ void paintRepeatWindow(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount - 2; ++r)
     if (grid.textId(r + 1, kWidthCol) == grid.textId(r + 2, kWidthCol))
       for (int j = r + 3; j < r + 3 + kRepeatWindowRows; ++j)
-        grid.setBackColor(j, kRepeatCol, kWindowBack);
+        grid.setBackColor(j, kRepeatCol, kRed);
 }
 
-void loadChanceChart(ResultGrid &grid, const DrawHistory &history, const ChanceChartForm &form) {
-  const int n = int(history.draws.size());
+void loadChanceChart(ToolWindowState &state, const DrawHistory &history, const ChanceChartForm &form) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
   grid.setColWidth(0, 860);
   grid.setColWidths(1, 3, 300);
   if (form.widthRepeats) {
@@ -91,7 +93,7 @@ ToolEntry chanceChartTool(const ChanceChartForm &form) {
                 exitButton(), helpButton()};
   d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
   return ToolEntry{std::move(d), [form](ToolWindowState &state, const DrawHistory &history) {
-                     loadChanceChart(state.grid, history, form);
+                     loadChanceChart(state, history, form);
                    }};
 }
 

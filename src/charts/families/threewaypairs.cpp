@@ -2,6 +2,7 @@
 
 #include "charts/missstats.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 #include <string>
 
@@ -111,7 +112,7 @@ void markThreeWayPairs(ResultGrid &grid, int drawCount, PairTypeMarks markTypes)
       const long long pair = pairs[c - kFirstPairCol];
       if (low != pair && high != pair)
         continue;
-      markTypeCell(grid, r, c, kPairHitBack);
+      markTypeCell(grid, r, c, kRed);
       grid.setTextId(r, kThreeWayYesCol, yesId);
       markTypes(grid, r, int(pair));
     }
@@ -122,7 +123,7 @@ void fillMissCountsAndMaxMissRow(ResultGrid &grid, int drawCount) {
   fillMissCountsAndFooter(grid, drawCount,
                           {.firstCol = kFirstPairCol,
                            .lastCol = kLastPairCol,
-                           .hitBack = kPairHitBack,
+                           .hitBack = kRed,
                            .rows = {FooterRow::Blank, FooterRow::Blank, FooterRow::MaxMiss},
                            .maxMiss = MaxMissRule::LongestClosedRun,
                            .tinted = false,
@@ -141,7 +142,7 @@ void copyMissRunsToClipboard(ToolWindowState &state, int /*row*/, int col) {
   std::string runs;
   for (int r = 2; r <= n; ++r) {
     const Rgb back = grid.backColor(r, col);
-    if (back == kPairHitBack && back != grid.backColor(r - 1, col)) {
+    if (back == kRed && back != grid.backColor(r - 1, col)) {
       runs += grid.textView(r - 1, col);
       runs += "\r\n";
     }

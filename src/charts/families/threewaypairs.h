@@ -18,7 +18,6 @@ namespace corvessa::charts {
 inline constexpr int kLowPairCol = 4, kHighPairCol = 5, kEndsCol = 6;
 inline constexpr int kThreeWayYesCol = 7;
 inline constexpr int kFirstPairCol = 8, kLastPairCol = 17;
-inline constexpr Rgb kPairHitBack = rgb(255, 0, 0);
 inline constexpr Rgb kPairTypeLilac = rgb(158, 140, 255);
 
 // The type marks of a chart, for draw row `row` holding the pair whose

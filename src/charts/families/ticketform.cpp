@@ -9,8 +9,9 @@ namespace corvessa::charts {
 
 namespace {
 
-void loadTicketChart(ResultGrid &grid, const DrawHistory &history, const TicketChartForm &form) {
-  const int n = int(history.draws.size());
+void loadTicketChart(ToolWindowState &state, const DrawHistory &history, const TicketChartForm &form) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
   const int lastTicketCol = kFirstTicketCol + int(form.tickets.size()) - 1;
   const int gatherCol = lastTicketCol + 1;
   const int lastCountedCol = form.gatherCounted ? gatherCol : lastTicketCol;
@@ -61,7 +62,7 @@ ToolEntry ticketChartTool(const TicketChartForm &form) {
                 exitButton(), helpButton()};
   d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
   return ToolEntry{std::move(d), [form](ToolWindowState &state, const DrawHistory &history) {
-                     loadTicketChart(state.grid, history, form);
+                     loadTicketChart(state, history, form);
                    }};
 }
 

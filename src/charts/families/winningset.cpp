@@ -20,7 +20,7 @@ ToolEntry winningSetTool(const WinningSetForm &form) {
   const bool anyBox = form.marking == WinningSetMarking::AnyBox;
   return ToolEntry{std::move(d), [digits, anyBox](ToolWindowState &state, const DrawHistory &history) {
                      const std::string_view groups[] = {digits};
-                     loadGroupForm(state.grid, history,
+                     loadGroupForm(state, history,
                                    {.groups = groups, .groupLength = int(digits.size()), .groupColWidth = 806,
                                     .mark = "*****", .threeWayBox = anyBox, .spareCells = 5});
                    }};

@@ -3,6 +3,7 @@
 #include "charts/drawrows.h"
 #include "charts/groupmarks.h"
 #include "charts/missstats.h"
+#include "charts/palette.h"
 #include "charts/tickets.h"
 #include "charts/framework/toolframe.h"
 
@@ -63,7 +64,7 @@ void markWinningTickets(ResultGrid &grid, int drawCount, int lastTicketCol) {
     }
     for (int c : found->second) {
       grid.setTextId(r, c, winId);
-      grid.setBackColor(r, c, kWinBack);
+      grid.setBackColor(r, c, kRed);
       grid.setTextId(r, kAnyWinCol, anyWinId);
     }
   }
@@ -89,8 +90,9 @@ void tallyWinningNumberMiss(ResultGrid &grid, int drawCount, int lastTicketCol) 
 
 namespace {
 
-void loadWinningTicketChart(ResultGrid &grid, const DrawHistory &history, const WinningTicketForm &form) {
-  const int n = int(history.draws.size());
+void loadWinningTicketChart(ToolWindowState &state, const DrawHistory &history, const WinningTicketForm &form) {
+  ResultGrid &grid = state.grid;
+  const int n = state.drawCount;
   const int lastTicketCol = kFirstWinningTicketCol + int(form.tickets.size()) - 1;
 
   grid.setColWidth(0, 1032);
@@ -132,7 +134,7 @@ ToolEntry winningTicketTool(const WinningTicketForm &form) {
                 exitButton(), helpButton()};
   d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
   return ToolEntry{std::move(d), [form](ToolWindowState &state, const DrawHistory &history) {
-                     loadWinningTicketChart(state.grid, history, form);
+                     loadWinningTicketChart(state, history, form);
                    }};
 }
 

@@ -20,7 +20,6 @@ inline constexpr int kAnyWinCol = 5;
 inline constexpr int kFirstWinningTicketCol = 6;
 inline constexpr std::string_view kWinMark = "****";
 inline constexpr std::string_view kAnyWinMark = "-Y-";
-inline constexpr Rgb kWinBack = rgb(255, 0, 0);
 
 // Rows 1..N: the label form "105|123", H, T and U in draw order, and the
 // draw's digits sorted ascending (repeats kept) in column 4.
@@ -30,7 +29,7 @@ void fillTicketDrawRows(ResultGrid &grid, const DrawHistory &history);
 void writeWinningTallyHeaders(ResultGrid &grid, int lastTicketCol);
 
 // On draw rows 1..N: each ticket column 6..L whose header has the number
-// value of the row's key gets kWinMark on kWinBack, and column 5 kAnyWinMark.
+// value of the row's key gets kWinMark on kRed, and column 5 kAnyWinMark.
 void markWinningTickets(ResultGrid &grid, int drawCount, int lastTicketCol);
 
 // On draw rows 2..N, after the miss counts: each win of columns 6..L writes

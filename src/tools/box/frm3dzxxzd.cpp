@@ -72,11 +72,13 @@ void fillDrawRowsSorted(ResultGrid &grid, const DrawHistory &history) {
 }
 
 // Each mark becomes the current cell, so the Large cell of the last draw ends
-// current. A cell that holds no digit counts as 0.
+// current.
 void markSmallMiddleLarge(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r)
     for (const Block &block : kBlocks) {
-      const int d = std::max(cellDigit(grid, r, block.digitCol), 0);
+      const int d = cellDigit(grid, r, block.digitCol);
+      if (d < 0)
+        continue;
       const int c = block.firstCol + d;
       grid.setCurrentCell(r, c);
       grid.setNumber(r, c, d);

@@ -3,6 +3,7 @@
 // its digits and marked in the column headed by it.
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 #include <algorithm>
 
@@ -33,7 +34,6 @@ ToolDesign design() {
 
 constexpr int kSumCol = 5;
 constexpr int kFirstChartCol = 7;  // 7..19: the sums 0 to 12
-constexpr Rgb kSumBack = rgb(182, 219, 170);
 
 void markRemainderSum(ResultGrid &grid, int drawCount);
 
@@ -54,15 +54,17 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   markRemainderSum(grid, n);
 }
 
-// A cell that holds no digit counts as 0.
 void markRemainderSum(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r) {
+    const std::optional<Digits> digits = readDrawDigits(grid, r);
+    if (!digits)
+      continue;
     int sum = 0;
-    for (int k = 1; k <= 3; ++k)
-      sum += std::max(cellDigit(grid, r, k), 0) % 5;
+    for (int d : *digits)
+      sum += d % 5;
     grid.setNumber(r, kSumCol, sum);
     grid.setNumber(r, kFirstChartCol + sum, sum);
-    grid.setBackColor(r, kFirstChartCol + sum, kSumBack);
+    grid.setBackColor(r, kFirstChartCol + sum, kSage);
   }
 }
 

@@ -4,6 +4,8 @@
 // (smallest x middle = largest).
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
+#include "charts/sumrows.h"
 
 #include <string_view>
 
@@ -27,8 +29,6 @@ ToolDesign design() {
 
 constexpr int kSumCol = 4, kWidthCol = 5, kAdditionCol = 6, kMultiplicationCol = 7;
 constexpr const char *kHeaders[] = {"H", "T", "U", "S", "W", "Addition Box Number", "Multiplication Box Number"};
-constexpr Rgb kSumBack = rgb(43, 218, 255);
-constexpr Rgb kMarkBack = rgb(255, 0, 0);
 constexpr std::string_view kMark = "******";
 
 void fillAddMultiplyRows(ResultGrid &grid, const DrawHistory &history);
@@ -48,23 +48,21 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   grid.setTopRow(grid.rows() - 1);
 }
 
-// The draw rows, then each draw's sum, width and mark from its sorted digits;
-// the addition test comes first, so a draw is marked once at most (2 2 4 is
-// an addition box number only).
+// The draw rows with their sums and widths, then each draw's mark from its
+// sorted digits; the addition test comes first, so a draw is marked once at
+// most (2 2 4 is an addition box number only).
 void fillAddMultiplyRows(ResultGrid &grid, const DrawHistory &history) {
   fillDrawRows(grid, history);
+  fillSumWidthColumns(grid, history, {.sumCol = kSumCol, .widthCol = kWidthCol});
   const ResultGrid::TextId mark = grid.intern(kMark);
   int r = 1;
   for (const DrawRecord &draw : history.draws) {
-    grid.setNumber(r, kSumCol, draw.h + draw.t + draw.u);
-    grid.setBackColor(r, kSumCol, kSumBack);
     Digits d{draw.h, draw.t, draw.u};
     sortDigitsAscending(d);
-    grid.setNumber(r, kWidthCol, d[2] - d[0]);
     const int markCol = d[0] + d[1] == d[2] ? kAdditionCol : d[0] * d[1] == d[2] ? kMultiplicationCol : 0;
     if (markCol != 0) {
       grid.setTextId(r, markCol, mark);
-      grid.setBackColor(r, markCol, kMarkBack);
+      grid.setBackColor(r, markCol, kRed);
     }
     ++r;
   }

@@ -69,9 +69,11 @@ void load(ToolWindowState &state, const DrawHistory &history) {
 void markFourModels(ResultGrid &grid, int drawCount) {
   const ResultGrid::TextId mark = grid.intern(kMark);
   for (int r = 1; r <= drawCount; ++r) {
+    const std::optional<Digits> digits = readDrawDigits(grid, r);
+    if (!digits)
+      continue;
     int big = 0, odd = 0;
-    for (int k = 1; k <= 3; ++k) {
-      const int d = cellDigit(grid, r, k);
+    for (int d : *digits) {
       big += isBigDigit(d);
       odd += isOddDigit(d);
     }

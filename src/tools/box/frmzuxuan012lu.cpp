@@ -6,6 +6,7 @@
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 #include <algorithm>
 #include <array>
@@ -42,7 +43,6 @@ constexpr ColumnWidths kWidths[] = {
     {33, 33, 80},   {34, 34, 860}, {35, 37, 255}, {38, 41, 588}, {42, 42, 80},  {43, 45, 2},
 };
 
-constexpr Rgb kGreen = rgb(42, 219, 167);
 constexpr Rgb kOrange = rgb(249, 182, 85);
 constexpr Rgb kBlue = rgb(127, 176, 206);
 
@@ -56,7 +56,7 @@ constexpr int kFirstTripleCol = 5;
 constexpr const char *kTriples[] = {"000", "111", "222", "012", "001", "002", "011", "112", "022", "122"};
 constexpr int kLastTripleCol = kFirstTripleCol + 9;
 // Route 0 is green, 1 orange, 2 keeps the grid's colour.
-constexpr Rgb kRouteBack[3] = {kGreen, kOrange, 0};
+constexpr Rgb kRouteBack[3] = {kMint, kOrange, 0};
 
 // A class block: the count in its first column, each position's letter in
 // the next three (green when the digit is of the class, orange otherwise),
@@ -64,14 +64,9 @@ constexpr Rgb kRouteBack[3] = {kGreen, kOrange, 0};
 struct ClassBlock {
   int countCol;
   const char *header;
-  char yes, no;
-  bool (*isOfClass)(int digit);
+  DigitClass digits;
 };
-constexpr ClassBlock kClassBlocks[] = {
-    {16, "Even", 'E', 'O', [](int d) { return !isOddDigit(d); }},
-    {25, "Big", 'B', 'S', isBigDigit},
-    {34, "Prime", 'P', 'C', isPrimeDigit},
-};
+constexpr ClassBlock kClassBlocks[] = {{16, "Even", kEvenOdd}, {25, "Big", kBigSmall}, {34, "Prime", kPrimeComposite}};
 // The count each of a block's four count columns stands for, in column order.
 constexpr int kCountOfColumn[4] = {0, 3, 2, 1};
 
@@ -109,12 +104,11 @@ void writeHeaders(ResultGrid &grid) {
     for (int k = 0; k < 3; ++k)
       grid.setText(0, block.countCol + 1 + k, kPositions[k]);
     for (int i = 0; i < 4; ++i)
-      grid.setText(0, block.countCol + 4 + i, std::to_string(kCountOfColumn[i]) + block.yes);
+      grid.setText(0, block.countCol + 4 + i, std::to_string(kCountOfColumn[i]) + block.digits.inClass);
   }
 }
 
-// Every class is taken from the digits in columns 43..45; a cell that holds
-// no digit counts as 0.
+// Every class is taken from the digits in columns 43..45.
 void classifyPositions(ResultGrid &grid, int drawCount) {
   ResultGrid::TextId routeIds[3], patternIds[27];
   for (int m = 0; m < 3; ++m)
@@ -123,14 +117,17 @@ void classifyPositions(ResultGrid &grid, int drawCount) {
     patternIds[p] = grid.intern(std::string{char('0' + p / 9), char('0' + p / 3 % 3), char('0' + p % 3)});
   ResultGrid::TextId letterIds[3][2];
   for (int b = 0; b < 3; ++b) {
-    letterIds[b][0] = grid.intern(std::string_view(&kClassBlocks[b].no, 1));
-    letterIds[b][1] = grid.intern(std::string_view(&kClassBlocks[b].yes, 1));
+    letterIds[b][0] = grid.intern(kClassBlocks[b].digits.letter(false));
+    letterIds[b][1] = grid.intern(kClassBlocks[b].digits.letter(true));
   }
   for (int r = 1; r <= drawCount; ++r) {
+    const std::optional<Digits> digits = readDrawDigits(grid, r, kDigitOffset + 1);
+    if (!digits)
+      continue;
     int pattern = 0;
     int counts[3] = {0, 0, 0};
     for (int p = 1; p <= 3; ++p) {
-      const int d = std::max(cellDigit(grid, r, kDigitOffset + p), 0);
+      const int d = (*digits)[std::size_t(p - 1)];
       const int route = digitRoute(d);
       pattern = pattern * 3 + route;
       grid.setTextId(r, kPatternCol + p, routeIds[route]);
@@ -138,10 +135,10 @@ void classifyPositions(ResultGrid &grid, int drawCount) {
         grid.setBackColor(r, kPatternCol + p, kRouteBack[route]);
       for (int b = 0; b < 3; ++b) {
         const ClassBlock &block = kClassBlocks[b];
-        const bool ofClass = block.isOfClass(d);
+        const bool ofClass = block.digits.holds(d);
         counts[b] += ofClass;
         grid.setTextId(r, block.countCol + p, letterIds[b][ofClass]);
-        grid.setBackColor(r, block.countCol + p, ofClass ? kGreen : kOrange);
+        grid.setBackColor(r, block.countCol + p, ofClass ? kMint : kOrange);
       }
     }
     grid.setTextId(r, kPatternCol, patternIds[pattern]);
@@ -158,17 +155,18 @@ void markShapeColumns(ResultGrid &grid, int drawCount) {
   for (int c = kFirstTripleCol; c <= kLastTripleCol; ++c)
     tripleValues[c] = leadingNumber(grid.textView(0, c));
   for (int r = 1; r <= drawCount; ++r) {
-    Digits routes{std::max(cellDigit(grid, r, kPatternCol + 1), 0), std::max(cellDigit(grid, r, kPatternCol + 2), 0),
-                  std::max(cellDigit(grid, r, kPatternCol + 3), 0)};
-    sortDigitsAscending(routes);
-    const long long key = routes[0] * 100 + routes[1] * 10 + routes[2];
+    std::optional<Digits> routes = readDrawDigits(grid, r, kPatternCol + 1);
+    if (!routes)
+      continue;
+    sortDigitsAscending(*routes);
+    const long long key = (*routes)[0] * 100 + (*routes)[1] * 10 + (*routes)[2];
     for (int c = kFirstTripleCol; c <= kLastTripleCol; ++c)
       if (tripleValues[c] == key) {
         grid.setTextId(r, c, grid.textId(0, c));
         grid.setBackColor(r, c, kBlue);
       }
     for (const ClassBlock &block : kClassBlocks) {
-      const int count = std::max(cellDigit(grid, r, block.countCol), 0);
+      const int count = cellDigit(grid, r, block.countCol);
       for (int i = 0; i < 4; ++i)
         if (kCountOfColumn[i] == count) {
           const int c = block.countCol + 4 + i;

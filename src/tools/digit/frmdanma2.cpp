@@ -5,6 +5,7 @@
 // under the newest draw holds the three strings for the coming draw, and a
 // note under the grid invites the user to follow them.
 #include "charts/drawrows.h"
+#include "charts/palette.h"
 #include "charts/recommendeddigits.h"
 
 #include <cmath>
@@ -42,7 +43,6 @@ constexpr Formula kFormulas[] = {
     {[](int x) { return (x + 727) / 3.141; }, 11, 12, "digits-3"},
 };
 constexpr const char *kMarkHeader = "  Y/N";
-constexpr Rgb kSeveralHits = rgb(140, 219, 255);
 
 void setColumnWidths(ResultGrid &grid);
 void recommendDigitsFromFormulas(ResultGrid &grid, const DrawHistory &history);
@@ -51,7 +51,7 @@ void markDigitsYesNo(ResultGrid &grid, int drawCount, const Formula &formula);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
+  const int n = state.drawCount;
   setColumnWidths(grid);
   resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
@@ -108,7 +108,7 @@ void markDigitsYesNo(ResultGrid &grid, int drawCount, const Formula &formula) {
       count += int(grid.textView(r, i).size() == 1 && digits.find(grid.textView(r, i)[0]) != digits.npos);
     grid.setTextId(r, formula.markCol, marks[count]);
     if (count > 1)
-      grid.setBackColor(r, formula.markCol, kSeveralHits);
+      grid.setBackColor(r, formula.markCol, kPaleBlue);
   }
 }
 

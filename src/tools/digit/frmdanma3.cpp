@@ -22,7 +22,7 @@ void markDigitSetHitCounts(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
+  const int n = state.drawCount;
   setDigitSetDrawWidths(grid);
   grid.setColWidths(kFirstGroupCol, kLastClassCol, 420);
   grid.setColWidth(kGapCol, 30);

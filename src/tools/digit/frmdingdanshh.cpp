@@ -5,6 +5,7 @@
 // (a draw of three equal digits never). The row under the newest draw holds
 // the three digits for the coming draw.
 #include "charts/drawrows.h"
+#include "charts/palette.h"
 #include "charts/recommendeddigits.h"
 
 namespace corvessa::tools {
@@ -19,7 +20,6 @@ ToolDesign design() {
 constexpr RecommendedDigitGroup kRecommended{5, 7, 8};
 constexpr int kKeyCol = 9;  // the box key, nearly hidden
 constexpr int kNoteCol = 10;
-constexpr Rgb kJustHit = rgb(255, 0, 0);
 
 // The digits recommended after a draw, by its U, in column order: U, U + 3
 // and U + 6, going round.
@@ -31,7 +31,7 @@ void markJustHit(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
+  const int n = state.drawCount;
   grid.setColWidth(0, 1290);
   grid.setColWidths(1, 7, 300);
   grid.setColWidth(8, 430);
@@ -43,7 +43,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   writeHeaders(grid);
   grid.setCurrentCell(n + 1, 1);
   grid.setTopRow(grid.rows() - 1);
-  markRecommendedDigitHits(grid, n, 2, kRecommended, kRecommendedDigitHit);
+  markRecommendedDigitHits(grid, n, 2, kRecommended, kSand);
   markJustHit(grid, n);
 }
 
@@ -80,7 +80,7 @@ void markJustHit(ResultGrid &grid, int drawCount) {
     if (count == 3 || (count == 2 && key.size() == 2)) {
       grid.setTextId(r, kNoteCol, justHit);
       grid.setCurrentCell(r, kNoteCol);
-      grid.setBackColor(r, kNoteCol, kJustHit);
+      grid.setBackColor(r, kNoteCol, kRed);
     }
   }
 }

@@ -3,6 +3,7 @@
 // where the draw holds that digit. The row under the newest draw holds the
 // digit for the coming draw.
 #include "charts/drawrows.h"
+#include "charts/palette.h"
 #include "charts/recommendeddigits.h"
 
 namespace corvessa::tools {
@@ -15,26 +16,20 @@ ToolDesign design() { return oneDigitDesign("frmtongsha1ma", "Recommend 1 digit[
 // The digit recommended after a draw, by the draw's H. 3 and 5 never come; 4 and 6 come twice.
 constexpr int kDigitByHundreds[10] = {0, 8, 6, 4, 7, 9, 1, 2, 4, 6};
 
-constexpr Rgb kHit = rgb(255, 0, 0);
 
 void recommendDigitByTable(ResultGrid &grid, int drawCount);
 void markRecommendedDigitHit(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
-  setOneDigitColumns(grid);
-  resetGridRows(grid, n, 6);
-  fillDrawRows(grid, history);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
-  recommendDigitByTable(grid, n);
-  markRecommendedDigitHit(grid, n);
+  loadOneDigitRows(state, history);
+  recommendDigitByTable(state.grid, state.drawCount);
+  markRecommendedDigitHit(state.grid, state.drawCount);
 }
 
 void recommendDigitByTable(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r)
-    grid.setNumber(r + 1, kOneDigitCol, kDigitByHundreds[cellDigit(grid, r, 1)]);
+    if (const int h = cellDigit(grid, r, 1); h >= 0)
+      grid.setNumber(r + 1, kOneDigitCol, kDigitByHundreds[h]);
 }
 
 void markRecommendedDigitHit(ResultGrid &grid, int drawCount) {
@@ -43,7 +38,7 @@ void markRecommendedDigitHit(ResultGrid &grid, int drawCount) {
     for (int i = 1; i <= 3; ++i)
       if (grid.textId(r, kOneDigitCol) == grid.textId(r, i)) {
         grid.setCurrentCell(r, kOneDigitMarkCol);
-        grid.setBackColor(r, kOneDigitMarkCol, kHit);
+        grid.setBackColor(r, kOneDigitMarkCol, kRed);
         grid.setTextId(r, kOneDigitMarkCol, mark);
       }
 }

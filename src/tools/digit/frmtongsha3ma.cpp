@@ -7,6 +7,7 @@
 // draw holds both groups for the coming draw.
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
+#include "charts/palette.h"
 #include "charts/recommendeddigits.h"
 
 #include <array>
@@ -31,8 +32,6 @@ constexpr DigitGroup kGroupB{{5, 7, 8}, 11, {"B1", "B2", "B3", "Y/N"}};  // ten 
 constexpr DigitGroup kGroupC{{20, 22, 23}, 2, {"C1", "C2", "C3", "Y/N"}};
 constexpr int kFirstDigitCol = 10, kLastDigitCol = 19;  // the hidden chart: column 10 + d for the digit d
 constexpr int kFirstDoubleRow = 11;                     // for both groups
-constexpr Rgb kHit = rgb(255, 0, 0);
-constexpr Rgb kDoubleHit = rgb(140, 219, 255);
 constexpr std::string_view kDrawn = "*";
 
 // Group C: the digits recommended after a draw, by its sum 0 to 27.
@@ -49,7 +48,7 @@ void writeHeaders(ResultGrid &grid);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
+  const int n = state.drawCount;
   setColumnWidths(grid);
   resetGridRows(grid, n, 6);
   fillDrawRowsWithDigitMarks(grid, history);
@@ -60,9 +59,9 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   grid.setCurrentCell(n + 1, 1);
   grid.setTopRow(grid.rows() - 1);
   for (const DigitGroup &group : {kGroupB, kGroupC})
-    markRecommendedDigitHits(grid, n, group.firstRow, group.cols, kHit);
+    markRecommendedDigitHits(grid, n, group.firstRow, group.cols, kRed);
   for (const DigitGroup &group : {kGroupB, kGroupC})
-    markDoubleHits(grid, n, kFirstDoubleRow, group.cols, kHit, kDoubleHit);
+    markDoubleHits(grid, n, kFirstDoubleRow, group.cols, kRed, kPaleBlue);
 }
 
 void setColumnWidths(ResultGrid &grid) {
@@ -114,9 +113,10 @@ void recommendDigitsBySum(ResultGrid &grid, int drawCount) {
     for (int k = 0; k < 3; ++k)
       digits[std::size_t(s)][std::size_t(k)] = grid.intern(std::string_view(kDigitsBySum[s] + k, 1));
   for (int r = 1; r <= drawCount; ++r) {
-    const int sum = cellDigit(grid, r, 1) + cellDigit(grid, r, 2) + cellDigit(grid, r, 3);
-    if (sum < 0 || sum > 27)
+    const std::optional<Digits> draw = readDrawDigits(grid, r);
+    if (!draw)
       continue;
+    const int sum = (*draw)[0] + (*draw)[1] + (*draw)[2];
     for (int k = 0; k < 3; ++k)
       grid.setTextId(r + 1, kGroupC.cols.firstCol + k, digits[std::size_t(sum)][std::size_t(k)]);
   }

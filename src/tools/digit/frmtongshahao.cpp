@@ -5,7 +5,9 @@
 // two digits are both shaded has its mark on red. The row under the newest
 // draw holds the six pairs for the coming draw.
 #include "charts/drawrows.h"
+#include "charts/palette.h"
 #include "charts/recommendeddigits.h"
+#include "charts/sumrows.h"
 
 #include <array>
 #include <cstdint>
@@ -20,8 +22,6 @@ ToolDesign design() {
 }
 
 constexpr int kSumCol = 4, kWidthCol = 5;
-constexpr Rgb kSumWidthBack = rgb(43, 218, 255);
-constexpr Rgb kDoubleHit = rgb(255, 0, 0);
 
 // The groups A to F in column order: two digit columns, then the mark column
 // (no header), then a column left empty.
@@ -39,43 +39,29 @@ enum { A, B, C, D, E, F };
 constexpr int kF1[10] = {3, 6, 9, 2, 5, 8, 1, 4, 7, 0};
 constexpr int kF2[10] = {4, 7, 0, 3, 6, 9, 2, 5, 8, 1};
 
-void fillDrawRowsSumSpan(ResultGrid &grid, const DrawHistory &history);
 void recommendFromPreviousDraw(ResultGrid &grid, const DrawHistory &history);
 void recommendDigitsF(ResultGrid &grid, const DrawHistory &history);
-void addNextIssueRow(ResultGrid &grid, const DrawHistory &history);
+void addNextIssueRow(ResultGrid &grid, const DrawHistory &history, int drawCount);
 void writeHeaders(ResultGrid &grid);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
+  const int n = state.drawCount;
   grid.setColWidth(0, 1290);
   grid.setColWidths(1, 28, 300);
   resetGridRows(grid, n, 6);
-  fillDrawRowsSumSpan(grid, history);
+  fillDrawRows(grid, history);
+  fillSumWidthColumns(grid, history, {.sumCol = kSumCol, .widthCol = kWidthCol, .widthBack = kSkyBlue});
   recommendFromPreviousDraw(grid, history);
   recommendDigitsF(grid, history);
-  addNextIssueRow(grid, history);
+  addNextIssueRow(grid, history, n);
   writeHeaders(grid);
   grid.setCurrentCell(n + 1, 1);
   grid.setTopRow(grid.rows() - 1);
   for (const PairGroup &group : kGroups)
-    markRecommendedDigitHits(grid, n, 2, group.cols, kRecommendedDigitHit);
+    markRecommendedDigitHits(grid, n, 2, group.cols, kSand);
   for (const PairGroup &group : kGroups)
-    markDoubleHits(grid, n, 2, group.cols, kRecommendedDigitHit, kDoubleHit);
-}
-
-void fillDrawRowsSumSpan(ResultGrid &grid, const DrawHistory &history) {
-  fillDrawRows(grid, history);
-  int row = 1;
-  for (const DrawRecord &draw : history.draws) {
-    Digits digits{draw.h, draw.t, draw.u};
-    grid.setNumber(row, kSumCol, digits[0] + digits[1] + digits[2]);
-    grid.setBackColor(row, kSumCol, kSumWidthBack);
-    sortDigitsAscending(digits);
-    grid.setNumber(row, kWidthCol, digits[2] - digits[0]);
-    grid.setBackColor(row, kWidthCol, kSumWidthBack);
-    ++row;
-  }
+    markDoubleHits(grid, n, 2, group.cols, kSand, kRed);
 }
 
 using Pair = std::array<int, 2>;
@@ -151,10 +137,10 @@ void recommendDigitsF(ResultGrid &grid, const DrawHistory &history) {
 // The coming draw's issue number is the newest label plus one (1 without
 // draws). The whole label counts, so the eight- and nine-digit labels that
 // dates make end in the right digit.
-void addNextIssueRow(ResultGrid &grid, const DrawHistory &history) {
+void addNextIssueRow(ResultGrid &grid, const DrawHistory &history, int drawCount) {
   const std::int64_t label = history.draws.empty() ? 0 : history.draws.back().label;
   const int d = label >= 0 ? int(label % 10 + 1) % 10 : lastDigit(label + 1);
-  writeF(grid, int(history.draws.size()) + 1, d);
+  writeF(grid, drawCount + 1, d);
 }
 
 void writeHeaders(ResultGrid &grid) {

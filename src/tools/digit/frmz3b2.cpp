@@ -18,7 +18,7 @@ void markFormulaGroupHits(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
+  const int n = state.drawCount;
   setDigitSetDrawWidths(grid);
   grid.setColWidths(kFirstGroupCol, kLastGroupCol, 420);  // "Y/N" keeps the grid's default width
   resetGridRows(grid, n, 6);

@@ -5,6 +5,7 @@
 // draw holds the digit for the coming draw.
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
+#include "charts/palette.h"
 #include "charts/recommendeddigits.h"
 
 #include <string>
@@ -16,21 +17,14 @@ using namespace charts;
 
 ToolDesign design() { return oneDigitDesign("frmzonghe", "Recommend 1 digit[1]"); }
 
-constexpr Rgb kHit = rgb(255, 0, 0);
 
 void recommendFormulaDigit(ResultGrid &grid, int drawCount);
 void markYesNoColumn(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
-  setOneDigitColumns(grid);
-  resetGridRows(grid, n, 6);
-  fillDrawRows(grid, history);
-  recommendFormulaDigit(grid, n);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
-  markYesNoColumn(grid, n);
+  loadOneDigitRows(state, history);
+  recommendFormulaDigit(state.grid, state.drawCount);
+  markYesNoColumn(state.grid, state.drawCount);
 }
 
 // The digit goes into the next row; beside a draw, the number of its
@@ -40,7 +34,10 @@ void recommendFormulaDigit(ResultGrid &grid, int drawCount) {
   for (int k = 0; k <= 3; ++k)
     counts[k] = grid.intern(" " + std::to_string(k));
   for (int k = 1; k <= drawCount; ++k) {
-    const int d = (4 * cellDigit(grid, k, 1) + 9 * cellDigit(grid, k, 2) + 9 * cellDigit(grid, k, 3) + 3) % 10;
+    const std::optional<Digits> draw = readDrawDigits(grid, k);
+    if (!draw)
+      continue;
+    const int d = (4 * (*draw)[0] + 9 * (*draw)[1] + 9 * (*draw)[2] + 3) % 10;
     grid.setNumber(k + 1, kOneDigitCol, d);
     if (k + 1 > drawCount)
       break;
@@ -56,7 +53,7 @@ void markYesNoColumn(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r) {
     if (leadingNumber(grid.textView(r, kOneDigitMarkCol)) > 0) {
       grid.setTextId(r, kOneDigitMarkCol, yes);
-      grid.setBackColor(r, kOneDigitMarkCol, kHit);
+      grid.setBackColor(r, kOneDigitMarkCol, kRed);
     } else {
       grid.setTextId(r, kOneDigitMarkCol, no);
     }

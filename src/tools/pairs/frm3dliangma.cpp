@@ -2,6 +2,7 @@
 // The pairs come from the draw's digits sorted ascending, so the order of H,
 // T and U plays no part; a pair of equal digits has no column.
 #include "charts/drawrows.h"
+#include "charts/palette.h"
 #include "charts/sortedpairs.h"
 #include "charts/framework/toolframe.h"
 
@@ -27,8 +28,6 @@ constexpr int kFirstPairCol = 6, kLastPairCol = 50;
 // Three blocks of nine columns, whatever their smaller digit.
 constexpr int kBandFirstCols[] = {6, 24, 42};
 constexpr int kBandCols = 9;
-constexpr Rgb kBandBack = rgb(255, 212, 255);
-constexpr Rgb kPairBack = rgb(0, 206, 188);
 
 void writeHeaders(ResultGrid &grid);
 void shadePairColumnBands(ResultGrid &grid, int drawCount);
@@ -47,7 +46,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   writeHeaders(grid);
   grid.setCurrentCell(n + 1, 1);
   shadePairColumnBands(grid, n);
-  markPairsUnderHeaders(grid, n, 1, kFirstPairCol, kLastPairCol, kPairBack);
+  markPairsUnderHeaders(grid, n, 1, kFirstPairCol, kLastPairCol, kTeal);
   grid.setTopRow(grid.rows() - 1);
 }
 
@@ -64,7 +63,7 @@ void shadePairColumnBands(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r)
     for (int first : kBandFirstCols)
       for (int c = first; c < first + kBandCols; ++c) {
-        grid.setBackColor(r, c, kBandBack);
+        grid.setBackColor(r, c, kPink);
         grid.setCurrentCell(r, c);
       }
 }

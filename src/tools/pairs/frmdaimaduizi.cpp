@@ -4,7 +4,9 @@
 // repeats in its position from one draw to the next turns red, and arrows
 // mark alternate blocks of 22 rows from row 39 on.
 #include "charts/drawrows.h"
+#include "charts/palette.h"
 #include "charts/sortedpairs.h"
+#include "charts/sumrows.h"
 #include "charts/framework/toolframe.h"
 
 namespace corvessa::tools {
@@ -12,8 +14,6 @@ namespace {
 
 using namespace charts;
 
-constexpr Rgb kBlue = rgb(43, 218, 255);
-constexpr Rgb kRed = rgb(255, 0, 0);
 
 // "Help" is shown but the window has no page for it. A press on a cell
 // toggles the highlight, the blue of the width, sum and scale cells.
@@ -26,7 +26,7 @@ ToolDesign design() {
   d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
                 exitButton(), helpButton()};
   d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  d.highlight = kBlue;
+  d.highlight = kSkyBlue;
   return d;
 }
 
@@ -69,18 +69,13 @@ void load(ToolWindowState &state, const DrawHistory &history) {
 void fillFiveRegionRows(ResultGrid &grid, const DrawHistory &history) {
   fillDrawRows(grid, history);
   fillSortedPairs(grid, history, kFirstPairCol);
-  ResultGrid::TextId numbers[28];
-  for (int v = 0; v <= 27; ++v)
-    numbers[v] = grid.internNumber(v);
+  fillSumWidthColumns(grid, history,
+                      {.sumCol = kSumCol, .widthCol = kWidthCol, .sumBack = kSkyBlue, .widthBack = kSkyBlue});
   const ResultGrid::TextId fiveApart = grid.intern(std::string_view("-Y-"));
   int row = 1;
   for (const DrawRecord &draw : history.draws) {
-    grid.setTextId(row, kSumCol, numbers[draw.h + draw.t + draw.u]);
-    grid.setBackColor(row, kSumCol, kBlue);
-    grid.setBackColor(row, kWidthCol, kBlue);
     Digits d{draw.h, draw.t, draw.u};
     sortDigitsAscending(d);
-    grid.setTextId(row, kWidthCol, numbers[d[2] - d[0]]);
     // In the order of the pair columns: d1d2, d1d3, d2d3.
     const int pairCol = d[1] - d[0] == 5 ? kFirstPairCol
                         : d[2] - d[0] == 5 ? kFirstPairCol + 1
@@ -123,7 +118,7 @@ void plotDigitColumns(ResultGrid &grid, int drawCount) {
       if (d < 0)
         continue;  // the reader leaves out draws with other digits
       grid.setCurrentCell(r, kFirstScaleCol + d);
-      grid.setBackColor(r, kFirstScaleCol + d, kBlue);
+      grid.setBackColor(r, kFirstScaleCol + d, kSkyBlue);
       grid.setTextId(r, kFirstScaleCol + d, grid.textId(r, c));
     }
 }

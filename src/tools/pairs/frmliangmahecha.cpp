@@ -1,6 +1,7 @@
 // "+ or - of Pairs ": each draw takes three rows, one for each pair of
 // positions (H, T), (H, U) and (T, U), with the pair's sum and the absolute
 // value of its difference, each charted in its block of value columns.
+#include "charts/columnbands.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
 #include "charts/framework/toolframe.h"
@@ -85,17 +86,8 @@ void writePairSumsAndDifferences(ResultGrid &grid, int drawCount) {
 // Each row's sum and difference again in the column of their value.
 void markPairSumDiff(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= 3 * drawCount; ++r) {
-    const ResultGrid::TextId sum = grid.textId(r, kSumCol), diff = grid.textId(r, kDiffCol);
-    if (sum == 0 || diff == 0)
-      continue;
-    const int s = kFirstSumValueCol + int(leadingNumber(grid.viewOf(sum)));
-    grid.setCurrentCell(r, s);
-    grid.setTextId(r, s, sum);
-    grid.setBackColor(r, s, kMarkBack);
-    const int d = kFirstDiffValueCol + int(leadingNumber(grid.viewOf(diff)));
-    grid.setCurrentCell(r, d);
-    grid.setTextId(r, d, diff);
-    grid.setBackColor(r, d, kMarkBack);
+    markValueInItsColumn(grid, r, kSumCol, kFirstSumValueCol, kMarkBack);
+    markValueInItsColumn(grid, r, kDiffCol, kFirstDiffValueCol, kMarkBack);
   }
 }
 

@@ -4,6 +4,7 @@
 // under the newest draw holds the pairs for the coming draw.
 #include "charts/drawrows.h"
 #include "charts/hotwarmcold.h"
+#include "charts/palette.h"
 #include "charts/sortedpairs.h"
 #include "charts/framework/toolframe.h"
 
@@ -36,9 +37,6 @@ constexpr int kHiddenRows = 24;  // the first rows, all but hidden
 
 // Ranks 4 to 7 tinted in every row under the headers.
 constexpr int kFirstTintCol = kFirstRankCol + 3, kLastTintCol = kFirstRankCol + 6;
-constexpr Rgb kTint = rgb(249, 212, 194);
-constexpr Rgb kHitPair = rgb(255, 0, 0);
-constexpr Rgb kHitMark = rgb(43, 145, 255);
 
 // The recommended pairs in column order: two rank columns and the pair's column.
 struct RecommendedPair {
@@ -65,7 +63,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   rankDigitsHotWarmCold(grid);
   for (int r = 1; r <= grid.rows() - 1; ++r)
     for (int c = kFirstTintCol; c <= kLastTintCol; ++c)
-      grid.setBackColor(r, c, kTint);
+      grid.setBackColor(r, c, kPeach);
   buildRecommendedPairs(grid);
   markRecommendedPairHits(grid);
   // Only the rows that exist: a history of fewer than 22 draws has fewer.
@@ -106,8 +104,8 @@ void markRecommendedPairHits(ResultGrid &grid) {
       const ResultGrid::TextId drawn = grid.textId(r, c);
       for (int j = kFirstRecommendedCol; j <= kLastRecommendedCol; ++j)
         if (grid.textId(r, j) == drawn) {
-          grid.setBackColor(r, j, kHitPair);
-          grid.setBackColor(r, kHitCol, kHitMark);
+          grid.setBackColor(r, j, kRed);
+          grid.setBackColor(r, kHitCol, kAzure);
           grid.setTextId(r, kHitCol, yes);
         }
     }

@@ -5,6 +5,7 @@
 #include "charts/columnbands.h"
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 #include <string>
 
@@ -40,7 +41,6 @@ constexpr const char *kPairsOfGame[2][kPairs] = {
 
 constexpr ColumnBand kFirstBand{5, 12, rgb(212, 188, 134)};
 constexpr ColumnBand kSecondBand{21, 28, rgb(212, 188, 134)};
-constexpr Rgb kHitBack = rgb(255, 0, 0);
 
 void writeRecommendedPairs(ResultGrid &grid, int gameType);
 void markPairYes(ResultGrid &grid, int drawCount);
@@ -83,7 +83,7 @@ void markPairYes(ResultGrid &grid, int drawCount) {
     for (int c = kFirstPairCol; c <= kLastPairCol; ++c)
       if (grid.textId(0, c) == keyId) {
         grid.setCurrentCell(r, c);
-        grid.setBackColor(r, c, kHitBack);
+        grid.setBackColor(r, c, kRed);
         grid.setTextId(r, c, keyId);
         grid.setTextId(r, kYesCol, yes);
       }

@@ -5,6 +5,7 @@
 #include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 #include <array>
 #include <string>
@@ -35,8 +36,7 @@ ToolDesign design() {
 struct Classification {
   int first;
   const char *header;
-  char inClass, otherwise;
-  bool (*holds)(int digit);
+  DigitClass digits;
   Rgb letterBack;
   Rgb markBack;
 };
@@ -44,9 +44,9 @@ constexpr int kLetterCol = 1, kChartCol = 4;  // after the block's first column
 constexpr int kPatterns = 8;
 
 constexpr Classification kClassifications[] = {
-    {1, "{OE}", 'E', 'O', [](int d) { return !isOddDigit(d); }, rgb(42, 219, 167), rgb(212, 219, 225)},
-    {14, "{BS}", 'B', 'S', isBigDigit, rgb(127, 176, 237), rgb(243, 140, 0)},
-    {27, "{PC}", 'P', 'C', isPrimeDigit, rgb(236, 217, 136), rgb(40, 203, 0)},
+    {1, "{OE}", kEvenOdd, kMint, rgb(212, 219, 225)},
+    {14, "{BS}", kBigSmall, rgb(127, 176, 237), rgb(243, 140, 0)},
+    {27, "{PC}", kPrimeComposite, rgb(236, 217, 136), rgb(40, 203, 0)},
 };
 
 // The chart's headers in column order: the letter not in the class first,
@@ -60,7 +60,6 @@ constexpr std::array<std::array<const char *, kPatterns>, 3> kChartHeaders = {{
 constexpr int kDigitOffset = 39;  // H, T, U in the hidden columns 40..42
 constexpr int kSeparatorCols[] = {13, 26, 39};
 constexpr int kBandFirst = 14, kBandLast = 26;
-constexpr Rgb kBandBack = rgb(249, 212, 194);
 
 void setColumnWidths(ResultGrid &grid);
 void writeHeaders(ResultGrid &grid);
@@ -77,7 +76,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   // The band covers the two rows under the draws too.
   for (int r = 1; r < grid.rows(); ++r)
     for (int c = kBandFirst; c <= kBandLast; ++c)
-      grid.setBackColor(r, c, kBandBack);
+      grid.setBackColor(r, c, kPeach);
   writeShapeLetters(grid, n);
   markShapePatterns(grid, n);
   grid.setRowHeight(0, 300);
@@ -116,26 +115,25 @@ void writeShapeLetters(ResultGrid &grid, int drawCount) {
   Texts texts[3];
   for (std::size_t k = 0; k < 3; ++k) {
     const Classification &cls = kClassifications[k];
-    texts[k].letter[0] = grid.intern(std::string_view(&cls.otherwise, 1));
-    texts[k].letter[1] = grid.intern(std::string_view(&cls.inClass, 1));
+    texts[k].letter[0] = grid.intern(cls.digits.letter(false));
+    texts[k].letter[1] = grid.intern(cls.digits.letter(true));
     for (int bits = 0; bits < 8; ++bits) {
       std::string pattern;
       for (int shift = 2; shift >= 0; --shift)
-        pattern += (bits >> shift & 1) ? cls.inClass : cls.otherwise;
+        pattern += (bits >> shift & 1) ? cls.digits.inClass : cls.digits.otherwise;
       texts[k].pattern[bits] = grid.intern(pattern);
     }
   }
   for (int r = 1; r <= drawCount; ++r) {
-    const int digits[3] = {cellDigit(grid, r, kDigitOffset + 1), cellDigit(grid, r, kDigitOffset + 2),
-                           cellDigit(grid, r, kDigitOffset + 3)};
-    if (digits[0] < 0 || digits[1] < 0 || digits[2] < 0)
-      continue;  // the reader leaves out draws with other digits
+    const std::optional<Digits> digits = readDrawDigits(grid, r, kDigitOffset + 1);
+    if (!digits)
+      continue;
     int bits[3] = {0, 0, 0};
     for (int p = 0; p < 3; ++p) {
-      const int d = digits[p];
+      const int d = (*digits)[std::size_t(p)];
       for (std::size_t k = 0; k < 3; ++k) {
         const Classification &cls = kClassifications[k];
-        const bool inClass = cls.holds(d);
+        const bool inClass = cls.digits.holds(d);
         const int c = cls.first + kLetterCol + p;
         grid.setTextId(r, c, texts[k].letter[inClass]);
         if (inClass)

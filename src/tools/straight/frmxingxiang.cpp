@@ -3,6 +3,7 @@
 // colour of its class: three different digits, all equal, or two equal.
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 namespace corvessa::tools {
 namespace {
@@ -26,7 +27,6 @@ ToolDesign design() {
 }
 
 constexpr Rgb kDifferent = rgb(42, 194, 91);
-constexpr Rgb kTriple = rgb(255, 0, 0);
 constexpr Rgb kDouble = rgb(102, 164, 244);
 
 // The shapes in column order (1..13), each with its condition on H, T, U.
@@ -44,7 +44,7 @@ constexpr Shape kShapes[] = {
     {":|.", [](int h, int t, int u) { return u < h && h < t; }, kDifferent},
     {"|.:", [](int h, int t, int u) { return t < u && u < h; }, kDifferent},
     {"|:.", [](int h, int t, int u) { return u < t && t < h; }, kDifferent},
-    {":::", [](int h, int t, int u) { return h == t && t == u; }, kTriple},
+    {":::", [](int h, int t, int u) { return h == t && t == u; }, kRed},
     {"..|", [](int h, int t, int u) { return h == t && t < u; }, kDouble},
     {".|.", [](int h, int t, int u) { return h == u && u < t; }, kDouble},
     {"|..", [](int h, int t, int u) { return t == u && u < h; }, kDouble},
@@ -87,11 +87,10 @@ void classifyRiseDownShapes(ResultGrid &grid, int drawCount) {
   for (int k = 0; k < kShapeCount; ++k)
     patterns[k] = grid.textId(0, k + 1);
   for (int r = 1; r <= drawCount; ++r) {
-    const int h = cellDigit(grid, r, kDigitOffset + 1), t = cellDigit(grid, r, kDigitOffset + 2),
-              u = cellDigit(grid, r, kDigitOffset + 3);
-    if (h < 0 || t < 0 || u < 0)
-      continue;  // the reader leaves out draws with other digits
-    const int k = shapeOf[h * 100 + t * 10 + u];
+    const std::optional<Digits> d = readDrawDigits(grid, r, kDigitOffset + 1);
+    if (!d)
+      continue;
+    const int k = shapeOf[(*d)[0] * 100 + (*d)[1] * 10 + (*d)[2]];
     if (k < 0)
       continue;
     grid.setCurrentCell(r, k + 1);

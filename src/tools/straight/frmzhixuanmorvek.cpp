@@ -6,6 +6,7 @@
 // coming draw.
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 #include <string>
 
@@ -48,7 +49,6 @@ std::string candidateText(int position, std::string_view digit, bool hit) {
 
 // The summary columns: candidates 1 to 3, 4 to 6, and any of the six.
 constexpr int kFirstThreeCol = 10, kLastThreeCol = 11, kAnyCol = 12;
-constexpr Rgb kHitBack = rgb(255, 0, 0);
 
 void copyCandidateDigits(ResultGrid &grid, int drawCount);
 void markCandidateHits(ResultGrid &grid, int drawCount);
@@ -104,7 +104,7 @@ void markCandidateHits(ResultGrid &grid, int drawCount) {
       grid.setCurrentCell(r, c);
       grid.setTextId(r, c, textOf(r, i, hit));
       if (hit)
-        grid.setBackColor(r, c, kHitBack);
+        grid.setBackColor(r, c, kRed);
     }
   for (int i = 0; i < 6; ++i)
     grid.setTextId(drawCount + 1, kFirstCandidateCol + i, textOf(drawCount + 1, i, false));
@@ -118,7 +118,7 @@ void summariseCandidateHits(ResultGrid &grid, int drawCount) {
   for (int r = 2; r <= drawCount; ++r) {
     int hits[2] = {0, 0};
     for (int i = 0; i < 6; ++i)
-      hits[i / 3] += grid.backColor(r, kFirstCandidateCol + i) == kHitBack;
+      hits[i / 3] += grid.backColor(r, kFirstCandidateCol + i) == kRed;
     if (hits[0] >= 1) {
       grid.setTextId(r, kFirstThreeCol, firstThree);
       grid.setTextId(r, kAnyCol, any);

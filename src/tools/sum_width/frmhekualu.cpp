@@ -70,8 +70,10 @@ void writeSumWidthType(ResultGrid &grid, int drawCount) {
     for (int w = 0; w < 3; ++w)
       typeIds[s][w] = grid.intern(std::to_string(s) + std::to_string(w));
   for (int r = 1; r <= drawCount; ++r) {
-    Digits d{cellDigit(grid, r, kDigitOffset + 1), cellDigit(grid, r, kDigitOffset + 2),
-             cellDigit(grid, r, kDigitOffset + 3)};
+    std::optional<Digits> digits = readDrawDigits(grid, r, kDigitOffset + 1);
+    if (!digits)
+      continue;
+    Digits &d = *digits;
     const int sum = d[0] + d[1] + d[2];
     sortDigitsAscending(d);
     const int width = d[2] - d[0];

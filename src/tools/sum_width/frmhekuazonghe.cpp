@@ -4,6 +4,7 @@
 // footer rows; "Max Miss" is the longest run that a hit ended.
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
+#include "charts/palette.h"
 #include "charts/sumrows.h"
 #include "charts/framework/toolframe.h"
 
@@ -36,12 +37,10 @@ ToolDesign design() {
 constexpr int kSumCol = 4, kWidthCol = 5;
 constexpr int kFirstComboCol = 7, kLastComboCol = 22;  // "11" .. "44"
 constexpr std::string_view kMark = ".";
-constexpr Rgb kMarkBack = rgb(255, 0, 0);
 
 // Region 1 to 4 of a value 0 to 9.
 constexpr int region(int v) { return v < 3 ? 1 : v < 5 ? 2 : v < 7 ? 3 : 4; }
 
-void fillWidths(ResultGrid &grid, const DrawHistory &history);
 void writeHeaders(ResultGrid &grid);
 void classifyFourRegions(ResultGrid &grid, int drawCount);
 
@@ -54,7 +53,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   grid.setColWidths(kFirstComboCol, kLastComboCol, 480);
   resetRows(state);
   fillSumRows(grid, history);
-  fillWidths(grid, history);
+  fillSumWidthColumns(grid, history, {.sumCol = kNoColumn, .widthCol = kWidthCol});
   writeHeaders(grid);
   grid.setCurrentCell(n + 1, 1);
   grid.setTopRow(grid.rows() - 1);
@@ -66,16 +65,6 @@ void load(ToolWindowState &state, const DrawHistory &history) {
                  .mark = kMark,
                  .rows = {FooterRow::Amount, FooterRow::MaxMiss, FooterRow::CurrentMiss, FooterRow::Blank},
                  .maxMiss = MaxMissRule::LongestClosedRun});
-}
-
-// The width, largest digit less smallest, beside the sum.
-void fillWidths(ResultGrid &grid, const DrawHistory &history) {
-  int row = 1;
-  for (const DrawRecord &draw : history.draws) {
-    Digits d{draw.h, draw.t, draw.u};
-    sortDigitsAscending(d);
-    grid.setNumber(row++, kWidthCol, d[2] - d[0]);
-  }
 }
 
 // Column 7 + 4(a - 1) + (b - 1) is headed by a and b: "11", "12", ... "44".
@@ -98,7 +87,7 @@ void classifyFourRegions(ResultGrid &grid, int drawCount) {
     const int units = sum.empty() ? 0 : sum.back() - '0';
     const int a = region(units), b = region(int(leadingNumber(grid.textView(r, kWidthCol))));
     const int col = 4 * a + b + 2;
-    grid.setBackColor(r, col, kMarkBack);
+    grid.setBackColor(r, col, kRed);
     grid.setTextId(r, col, mark);
     grid.setCurrentCell(r, col);
   }

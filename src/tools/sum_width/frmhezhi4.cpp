@@ -3,6 +3,7 @@
 // and "-Y-" in the set's "Y/N" column; 13 and 15 lie in both sets.
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
+#include "charts/palette.h"
 #include "charts/sumrows.h"
 #include "charts/framework/toolframe.h"
 
@@ -38,7 +39,6 @@ constexpr std::string_view kFourSums[] = {"12", "13", "14", "15"};
 constexpr SumSet kSets[] = {{5, kSevenSums, 12}, {14, kFourSums, 18}};
 
 constexpr int kSumCol = 4;
-constexpr Rgb kHitBack = rgb(255, 0, 0);
 
 void writeHeaders(ResultGrid &grid);
 void markFixedSumHits(ResultGrid &grid, int drawCount, const SumSet &set);
@@ -80,7 +80,7 @@ void markFixedSumHits(ResultGrid &grid, int drawCount, const SumSet &set) {
       if (leadingNumber(grid.textView(0, c)) == sum) {
         grid.setTextId(r, set.yesCol, yes);
         grid.setTextId(r, c, grid.textId(0, c));
-        grid.setBackColor(r, c, kHitBack);
+        grid.setBackColor(r, c, kRed);
         grid.setCurrentCell(r, c);
       }
   }

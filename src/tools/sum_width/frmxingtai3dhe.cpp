@@ -5,6 +5,7 @@
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 namespace corvessa::tools {
 namespace {
@@ -27,9 +28,7 @@ ToolDesign design() {
 constexpr int kSumCol = 4, kUnitsCol = 35;
 constexpr int kFirstSumCol = 6;     // the sums 0..27 in columns 6..33
 constexpr int kFirstUnitsCol = 37;  // the units 0..9 in columns 37..46
-constexpr Rgb kBand = rgb(255, 212, 255);
-constexpr ColumnBand kLowSums{6, 13, kBand}, kHighSums{26, 33, kBand};
-constexpr Rgb kSumMark = rgb(0, 206, 188), kUnitsMark = rgb(255, 194, 0);
+constexpr ColumnBand kLowSums{6, 13, kPink}, kHighSums{26, 33, kPink};
 
 void fillSumUnits(ResultGrid &grid, const DrawHistory &history);
 void writeHeaders(ResultGrid &grid);
@@ -81,13 +80,8 @@ void writeHeaders(ResultGrid &grid) {
 // cover the band's shade. The current cell ends on the last units mark.
 void markSumCells(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r) {
-    const int sumCol = kFirstSumCol + int(leadingNumber(grid.textView(r, kSumCol)));
-    grid.setTextId(r, sumCol, grid.textId(r, kSumCol));
-    grid.setBackColor(r, sumCol, kSumMark);
-    const int unitsCol = kFirstUnitsCol + int(leadingNumber(grid.textView(r, kUnitsCol)));
-    grid.setTextId(r, unitsCol, grid.textId(r, kUnitsCol));
-    grid.setBackColor(r, unitsCol, kUnitsMark);
-    grid.setCurrentCell(r, unitsCol);
+    markValueInItsColumn(grid, r, kSumCol, kFirstSumCol, kTeal);
+    markValueInItsColumn(grid, r, kUnitsCol, kFirstUnitsCol, kAmber);
   }
 }
 

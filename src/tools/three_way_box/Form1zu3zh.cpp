@@ -5,6 +5,7 @@
 // double-click copies a column's finished miss runs.
 #include "charts/digitclasses.h"
 #include "charts/families/threewaypairs.h"
+#include "charts/palette.h"
 
 namespace corvessa::tools {
 namespace {
@@ -50,9 +51,9 @@ void writeTypeHeaders(ResultGrid &grid) {
 // `pair` is 11 times the pair digit; each group gets one cell.
 void markPairDigitTypes(ResultGrid &grid, int row, int pair) {
   const int digit = pair / 11;
-  markTypeCell(grid, row, isBigDigit(digit) ? kBigCol : kSmallCol, kPairHitBack);
+  markTypeCell(grid, row, isBigDigit(digit) ? kBigCol : kSmallCol, kRed);
   markTypeCell(grid, row, kRouteCol + digitRoute(digit), kPairTypeLilac);
-  markTypeCell(grid, row, isOddDigit(digit) ? kOddCol : kEvenCol, kPairHitBack);
+  markTypeCell(grid, row, isOddDigit(digit) ? kOddCol : kEvenCol, kRed);
   markTypeCell(grid, row, isPrimeDigit(digit) ? kPrimeCol : kCompositeCol, kPairTypeLilac);
 }
 

@@ -4,7 +4,9 @@
 // pair columns count their misses and end in a "Max Miss" row; a
 // double-click copies a column's finished miss runs.
 #include "charts/digitclasses.h"
+#include "charts/drawrows.h"
 #include "charts/families/threewaypairs.h"
+#include "charts/palette.h"
 
 namespace corvessa::tools {
 namespace {
@@ -46,20 +48,22 @@ void markZu3Types(ResultGrid &grid, int row, int pair) {
   const int pairDigit = pair / 11;
   const int lo = grid.textView(row, kLowPairCol).front() - '0';
   const int hi = grid.textView(row, kEndsCol).back() - '0';
-  const int digits[3] = {cellDigit(grid, row, 1), cellDigit(grid, row, 2), cellDigit(grid, row, 3)};
+  const std::optional<Digits> digits = readDrawDigits(grid, row);
+  if (!digits)
+    return;
 
   const bool smallPair = !isBigDigit(pairDigit), bigPair = isBigDigit(pairDigit);
   if (smallPair && isBigDigit(hi))
-    markTypeCell(grid, row, kSizeCol, kPairHitBack);  // 2S1B
+    markTypeCell(grid, row, kSizeCol, kRed);  // 2S1B
   else if (bigPair && !isBigDigit(lo))
-    markTypeCell(grid, row, kSizeCol + 1, kPairHitBack);  // 2B1S
+    markTypeCell(grid, row, kSizeCol + 1, kRed);  // 2B1S
   else if (smallPair)
-    markTypeCell(grid, row, kSizeCol + 2, kPairHitBack);  // 3S
+    markTypeCell(grid, row, kSizeCol + 2, kRed);  // 3S
   else
-    markTypeCell(grid, row, kSizeCol + 3, kPairHitBack);  // 3B
+    markTypeCell(grid, row, kSizeCol + 3, kRed);  // 3B
 
   int odd = 0;
-  for (int d : digits)
+  for (int d : *digits)
     odd += isOddDigit(d);
   const bool evenPair = !isOddDigit(pairDigit);
   if (evenPair && odd > 0)
@@ -72,17 +76,17 @@ void markZu3Types(ResultGrid &grid, int row, int pair) {
     markTypeCell(grid, row, kParityCol + 3, kPairTypeLilac);  // 3O
 
   int primes = 0;
-  for (int d : digits)
+  for (int d : *digits)
     primes += isPrimeDigit(d);
   const bool primePair = isPrimeDigit(pairDigit);
   if (!primePair && primes > 0)
-    markTypeCell(grid, row, kPrimeCol + 1, kPairHitBack);  // 2C1P
+    markTypeCell(grid, row, kPrimeCol + 1, kRed);  // 2C1P
   else if (primePair && primes < 3)
-    markTypeCell(grid, row, kPrimeCol, kPairHitBack);  // 2P1C
+    markTypeCell(grid, row, kPrimeCol, kRed);  // 2P1C
   if (primePair && primes == 3)
-    markTypeCell(grid, row, kPrimeCol + 2, kPairHitBack);  // 3P
+    markTypeCell(grid, row, kPrimeCol + 2, kRed);  // 3P
   else if (!primePair && primes == 0)
-    markTypeCell(grid, row, kPrimeCol + 3, kPairHitBack);  // 3C
+    markTypeCell(grid, row, kPrimeCol + 3, kRed);  // 3C
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // "Four Regions-1234": the digits split into four fixed regions. For every
 // draw its digits among the regions' digits, the pattern of its three region
 // codes, their sum and how many of its digits share a region.
+#include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
 #include "charts/families/regions.h"
 #include "charts/framework/tool.h"
+#include "charts/palette.h"
 
 #include <string>
 
@@ -31,7 +33,6 @@ constexpr int kFirstTypeCol = 51;                   // "Type-1", "Type-2", "Type
 constexpr int kCodeCol = 54;                        // 54..56: codes of H, T, U
 constexpr int kSortedCodeCol = 57;                  // 57..59: the codes ascending
 
-constexpr Rgb kSumBack = rgb(255, 0, 0);
 
 void computeRegionCodes(ResultGrid &grid, int drawCount);
 void sortRegionCodes(ResultGrid &grid, int drawCount);
@@ -40,7 +41,7 @@ void markRegionPattern(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
+  const int n = state.drawCount;
   grid.setColWidths(0, 0, 1290);
   grid.setColWidths(1, 53, 275);
   grid.setColWidths(kFirstPatternCol, kLastPatternCol, 406);
@@ -66,18 +67,12 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   markRegionPattern(grid, n);
 }
 
-// The four tests in this order give each digit 0 to 9 its region.
+// The regions are the small odd digits (1), the small even (2), the big odd
+// (3) and the big even (4).
 const char *regionCode(int d) {
-  const bool odd = d % 2 != 0;
-  if (odd && d < 4)
-    return "1";
-  if (odd && d > 4)
-    return "3";
-  if (!odd && d < 5)
-    return "2";
-  if (!odd && d > 5)
-    return "4";
-  return "";
+  if (isOddDigit(d))
+    return isBigDigit(d) ? "3" : "1";
+  return isBigDigit(d) ? "4" : "2";
 }
 
 void computeRegionCodes(ResultGrid &grid, int drawCount) {
@@ -86,17 +81,19 @@ void computeRegionCodes(ResultGrid &grid, int drawCount) {
     codes[d] = grid.intern(std::string_view(regionCode(d)));
   for (int r = 1; r <= drawCount; ++r)
     for (int k = 1; k <= 3; ++k) {
-      const int d = cellDigit(grid, r, k);
-      grid.setTextId(r, kCodeCol + k - 1, d >= 0 && d <= 9 ? codes[d] : 0);
+      if (const int d = cellDigit(grid, r, k); d >= 0)
+        grid.setTextId(r, kCodeCol + k - 1, codes[d]);
     }
 }
 
 void sortRegionCodes(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r) {
-    Digits codes{cellDigit(grid, r, kCodeCol), cellDigit(grid, r, kCodeCol + 1), cellDigit(grid, r, kCodeCol + 2)};
-    sortDigitsAscending(codes);
+    std::optional<Digits> codes = readDrawDigits(grid, r, kCodeCol);
+    if (!codes)
+      continue;
+    sortDigitsAscending(*codes);
     for (int k = 0; k < 3; ++k)
-      grid.setNumber(r, kSortedCodeCol + k, codes[std::size_t(k)]);
+      grid.setNumber(r, kSortedCodeCol + k, (*codes)[std::size_t(k)]);
   }
 }
 
@@ -114,8 +111,10 @@ void markRegionPattern(ResultGrid &grid, int drawCount) {
   for (int c = kFirstSumCol; c <= kLastSumCol; ++c)
     sumHeaders[c] = int(leadingNumber(grid.textView(0, c)));
   for (int r = 1; r <= drawCount; ++r) {
-    const int c1 = cellDigit(grid, r, kSortedCodeCol), c2 = cellDigit(grid, r, kSortedCodeCol + 1),
-              c3 = cellDigit(grid, r, kSortedCodeCol + 2);
+    const std::optional<Digits> codes = readDrawDigits(grid, r, kSortedCodeCol);
+    if (!codes)
+      continue;
+    const int c1 = (*codes)[0], c2 = (*codes)[1], c3 = (*codes)[2];
     const int sum = c1 + c2 + c3;
     std::string pattern;
     for (int k = 0; k < 3; ++k)
@@ -124,7 +123,7 @@ void markRegionPattern(ResultGrid &grid, int drawCount) {
     markMatchingHeaders(grid, r, kFirstPatternCol, kLastPatternCol, patternId, kRegionPatternBack);
     for (int c = kFirstSumCol; c <= kLastSumCol; ++c)
       if (sumHeaders[c] == sum)
-        markRegionCell(grid, r, c, grid.internNumber(sum), kSumBack);
+        markRegionCell(grid, r, c, grid.internNumber(sum), kRed);
     const int type = c3 == c1 ? 2 : (c2 == c1 || c3 == c2) ? 1 : 0;
     markRegionCell(grid, r, kFirstTypeCol + type, typeNames[type], kRegionPatternBack);
   }

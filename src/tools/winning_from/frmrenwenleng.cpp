@@ -7,6 +7,7 @@
 #include "charts/hotwarmcold.h"
 #include "charts/nextboxnumbers.h"
 #include "charts/framework/toolframe.h"
+#include "charts/palette.h"
 
 namespace corvessa::tools {
 namespace {
@@ -81,8 +82,6 @@ constexpr RankClass kClasses[] = {
     {kFirstColdCol, kLastRankCol, "C", rgb(42, 140, 167)},
 };
 
-constexpr Rgb kWarmTint = rgb(249, 212, 194);
-constexpr Rgb kPatternBack = rgb(42, 219, 167);
 constexpr int kLeftBottom = 2;
 constexpr int kLastAlignedCol = 24;
 
@@ -95,7 +94,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   setColumnWidths(grid);
   writeHeaders(grid);
-  grid.setRows(int(history.draws.size()) + 3);
+  grid.setRows(state.drawCount + 3);
   fillDrawRowsOffset(grid, history, kDigitOffset);
   rankDigitsHotWarmCold(grid);
   tintWarmColumns(grid);
@@ -124,7 +123,7 @@ void writeHeaders(ResultGrid &grid) {
 void tintWarmColumns(ResultGrid &grid) {
   for (int r = 1; r <= grid.rows() - 1; ++r)
     for (int c = kFirstWarmCol; c < kFirstColdCol; ++c)
-      grid.setBackColor(r, c, kWarmTint);
+      grid.setBackColor(r, c, kPeach);
 }
 
 // Each of the draw's three positions falls on exactly one ranked digit; the
@@ -151,7 +150,7 @@ void markHotWarmColdPattern(ResultGrid &grid) {
       const Pattern &p = kPatterns[i];
       if (p.hot == perClass[0] && p.warm == perClass[1] && p.cold == perClass[2]) {
         grid.setText(r, kFirstPatternCol + i, p.text);
-        grid.setBackColor(r, kFirstPatternCol + i, kPatternBack);
+        grid.setBackColor(r, kFirstPatternCol + i, kMint);
       }
     }
   }

@@ -27,7 +27,7 @@ void markRegionCounts(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  const int n = int(history.draws.size());
+  const int n = state.drawCount;
   grid.setColWidths(0, 0, 1290);
   grid.setColWidths(1, 16, 300);
   grid.setColWidths(17, 27, 420);
