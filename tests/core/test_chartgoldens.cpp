@@ -9,6 +9,8 @@
 // A new tool adds its charts and design here once they have been checked by hand:
 //   corvessa-chart --colors WINDOW tests/fixtures/draws/FILE.txt > tests/fixtures/charts/FILE/WINDOW.txt
 //   corvessa-chart --design WINDOW tests/fixtures/draws/cases.txt > tests/fixtures/designs/WINDOW.txt
+#include "chartdump/commandline.h"
+#include "tools/menus.h"
 #include "charts/framework/chartdump.h"
 #include "charts/framework/tool.h"
 
@@ -27,7 +29,7 @@ const QString kFixtures = QStringLiteral(CORVESSA_FIXTURES_DIR);
 
 std::string dumpOf(const QString &window, const QString &drawFile, const char *what = "--colors") {
   std::ostringstream out, err;
-  const int status = charts::runChartDump({what, window.toStdString(), drawFile.toStdString()}, out, err);
+  const int status = runChartDump(toolRegistry(), {what, window.toStdString(), drawFile.toStdString()}, out, err);
   EXPECT_EQ(status, 0) << err.str();
   return out.str();
 }
@@ -49,7 +51,7 @@ TEST(ChartGoldens, EveryKeptChartIsDumpedByteForByte) {
     for (const QString &kept : QDir(charts.filePath(fixture)).entryList({"*.txt"}, QDir::Files)) {
       const QString window = kept.chopped(4);
       SCOPED_TRACE((fixture + "/" + window).toStdString());
-      ASSERT_NE(ToolRegistry::instance().find(window), nullptr);
+      ASSERT_NE(toolRegistry().find(window), nullptr);
       EXPECT_EQ(dumpOf(window, drawFile), readAll(charts.filePath(fixture + "/" + kept)).toStdString());
       ++compared;
     }

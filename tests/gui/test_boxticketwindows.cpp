@@ -1,6 +1,6 @@
 // The ticket charts of the "Box" menu, opened from their menu items as the
 // user opens them.
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"

@@ -2,7 +2,7 @@
 // number from" menu and used as a user would.
 #include "charts/framework/tool.h"
 #include "core/programstate.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"
@@ -173,10 +173,10 @@ TEST_F(HeatWindows, EveryItemOfTheWinningNumberFromMenuOpensItsTool) {
       SCOPED_TRACE(item.name);
       ++items;
       main->menu(menu.name)->findChild<QAction *>(item.name)->trigger();
-      QWidget *window = ToolWindows::instance().openInstance(item.windowName);
+      QWidget *window = ToolWindows::instance().openInstance(item.windowName());
       ASSERT_NE(window, nullptr);
       EXPECT_TRUE(window->isVisible());
-      EXPECT_EQ(window->windowTitle(), ToolRegistry::instance().find(item.windowName)->design.title);
+      EXPECT_EQ(window->windowTitle(), toolRegistry().find(item.windowName())->design.title);
     }
   }
   EXPECT_EQ(items, 14);

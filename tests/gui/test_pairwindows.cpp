@@ -3,7 +3,7 @@
 // press highlight of the five-region chart, the tagged rows of "+ or - of
 // Pairs " and the nearly hidden first rows of Recommend "Pairs".
 #include "charts/framework/tool.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"

@@ -2,7 +2,7 @@
 // sees them: the title, the buttons, a recommendation and its colour, and
 // the note under the grid of "Other recommend digits-[formula]".
 #include "charts/framework/tool.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"

@@ -2,7 +2,7 @@
 // as a user would: titles, the buttons each window shows, "Help", and the
 // press highlight of the two shape charts.
 #include "charts/framework/tool.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"

@@ -2,7 +2,7 @@
 // menus: titles, buttons, "Help", and the number enquiries used as a user
 // uses them, typing into the box under the grid and pressing "Enquire".
 #include "charts/framework/tool.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"

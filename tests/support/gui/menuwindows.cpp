@@ -1,6 +1,6 @@
 #include "support/gui/menuwindows.h"
 
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "gui/frame/gridview.h"
 #include "gui/toolwindows.h"
 #include "support/gui/windows.h"
@@ -33,8 +33,8 @@ ToolWindow *MenuWindowTest::chooseItem(const char *item) {
         if (!action)
           return nullptr;
         action->trigger();
-        auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(entry.windowName));
-        EXPECT_NE(tool, nullptr) << entry.windowName;
+        auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(entry.windowName()));
+        EXPECT_NE(tool, nullptr) << entry.windowName().toStdString();
         if (tool)
           EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
         return tool;
