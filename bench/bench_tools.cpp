@@ -9,6 +9,7 @@
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/platform/platform.h"
+#include "tools/menus.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -172,7 +173,9 @@ double showOnce(const ToolEntry &tool, Platform &platform, ResultGrid grid, int 
   auto *window = new ToolWindow(tool, platform);
   QElapsedTimer timer;
   timer.start();
-  window->showChart(std::move(grid), drawCount);
+  window->state().grid = std::move(grid);
+  window->state().drawCount = drawCount;
+  window->showChart();
   window->show();
   window->grab();
   const double ms = msSince(timer);
@@ -194,8 +197,8 @@ struct ColdRun {
 // small window of another tool, as a running program has. Prints one line:
 // read, compute and show in ms, minor faults, peak resident kB.
 int coldChild(const QString &windowName, const QString &path, int entries) {
-  const std::vector<ToolEntry> &tools = ToolRegistry::instance().entries();
-  const ToolEntry *tool = ToolRegistry::instance().find(windowName);
+  const std::vector<ToolEntry> &tools = toolRegistry().entries();
+  const ToolEntry *tool = toolRegistry().find(windowName);
   if (!tool || tools.size() < 2) {
     std::fprintf(stderr, "corvessa-bench: no tool %s\n", qPrintable(windowName));
     return 2;
@@ -217,7 +220,7 @@ int coldChild(const QString &windowName, const QString &path, int entries) {
   window->session().load(history);
   run.computeMs = msSince(timer);
   timer.restart();
-  window->showChart(std::move(window->state().grid), int(history.draws.size()));
+  window->showChart();
   window->show();
   window->grab();
   run.showMs = msSince(timer);
@@ -364,7 +367,7 @@ int main(int argc, char **argv) {
 
   QtPlatform platform;
   std::vector<const ToolEntry *> tools;
-  for (const ToolEntry &tool : ToolRegistry::instance().entries())
+  for (const ToolEntry &tool : toolRegistry().entries())
     if (onlyTools.isEmpty() || onlyTools.contains(tool.design.windowName))
       tools.push_back(&tool);
   if (tools.empty() || sizes.isEmpty())

@@ -4,10 +4,10 @@
 // and the import check, and every registered tool's chart. Besides crashes,
 // hangs and leaks it stops on a save that the editor would not read back as
 // the rows it saved.
-#include "charts/framework/tool.h"
 #include "core/drawfile.h"
 #include "core/drawsave.h"
 #include "core/fieldreader.h"
+#include "tools/menus.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   checkSaveReadsBack(parseEditorRecords(bytes));
   (void)drawHistoryContentProblem(bytes);
 
-  for (const ToolEntry &tool : ToolRegistry::instance().entries())
+  for (const ToolEntry &tool : toolRegistry().entries())
     (void)computeChart(tool, history);
   return 0;
 }

@@ -37,13 +37,6 @@ QString lastRecordName(const QByteArray &data) {
 
 }  // namespace
 
-std::optional<QString> readCurrentLotteryName() {
-  const FileContent settings = readWholeFile(settingsFilePath(), kMaxSettingsFileBytes);
-  if (settings.error)
-    return std::nullopt;
-  return lastRecordName(settings.data);
-}
-
 std::optional<QString> writeCurrentLotteryName(const QString &fileName) {
   QDir().mkpath(settingsFolder());
   if (const std::optional<QString> failed = replaceFileAtomically(settingsFilePath(), currentLotteryRecord(fileName)))

@@ -13,10 +13,6 @@ QByteArray currentLotteryRecord(const QString &fileName);
 // The settings file holds one name; a file longer than this is not read.
 constexpr qint64 kMaxSettingsFileBytes = qint64(64) << 10;
 
-// The last record of the settings file, trimmed; nothing when the file is
-// missing or cannot be read.
-std::optional<QString> readCurrentLotteryName();
-
 // Replaces the settings file atomically. On failure returns what failed and
 // leaves the old file as it was.
 std::optional<QString> writeCurrentLotteryName(const QString &fileName);

@@ -3,12 +3,12 @@
 #include "core/lottery.h"
 #include "core/paths.h"
 #include "core/programstate.h"
-#include "core/toolmenus.h"
 #include "gui/editor/draweditor.h"
 #include "gui/platform/platform.h"
 #include "gui/sitepages.h"
 #include "gui/toolwindows.h"
 #include "gui/widgetdesign.h"
+#include "tools/menus.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -32,9 +32,11 @@ const QString kError = QStringLiteral("Error:");
 
 MainWindow *MainWindow::instance() { return theMainWindow.data(); }
 
-MainWindow *MainWindow::showMain(Platform &platform) {
+MainWindow *MainWindow::showMain(Platform &platform) { return showMain(platform, ToolWindows::instance()); }
+
+MainWindow *MainWindow::showMain(Platform &platform, ToolWindows &toolWindows) {
   if (!theMainWindow) {
-    theMainWindow = new MainWindow(platform);
+    theMainWindow = new MainWindow(platform, toolWindows);
     theMainWindow->setAttribute(Qt::WA_DeleteOnClose);
   }
   theMainWindow->show();
@@ -42,7 +44,8 @@ MainWindow *MainWindow::showMain(Platform &platform) {
   return theMainWindow.data();
 }
 
-MainWindow::MainWindow(Platform &platform, QWidget *parent) : QWidget(parent), platform_(platform) {
+MainWindow::MainWindow(Platform &platform, ToolWindows &toolWindows, QWidget *parent)
+    : QWidget(parent), platform_(platform), toolWindows_(toolWindows) {
   setObjectName(QStringLiteral("Form1xingc"));
   setWindowTitle(kTitle);
   setClientSizeTwips(this, 10035, 4620);
@@ -122,7 +125,7 @@ void MainWindow::buildMenus() {
       }
       QAction *action = popup->addAction(QString::fromUtf8(item.caption));
       action->setObjectName(QString::fromLatin1(item.name));
-      action->setEnabled(ToolWindows::instance().isAvailable(QString::fromLatin1(item.windowName)));
+      action->setEnabled(toolWindows_.isAvailable(item.windowName()));
       connect(action, &QAction::triggered, this, [this, &item] { runMenuItem(item); });
     }
     menus_[popup->objectName()] = popup;
@@ -145,7 +148,7 @@ void MainWindow::ShowCategoryMenu(QMenu *popup) {
 }
 
 void MainWindow::runMenuItem(const ToolMenuItem &item) {
-  const QString window = QString::fromLatin1(item.windowName);
+  const QString window = item.windowName();
   if (item.opening == Opening::WithWait)
     OpenToolFormWithWait(window);
   else
@@ -155,13 +158,13 @@ void MainWindow::runMenuItem(const ToolMenuItem &item) {
 void MainWindow::OpenToolFormWithWait(const QString &windowName) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   setWindowTitle(QStringLiteral("Loading......Please wait......"));
-  ToolWindows::instance().open(windowName, platform_);
+  toolWindows_.open(windowName, platform_);
   QApplication::restoreOverrideCursor();
   // The tool window may have closed the main window meanwhile; guard the title.
   setWindowTitle(kTitle);
 }
 
-void MainWindow::OpenToolForm(const QString &windowName) { ToolWindows::instance().open(windowName, platform_); }
+void MainWindow::OpenToolForm(const QString &windowName) { toolWindows_.open(windowName, platform_); }
 
 void MainWindow::Form_Load() {
   ReadCurrentLottery();

@@ -11,6 +11,7 @@ class QFrame;
 namespace corvessa {
 
 class Platform;
+class ToolWindows;
 struct ToolMenuItem;
 
 // The main window "Corvessa": the current lottery, the category buttons and
@@ -18,10 +19,13 @@ struct ToolMenuItem;
 class MainWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit MainWindow(Platform &platform, QWidget *parent = nullptr);
+  // The menu items open their tools in `toolWindows`.
+  explicit MainWindow(Platform &platform, ToolWindows &toolWindows, QWidget *parent = nullptr);
 
-  // Creates the main window unless it exists, and shows it.
+  // Creates the main window unless it exists, and shows it; its items open
+  // the program's tool windows unless a test gives windows of its own tools.
   static MainWindow *showMain(Platform &platform);
+  static MainWindow *showMain(Platform &platform, ToolWindows &toolWindows);
   static MainWindow *instance();
 
   QLabel *Label2 = nullptr;  // "Lottery:" and the current lottery
@@ -59,6 +63,7 @@ class MainWindow : public QWidget {
   void runMenuItem(const ToolMenuItem &item);
 
   Platform &platform_;
+  ToolWindows &toolWindows_;
   std::map<QString, QMenu *> menus_;
 };
 

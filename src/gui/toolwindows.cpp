@@ -1,21 +1,16 @@
 #include "gui/toolwindows.h"
 
-#include "charts/framework/tool.h"
+#include "gui/frame/toolwindow.h"
+#include "tools/menus.h"
 
 namespace corvessa {
 
 ToolWindows &ToolWindows::instance() {
-  static ToolWindows windows;
+  static ToolWindows windows(toolRegistry());
   return windows;
 }
 
-bool ToolWindows::isAvailable(const QString &windowName) const {
-  return factories_.count(windowName) > 0 || ToolRegistry::instance().find(windowName) != nullptr;
-}
-
-void ToolWindows::registerWindow(const QString &windowName, Factory factory) {
-  factories_[windowName] = std::move(factory);
-}
+bool ToolWindows::isAvailable(const QString &windowName) const { return tools_.find(windowName) != nullptr; }
 
 QWidget *ToolWindows::openInstance(const QString &windowName) const {
   const auto it = open_.find(windowName);
@@ -29,18 +24,21 @@ QWidget *ToolWindows::open(const QString &windowName, Platform &platform) {
     window->activateWindow();
     return window;
   }
-  QWidget *window = nullptr;
-  if (const auto it = factories_.find(windowName); it != factories_.end())
-    window = it->second(windowName, platform);
-  else if (const ToolEntry *tool = ToolRegistry::instance().find(windowName))
-    window = createStandardToolWindow(*tool, platform);
-  if (!window)
+  const ToolEntry *tool = tools_.find(windowName);
+  if (!tool)
     return nullptr;
+  QWidget *window = createStandardToolWindow(*tool, platform);
   window->setAttribute(Qt::WA_DeleteOnClose);
   open_[windowName] = window;
   window->show();
   window->raise();
   window->activateWindow();
+  return window;
+}
+
+QWidget *createStandardToolWindow(const ToolEntry &tool, Platform &platform) {
+  auto *window = new ToolWindow(tool, platform);
+  window->load();
   return window;
 }
 

@@ -6,26 +6,24 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-#include <functional>
 #include <map>
 
 namespace corvessa {
 
 class Platform;
+class ToolRegistry;
 struct ToolEntry;
 
 class ToolWindows {
  public:
-  // Creates a window for a tool; its load runs before the window is shown.
-  using Factory = std::function<QWidget *(const QString &windowName, Platform &platform)>;
+  // The windows of the tools in the registry, which outlives them.
+  explicit ToolWindows(const ToolRegistry &tools) : tools_(tools) {}
 
+  // The program's windows, of every tool of its menus.
   static ToolWindows &instance();
 
-  // A tool is available when its chart is registered (core) or a window of
-  // its own is registered here.
+  // A tool is available when the registry holds it.
   bool isAvailable(const QString &windowName) const;
-  void registerWindow(const QString &windowName, Factory factory);
-  void unregisterWindow(const QString &windowName) { factories_.erase(windowName); }
 
   // Shows the open instance, or creates and shows a new one. Returns it, or
   // nullptr when the tool is not available.
@@ -33,11 +31,11 @@ class ToolWindows {
   QWidget *openInstance(const QString &windowName) const;
 
  private:
-  std::map<QString, Factory> factories_;
+  const ToolRegistry &tools_;
   std::map<QString, QPointer<QWidget>> open_;
 };
 
-// The standard tool window for a registered chart (the shared frame).
+// The standard tool window for a registered chart (the shared frame), loaded.
 QWidget *createStandardToolWindow(const ToolEntry &tool, Platform &platform);
 
 }  // namespace corvessa

@@ -1,13 +1,13 @@
 // The chart dumper's command line beyond the grid: the game type of the
 // load, typed inputs with the messages they bring, the design lines and the
 // list of tools.
+#include "chartdump/commandline.h"
 #include "charts/framework/chartdump.h"
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "support/core/testhome.h"
 
-#include <set>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -50,14 +50,25 @@ ToolDesign dumpDesign() {
   return d;
 }
 
-const bool registered = registerTool(dumpDesign(), [](ToolWindowState &s, const DrawHistory &history) {
+void loadDumpTest(ToolWindowState &s, const DrawHistory &history) {
   s.grid.setColWidth(0, 1218);
   resetGridRows(s.grid, s.drawCount, 1);
   fillDrawRows(s.grid, history);
   s.grid.setNumber(0, 1, s.gameType);
   s.grid.setRowHeight(0, 300);
   s.grid.setTopRow(s.grid.rows() - 1);
-});
+}
+
+// The test's own tools: the enquiry window above and one tool of the program's.
+const ToolRegistry &testTools() {
+  static const ToolRegistry tools = [] {
+    ToolRegistry r;
+    r.add({dumpDesign(), loadDumpTest});
+    r.add(*toolRegistry().find("frmgaopin6ma"));
+    return r;
+  }();
+  return tools;
+}
 
 struct DumpRun {
   int status;
@@ -66,7 +77,7 @@ struct DumpRun {
 
 DumpRun dump(const std::vector<std::string> &args) {
   std::ostringstream out, err;
-  const int status = runChartDump(args, out, err);
+  const int status = runChartDump(testTools(), args, out, err);
   return {status, out.str(), err.str()};
 }
 
@@ -126,26 +137,21 @@ TEST(ChartDumpCommandLine, DesignLines) {
             "toprow\t3\n");
 }
 
-TEST(ChartDumpCommandLine, ListsEveryToolOnceWithItsCaption) {
+TEST(ChartDumpCommandLine, ListsTheRegistrysToolsInOrderWithTheirCaptions) {
+  const std::string gaopin = toolRegistry().find("frmgaopin6ma")->design.caption.toStdString();
   const DumpRun run = dump({"--list"});
   EXPECT_EQ(run.status, 0);
-  std::istringstream lines(run.out);
-  std::set<std::string> names;
-  for (std::string line; std::getline(lines, line);) {
-    const std::size_t tab = line.find('\t');
-    ASSERT_NE(tab, std::string::npos) << line;
-    const std::string name = line.substr(0, tab);
-    EXPECT_TRUE(names.insert(name).second) << name;
-    EXPECT_EQ(line.substr(tab + 1), ToolRegistry::instance().find(QString::fromStdString(name))->design.caption.toStdString());
-  }
-  // Every item of the menus whose tool is built is listed.
-  int menuTools = 0;
+  EXPECT_EQ(run.out, "frmdumptest\tDump \"test\"\nfrmgaopin6ma\t" + gaopin + "\n");
+  EXPECT_EQ(dump({"--list", "frmdumptest"}).status, 2);
+
+  // The program's: every menu item's tool once, in menu order.
+  std::string expected;
   for (const ToolMenu &menu : toolMenus())
     for (const ToolMenuItem &item : menu.items)
-      if (!item.isSeparator() && ToolRegistry::instance().find(item.windowName)) {
-        ++menuTools;
-        EXPECT_TRUE(names.count(item.windowName)) << item.windowName;
-      }
-  EXPECT_GE(menuTools, 14);
-  EXPECT_EQ(dump({"--list", "frmdumptest"}).status, 2);
+      if (!item.isSeparator())
+        expected += item.windowName().toStdString() + "\t" +
+                    toolRegistry().find(item.windowName())->design.caption.toStdString() + "\n";
+  std::ostringstream out, err;
+  EXPECT_EQ(runChartDump(toolRegistry(), {"--list"}, out, err), 0);
+  EXPECT_EQ(out.str(), expected);
 }

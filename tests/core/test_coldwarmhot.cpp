@@ -1,5 +1,6 @@
 // Cold Warm Hot: the ranking over the seven draws before each row, the
 // pattern marks and colours, and the next box numbers for the coming draw.
+#include "tools/menus.h"
 #include "charts/hotwarmcold.h"
 #include "charts/nextboxnumbers.h"
 #include "charts/framework/tool.h"
@@ -44,7 +45,7 @@ QStringList sevenDrawsAnd(QStringList more = {}) {
 }
 
 ResultGrid chart(const QByteArray &data) {
-  const ToolEntry *tool = ToolRegistry::instance().find(QStringLiteral("frmrenwenleng"));
+  const ToolEntry *tool = toolRegistry().find(QStringLiteral("frmrenwenleng"));
   EXPECT_NE(tool, nullptr);
   return computeChart(*tool, parseDrawHistory(data));
 }
@@ -206,7 +207,7 @@ TEST(ColdWarmHot, RecordWithADigitOutsideZeroToNineNeverReachesTheChart) {
   data.insert(data.indexOf("104 "), "999 1 12 3\r\n555 1 a 3\r\n");
   const DrawHistory parsed = parseDrawHistory(data + "108 4 4 9\r\n");
   EXPECT_EQ(parsed.skippedCount, 2);
-  const ResultGrid g = computeChart(*ToolRegistry::instance().find(QStringLiteral("frmrenwenleng")), parsed);
+  const ResultGrid g = computeChart(*toolRegistry().find(QStringLiteral("frmrenwenleng")), parsed);
   ASSERT_EQ(g.rows(), 8 + 3);
   EXPECT_EQ(rowTexts(g, 8, 1, 10), "1 3 1 1 1 6 1 1 4 2");
   EXPECT_EQ(rowTexts(g, 8, 12, 21), "5 8 1 9 0 2 3 4 6 7");
@@ -324,7 +325,7 @@ TEST(NextBoxNumbers, CaptionCycle) {
 
 namespace {
 
-const ToolDesign &coldWarmHot() { return ToolRegistry::instance().find(QStringLiteral("frmrenwenleng"))->design; }
+const ToolDesign &coldWarmHot() { return toolRegistry().find(QStringLiteral("frmrenwenleng"))->design; }
 
 }  // namespace
 
@@ -358,7 +359,7 @@ TEST(ColdWarmHotWindow, ButtonsFromTheRightAndTheListOverTheGrid) {
 }
 
 TEST(ColdWarmHotWindow, ListButtonShowsAndHidesTheList) {
-  const ToolEntry *tool = ToolRegistry::instance().find(QStringLiteral("frmrenwenleng"));
+  const ToolEntry *tool = toolRegistry().find(QStringLiteral("frmrenwenleng"));
   RecordingHost host;
   ToolSession window(*tool, &host);
   window.load(parseDrawHistory(history(sevenDrawsAnd())));

@@ -1,5 +1,6 @@
 // Draw rows in a tool's grid: label texts, the digits, the box key, the
 // spare row, and the stop rule as the grid shows it.
+#include "tools/menus.h"
 #include "charts/drawrows.h"
 #include "charts/framework/tool.h"
 #include "support/core/qtprint.h"
@@ -116,7 +117,7 @@ TEST(DrawRows, StopRuleAsTheGridShowsIt) {
       {"non-numeric label", "1 1 2 3\r\n2 4 5 6\r\nx 7 8 9\r\n4 1 1 1\r\n", 2},
       {"empty file", "", 0},
   };
-  const ToolEntry *tool = ToolRegistry::instance().find("frmgaopin6ma");
+  const ToolEntry *tool = toolRegistry().find("frmgaopin6ma");
   ASSERT_NE(tool, nullptr);
   for (const Case &c : cases) {
     const ResultGrid grid = computeChart(*tool, historyOf(c.file));

@@ -1,6 +1,8 @@
 // The straight and box number enquiries: what the typed text becomes, the
 // messages that refuse it, the columns each enquiry builds and rebuilds, the
 // hits, and the statistics under the draws.
+#include "tools/menus.h"
+#include "chartdump/commandline.h"
 #include "charts/framework/chartdump.h"
 #include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
@@ -265,14 +267,14 @@ TEST(Enquiries, AnEmptyHistoryShowsZeros) {
 TEST(Enquiries, TheChartDumperTypesAndPresses) {
   const std::string file = std::string(CORVESSA_FIXTURES_DIR) + "/draws/short.txt";
   std::ostringstream loaded, refused, err;
-  ASSERT_EQ(charts::runChartDump({kBox, file}, loaded, err), 0);
-  ASSERT_EQ(charts::runChartDump({"--input", "1234", "--input", "", kBox, file}, refused, err), 0) << err.str();
+  ASSERT_EQ(runChartDump(toolRegistry(), {kBox, file}, loaded, err), 0);
+  ASSERT_EQ(runChartDump(toolRegistry(), {"--input", "1234", "--input", "", kBox, file}, refused, err), 0) << err.str();
   EXPECT_EQ(refused.str(),
             "MESSAGE: There are errors in the input.Please check the input and try again!\n"
             "MESSAGE: You did not enter the Box Number!\n" +
                 loaded.str());
   std::ostringstream twice;
-  ASSERT_EQ(charts::runChartDump({"--input", "123 456", "--input", "277", kBox, file}, twice, err), 0);
+  ASSERT_EQ(runChartDump(toolRegistry(), {"--input", "123 456", "--input", "277", kBox, file}, twice, err), 0);
   const std::string out = twice.str();
   EXPECT_EQ(out.substr(0, out.find('\n')), "\tH\tT\tU\t\t277\tGather");
   EXPECT_NE(out.find(" 3:727\t7\t2\t7\t277\t***\t***\n"), std::string::npos) << out;

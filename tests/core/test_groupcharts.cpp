@@ -4,7 +4,7 @@
 #include "charts/groupmarks.h"
 #include "charts/missstats.h"
 #include "charts/framework/tool.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "support/core/qtprint.h"
 #include "support/core/chartcells.h"
 
@@ -152,7 +152,7 @@ TEST(GroupCharts, DesignsMatchTheirMenuItems) {
   for (const ToolMenu &menu : toolMenus())
     for (const ToolMenuItem &item : menu.items)
       if (!item.isSeparator())
-        items[item.windowName] = &item;
+        items[item.windowName()] = &item;
   for (const GroupTool &t : kTools) {
     SCOPED_TRACE(t.window);
     const ToolDesign &d = test::registeredTool(t.window).design;

@@ -1,6 +1,7 @@
 // Recommend "Pairs": the pairs of the hot digits (ranks 1 to 4) and of the
 // cold digits (ranks 7 to 10) over the seven draws before each row, the hits
 // of the draw, and the rows that stay nearly hidden, for short histories too.
+#include "tools/menus.h"
 #include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
@@ -16,7 +17,7 @@ using namespace corvessa;
 namespace {
 
 const ToolEntry &tool() {
-  const ToolEntry *entry = ToolRegistry::instance().find(QStringLiteral("frmrenwenlengTlm"));
+  const ToolEntry *entry = toolRegistry().find(QStringLiteral("frmrenwenlengTlm"));
   if (!entry)
     throw std::logic_error("no tool frmrenwenlengTlm");
   return *entry;

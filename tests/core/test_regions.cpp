@@ -1,5 +1,6 @@
 // The region charts: the four regions 1234 and the three regions Small,
 // Middle and Large, with their region digits, patterns, sums and types.
+#include "tools/menus.h"
 #include "charts/framework/tool.h"
 #include "core/drawfile.h"
 #include "support/core/qtprint.h"
@@ -19,7 +20,7 @@ constexpr Rgb kPatternBack = rgb(127, 182, 200);
 constexpr Rgb kSumBack = rgb(255, 0, 0);
 
 ResultGrid chart(const char *window, const QByteArray &data) {
-  const ToolEntry *tool = ToolRegistry::instance().find(QString::fromLatin1(window));
+  const ToolEntry *tool = toolRegistry().find(QString::fromLatin1(window));
   EXPECT_NE(tool, nullptr) << window;
   return computeChart(*tool, parseDrawHistory(data));
 }

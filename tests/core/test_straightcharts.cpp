@@ -1,6 +1,8 @@
 // The "Straight" menu's charts besides the position pairs: the trend, the
 // straight number shape, the 320 recommended straight numbers with the
 // column bands, the recommended digits and the rise-down shape.
+#include "tools/menus.h"
+#include "chartdump/commandline.h"
 #include "charts/framework/chartdump.h"
 #include "charts/columnbands.h"
 #include "charts/framework/toolsession.h"
@@ -345,7 +347,7 @@ TEST(Recommend320, TheDumperLoadsTheSecondGame) {
   const std::string path = file.fileName().toStdString();
   for (const auto &[game, firstHeader, hitRow] : {std::tuple{"0", "05", 2}, std::tuple{"1", "00", 1}}) {
     std::ostringstream out, err;
-    ASSERT_EQ(charts::runChartDump({"--colors", "--game", game, "frmbaishi32zu", path}, out, err), 0) << err.str();
+    ASSERT_EQ(runChartDump(toolRegistry(), {"--colors", "--game", game, "frmbaishi32zu", path}, out, err), 0) << err.str();
     const QStringList lines = QString::fromStdString(out.str()).split('\n');
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines[0].split('\t')[5], firstHeader) << game;

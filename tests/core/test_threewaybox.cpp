@@ -5,7 +5,7 @@
 #include "charts/framework/toolframe.h"
 #include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 
@@ -106,7 +106,7 @@ TEST(ThreeWayBoxCharts, DesignsFromTheirMenuItems) {
   for (const ToolMenu &menu : toolMenus())
     for (const ToolMenuItem &item : menu.items)
       if (!item.isSeparator())
-        captions[item.windowName] = item.caption;
+        captions[item.windowName()] = item.caption;
   const struct {
     const char *window;
     int cols;

@@ -4,7 +4,7 @@
 #include "charts/drawrows.h"
 #include "charts/tickets.h"
 #include "charts/framework/tool.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 
@@ -88,7 +88,7 @@ TEST(TicketCharts, DesignsMatchTheirMenuItems) {
   for (const ToolMenu &menu : toolMenus())
     for (const ToolMenuItem &item : menu.items)
       if (!item.isSeparator())
-        captions[item.windowName] = item.caption;
+        captions[item.windowName()] = item.caption;
   for (const TicketChart &t : kCharts) {
     SCOPED_TRACE(t.window);
     const ToolDesign &d = registeredTool(t.window).design;

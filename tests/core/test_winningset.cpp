@@ -1,8 +1,9 @@
 // The four winning-set charts of the "Winning number from" menu, cell by cell
 // and colour by colour in the chart dumper's format, and the dumper itself.
+#include "chartdump/commandline.h"
 #include "charts/framework/chartdump.h"
 #include "charts/framework/tool.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/core/chartcells.h"
@@ -100,7 +101,7 @@ TEST(WinningSetCharts, DesignsAndGridShape) {
     bool inMenu = false;
     for (const ToolMenu &menu : toolMenus())
       for (const ToolMenuItem &item : menu.items)
-        if (item.windowName && QString(item.windowName) == c.window)
+        if (item.windowName() == c.window)
           inMenu = QString::fromUtf8(item.caption) == c.caption && QString(menu.name) == "caigaopin7ma";
     EXPECT_TRUE(inMenu) << c.window;
     // The grid, the hidden reset and "Exit" under the grid's right edge; no "Help".
@@ -147,7 +148,7 @@ TEST(ChartDumper, CommandLine) {
   };
   for (const Case &c : cases) {
     std::ostringstream out, err;
-    EXPECT_EQ(runChartDump(c.args, out, err), c.status) << c.args[0];
+    EXPECT_EQ(runChartDump(toolRegistry(), c.args, out, err), c.status) << c.args[0];
     if (!c.out.empty())
       EXPECT_EQ(out.str(), c.out);
     if (c.errHas.empty())
@@ -160,7 +161,7 @@ TEST(ChartDumper, CommandLine) {
 
   // Without colours: texts only, one tab between cells, rows from row 0.
   std::ostringstream plain, err;
-  runChartDump({"frmgaopin6ma36", file}, plain, err);
+  runChartDump(toolRegistry(), {"frmgaopin6ma36", file}, plain, err);
   std::istringstream lines(plain.str());
   std::vector<std::string> rows;
   for (std::string line; std::getline(lines, line);)
@@ -172,7 +173,7 @@ TEST(ChartDumper, CommandLine) {
 
   // A record with the digit 12 is left out, not shown and not counted.
   std::ostringstream skipped;
-  runChartDump({"frmgaopin7ma", bad}, skipped, err);
+  runChartDump(toolRegistry(), {"frmgaopin7ma", bad}, skipped, err);
   EXPECT_EQ(skipped.str().substr(0, skipped.str().find("\n\t\t")),
             "\tH\tT\tU\t\t0124589\n 1:914\t9\t1\t4\t149\t*****\n 3:258\t2\t5\t8\t258\t*****");
 }

@@ -4,7 +4,7 @@
 #include "charts/missstats.h"
 #include "charts/families/winningtickets.h"
 #include "charts/framework/tool.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 
@@ -58,7 +58,7 @@ TEST(WinningTicketCharts, DesignsAndHeaders) {
   for (const ToolMenu &menu : toolMenus())
     for (const ToolMenuItem &item : menu.items)
       if (!item.isSeparator())
-        captions[item.windowName] = item.caption;
+        captions[item.windowName()] = item.caption;
   const struct {
     const char *window;
     int lastTicketCol;

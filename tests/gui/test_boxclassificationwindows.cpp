@@ -30,62 +30,12 @@ namespace {
 class BoxClassificationWindows : public test::MenuWindowTest {
  protected:
   void SetUp() override { startWith("1 2 5 7\r\n2 5 6 1\r\n3 9 9 9\r\n"); }
-  ToolWindow *choose(const char *item, const char *) { return chooseItem(item); }
 };
 
 }  // namespace
 
-TEST_F(BoxClassificationWindows, EachOpensFromItsMenuItemWithItsTitle) {
-  struct Case {
-    const char *item, *window, *title;
-    bool resetButton;
-    const char *helpPage;  // empty: a Help that does nothing
-  };
-  const Case cases[] = {
-      {"caizuxuan_xt", "frmzuxuan012lu", "Box Number Shape", false, ""},
-      {"cai3dzxxzd", "frm3dzxxzd", "Box Number-Small/Middle/Large", true, "/help/Box_Number-Small_Middle_Large.htm"},
-      {"caixingtai1", "frmxingtai1", "Four Models", true, "/help/Four_Models.htm"},
-      {"caichu5yuhe", "frm3shu5luhe", "Sum of returns the remainder after each digital divide by 5", true,
-       "/help/Sum_remainder_after_divide_by_5.htm"},
-      {"caijiachengzuhe", "frmjiachengzh", "Addition Box Number&Multiplication Box Number", true,
-       "/help/Addition-Multiplication.htm"},
-  };
-  for (const Case &tc : cases) {
-    SCOPED_TRACE(tc.window);
-    ToolWindow *w = choose(tc.item, tc.window);
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->windowTitle(), tc.title);
-    EXPECT_EQ(main->windowTitle(), "Corvessa");
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(w->button("Command2")->text(), "Exit");
-    QPushButton *help = w->button("Command3");
-    ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->text(), "Help");
-    EXPECT_TRUE(help->isVisible());
-    if (tc.resetButton)
-      EXPECT_FALSE(w->button("Command1")->isVisible());
-    else
-      EXPECT_EQ(w->button("Command1"), nullptr);
-    // The last row is in view.
-    GridView *view = w->gridView();
-    const int lastRow = view->model()->rowCount() - 1;
-    EXPECT_TRUE(view->viewport()->rect().intersects(view->visualRect(view->model()->index(lastRow, 0))));
-
-    platform.opened.clear();
-    QTest::mouseClick(help, Qt::LeftButton);
-    if (*tc.helpPage) {
-      ASSERT_EQ(platform.opened.size(), 1);
-      EXPECT_TRUE(platform.opened[0].endsWith(QString::fromLatin1(tc.helpPage))) << platform.opened[0].toStdString();
-    } else {
-      EXPECT_TRUE(platform.opened.isEmpty());
-      EXPECT_TRUE(w->isVisible());
-    }
-    EXPECT_TRUE(platform.messages.empty());
-  }
-}
-
 TEST_F(BoxClassificationWindows, BoxNumberShapeHighlightsAPressedCellAndClearsItOnTheNextPress) {
-  ToolWindow *w = choose("caizuxuan_xt", "frmzuxuan012lu");
+  ToolWindow *w = chooseItem("caizuxuan_xt");
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->size(), QSize(779, 462));  // 11685 x 6930 twips
   // Draw 2 5 7 is even in H only: "E" on green in column 17, "O" on orange in 18.
@@ -110,7 +60,7 @@ TEST_F(BoxClassificationWindows, BoxNumberShapeHighlightsAPressedCellAndClearsIt
 }
 
 TEST_F(BoxClassificationWindows, TheRemainderChartsNoteStaysUnderTheGrid) {
-  ToolWindow *w = choose("caichu5yuhe", "frm3shu5luhe");
+  ToolWindow *w = chooseItem("caichu5yuhe");
   ASSERT_NE(w, nullptr);
   QLabel *note = w->label("Label1");
   ASSERT_NE(note, nullptr);

@@ -2,7 +2,7 @@
 // number from" menu and used as a user would.
 #include "charts/framework/tool.h"
 #include "core/programstate.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"
@@ -34,18 +34,13 @@ namespace {
 const QByteArray kSevenDraws =
     "1 5 5 5\r\n2 8 8 8\r\n3 5 5 5\r\n4 8 1 1\r\n5 1 9 9\r\n6 0 2 3\r\n7 4 6 7\r\n";
 
-class HeatWindows : public test::MenuWindowTest {
- protected:
-  ToolWindow *open(const QByteArray &draws, const char *item, const char *) {
-    startWith(draws);
-    return chooseItem(item);
-  }
-};
+class HeatWindows : public test::MenuWindowTest {};
 
 }  // namespace
 
 TEST_F(HeatWindows, ColdWarmHotListsTheNextBoxNumbersAndHidesThemAgain) {
-  ToolWindow *w = open(kSevenDraws, "cailengwenre", "frmrenwenleng");
+  startWith(kSevenDraws);
+  ToolWindow *w = chooseItem("cailengwenre");
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->windowTitle(), "Cold Warm Hot");
   EXPECT_TRUE(platform.messages.empty());
@@ -100,7 +95,8 @@ TEST_F(HeatWindows, ColdWarmHotListsTheNextBoxNumbersAndHidesThemAgain) {
 }
 
 TEST_F(HeatWindows, ColdWarmHotWithFewDrawsSaysSoInTheList) {
-  ToolWindow *w = open("1 1 2 3\r\n2 4 5 6\r\n", "cailengwenre", "frmrenwenleng");
+  startWith("1 1 2 3\r\n2 4 5 6\r\n");
+  ToolWindow *w = chooseItem("cailengwenre");
   ASSERT_NE(w, nullptr);
   QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
   EXPECT_EQ(w->button("Command2")->text(), "Hide Box numbers");
@@ -109,7 +105,8 @@ TEST_F(HeatWindows, ColdWarmHotWithFewDrawsSaysSoInTheList) {
 }
 
 TEST_F(HeatWindows, ColdWarmHotPressTogglesTheHighlight) {
-  ToolWindow *w = open(kSevenDraws + "8 4 4 9\r\n", "cailengwenre", "frmrenwenleng");
+  startWith(kSevenDraws + "8 4 4 9\r\n");
+  ToolWindow *w = chooseItem("cailengwenre");
   ASSERT_NE(w, nullptr);
   GridView *view = w->gridView();
   const QModelIndex cell = view->model()->index(7, 18);  // grid row 8, the cold 4 in column 19
@@ -126,59 +123,3 @@ TEST_F(HeatWindows, ColdWarmHotPressTogglesTheHighlight) {
   EXPECT_FALSE(shown(w, 8, 19, Qt::BackgroundRole).isValid());  // the cell's own colour does not come back
 }
 
-TEST_F(HeatWindows, RegionChartsOpenFromTheirMenuItems) {
-  struct Case {
-    const char *item, *window, *title, *helpPage;
-    const char *draws;  // the second draw is marked with the pattern
-    int patternCol;
-    const char *pattern;
-  };
-  const Case cases[] = {
-      {"cai1234daima", "frm4qufenge", "Four Regions-1234", "/help/Four_Regions-1234.htm",
-       "1 3 3 0\r\n2 5 8 1\r\n", 27, "134"},
-      {"caisanqufenge", "frmxzd", "Three Regions Small Middle Large", "/help/Three_Regions_of_Small_Middle_Large.htm",
-       "1 0 5 9\r\n2 7 3 8\r\n", 19, "012"},
-  };
-  for (const Case &tc : cases) {
-    SCOPED_TRACE(tc.window);
-    ToolWindow *w = open(tc.draws, tc.item, tc.window);
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->windowTitle(), QString::fromLatin1(tc.title));
-    EXPECT_EQ(w->button("Command2")->text(), "Exit");
-    EXPECT_EQ(w->button("Command3")->text(), "Help");
-    EXPECT_TRUE(w->button("Command3")->isVisible());
-    EXPECT_FALSE(w->button("Command1")->isVisible());
-    EXPECT_EQ(shown(w, 2, tc.patternCol).toString(), QString::fromLatin1(tc.pattern));
-    EXPECT_EQ(shown(w, 2, tc.patternCol, Qt::BackgroundRole).value<QColor>(), QColor(127, 182, 200));
-
-    QTest::mouseClick(w->button("Command3"), Qt::LeftButton);
-    ASSERT_FALSE(platform.opened.isEmpty());
-    EXPECT_TRUE(platform.opened.last().endsWith(QString::fromLatin1(tc.helpPage)));
-    w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-}
-
-TEST_F(HeatWindows, EveryItemOfTheWinningNumberFromMenuOpensItsTool) {
-  home.writeLottery("L", kSevenDraws);
-  home.selectLottery("L");
-  MainWindow *main = MainWindow::showMain(platform);
-  int items = 0;
-  for (const ToolMenu &menu : toolMenus()) {
-    if (QString::fromLatin1(menu.name) != "caigaopin7ma")
-      continue;
-    for (const ToolMenuItem &item : menu.items) {
-      if (item.isSeparator())
-        continue;
-      SCOPED_TRACE(item.name);
-      ++items;
-      main->menu(menu.name)->findChild<QAction *>(item.name)->trigger();
-      QWidget *window = ToolWindows::instance().openInstance(item.windowName);
-      ASSERT_NE(window, nullptr);
-      EXPECT_TRUE(window->isVisible());
-      EXPECT_EQ(window->windowTitle(), ToolRegistry::instance().find(item.windowName)->design.title);
-    }
-  }
-  EXPECT_EQ(items, 14);
-  EXPECT_TRUE(platform.messages.empty());
-}

@@ -4,7 +4,8 @@
 #include "core/paths.h"
 #include "core/programstate.h"
 #include "charts/framework/tool.h"
-#include "core/toolmenus.h"
+#include "charts/framework/toolframe.h"
+#include "tools/menus.h"
 #include "gui/editor/draweditor.h"
 #include "gui/editor/drawingsmodel.h"
 #include "gui/mainwindow.h"
@@ -40,8 +41,8 @@ class Shell : public ::testing::Test {
   void TearDown() override {
     test::destroyAllWindows();
   }
-  MainWindow *openMain() {
-    MainWindow *main = MainWindow::showMain(platform);
+  MainWindow *openMain(ToolWindows &toolWindows = ToolWindows::instance()) {
+    MainWindow *main = MainWindow::showMain(platform, toolWindows);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(main));
     return main;
   }
@@ -275,7 +276,7 @@ TEST_F(Shell, CategoryMenusHoldTheirItemsInOrder) {
       }
       ++items;
       withWait += item.opening == Opening::WithWait;
-      windows.insert(QString::fromLatin1(item.windowName));
+      windows.insert(item.windowName());
     }
   EXPECT_EQ(items, 75);
   EXPECT_EQ(withWait, 46);
@@ -290,37 +291,38 @@ TEST_F(Shell, EveryMenuItemIsEnabledAndOpensARegisteredTool) {
     for (const ToolMenuItem &item : m.items)
       if (!item.isSeparator()) {
         EXPECT_TRUE(main->menu(m.name)->findChild<QAction *>(item.name)->isEnabled()) << item.name;
-        EXPECT_NE(ToolRegistry::instance().find(item.windowName), nullptr) << item.windowName;
+        EXPECT_NE(toolRegistry().find(item.windowName()), nullptr) << item.windowName().toStdString();
         ++items;
       }
   EXPECT_EQ(items, 75);
 }
 
-// Tool windows are stand-ins here: each creation is counted, and what the main
-// window showed while the tool loaded is recorded.
+// Tool windows are stand-ins here, tools of the test's own registry that the
+// menu items open: each load is counted, and what the main window showed
+// while it ran is recorded.
 struct StandInTools {
-  ~StandInTools() {
-    for (const QString &name : names)
-      ToolWindows::instance().unregisterWindow(name);
+  explicit StandInTools(std::initializer_list<const char *> windowNames) {
+    for (const char *name : windowNames) {
+      ToolDesign d;
+      d.windowName = d.caption = QString::fromLatin1(name);
+      d.cols = 1;
+      d.controls = {charts::gridControl()};
+      d.showsLoadingCaption = false;  // the busy pointer seen is the main window's
+      registry.add({d, [this](ToolWindowState &, const DrawHistory &) {
+                      ++created;
+                      captionDuringLoad = MainWindow::instance()->windowTitle();
+                      busyDuringLoad = QApplication::overrideCursor() &&
+                                       QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+                    }});
+    }
   }
-  QStringList names;
+  QWidget *window(const char *windowName) const { return windows.openInstance(windowName); }
+
+  ToolRegistry registry;
+  ToolWindows windows{registry};
   int created = 0;
   QString captionDuringLoad;
   bool busyDuringLoad = false;
-  QPointer<QWidget> last;
-
-  void registerAs(const QString &windowName) {
-    names << windowName;
-    ToolWindows::instance().registerWindow(windowName, [this](const QString &name, Platform &) {
-      ++created;
-      captionDuringLoad = MainWindow::instance()->windowTitle();
-      busyDuringLoad = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-      auto *w = new QWidget;
-      w->setWindowTitle(name);
-      last = w;
-      return w;
-    });
-  }
 };
 
 QAction *menuAction(MainWindow *main, const char *menuName, const char *item) {
@@ -328,10 +330,8 @@ QAction *menuAction(MainWindow *main, const char *menuName, const char *item) {
 }
 
 TEST_F(Shell, WithWaitItemsShowTheWaitCaptionThenCorvessaAgain) {
-  StandInTools tools;
-  tools.registerAs("frm4qufenge");  // with wait
-  tools.registerAs("frmzuxuan4");   // plain
-  MainWindow *main = openMain();
+  StandInTools tools{"frm4qufenge", "frmzuxuan4"};  // with wait, plain
+  MainWindow *main = openMain(tools.windows);
   main->setWindowTitle("changed meanwhile");
   menuAction(main, "caigaopin7ma", "cai1234daima")->trigger();
   EXPECT_EQ(tools.captionDuringLoad, "Loading......Please wait......");
@@ -347,15 +347,14 @@ TEST_F(Shell, WithWaitItemsShowTheWaitCaptionThenCorvessaAgain) {
 }
 
 TEST_F(Shell, AnOpenToolIsBroughtForwardAClosedOneLoadsAfresh) {
-  StandInTools tools;
-  tools.registerAs("frm4qufenge");
-  MainWindow *main = openMain();
+  StandInTools tools{"frm4qufenge"};
+  MainWindow *main = openMain(tools.windows);
   QAction *item = menuAction(main, "caigaopin7ma", "cai1234daima");
   item->trigger();
-  QPointer<QWidget> first = tools.last;
+  QPointer<QWidget> first = tools.window("frm4qufenge");
   item->trigger();
   EXPECT_EQ(tools.created, 1);
-  EXPECT_EQ(ToolWindows::instance().openInstance("frm4qufenge"), first.data());
+  EXPECT_EQ(tools.window("frm4qufenge"), first.data());
   EXPECT_TRUE(first->isVisible());
 
   first->close();
@@ -363,16 +362,15 @@ TEST_F(Shell, AnOpenToolIsBroughtForwardAClosedOneLoadsAfresh) {
   EXPECT_TRUE(first.isNull());
   item->trigger();
   EXPECT_EQ(tools.created, 2);
-  EXPECT_NE(tools.last.data(), nullptr);
+  EXPECT_NE(tools.window("frm4qufenge"), nullptr);
 }
 
 TEST_F(Shell, ExitClosesTheMainWindowOnly) {
-  StandInTools tools;
-  tools.registerAs("frmzuxuan4");
+  StandInTools tools{"frmzuxuan4"};
   for (const char *exitButton : {"Command15", "Command1"}) {
-    MainWindow *main = openMain();
+    MainWindow *main = openMain(tools.windows);
     menuAction(main, "caigaopin7ma", "caiwan4")->trigger();
-    QPointer<QWidget> tool = tools.last;
+    QPointer<QWidget> tool = tools.window("frmzuxuan4");
     QPointer<MainWindow> guard = main;
     QTest::mouseClick(main->findChild<QPushButton *>(exitButton), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

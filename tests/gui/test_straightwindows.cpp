@@ -2,7 +2,7 @@
 // as a user would: titles, the buttons each window shows, "Help", and the
 // press highlight of the two shape charts.
 #include "charts/framework/tool.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"
@@ -35,7 +35,6 @@ const QByteArray kDraws = "1 0 5 7\r\n2 2 7 3\r\n3 1 2 3\r\n4 5 5 5\r\n";
 class StraightWindows : public test::MenuWindowTest {
  protected:
   void SetUp() override { startWith(kDraws); }
-  ToolWindow *open(const char *item, const char *) { return chooseItem(item); }
 };
 
 void pressCell(ToolWindow *w, int row, int col) {
@@ -49,50 +48,8 @@ void pressCell(ToolWindow *w, int row, int col) {
 
 }  // namespace
 
-TEST_F(StraightWindows, EveryItemOpensItsToolWithItsTitleAndButtons) {
-  using enum Help;
-  struct Case {
-    const char *item, *window, *title;
-    const char *exit;
-    Help help;
-    const char *helpPage;
-  };
-  const Case cases[] = {
-      {"cai3weizoushi", "frm3weizoushi", "Tundred Ten Units Trend", "Command2", Hidden, nullptr},
-      {"caiwhzs", "frmweihe", "Units of H+T H+U T+U", "Command2", Working, "/help/Units_of_H_T_H_U_T_U.htm"},
-      {"caiwczs", "frmweicha", "absolute value of H-T H-U T-U", "Command2", Working,
-       "/help/Absolute_value_of_H-T_H-U_T-U.htm"},
-      {"caiwjzs", "frmweiji", "Units of H*T H*U T*U", "Command2", Working, "/help/Units_of_HmT_HmU_TmU.htm"},
-      {"caituao_xt", "frmxingxiang", "Rise-Down shape", "Command2", Working, "/help/Rise-Down_shape.htm"},
-      {"caizhixuan_xt", "frmjibenxingtai", "Straight Number shape", "Command1", None, nullptr},
-      {"cai320danxuan", "frmbaishi32zu", "Recommend 320 Straight Numbers", "Command2", Working,
-       "/help/Recommend_320_Straight_Numbers.htm"},
-      {"caimorveking", "frmzhixuanmorvek", "Recommend Tundred Ten Units", "Command2", DoesNothing, nullptr},
-  };
-  // The cases are the menu's items, in its order.
-  QStringList caseItems;
-  for (const Case &tc : cases)
-    caseItems << QString::fromLatin1(tc.item);
-  EXPECT_EQ(test::menuItemNames("cai3dgongjux"), caseItems);  // the menu's items, in its order
-
-  for (const Case &tc : cases) {
-    SCOPED_TRACE(tc.window);
-    QPointer<ToolWindow> w = open(tc.item, tc.window);
-    ASSERT_FALSE(w.isNull());
-    EXPECT_EQ(w->windowTitle(), tc.title);
-    EXPECT_EQ(main->windowTitle(), "Corvessa");
-    // The newest draw is in view.
-    GridView *view = w->gridView();
-    const QModelIndex last = view->model()->index(view->model()->rowCount() - 1, 0);
-    EXPECT_TRUE(view->viewport()->rect().intersects(view->visualRect(last)));
-
-    expectExitAndHelp(w, tc.exit, tc.help, tc.helpPage);
-    expectExitCloses(w, tc.exit);
-  }
-}
-
 TEST_F(StraightWindows, ThePairOfTheDrawIsRedUnderTheFirstGame) {
-  ToolWindow *w = open("cai320danxuan", "frmbaishi32zu");
+  ToolWindow *w = chooseItem("cai320danxuan");
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->gridView()->model()->headerData(4, Qt::Horizontal).toString(), "05");
   EXPECT_EQ(shown(w, 1, 5).toString(), "05");
@@ -114,7 +71,7 @@ TEST_F(StraightWindows, APressTogglesTheHighlightInBothShapeCharts) {
   };
   for (const Case &tc : cases) {
     SCOPED_TRACE(tc.window);
-    ToolWindow *w = open(tc.item, tc.window);
+    ToolWindow *w = chooseItem(tc.item);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(shown(w, tc.row, tc.col, Qt::BackgroundRole).value<QColor>(), tc.mark);
     pressCell(w, tc.row, tc.col);
@@ -132,7 +89,7 @@ TEST_F(StraightWindows, APressTogglesTheHighlightInBothShapeCharts) {
 }
 
 TEST_F(StraightWindows, TheShapeChartsHeaderRowIsTallerThanItsRows) {
-  ToolWindow *w = open("caizhixuan_xt", "frmjibenxingtai");
+  ToolWindow *w = chooseItem("caizhixuan_xt");
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->gridView()->horizontalHeader()->height(), 300 / 15);
   EXPECT_EQ(w->gridView()->verticalHeader()->sectionSize(0), 240 / 15);

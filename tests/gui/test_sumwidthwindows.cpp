@@ -2,7 +2,7 @@
 // menus: titles, buttons, "Help", and the number enquiries used as a user
 // uses them, typing into the box under the grid and pressing "Enquire".
 #include "charts/framework/tool.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"
@@ -35,7 +35,6 @@ const QByteArray kDraws = "1 1 2 3\r\n2 3 2 1\r\n3 5 0 5\r\n4 1 2 3\r\n";
 class SumWidthWindows : public test::MenuWindowTest {
  protected:
   void SetUp() override { startWith(kDraws); }
-  ToolWindow *open(const char *, const char *item, const char *) { return chooseItem(item); }
 };
 
 QStringList headers(ToolWindow *w) {
@@ -48,55 +47,8 @@ QStringList headers(ToolWindow *w) {
 
 }  // namespace
 
-TEST_F(SumWidthWindows, EveryItemOfBothMenusOpensItsToolWithItsTitleAndButtons) {
-  using enum Help;
-  struct Case {
-    const char *menu, *item, *window, *title, *exit;
-    Help help;
-    const char *helpPage;
-  };
-  const Case cases[] = {
-      {"caihezhikuadu", "caixingtai3dhe", "frmxingtai3dhe", "Sum-Sum Units", "Command2", None, nullptr},
-      {"caihezhikuadu", "caihekua_ll", "frmhekualu", "Sum 012 Type&Width 012 Type", "Command2", Working,
-       "/help/Sum_012_Type-Width_012_Type.htm"},
-      {"caihezhikuadu", "caihekuazh", "frmhekuazonghe", "Sum Units Four Regions&Width Four Regions", "Command2",
-       Working, "/help/Sum_Units_Four_Region-Width_Four_Region.htm"},
-      {"caihezhikuadu", "caihezhiyc", "frmhezhi4",
-       "Recommend Number Sum-[Following 7 fixed sums]+[Following 4 fixed sums]", "Command2", Hidden, nullptr},
-      {"caiqitayouguan", "caibjishuhe", "frmbjiouhe", "Sum of Odd-Sum of Even", "Command2", Working,
-       "/help/Sum_of_Odd-Sum_of_Even.htm"},
-      {"caiqitayouguan", "caibxiaoshuhe", "frmbxiaodahe", "Sum of Small-Sum of Big", "Command2", Working,
-       "/help/Sum_of_Small-Sum_of_Big.htm"},
-      {"caiqitayouguan", "caibzhishuhe", "frmbzhihehe", "Sum of Prime-Sum of Composite", "Command2", Working,
-       "/help/Sum_of_Prime-Sum_of_Composite.htm"},
-      {"caiqitayouguan", "caizuxuanhaocx", "frmzuxuanhaocx", "Box Number Enquire", "Command4", Working,
-       "/help/Box_Number_Enquire.htm"},
-      {"caiqitayouguan", "caizhixuanhaocx", "frmzhixuanhaocx", "Straight Number Enquire", "Command4", Working,
-       "/help/Straight_Number_Enquire.htm"},
-  };
-  // The cases are the menus' items, in their order.
-  QStringList caseItems;
-  for (const Case &tc : cases)
-    caseItems << QString::fromLatin1(tc.item);
-  EXPECT_EQ(test::menuItemNames("caihezhikuadu") + test::menuItemNames("caiqitayouguan"), caseItems);
-
-  for (const Case &tc : cases) {
-    SCOPED_TRACE(tc.window);
-    QPointer<ToolWindow> w = open(tc.menu, tc.item, tc.window);
-    ASSERT_FALSE(w.isNull());
-    EXPECT_EQ(w->windowTitle(), tc.title);
-    EXPECT_EQ(main->windowTitle(), "Corvessa");
-    GridView *view = w->gridView();
-    const QModelIndex last = view->model()->index(view->model()->rowCount() - 1, 0);
-    EXPECT_TRUE(view->viewport()->rect().intersects(view->visualRect(last)));
-
-    expectExitAndHelp(w, tc.exit, tc.help, tc.helpPage);
-    expectExitCloses(w, tc.exit);
-  }
-}
-
 TEST_F(SumWidthWindows, TypingNumbersAndPressingEnquire) {
-  ToolWindow *w = open("caiqitayouguan", "caizuxuanhaocx", "frmzuxuanhaocx");
+  ToolWindow *w = chooseItem("caizuxuanhaocx");
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->frame("Frame1")->title(), "Please enter the Box Number you want to enquire.(You can paste.)");
   QPlainTextEdit *input = w->textBox("Text1");

@@ -29,7 +29,6 @@ namespace {
 
 class ThreeWayBoxWindows : public test::MenuWindowTest {
  protected:
-  ToolWindow *choose(const char *item, const char *) { return chooseItem(item); }
 };
 
 // 60 draws: 5 0 5 every tenth draw from draw 3 on, 1 2 3 otherwise.
@@ -42,43 +41,10 @@ QByteArray sixtyDraws() {
 
 }  // namespace
 
-TEST_F(ThreeWayBoxWindows, EachOpensFromItsItemWithItsTitleScrolledToTheEnd) {
-  home.writeLottery("L", sixtyDraws());
-  home.selectLottery("L");
-  const struct {
-    const char *item, *window, *title, *lastLabel;
-    bool help;
-  } cases[] = {
-      {"caizu31", "Form1zu3", "3 Way Box Chance[1]", "", true},
-      {"caizu32", "Form1tlj", "3 Way Box Chance[2]", "", true},
-      {"caizu33", "Form1zu3bai10", "3 Way Box Chance[3]", "", true},
-      {"caizusanleixing2", "frmzu3leixing2", "3 Way Box Type", "Max Miss", false},
-      {"caizu3zoushi", "Form1zu3zh", "3 Way Box Trend", "Max Miss", false},
-      {"caizu3tongji", "frmzusan90", "3 Way Box Statistical", "", true},
-  };
-  for (const auto &tc : cases) {
-    SCOPED_TRACE(tc.window);
-    QPointer<ToolWindow> w = choose(tc.item, tc.window);
-    ASSERT_FALSE(w.isNull());
-    EXPECT_EQ(w->windowTitle(), tc.title);
-    EXPECT_EQ(main->windowTitle(), "Corvessa");
-    EXPECT_TRUE(platform.messages.empty());
-    GridView *view = w->gridView();
-    const int lastRow = view->model()->rowCount() - 1;
-    EXPECT_EQ(lastRow + 1, 64);  // N + 4 rows under the fixed row
-    EXPECT_TRUE(test::showsLastRowWhole(view));
-    EXPECT_EQ(view->model()->headerData(lastRow, Qt::Vertical).toString(), tc.lastLabel);
-    EXPECT_EQ(w->button("Command3") != nullptr && w->button("Command3")->isVisible(), tc.help);
-    QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(w.isNull());
-  }
-}
-
 TEST_F(ThreeWayBoxWindows, TheTrendsLegendsSitUnderTheGridLeftOfExit) {
   home.writeLottery("L", sixtyDraws());
   home.selectLottery("L");
-  ToolWindow *w = choose("caizu3zoushi", "Form1zu3zh");
+  ToolWindow *w = chooseItem("caizu3zoushi");
   ASSERT_NE(w, nullptr);
   QLabel *first = w->label("Label1"), *second = w->label("Label2");
   ASSERT_TRUE(first && second);
@@ -102,7 +68,7 @@ TEST_F(ThreeWayBoxWindows, ADoubleClickCopiesTheColumnsMissRuns) {
     draws += QByteArray::number(i) + (i == 3 || i == 10 ? " 5 0 5\r\n" : " 1 2 3\r\n");
   home.writeLottery("L", draws);
   home.selectLottery("L");
-  ToolWindow *w = choose("caizusanleixing2", "frmzu3leixing2");
+  ToolWindow *w = chooseItem("caizusanleixing2");
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->label("Label1")->text(), "[S:Small],[B:Big],[E:Even],[O:Odd],[P:Prime],[C:Composite].");
   GridView *view = w->gridView();
@@ -139,7 +105,7 @@ TEST_F(ThreeWayBoxWindows, AMissingDrawFileOpensEmptyWithOneMessage) {
   for (const auto &tc : cases) {
     SCOPED_TRACE(tc.window);
     platform.messages.clear();
-    ToolWindow *w = choose(tc.item, tc.window);
+    ToolWindow *w = chooseItem(tc.item);
     ASSERT_NE(w, nullptr);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.lastMessage().title, "Error:");

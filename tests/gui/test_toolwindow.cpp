@@ -10,7 +10,7 @@
 #include "core/programstate.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "gui/toolwindows.h"
 #include "support/gui/menuwindows.h"
 #include "support/gui/windows.h"
@@ -199,11 +199,22 @@ ToolDesign enquiryDesign() {
   return d;
 }
 
-const bool registered = registerTool(frameTestDesign(), loadFrameTest) && registerTool(extrasDesign(), loadExtras) &&
-                        registerTool(enquiryDesign(), [](ToolWindowState &s, const DrawHistory &history) {
-                          charts::resetGridRows(s.grid, s.drawCount, 1);
-                          charts::fillDrawRows(s.grid, history);
-                        });
+void loadEnquiryTest(ToolWindowState &s, const DrawHistory &history) {
+  charts::resetGridRows(s.grid, s.drawCount, 1);
+  charts::fillDrawRows(s.grid, history);
+}
+
+// The test's own tools beside the program's, which some tests open too.
+const ToolRegistry &testTools() {
+  static const ToolRegistry tools = [] {
+    ToolRegistry r = toolRegistry();
+    r.add({frameTestDesign(), loadFrameTest});
+    r.add({extrasDesign(), loadExtras});
+    r.add({enquiryDesign(), loadEnquiryTest});
+    return r;
+  }();
+  return tools;
+}
 
 QByteArray draws(int count) {
   QByteArray file;
@@ -220,13 +231,14 @@ class ToolWindowTest : public ::testing::Test {
     duringLoad = {};
   }
   ToolWindow *open(const char *windowName) {
-    auto *window = qobject_cast<ToolWindow *>(ToolWindows::instance().open(windowName, platform));
+    auto *window = qobject_cast<ToolWindow *>(windows.open(windowName, platform));
     if (window)
       EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
     return window;
   }
   TestHome home;
   FakePlatform platform;
+  ToolWindows windows{testTools()};
 };
 
 QString cellText(ToolWindow *w, int row, int col) {
@@ -359,7 +371,7 @@ TEST_F(ToolWindowTest, ButtonsExitAndHelp) {
   QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(w.isNull());
-  EXPECT_EQ(ToolWindows::instance().openInstance("frmframetest"), nullptr);
+  EXPECT_EQ(windows.openInstance("frmframetest"), nullptr);
 }
 
 TEST_F(ToolWindowTest, AHelpButtonWithoutAPageDoesNothing) {
@@ -597,7 +609,7 @@ TEST_F(ToolWindowTest, ScrollBarsShowWhereTheViewStands) {
 TEST_F(ToolWindowTest, FixedRowAndColumnTakeTheGridsFontInEveryTool) {
   home.writeLottery("A", draws(30));
   home.selectLottery("A");
-  for (const ToolEntry &tool : ToolRegistry::instance().entries()) {
+  for (const ToolEntry &tool : toolRegistry().entries()) {
     SCOPED_TRACE(tool.design.windowName.toStdString());
     auto *w = qobject_cast<ToolWindow *>(ToolWindows::instance().open(tool.design.windowName, platform));
     if (!w)
@@ -720,8 +732,8 @@ TEST_F(ToolWindowTest, KeysMoveOnFromTheGridsCurrentCell) {
     for (const ToolMenuItem &item : menu.items) {
       if (item.isSeparator())
         continue;
-      SCOPED_TRACE(item.windowName);
-      auto *w = qobject_cast<ToolWindow *>(ToolWindows::instance().open(item.windowName, platform));
+      SCOPED_TRACE(item.windowName().toStdString());
+      auto *w = qobject_cast<ToolWindow *>(ToolWindows::instance().open(item.windowName(), platform));
       if (!w)
         continue;  // a window of its own, not this frame
       ASSERT_TRUE(QTest::qWaitForWindowExposed(w));

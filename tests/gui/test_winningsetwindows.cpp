@@ -76,38 +76,6 @@ QString firstLabel(ToolWindow *w) { return w->gridView()->model()->headerData(0,
 
 }  // namespace
 
-TEST_F(WinningSetWindows, OpenFromTheMenuShowTheTitleAndTheEndAndExit) {
-  const std::pair<const char *, const char *> titles[] = {
-      {"caigaopin6ma36", "Box winning number from this 6 digits"},
-      {"caigaopin6ma6", "6 Way Box winning number from this 6 digits"},
-      {"caigaopin7ma6", "6 Way Box winning number from this 7 digits"},
-      {"caigaopin7ma36", "Box winning number from this 7 digits"},
-  };
-  for (const auto &[item, title] : titles) {
-    QPointer<ToolWindow> w = choose(item);
-    ASSERT_FALSE(w.isNull()) << item;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
-    EXPECT_EQ(w->windowTitle(), title);
-    EXPECT_EQ(main->windowTitle(), "Corvessa");
-    EXPECT_TRUE(platform.messages.empty());
-
-    GridView *view = w->gridView();
-    const int lastRow = view->model()->rowCount() - 1;
-    EXPECT_TRUE(test::showsLastRowWhole(view)) << item;
-    EXPECT_GT(view->rowAt(0), 0) << item;
-    EXPECT_EQ(view->model()->headerData(lastRow, Qt::Vertical).toString(), "Average");
-    EXPECT_EQ(view->model()->headerData(4, Qt::Horizontal).toString(), w->grid().text(0, 5));
-
-    QPushButton *exit = w->button("Command2");
-    EXPECT_EQ(exit->text(), "Exit");
-    EXPECT_TRUE(exit->isVisible());
-    EXPECT_EQ(w->button("Command3"), nullptr);
-    QTest::mouseClick(exit, Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(w.isNull()) << item;
-  }
-}
-
 TEST_F(WinningSetWindows, AnOpenWindowKeepsItsChartAClosedOneReadsTheNewLottery) {
   for (const auto &[item, window] : kWindows) {
     home.selectLottery("A");

@@ -1,5 +1,7 @@
 #include "charts/framework/tool.h"
 
+#include "charts/framework/toolsession.h"
+
 #include <set>
 #include <stdexcept>
 
@@ -58,11 +60,8 @@ void ToolWindowState::setClipboardText(const QString &text) {
 
 void ToolRegistry::add(ToolEntry entry) {
   checkToolDesign(entry.design);
-  for (ToolEntry &existing : entries_)
-    if (existing.design.windowName == entry.design.windowName) {
-      existing = std::move(entry);
-      return;
-    }
+  if (find(entry.design.windowName))
+    throw std::logic_error("the tool " + entry.design.windowName.toStdString() + " is registered twice");
   entries_.push_back(std::move(entry));
 }
 
@@ -141,6 +140,12 @@ ResultGrid designGrid(const ToolDesign &design) {
   grid.setFixedCols(1);
   grid.setFontPoints(design.fontPoints);
   return grid;
+}
+
+ResultGrid computeChart(const ToolEntry &tool, const DrawHistory &history, int gameType) {
+  ToolSession session(tool);
+  session.load(history, gameType);
+  return std::move(session.state().grid);
 }
 
 QString captionWithoutQuotes(const char *caption) { return QString::fromUtf8(caption).remove(QLatin1Char('"')); }

@@ -1,8 +1,8 @@
 #pragma once
 // A tool window is its design (data) and its load (the chart computation).
-// The tools of each menu are listed once, in src/tools/<menu>/tools.cpp; the
-// registry holds them all, and the menus, the tool window frame, the chart
-// dumper and the benchmark find a tool by its window name.
+// A registry holds tools by window name: the program's is built from its menu
+// table (tools/menus.h), and the tool window frame, the chart dumper and the
+// benchmark find a tool in the registry they are given.
 //
 // Everything a tool does lives here in core, so it can be tested and dumped
 // without widgets: the frame (gui/frame/toolwindow.h) only shows the design,
@@ -183,10 +183,8 @@ struct ToolEntry {
 
 class ToolRegistry {
  public:
-  // Every tool of the eight menus, from the lists of src/tools (defined there).
-  static ToolRegistry &instance();
-  // Checks the design (checkToolDesign) and adds the tool; an entry of the
-  // same window name is replaced.
+  // Checks the design (checkToolDesign) and adds the tool. A window name
+  // that the registry holds already throws std::logic_error naming it.
   void add(ToolEntry entry);
   const ToolEntry *find(const QString &windowName) const;
   const std::vector<ToolEntry> &entries() const { return entries_; }
@@ -194,12 +192,6 @@ class ToolRegistry {
  private:
   std::vector<ToolEntry> entries_;
 };
-
-// For tests' example tools.
-inline bool registerTool(ToolDesign design, ChartLoad load) {
-  ToolRegistry::instance().add(ToolEntry{std::move(design), std::move(load)});
-  return true;
-}
 
 // Throws std::logic_error naming the first fault of a design: a control name
 // given twice, no grid "MSFlexGrid1", a parent that is not a frame, a layout

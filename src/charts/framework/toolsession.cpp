@@ -130,12 +130,6 @@ bool ToolSession::enquire(const QString &text) {
   return true;
 }
 
-ResultGrid computeChart(const ToolEntry &tool, const DrawHistory &history, int gameType) {
-  ToolSession session(tool);
-  session.load(history, gameType);
-  return std::move(session.state().grid);
-}
-
 void RecordingHost::showMessage(const QString &text, const QString &title, MessageStyle style) {
   messages.push_back(Message{text, title, style, caption_, busy_});
 }

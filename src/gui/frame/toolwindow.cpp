@@ -5,7 +5,6 @@
 #include "core/programstate.h"
 #include "gui/frame/gridview.h"
 #include "gui/platform/platform.h"
-#include "gui/toolwindows.h"
 #include "gui/widgetdesign.h"
 
 #include <QAbstractButton>
@@ -149,22 +148,15 @@ void ToolWindow::load() {
   const ProgramState &program = programState();
   const QString path = program.DataFilePath;
   const DrawHistory history = readDrawHistory(path);
-  const int rows = grid().rows(), cols = grid().cols();
   session_.load(history, program.GameType);
-  showState(rows, cols);
-  showTopRow();
+  showChart();
   if (const QString problem = drawHistoryProblem(history, path); !problem.isEmpty())
     showMessage(problem, kErrorTitle, MessageStyle::OkInformation);
 }
 
-void ToolWindow::showChart(ResultGrid grid, int drawCount) {
-  model_->beginGridReset();
-  state().grid = std::move(grid);
-  state().drawCount = drawCount;
-  model_->endGridReset();
-  view_->applyGridSizes();
-  view_->setVisible(state().grid.isVisible());
-  view_->showCurrentCell();
+void ToolWindow::showChart() {
+  // The load has replaced the grid: the view starts over.
+  showState(-1, -1);
   showTopRow();
 }
 
@@ -302,12 +294,6 @@ bool ToolWindow::eventFilter(QObject *watched, QEvent *event) {
     runHandler([this, row, col] { session_.doubleClick(row, col); });
   }
   return QWidget::eventFilter(watched, event);
-}
-
-QWidget *createStandardToolWindow(const ToolEntry &tool, Platform &platform) {
-  auto *window = new ToolWindow(tool, platform);
-  window->load();
-  return window;
 }
 
 }  // namespace corvessa

@@ -43,10 +43,12 @@ class ToolWindow : public QWidget, private ToolHost {
   ToolWindow(const ToolEntry &tool, Platform &platform, QWidget *parent = nullptr);
   ~ToolWindow() override;
 
-  // Form_Load: reads the current lottery's draws and builds the chart.
+  // Form_Load: reads the current lottery's draws, builds the chart through
+  // the session and shows it.
   void load();
-  // Shows a grid that has been computed already (the load's last steps).
-  void showChart(ResultGrid grid, int drawCount);
+  // The load's last step: shows the state the session's load left (the
+  // grid, the title, the controls), scrolled to the grid's top row.
+  void showChart();
 
   const ToolDesign &design() const { return session_.design(); }
   ToolSession &session() { return session_; }

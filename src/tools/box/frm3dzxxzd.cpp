@@ -1,6 +1,8 @@
 // "Box Number-Small/Middle/Large": each draw's digits sorted into its Small,
 // Middle and Large digit, and each of the three placed in a block of ten digit
 // columns, so that every block shows the course of one of them.
+#include "tools/box/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
 

@@ -1,6 +1,8 @@
 // "Sum of returns the remainder after each digital divide by 5": each draw's
 // remainder-5 sum, (H mod 5) + (T mod 5) + (U mod 5) from 0 to 12, beside
 // its digits and marked in the column headed by it.
+#include "tools/box/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
 #include "charts/palette.h"

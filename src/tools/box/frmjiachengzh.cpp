@@ -2,6 +2,8 @@
 // width, marked where its sorted digits make an addition box number
 // (smallest + middle = largest) or else a multiplication box number
 // (smallest x middle = largest).
+#include "tools/box/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
 #include "charts/palette.h"

@@ -1,5 +1,7 @@
 // "16 Tickets follow": 16 box tickets of three different digits, hit by the
 // draws of those digits in any order; the gather column has no header.
+#include "tools/box/tools.h"
+
 #include "charts/families/ticketform.h"
 
 namespace corvessa::tools {

@@ -1,5 +1,7 @@
 // "30 Tickets follow B": 30 box tickets of three different digits, in
 // ascending order, hit by the draws of those digits in any order.
+#include "tools/box/tools.h"
+
 #include "charts/families/ticketform.h"
 
 namespace corvessa::tools {

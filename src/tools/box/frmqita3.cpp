@@ -1,5 +1,7 @@
 // "27 Tickets follow": 27 box tickets of three different digits, hit by the
 // draws of those digits in any order.
+#include "tools/box/tools.h"
+
 #include "charts/families/ticketform.h"
 
 namespace corvessa::tools {

@@ -1,5 +1,7 @@
 // "18 Tickets follow ABC": three groups of 18 box tickets, a ticket with a
 // repeated digit among them, hit by the draws whose sorted digits spell it.
+#include "tools/box/tools.h"
+
 #include "charts/families/ticketform.h"
 
 #include <array>

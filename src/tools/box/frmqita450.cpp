@@ -1,6 +1,8 @@
 // "50 Tickets follow AB": two sets of 50 box tickets, a ticket with a
 // repeated digit among them, hit by the draws whose sorted digits spell it;
 // fourteen tickets stand in both sets.
+#include "tools/box/tools.h"
+
 #include "charts/families/ticketform.h"
 
 namespace corvessa::tools {

@@ -1,6 +1,8 @@
 // "Four Models": each draw sorted into one of four models by how many of its
 // digits are big and how many are odd. A draw with all digits big or all
 // small, or all odd or all even, fits no model and is marked nowhere.
+#include "tools/box/tools.h"
+
 #include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"

@@ -1,5 +1,7 @@
 // "6 Way Box Statistical": every box number of three different digits, one
 // column each; every win is tallied by the draws its number had missed.
+#include "tools/box/tools.h"
+
 #include "charts/families/winningtickets.h"
 
 #include <array>

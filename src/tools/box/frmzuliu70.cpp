@@ -1,6 +1,8 @@
 // "70 Tickets follow": 70 box tickets of three different digits, grouped by
 // their digit sum, the columns of the even sums shaded; every win is tallied
 // by the draws its ticket had missed.
+#include "tools/box/tools.h"
+
 #include "charts/families/winningtickets.h"
 
 namespace corvessa::tools {

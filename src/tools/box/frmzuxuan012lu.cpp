@@ -2,6 +2,8 @@
 // even or odd, big or small, prime or composite), the draw's route pattern
 // and its counts of even, big and prime digits, and one mark in each of the
 // four shape blocks: the route pattern as a box, the even, big and prime count.
+#include "tools/box/tools.h"
+
 #include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"

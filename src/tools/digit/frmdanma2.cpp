@@ -4,6 +4,8 @@
 // hold one of its digits ("  -N-" for none; two or more are shaded). The row
 // under the newest draw holds the three strings for the coming draw, and a
 // note under the grid invites the user to follow them.
+#include "tools/digit/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/recommendeddigits.h"

@@ -1,4 +1,6 @@
 // For every draw, the 45 pairs of different digits that hold one of its digits (" *") or both ("$").
+#include "tools/digit/tools.h"
+
 #include "charts/families/digitset.h"
 
 namespace corvessa::tools {

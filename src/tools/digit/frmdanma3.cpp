@@ -2,6 +2,8 @@
 // digits, wrapping from 9 to 0, and the three classes of digits by their
 // remainder after division by 3. For every draw, " *" under a group that
 // holds one of its digits and "$" under one that holds two or more.
+#include "tools/digit/tools.h"
+
 #include "charts/families/digitset.h"
 #include "charts/drawrows.h"
 #include "charts/groupmarks.h"

@@ -1,4 +1,6 @@
 // For every draw, the 210 sets of four different digits that hold none of its digits.
+#include "tools/digit/tools.h"
+
 #include "charts/families/digitset.h"
 
 namespace corvessa::tools {

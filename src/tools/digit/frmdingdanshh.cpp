@@ -4,6 +4,8 @@
 // "Just hit" on red when the draw's distinct digits all lie among the three
 // (a draw of three equal digits never). The row under the newest draw holds
 // the three digits for the coming draw.
+#include "tools/digit/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/recommendeddigits.h"

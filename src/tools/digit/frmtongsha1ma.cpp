@@ -2,6 +2,8 @@
 // fixed table on the hundreds digit H of the draw before it, and "-Y-" on red
 // where the draw holds that digit. The row under the newest draw holds the
 // digit for the coming draw.
+#include "tools/digit/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/recommendeddigits.h"

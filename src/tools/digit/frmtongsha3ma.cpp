@@ -5,6 +5,8 @@
 // digit that the draw holds is on red and its group's "Y/N" says "-Y-",
 // shaded blue from row 11 on where two or more hit. The row under the newest
 // draw holds both groups for the coming draw.
+#include "tools/digit/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
 #include "charts/palette.h"

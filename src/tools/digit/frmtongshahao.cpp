@@ -4,6 +4,8 @@
 // digit that the draw holds is shaded and its group gets "-Y-"; a group whose
 // two digits are both shaded has its mark on red. The row under the newest
 // draw holds the six pairs for the coming draw.
+#include "tools/digit/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/recommendeddigits.h"

@@ -1,6 +1,8 @@
 // "Other recommend digits-[2/3 formula]": eight fixed groups of three digits.
 // For every draw, " *" under a group that holds one of its digits and "$"
 // under one that holds two or three; "Y/N" says "   -Y-" when any group got "$".
+#include "tools/digit/tools.h"
+
 #include "charts/families/digitset.h"
 #include "charts/drawrows.h"
 #include "charts/groupmarks.h"

@@ -3,6 +3,8 @@
 // red where the draw holds that digit, "-N-" where it does not (the first
 // draw, which has no recommendation, included). The row under the newest
 // draw holds the digit for the coming draw.
+#include "tools/digit/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
 #include "charts/palette.h"

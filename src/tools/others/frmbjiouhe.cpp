@@ -1,5 +1,7 @@
 // "Sum of Odd-Sum of Even": the sum of each draw's odd digits, then of its
 // even digits. Odd digits cannot make 20, 22, 24 or 26, even digits no odd sum.
+#include "tools/others/tools.h"
+
 #include "charts/families/classsums.h"
 #include "charts/digitclasses.h"
 

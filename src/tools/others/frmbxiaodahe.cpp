@@ -1,6 +1,8 @@
 // "Sum of Small-Sum of Big": the sum of each draw's small digits (0 to 4),
 // then of its big digits. Small digits make no more than 12, big digits
 // nothing from 1 to 4.
+#include "tools/others/tools.h"
+
 #include "charts/families/classsums.h"
 #include "charts/digitclasses.h"
 

@@ -1,5 +1,7 @@
 // "Sum of Prime-Sum of Composite": the sum of each draw's prime digits (1, 2,
 // 3, 5, 7), then of its composite digits (0, 4, 6, 8, 9).
+#include "tools/others/tools.h"
+
 #include "charts/families/classsums.h"
 #include "charts/digitclasses.h"
 

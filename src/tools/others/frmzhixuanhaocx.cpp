@@ -1,5 +1,7 @@
 // "Straight Number Enquire": straight numbers typed or pasted by the user,
 // each found where a draw has its digits in the same order; at most 400.
+#include "tools/others/tools.h"
+
 #include "charts/families/enquiryform.h"
 
 namespace corvessa::tools {

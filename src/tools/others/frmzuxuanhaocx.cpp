@@ -1,6 +1,8 @@
 // "Box Number Enquire": box numbers typed or pasted by the user, each found
 // where a draw's digits sorted ascending read as the number typed; at most
 // 70. A number is compared as typed: 055 finds 5 0 5, 505 finds nothing.
+#include "tools/others/tools.h"
+
 #include "charts/families/enquiryform.h"
 
 namespace corvessa::tools {

@@ -1,5 +1,7 @@
 // "0 Type Pairs": the ten pairs of the digits 0, 3, 6 and 9 (the digits of
 // 012 route 0), doubles included.
+#include "tools/pairs/tools.h"
+
 #include "charts/families/targetpairs.h"
 
 namespace corvessa::tools {

@@ -1,4 +1,6 @@
 // The difference and the sum of Large and Middle, the largest and the middle digit of each draw.
+#include "tools/pairs/tools.h"
+
 #include "charts/families/pairdiffsum.h"
 
 namespace corvessa::tools {

@@ -1,6 +1,8 @@
 // "Pairs": which of the 45 pairs of two different digits each draw holds.
 // The pairs come from the draw's digits sorted ascending, so the order of H,
 // T and U plays no part; a pair of equal digits has no column.
+#include "tools/pairs/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/sortedpairs.h"

@@ -1,5 +1,7 @@
 // The difference and the sum of Large and Small, the largest and the smallest digit of each draw.
 // Until the load begins the caption names the sum first.
+#include "tools/pairs/tools.h"
+
 #include "charts/families/pairdiffsum.h"
 
 namespace corvessa::tools {

@@ -1,4 +1,6 @@
 // The difference and the sum of Middle and Small, the middle and the smallest digit of each draw.
+#include "tools/pairs/tools.h"
+
 #include "charts/families/pairdiffsum.h"
 
 namespace corvessa::tools {

@@ -1,5 +1,7 @@
 // "Inherit 2 Digits": "YES" on each draw that shares exactly two of its
 // distinct digits with the draw before it, however often each occurs.
+#include "tools/pairs/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
 

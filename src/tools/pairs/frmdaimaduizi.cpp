@@ -3,6 +3,8 @@
 // whose two digits it holds, and its digits on a 0-to-9 scale; a digit that
 // repeats in its position from one draw to the next turns red, and arrows
 // mark alternate blocks of 22 rows from row 39 on.
+#include "tools/pairs/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/sortedpairs.h"

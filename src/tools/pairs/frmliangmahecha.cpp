@@ -1,6 +1,8 @@
 // "+ or - of Pairs ": each draw takes three rows, one for each pair of
 // positions (H, T), (H, U) and (T, U), with the pair's sum and the absolute
 // value of its difference, each charted in its block of value columns.
+#include "tools/pairs/tools.h"
+
 #include "charts/columnbands.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"

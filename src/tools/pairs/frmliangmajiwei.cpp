@@ -1,6 +1,8 @@
 // "Units of product of two digits ": the digits of each position pair
 // (H, T), (H, U) and (T, U) multiplied, and the pair filed under the column of
 // its product's units digit. A column can collect several pairs of a draw.
+#include "tools/pairs/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
 

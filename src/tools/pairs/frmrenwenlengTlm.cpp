@@ -2,6 +2,8 @@
 // hot digits (ranks 1 to 4 over the seven draws before it) and six of the
 // cold digits (ranks 7 to 10), and which of them the draw then held. The row
 // under the newest draw holds the pairs for the coming draw.
+#include "tools/pairs/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/hotwarmcold.h"
 #include "charts/palette.h"

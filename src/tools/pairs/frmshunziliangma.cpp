@@ -1,5 +1,7 @@
 // "Serial Pairs": the ten pairs of neighbouring digits, 9 and 0 counted as
 // neighbours too (written "09", the smaller digit first).
+#include "tools/pairs/tools.h"
+
 #include "charts/families/targetpairs.h"
 
 namespace corvessa::tools {

@@ -1,6 +1,8 @@
 // "Tundred Ten Units Trend": for each position H, T and U a block of twenty
 // columns, the drawn digit in the column of its value and the change from
 // the draw before in the column of the change's size, with its sign.
+#include "tools/straight/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
 

@@ -2,6 +2,8 @@
 // standing for its ten straight numbers. Every draw whose H and T form one
 // of them has that pair marked on red and "YES" beside it. The game chosen
 // at start-up picks the list.
+#include "tools/straight/tools.h"
+
 #include "charts/columnbands.h"
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"

@@ -2,6 +2,8 @@
 // position (odd/even, big/small, prime/composite): one letter per position,
 // the draw's three-letter pattern, and the pattern marked among the eight
 // patterns of its classification.
+#include "tools/straight/tools.h"
+
 #include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"

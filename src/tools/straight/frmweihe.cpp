@@ -1,4 +1,6 @@
 // The units digit of H+T, H+U and T+U of every draw, each in its block.
+#include "tools/straight/tools.h"
+
 #include "charts/families/positionpairs.h"
 
 namespace corvessa::tools {

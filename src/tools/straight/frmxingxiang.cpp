@@ -1,6 +1,8 @@
 // "Rise-Down shape": every draw classified by the relative size of its three
 // digits into one of 13 shapes, written into that shape's column on the
 // colour of its class: three different digits, all equal, or two equal.
+#include "tools/straight/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
 #include "charts/palette.h"

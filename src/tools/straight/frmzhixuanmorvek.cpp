@@ -4,6 +4,8 @@
 // ones that came true on red, and whether the first three or the last three
 // held a hit. The row under the newest draw shows the candidates for the
 // coming draw.
+#include "tools/straight/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
 #include "charts/palette.h"

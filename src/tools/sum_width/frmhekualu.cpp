@@ -1,6 +1,8 @@
 // "Sum 012 Type&Width 012 Type": every draw's sum S and width W (largest
 // digit less smallest), and its type, S modulo 3 followed by W modulo 3,
 // marked in one of nine type columns. A press on a cell highlights it.
+#include "tools/sum_width/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
 

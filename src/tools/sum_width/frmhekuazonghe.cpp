@@ -2,6 +2,8 @@
 // combinations of the region of its sum's units digit and the region of its
 // width (0-2, 3-4, 5-6, 7-9), with miss counts between the marks and three
 // footer rows; "Max Miss" is the longest run that a hit ended.
+#include "tools/sum_width/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
 #include "charts/palette.h"

@@ -1,6 +1,8 @@
 // "Recommend Number Sum": every draw's sum against two fixed sets of
 // recommended sums. The sum a draw equals is written on red in its column,
 // and "-Y-" in the set's "Y/N" column; 13 and 15 lie in both sets.
+#include "tools/sum_width/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
 #include "charts/palette.h"

@@ -1,6 +1,8 @@
 // "Sum-Sum Units": every draw's digit sum (0 to 27) and the sum's units
 // digit, each marked at the column of its value, over two shaded bands of
 // the low sums 0 to 7 and the high sums 20 to 27.
+#include "tools/sum_width/tools.h"
+
 #include "charts/columnbands.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"

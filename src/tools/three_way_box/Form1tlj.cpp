@@ -1,5 +1,7 @@
 // "3 Way Box Chance[2]": a draw of three digits that follow each other on
 // the circle 0 to 9, in any order (012 to 789, 890 and 901), is the trigger.
+#include "tools/three_way_box/tools.h"
+
 #include "charts/families/threewaychance.h"
 
 namespace corvessa::tools {

@@ -1,4 +1,6 @@
 // "3 Way Box Chance[1]": a draw whose hundreds digit is 1 is the trigger.
+#include "tools/three_way_box/tools.h"
+
 #include "charts/families/threewaychance.h"
 
 namespace corvessa::tools {

@@ -1,6 +1,8 @@
 // "3 Way Box Chance[3]": a draw whose tens digit is 0 is the trigger. Its
 // narrow extra columns keep each draw's width and mark the three draws
 // after two draws of equal width.
+#include "tools/three_way_box/tools.h"
+
 #include "charts/families/threewaychance.h"
 
 namespace corvessa::tools {

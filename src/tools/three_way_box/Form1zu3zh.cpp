@@ -3,6 +3,8 @@
 // route, even or odd, and composite or prime; the third digit plays no part.
 // The pair columns count their misses and end in a "Max Miss" row; a
 // double-click copies a column's finished miss runs.
+#include "tools/three_way_box/tools.h"
+
 #include "charts/digitclasses.h"
 #include "charts/families/threewaypairs.h"
 #include "charts/palette.h"

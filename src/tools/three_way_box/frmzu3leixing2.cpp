@@ -3,6 +3,8 @@
 // of its two equal digits and its third ("2S1B": two small, one big). The
 // pair columns count their misses and end in a "Max Miss" row; a
 // double-click copies a column's finished miss runs.
+#include "tools/three_way_box/tools.h"
+
 #include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/families/threewaypairs.h"

@@ -1,5 +1,7 @@
 // "3 Way Box Statistical": every box number with exactly two equal digits,
 // one column each; every win is tallied by the draws its number had missed.
+#include "tools/three_way_box/tools.h"
+
 #include "charts/families/winningtickets.h"
 
 #include <array>

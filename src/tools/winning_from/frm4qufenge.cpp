@@ -1,6 +1,8 @@
 // "Four Regions-1234": the digits split into four fixed regions. For every
 // draw its digits among the regions' digits, the pattern of its three region
 // codes, their sum and how many of its digits share a region.
+#include "tools/winning_from/tools.h"
+
 #include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"

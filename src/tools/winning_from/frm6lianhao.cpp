@@ -1,4 +1,6 @@
 // 6 Way Box draws inside the ten runs of six consecutive digits, 9 running on to 0.
+#include "tools/winning_from/tools.h"
+
 #include "charts/families/groupform.h"
 
 namespace corvessa::tools {

@@ -1,4 +1,6 @@
 // 6 Way Box draws whose three digits all lie in the six digits 145789.
+#include "tools/winning_from/tools.h"
+
 #include "charts/families/winningset.h"
 
 namespace corvessa::tools {

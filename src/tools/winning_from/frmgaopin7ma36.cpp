@@ -1,4 +1,6 @@
 // Box draws, 6 Way and 3 Way, whose digits all lie in the seven digits 0124589.
+#include "tools/winning_from/tools.h"
+
 #include "charts/families/winningset.h"
 
 namespace corvessa::tools {

@@ -1,5 +1,7 @@
 // 6 Way Box draws inside twenty groups, each one whole class of digits by
 // their remainder modulo 3 plus one digit of another class.
+#include "tools/winning_from/tools.h"
+
 #include "charts/families/groupform.h"
 
 namespace corvessa::tools {

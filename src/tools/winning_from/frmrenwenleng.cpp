@@ -3,6 +3,8 @@
 // pattern of hot, warm and cold positions. The row under the last draw holds
 // the ranking for the coming draw, from which the window lists the next box
 // numbers.
+#include "tools/winning_from/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/hotwarmcold.h"
 #include "charts/nextboxnumbers.h"

@@ -1,6 +1,8 @@
 // "Three Regions Small Middle Large": the digits split into Small, Middle and
 // Large. For every draw its digits among the regions' digits, and how many of
 // them fall into each region.
+#include "tools/winning_from/tools.h"
+
 #include "charts/drawrows.h"
 #include "charts/families/regions.h"
 #include "charts/framework/tool.h"

@@ -1,4 +1,6 @@
 // 6 Way Box draws inside 17 fixed groups of five digits.
+#include "tools/winning_from/tools.h"
+
 #include "charts/families/groupform.h"
 
 namespace corvessa::tools {

@@ -1,5 +1,7 @@
 // 6 Way Box draws inside 30 fixed groups of four digits. Every set of three
 // different digits lies in exactly one group, so each such draw is marked once.
+#include "tools/winning_from/tools.h"
+
 #include "charts/families/groupform.h"
 
 namespace corvessa::tools {

@@ -1,6 +1,8 @@
 // Box draws inside three groups of 6, 6 and 4 digits: a 6 Way Box draw when
 // all three of its digits lie in a group, a 3 Way Box draw (on red) when both
 // of its digits do.
+#include "tools/winning_from/tools.h"
+
 #include "charts/families/groupform.h"
 
 namespace corvessa::tools {

@@ -1,6 +1,7 @@
 #include "support/core/chartcells.h"
 
 #include "charts/framework/chartdump.h"
+#include "tools/menus.h"
 
 #include <sstream>
 #include <stdexcept>
@@ -8,7 +9,7 @@
 namespace corvessa::test {
 
 const ToolEntry &registeredTool(const char *window) {
-  const ToolEntry *entry = ToolRegistry::instance().find(window);
+  const ToolEntry *entry = toolRegistry().find(window);
   if (!entry)
     throw std::invalid_argument(std::string("not registered: ") + window);
   return *entry;

@@ -1,14 +1,11 @@
 #include "support/gui/menuwindows.h"
 
-#include "core/toolmenus.h"
+#include "tools/menus.h"
 #include "gui/frame/gridview.h"
 #include "gui/toolwindows.h"
 #include "support/gui/windows.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QFile>
-#include <QPushButton>
 #include <QMenu>
 #include <QTest>
 
@@ -33,58 +30,14 @@ ToolWindow *MenuWindowTest::chooseItem(const char *item) {
         if (!action)
           return nullptr;
         action->trigger();
-        auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(entry.windowName));
-        EXPECT_NE(tool, nullptr) << entry.windowName;
+        auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(entry.windowName()));
+        EXPECT_NE(tool, nullptr) << entry.windowName().toStdString();
         if (tool)
           EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
         return tool;
       }
   ADD_FAILURE() << "no menu item " << item;
   return nullptr;
-}
-
-void MenuWindowTest::expectExitAndHelp(ToolWindow *window, const char *exitName, Help help, const char *helpPage) {
-  QPushButton *exit = window->button(exitName);
-  ASSERT_NE(exit, nullptr);
-  EXPECT_EQ(exit->text(), "Exit");
-  EXPECT_TRUE(exit->isVisible());
-  QPushButton *button = window->button("Command3");
-  if (help == Help::None) {
-    EXPECT_EQ(button, nullptr);
-    return;
-  }
-  ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->text(), "Help");
-  EXPECT_EQ(button->isVisible(), help != Help::Hidden);
-  if (help == Help::Hidden)
-    return;
-  const qsizetype before = platform.opened.size();
-  QTest::mouseClick(button, Qt::LeftButton);
-  if (help == Help::DoesNothing) {
-    EXPECT_EQ(platform.opened.size(), before);
-    return;
-  }
-  ASSERT_EQ(platform.opened.size(), before + 1);
-  const QString opened = platform.opened.last();
-  EXPECT_TRUE(opened.endsWith(QString::fromUtf8(helpPage))) << opened.toStdString();
-  EXPECT_TRUE(QFile::exists(opened)) << opened.toStdString();
-}
-
-void MenuWindowTest::expectExitCloses(QPointer<ToolWindow> &window, const char *exitName) {
-  EXPECT_TRUE(platform.messages.empty());
-  QTest::mouseClick(window->button(exitName), Qt::LeftButton);
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(window.isNull());
-}
-
-QStringList menuItemNames(const char *menuName) {
-  QStringList names;
-  for (const ToolMenu &menu : toolMenus())
-    if (QLatin1String(menu.name) == QLatin1String(menuName))
-      for (const ToolMenuItem &item : menu.items)
-        if (!item.isSeparator())
-          names << QString::fromLatin1(item.name);
-  return names;
 }
 
 QVariant shown(ToolWindow *window, int row, int col, int role) {

@@ -27,22 +27,10 @@ class MenuWindowTest : public ::testing::Test {
   // Shows the main window first if no test step has.
   ToolWindow *chooseItem(const char *item);
 
-  // How a window's "Help" (Command3) meets the user.
-  enum class Help { Working, DoesNothing, Hidden, None };
-  // Checks "Exit" (the named button) and "Help": a working one opens
-  // `helpPage` (the end of the path), which exists; one that does nothing is
-  // shown and opens nothing; a hidden one is not shown.
-  void expectExitAndHelp(ToolWindow *window, const char *exitName, Help help, const char *helpPage);
-  // Clicks "Exit" and checks that the window is gone and no message showed.
-  void expectExitCloses(QPointer<ToolWindow> &window, const char *exitName);
-
   TestHome home;
   FakePlatform platform;
   MainWindow *main = nullptr;
 };
-
-// The names of a menu's items, separators left out, in menu order.
-QStringList menuItemNames(const char *menuName);
 
 // Grid cell (row, col) as the window shows it; row 0 and column 0 are its headers.
 QVariant shown(ToolWindow *window, int row, int col, int role = Qt::DisplayRole);

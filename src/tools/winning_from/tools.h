@@ -1,6 +1,7 @@
-// The tools of the "Winning number from" menu, one line each.
+#pragma once
+// The tools of the "Winning number from" menu, each defined in the file of its name;
+// the menu table (tools/menus.cpp) names them.
 #include "charts/framework/tool.h"
-#include "tools/tools.h"
 
 namespace corvessa::tools {
 
@@ -18,12 +19,5 @@ ToolEntry frmlingleizu6();
 ToolEntry frmrenwenleng();
 ToolEntry frmxzd();
 ToolEntry frm4qufenge();
-
-void addWinningFromTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frmgaopin6ma, frmgaopin6ma36, frmgaopin7ma, frmgaopin7ma36, frmzuxuan4, frmzuxuan1,
-                              frmzuxuan6, frmzuxuan7, frmzuxuanqt, frm6lianhao, frmlingleizu6, frmrenwenleng, frmxzd,
-                              frm4qufenge})
-    registry.add(tool());
-}
 
 }  // namespace corvessa::tools

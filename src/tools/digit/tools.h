@@ -1,6 +1,7 @@
-// The tools of the "Digit" menu, one line each.
+#pragma once
+// The tools of the "Digit" menu, each defined in the file of its name;
+// the menu table (tools/menus.cpp) names them.
 #include "charts/framework/tool.h"
-#include "tools/tools.h"
 
 namespace corvessa::tools {
 
@@ -18,12 +19,5 @@ ToolEntry frmdanma30();
 ToolEntry frmdanma40();
 ToolEntry frmdanma212();
 ToolEntry frmdanma313();
-
-void addDigitTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frmdingdanshh, frmtongsha3ma, frmtongshahao, frmdanma2, frmz3b2, frmdanma3, frmzonghe,
-                              frmtongsha1ma, frmdanma3c2, frmdanma4, frmdanma30, frmdanma40, frmdanma212,
-                              frmdanma313})
-    registry.add(tool());
-}
 
 }  // namespace corvessa::tools

@@ -1,6 +1,7 @@
-// The tools of the "Box" menu, one line each.
+#pragma once
+// The tools of the "Box" menu, each defined in the file of its name;
+// the menu table (tools/menus.cpp) names them.
 #include "charts/framework/tool.h"
-#include "tools/tools.h"
 
 namespace corvessa::tools {
 
@@ -17,11 +18,5 @@ ToolEntry frmqita354();
 ToolEntry frmzuliu70();
 ToolEntry frm3shu5luhe();
 ToolEntry frmjiachengzh();
-
-void addBoxTools(ToolRegistry &registry) {
-  for (ToolEntry (*tool)() : {frmzuxuan012lu, frm3dzxxzd, frmxingtai1, frmzuliu120, frmqita1, frmqita3, frmqita2a,
-                              frmqita2, frmqita450, frmqita354, frmzuliu70, frm3shu5luhe, frmjiachengzh})
-    registry.add(tool());
-}
 
 }  // namespace corvessa::tools
