@@ -16,15 +16,20 @@ namespace {
 
 using namespace charts;
 
+constexpr ColumnWidths kWidths[] = {
+    {0, 0, 1204},  {1, 1, 860},   {2, 4, 255},   {5, 14, 420},  {15, 15, 80},  {16, 16, 860},
+    {17, 19, 255}, {20, 23, 588}, {24, 24, 80},  {25, 25, 860}, {26, 28, 255}, {29, 32, 588},
+    {33, 33, 80},  {34, 34, 860}, {35, 37, 255}, {38, 41, 588}, {42, 42, 80},  {43, 45, 2},
+};
+
 // The window keeps its design caption and shows no "Loading......"; there is
 // no hidden Command1, and "Help" has no page.
 ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmzuxuan012lu";
-  d.caption = "Box Number Shape";
+  ToolDesign d{{.windowName = "frmzuxuan012lu", .caption = "Box Number Shape"}};
   d.clientWidth = 11685;
   d.clientHeight = 6930;
   d.cols = 46;
+  d.colWidths = {std::begin(kWidths), std::end(kWidths)};
   d.controls = {gridControl(d.clientWidth - 210, d.clientHeight - 1200), exitButton({9900, 5955, 1575, 375}),
                 helpButton({8345, 5955, 1455, 375})};
   d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
@@ -32,15 +37,6 @@ ToolDesign design() {
   d.showsLoadingCaption = false;
   return d;
 }
-
-struct ColumnWidths {
-  int first, last, twips;
-};
-constexpr ColumnWidths kWidths[] = {
-    {0, 0, 1204},   {1, 1, 860},   {2, 4, 255},   {5, 14, 420},  {15, 15, 80},  {16, 16, 860},
-    {17, 19, 255},  {20, 23, 588}, {24, 24, 80},  {25, 25, 860}, {26, 28, 255}, {29, 32, 588},
-    {33, 33, 80},   {34, 34, 860}, {35, 37, 255}, {38, 41, 588}, {42, 42, 80},  {43, 45, 2},
-};
 
 constexpr Rgb kGreen = rgb(42, 219, 167);
 constexpr Rgb kOrange = rgb(249, 182, 85);
@@ -75,7 +71,6 @@ constexpr ClassBlock kClassBlocks[] = {
 // The count each of a block's four count columns stands for, in column order.
 constexpr int kCountOfColumn[4] = {0, 3, 2, 1};
 
-void setColumnWidths(ResultGrid &grid);
 void writeHeaders(ResultGrid &grid);
 void classifyPositions(ResultGrid &grid, int drawCount);
 void markShapeColumns(ResultGrid &grid, int drawCount);
@@ -83,7 +78,6 @@ void markShapeColumns(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  setColumnWidths(grid);
   writeHeaders(grid);
   grid.setRows(n + 3);
   fillDrawRowsOffset(grid, history, kDigitOffset);
@@ -91,11 +85,6 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   markShapeColumns(grid, n);
   grid.setRowHeight(0, 300);
   grid.setTopRow(grid.rows() - 1);
-}
-
-void setColumnWidths(ResultGrid &grid) {
-  for (const ColumnWidths &w : kWidths)
-    grid.setColWidths(w.first, w.last, w.twips);
 }
 
 void writeHeaders(ResultGrid &grid) {

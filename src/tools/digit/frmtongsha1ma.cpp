@@ -23,7 +23,7 @@ void markRecommendedDigitHit(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = int(history.draws.size());
-  setOneDigitColumns(grid);
+  writeOneDigitHeaders(grid);
   resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   grid.setCurrentCell(n + 1, 1);

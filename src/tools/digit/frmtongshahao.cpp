@@ -6,6 +6,7 @@
 // draw holds the six pairs for the coming draw.
 #include "charts/drawrows.h"
 #include "charts/recommendeddigits.h"
+#include "charts/standardwindow.h"
 
 #include <array>
 #include <cstdint>
@@ -16,7 +17,9 @@ namespace {
 using namespace charts;
 
 ToolDesign design() {
-  return recommendedDigitsDesign("frmtongshahao", "Recommend 2 digits", 29, "\\help\\Recommend_2_digits.htm");
+  return standardWindow({.id = titledWindow("frmtongshahao", "Recommend 2 digits", "\\help\\Recommend_2_digits.htm"),
+                         .cols = 29,
+                         .widths = {{0, 0, 1290}, {1, 28, 300}}});
 }
 
 constexpr int kSumCol = 4, kWidthCol = 5;
@@ -48,8 +51,6 @@ void writeHeaders(ResultGrid &grid);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = int(history.draws.size());
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 28, 300);
   resetGridRows(grid, n, 6);
   fillDrawRowsSumSpan(grid, history);
   recommendFromPreviousDraw(grid, history);

@@ -24,7 +24,7 @@ void markYesNoColumn(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = int(history.draws.size());
-  setOneDigitColumns(grid);
+  writeOneDigitHeaders(grid);
   resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   recommendFormulaDigit(grid, n);

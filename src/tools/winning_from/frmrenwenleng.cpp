@@ -19,19 +19,23 @@ constexpr const char *kList = "Text1";
 void load(ToolWindowState &state, const DrawHistory &history);
 void showNextBoxNumbers(ToolWindowState &state);
 
+// In order: the later entries narrow the count and digit columns to
+// nearly nothing, since they only feed the ranking.
+constexpr ColumnWidths kWidths[] = {
+    {0, 0, 1204},  {1, 10, 258}, {11, 11, 80}, {12, 21, 258}, {22, 22, 80},
+    {23, 32, 400}, {33, 33, 80}, {1, 10, 2},   {34, 36, 2},
+};
+
 // "Exit" is Command1 and there is no hidden reset button; the load shows no
 // "Loading......" caption of its own. From the right: "Exit", the list
 // button and "Help", 100 twips apart; the list keeps its size and covers the
 // top left of the grid when shown.
 ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmrenwenleng";
-  d.caption = "Cold Warm Hot";
-  d.title = "Cold Warm Hot";
+  ToolDesign d{titledWindow("frmrenwenleng", "Cold Warm Hot", "\\help\\Cold_Warm_Hot.htm")};
   d.clientWidth = 11685;
   d.clientHeight = 6930;
   d.cols = 37;
-  d.helpPage = "\\help\\Cold_Warm_Hot.htm";
+  d.colWidths = {std::begin(kWidths), std::end(kWidths)};
   d.controls = {
       gridControl(d.clientWidth - 210, d.clientHeight - 1200),
       exitButton({9900, 5955, 1575, 375}, QStringLiteral("Command1")),
@@ -46,16 +50,6 @@ ToolDesign design() {
   d.showsLoadingCaption = false;
   return d;
 }
-
-struct ColumnWidths {
-  int first, last, twips;
-};
-// In load order: the later entries narrow the count and digit columns to
-// nearly nothing, since they only feed the ranking.
-constexpr ColumnWidths kWidths[] = {
-    {0, 0, 1204},  {1, 10, 258},  {11, 11, 80}, {12, 21, 258}, {22, 22, 80},
-    {23, 32, 400}, {33, 33, 80},  {1, 10, 2},   {34, 36, 2},
-};
 
 constexpr int kDigitOffset = 33;  // H, T, U in columns 34..36
 constexpr int kFirstPatternCol = 23;
@@ -86,14 +80,12 @@ constexpr Rgb kPatternBack = rgb(42, 219, 167);
 constexpr int kLeftBottom = 2;
 constexpr int kLastAlignedCol = 24;
 
-void setColumnWidths(ResultGrid &grid);
 void writeHeaders(ResultGrid &grid);
 void tintWarmColumns(ResultGrid &grid);
 void markHotWarmColdPattern(ResultGrid &grid);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  setColumnWidths(grid);
   writeHeaders(grid);
   grid.setRows(int(history.draws.size()) + 3);
   fillDrawRowsOffset(grid, history, kDigitOffset);
@@ -103,12 +95,6 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   for (int c = 1; c <= kLastAlignedCol; ++c)
     grid.setColAlignment(c, kLeftBottom);
   grid.setTopRow(grid.rows() - 1);
-}
-
-void setColumnWidths(ResultGrid &grid) {
-  for (const ColumnWidths &w : kWidths)
-    for (int c = w.first; c <= w.last; ++c)
-      grid.setColWidth(c, w.twips);
 }
 
 void writeHeaders(ResultGrid &grid) {
@@ -159,10 +145,8 @@ void markHotWarmColdPattern(ResultGrid &grid) {
 
 // Each click shows the list for the coming draw (row N + 1), or hides it.
 void showNextBoxNumbers(ToolWindowState &state) {
-  const QString clicksKey = "clicks";
-  NextBoxNumbersToggle toggle(state.values.value(clicksKey).toInt());
+  NextBoxNumbersToggle &toggle = state.own<NextBoxNumbersToggle>();
   toggle.click();
-  state.values[clicksKey] = toggle.clicks();
   state.control(kListButton).text = toggle.caption();
   ControlState &list = state.control(kList);
   if (toggle.listShown())

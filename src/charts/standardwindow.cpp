@@ -1,0 +1,50 @@
+#include "charts/standardwindow.h"
+
+#include "charts/drawrows.h"
+
+#include <utility>
+
+namespace corvessa::charts {
+
+void resetSpareRow(ToolWindowState &state, SpareRowReset reset) {
+  switch (reset) {
+    case SpareRowReset::None:
+      break;
+    case SpareRowReset::Cells0To5:
+      resetGridRows(state.grid, state.drawCount, 5);
+      break;
+    case SpareRowReset::Cells0To6:
+      resetGridRows(state.grid, state.drawCount, 6);
+      break;
+    case SpareRowReset::LongGrid:
+      resetGridRowsLong(state.grid, state.drawCount);
+      break;
+  }
+}
+
+std::vector<ColumnWidths> joinWidths(std::initializer_list<std::span<const ColumnWidths>> parts) {
+  std::vector<ColumnWidths> runs;
+  for (std::span<const ColumnWidths> part : parts) runs.insert(runs.end(), part.begin(), part.end());
+  return runs;
+}
+
+ControlDesign spareRowResetButton(SpareRowReset reset) {
+  return resetButton([reset](ToolWindowState &s) { resetSpareRow(s, reset); });
+}
+
+ToolDesign standardWindow(StandardWindow window) {
+  ToolDesign d{std::move(window.id)};
+  d.cols = window.cols;
+  d.colWidths = std::move(window.widths);
+  d.fontPoints = window.fontPoints;
+  d.controls = {gridControl()};
+  if (window.reset != SpareRowReset::None) d.controls.push_back(spareRowResetButton(window.reset));
+  d.controls.push_back(exitButton(window.exitPlace));
+  if (window.help != HelpButton::None)
+    d.controls.push_back(helpButton(window.helpPlace, window.help == HelpButton::Shown));
+  d.layout = window.help == HelpButton::None ? standardLayout()
+                                             : standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  return d;
+}
+
+}  // namespace corvessa::charts
