@@ -39,11 +39,15 @@ ToolDesign standardWindow(StandardWindow window) {
   d.fontPoints = window.fontPoints;
   d.controls = {gridControl()};
   if (window.reset != SpareRowReset::None) d.controls.push_back(spareRowResetButton(window.reset));
-  d.controls.push_back(exitButton(window.exitPlace));
+  std::vector<ControlDesign> buttons = {exitButton(window.exitPlace, window.exitName)};
   if (window.help != HelpButton::None)
-    d.controls.push_back(helpButton(window.helpPlace, window.help == HelpButton::Shown));
-  d.layout = window.help == HelpButton::None ? standardLayout()
-                                             : standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+    buttons.insert(window.helpBeforeExit ? buttons.begin() : buttons.end(),
+                   helpButton(window.helpPlace, window.help == HelpButton::Shown));
+  d.controls.insert(d.controls.end(), buttons.begin(), buttons.end());
+  d.layout = window.help == HelpButton::None ? standardLayout({window.exitName})
+                                             : standardLayout({window.exitName, QStringLiteral("Command3")});
+  d.highlight = window.highlight;
+  d.showsLoadingCaption = window.showsLoadingCaption;
   return d;
 }
 

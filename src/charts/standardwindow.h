@@ -35,11 +35,15 @@ struct StandardWindow {
   TwipsRect exitPlace = kExitPlace;
   TwipsRect helpPlace = kHelpPlace;
   double fontPoints = 7.5;
+  QString exitName = QStringLiteral("Command2");  // Command1 in a window without a reset
+  bool helpBeforeExit = false;                    // in the design's order of controls
+  Rgb highlight = 0;                              // toggled by a press on a cell; 0: none
+  bool showsLoadingCaption = true;
 };
 
 // The design: the grid, Command1 where there is a reset, "Exit", "Help"
-// where there is one, in that order; the grid and the buttons from the
-// right ("Exit", then "Help") as the resize rule.
+// where there is one (or "Help", then "Exit"); the grid and the buttons
+// from the right ("Exit", then "Help") as the resize rule.
 ToolDesign standardWindow(StandardWindow window);
 
 // Width runs one after another: a window's own after the ones it shares.

@@ -312,20 +312,37 @@ TEST(ToolIdentity, TitleIsTheCaptionOrTheCaptionWithoutQuotes) {
 }
 
 TEST(StandardWindow, ControlsAndResizeFollowTheResetAndHelp) {
+  constexpr Rgb kHighlightBlue = rgb(43, 145, 255);
   struct Case {
     SpareRowReset reset;
     HelpButton help;
     QStringList controls;          // in design order
     bool helpShown;
     QStringList buttonsFromRight;  // of the resize rule
+    QString exitName = "Command2";
+    bool helpBeforeExit = false;
   };
   const Case cases[] = {
-      {SpareRowReset::Cells0To6, HelpButton::Shown, {"MSFlexGrid1", "Command1", "Command2", "Command3"}, true,
+      {SpareRowReset::Cells0To6,
+       HelpButton::Shown,
+       {"MSFlexGrid1", "Command1", "Command2", "Command3"},
+       true,
        {"Command2", "Command3"}},
       {SpareRowReset::None, HelpButton::Shown, {"MSFlexGrid1", "Command2", "Command3"}, true, {"Command2", "Command3"}},
-      {SpareRowReset::LongGrid, HelpButton::Hidden, {"MSFlexGrid1", "Command1", "Command2", "Command3"}, false,
+      {SpareRowReset::LongGrid,
+       HelpButton::Hidden,
+       {"MSFlexGrid1", "Command1", "Command2", "Command3"},
+       false,
        {"Command2", "Command3"}},
       {SpareRowReset::Cells0To5, HelpButton::None, {"MSFlexGrid1", "Command1", "Command2"}, false, {"Command2"}},
+      {SpareRowReset::None,
+       HelpButton::Shown,
+       {"MSFlexGrid1", "Command3", "Command2"},
+       true,
+       {"Command2", "Command3"},
+       "Command2",
+       true},
+      {SpareRowReset::None, HelpButton::None, {"MSFlexGrid1", "Command1"}, false, {"Command1"}, "Command1"},
   };
   for (const Case &c : cases) {
     const ToolDesign d = standardWindow({.id = titledWindow("frmstandard", "Standard", "\\help\\Standard.htm"),
@@ -333,21 +350,24 @@ TEST(StandardWindow, ControlsAndResizeFollowTheResetAndHelp) {
                                          .widths = {{0, 0, 1290}},
                                          .reset = c.reset,
                                          .help = c.help,
-                                         .fontPoints = 6.75});
+                                         .fontPoints = 6.75,
+                                         .exitName = c.exitName,
+                                         .helpBeforeExit = c.helpBeforeExit,
+                                         .highlight = kHighlightBlue,
+                                         .showsLoadingCaption = false});
     SCOPED_TRACE(c.controls.join(' ').toStdString());
     EXPECT_NO_THROW(checkToolDesign(d));
     QStringList names;
     for (const ControlDesign &control : d.controls)
       names << control.name;
     EXPECT_EQ(names, c.controls);
-    EXPECT_EQ(d.control("Command2")->role, ControlRole::Exit);
-    EXPECT_EQ(d.control("Command2")->place, kExitPlace);
+    EXPECT_EQ(d.control(c.exitName)->role, ControlRole::Exit);
+    EXPECT_EQ(d.control(c.exitName)->place, kExitPlace);
     if (const ControlDesign *help = d.control("Command3")) {
       EXPECT_EQ(help->role, ControlRole::Help);
       EXPECT_EQ(help->visible, c.helpShown);
     }
-    if (const ControlDesign *reset = d.control("Command1"))
-      EXPECT_FALSE(reset->visible);
+    if (c.reset != SpareRowReset::None) EXPECT_FALSE(d.control("Command1")->visible);
     ASSERT_EQ(d.layout.size(), 2u);
     const auto &buttons = std::get<layout::ButtonsUnderGrid>(d.layout[1]).fromTheRight;
     EXPECT_EQ(QStringList(buttons.begin(), buttons.end()), c.buttonsFromRight);
@@ -355,6 +375,8 @@ TEST(StandardWindow, ControlsAndResizeFollowTheResetAndHelp) {
     EXPECT_EQ(d.helpPage, "\\help\\Standard.htm");
     EXPECT_EQ(d.cols, 8);
     EXPECT_EQ(d.fontPoints, 6.75);
+    EXPECT_EQ(d.highlight, kHighlightBlue);
+    EXPECT_FALSE(d.showsLoadingCaption);
     EXPECT_EQ(designGrid(d).colWidth(0), 1290);
   }
 }

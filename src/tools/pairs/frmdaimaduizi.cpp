@@ -24,16 +24,15 @@ constexpr int kFirstArrowRow = 39, kArrowBlockRows = 22;
 // "Help" is shown but the window has no page for it. A press on a cell
 // toggles the highlight, the blue of the width, sum and scale cells.
 ToolDesign design() {
-  ToolDesign d = standardWindow({.id = titledWindow("frmdaimaduizi", "Five Regions Pairs[05 16 27 38 49]"),
-                                 .cols = 28,
-                                 .widths = {{0, 0, 1290},
-                                            {1, 5, 300},
-                                            {kArrowCol, kFirstPairCol + 2, 2},
-                                            {kFiveApartCol, 27, 300},
-                                            {16, 16, 540},
-                                            {27, 27, 540}}});
-  d.highlight = kBlue;
-  return d;
+  return standardWindow({.id = titledWindow("frmdaimaduizi", "Five Regions Pairs[05 16 27 38 49]"),
+                         .cols = 28,
+                         .widths = {{0, 0, 1290},
+                                    {1, 5, 300},
+                                    {kArrowCol, kFirstPairCol + 2, 2},
+                                    {kFiveApartCol, 27, 300},
+                                    {16, 16, 540},
+                                    {27, 27, 540}},
+                         .highlight = kBlue});
 }
 
 void fillFiveRegionRows(ResultGrid &grid, const DrawHistory &history);

@@ -26,18 +26,17 @@ constexpr PositionPair kRowPairs[3] = {{0, 1}, {0, 2}, {1, 2}};
 // There is no hidden reset button; the caption, with its trailing blank,
 // stays the same while the chart loads.
 ToolDesign design() {
-  ToolDesign d = standardWindow({.id = {.windowName = "frmliangmahecha",
-                                        .caption = "+ or - of Pairs ",
-                                        .helpPage = "\\help\\Sum_or_difference_of_Pairs .htm"},
-                                 .cols = 36,
-                                 .widths = {{0, 0, 1978},
-                                            {1, kLastSumValueCol, 258},
-                                            {21, 21, 60},
-                                            {kDiffCol, kLastDiffValueCol, 228},
-                                            {kDigitOffset + 1, kDigitOffset + 3, 2}},
-                                 .reset = SpareRowReset::None});
-  d.showsLoadingCaption = false;
-  return d;
+  return standardWindow({.id = {.windowName = "frmliangmahecha",
+                                .caption = "+ or - of Pairs ",
+                                .helpPage = "\\help\\Sum_or_difference_of_Pairs .htm"},
+                         .cols = 36,
+                         .widths = {{0, 0, 1978},
+                                    {1, kLastSumValueCol, 258},
+                                    {21, 21, 60},
+                                    {kDiffCol, kLastDiffValueCol, 228},
+                                    {kDigitOffset + 1, kDigitOffset + 3, 2}},
+                         .reset = SpareRowReset::None,
+                         .showsLoadingCaption = false});
 }
 
 void writeHeaders(ResultGrid &grid);

@@ -5,7 +5,7 @@
 #include "charts/drawrows.h"
 #include "charts/hotwarmcold.h"
 #include "charts/sortedpairs.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <algorithm>
 
@@ -39,17 +39,17 @@ constexpr RecommendedPair kRecommended[] = {
 // "Exit" is Command1; there is no hidden reset button and no "Help". The
 // caption stays the same while the chart loads.
 ToolDesign design() {
-  ToolDesign d{{.windowName = "frmrenwenlengTlm", .caption = "Recommend \"Pairs\""}};
-  d.cols = 41;
-  d.colWidths = {{0, 0, 1204},
-                 {1, kFirstPairCol + 2, 2},
-                 {11, 11, 80},
-                 {kFirstRecommendedCol, kLastRecommendedCol, 400},
-                 {kHitCol, kHitCol, 560}};
-  d.controls = {gridControl(), exitButton({10200, 6000, 1335, 375}, QStringLiteral("Command1"))};
-  d.layout = standardLayout({QStringLiteral("Command1")});
-  d.showsLoadingCaption = false;
-  return d;
+  return standardWindow({.id = {.windowName = "frmrenwenlengTlm", .caption = "Recommend \"Pairs\""},
+                         .cols = 41,
+                         .widths = {{0, 0, 1204},
+                                    {1, kFirstPairCol + 2, 2},
+                                    {11, 11, 80},
+                                    {kFirstRecommendedCol, kLastRecommendedCol, 400},
+                                    {kHitCol, kHitCol, 560}},
+                         .reset = SpareRowReset::None,
+                         .help = HelpButton::None,
+                         .exitName = QStringLiteral("Command1"),
+                         .showsLoadingCaption = false});
 }
 
 void buildRecommendedPairs(ResultGrid &grid);

@@ -4,7 +4,7 @@
 // patterns of its classification.
 #include "charts/digitclasses.h"
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <array>
 #include <string>
@@ -50,26 +50,26 @@ constexpr Rgb kBandBack = rgb(249, 212, 194);
 // caption stays the same while the chart loads. A press on a cell toggles
 // the highlight.
 ToolDesign design() {
-  ToolDesign d{{.windowName = "frmjibenxingtai", .caption = "Straight Number shape"}};
-  d.cols = 43;
-  // Each block's chart (from its first column, 1, 14 and 27) at 420 with its
-  // three letters at 255, the separators 13, 26 and 39, the hidden digits.
-  d.colWidths = {{0, 0, 1204},
-                 {1, 12, 420},
-                 {2, 4, 255},
-                 {14, 25, 420},
-                 {15, 17, 255},
-                 {27, 38, 420},
-                 {28, 30, 255},
-                 {13, 13, 80},
-                 {26, 26, 80},
-                 {39, 39, 80},
-                 {kDigitOffset + 1, kDigitOffset + 3, 2}};
-  d.controls = {gridControl(), exitButton({10200, 6000, 1335, 375}, QStringLiteral("Command1"))};
-  d.layout = standardLayout({QStringLiteral("Command1")});
-  d.highlight = rgb(43, 145, 255);
-  d.showsLoadingCaption = false;
-  return d;
+  return standardWindow({.id = {.windowName = "frmjibenxingtai", .caption = "Straight Number shape"},
+                         .cols = 43,
+                         // Each block's chart (from its first column, 1, 14 and 27) at 420 with its
+                         // three letters at 255, the separators 13, 26 and 39, the hidden digits.
+                         .widths = {{0, 0, 1204},
+                                    {1, 12, 420},
+                                    {2, 4, 255},
+                                    {14, 25, 420},
+                                    {15, 17, 255},
+                                    {27, 38, 420},
+                                    {28, 30, 255},
+                                    {13, 13, 80},
+                                    {26, 26, 80},
+                                    {39, 39, 80},
+                                    {kDigitOffset + 1, kDigitOffset + 3, 2}},
+                         .reset = SpareRowReset::None,
+                         .help = HelpButton::None,
+                         .exitName = QStringLiteral("Command1"),
+                         .highlight = rgb(43, 145, 255),
+                         .showsLoadingCaption = false});
 }
 
 void writeHeaders(ResultGrid &grid);

@@ -43,14 +43,13 @@ constexpr int kDigitOffset = kShapeCount;  // H, T, U in columns 14..16
 // A press on a cell toggles the highlight, the green of the shapes of three
 // different digits.
 ToolDesign design() {
-  ToolDesign d = standardWindow(
+  return standardWindow(
       {.id = {.windowName = "frmxingxiang", .caption = "Rise-Down shape", .helpPage = "\\help\\Rise-Down_shape.htm"},
        .cols = 17,
        .widths = {{0, 0, 1204}, {1, kDigitOffset + 3, 440}},
-       .reset = SpareRowReset::None});
-  d.highlight = rgb(42, 194, 91);
-  d.showsLoadingCaption = false;
-  return d;
+       .reset = SpareRowReset::None,
+       .highlight = rgb(42, 194, 91),
+       .showsLoadingCaption = false});
 }
 
 void classifyRiseDownShapes(ResultGrid &grid, int drawCount);

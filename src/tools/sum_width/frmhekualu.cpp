@@ -2,7 +2,7 @@
 // digit less smallest), and its type, S modulo 3 followed by W modulo 3,
 // marked in one of nine type columns. A press on a cell highlights it.
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <string>
 
@@ -21,17 +21,20 @@ constexpr Rgb kTypeMark = rgb(176, 188, 79);
 // The window keeps its design caption and shows no "Loading......"; there is
 // no hidden Command1.
 ToolDesign design() {
-  ToolDesign d{{.windowName = "frmhekualu",
-                .caption = "Sum 012 Type&Width 012 Type",
-                .helpPage = "\\help\\Sum_012_Type-Width_012_Type.htm"}};
-  d.cols = 17;
-  d.colWidths = {{0, 0, 1204}, {kSumCol, kWidthCol, 300},          {kTypeCol, kTypeCol, 860},
-                 {4, 4, 40},   {kFirstTypeCol, kLastTypeCol, 300}, {kDigitOffset + 1, kDigitOffset + 3, 2}};
-  d.controls = {gridControl(), helpButton(), exitButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  d.highlight = rgb(43, 145, 255);
-  d.showsLoadingCaption = false;
-  return d;
+  return standardWindow({.id = {.windowName = "frmhekualu",
+                                .caption = "Sum 012 Type&Width 012 Type",
+                                .helpPage = "\\help\\Sum_012_Type-Width_012_Type.htm"},
+                         .cols = 17,
+                         .widths = {{0, 0, 1204},
+                                    {kSumCol, kWidthCol, 300},
+                                    {kTypeCol, kTypeCol, 860},
+                                    {4, 4, 40},
+                                    {kFirstTypeCol, kLastTypeCol, 300},
+                                    {kDigitOffset + 1, kDigitOffset + 3, 2}},
+                         .reset = SpareRowReset::None,
+                         .helpBeforeExit = true,
+                         .highlight = rgb(43, 145, 255),
+                         .showsLoadingCaption = false});
 }
 
 void writeHeaders(ResultGrid &grid);
