@@ -34,10 +34,12 @@ ControlDesign spareRowResetButton(SpareRowReset reset) {
 
 ToolDesign standardWindow(StandardWindow window) {
   ToolDesign d{std::move(window.id)};
+  d.clientWidth = window.clientWidth;
+  d.clientHeight = window.clientHeight;
   d.cols = window.cols;
   d.colWidths = std::move(window.widths);
   d.fontPoints = window.fontPoints;
-  d.controls = {gridControl()};
+  d.controls = {gridControl(window.gridWidth, window.gridHeight)};
   if (window.reset != SpareRowReset::None) d.controls.push_back(spareRowResetButton(window.reset));
   std::vector<ControlDesign> buttons = {exitButton(window.exitPlace, window.exitName)};
   if (window.help != HelpButton::None)

@@ -28,6 +28,10 @@ inline constexpr TwipsRect kHelpPlace = {8760, 6000, 1335, 375};
 
 struct StandardWindow {
   ToolIdentity id;
+  int clientWidth = 11625, clientHeight = 6720;  // twips
+  // The grid's size in the design; the resize rule gives it the client's
+  // size less 210 x 1200 at once.
+  int gridWidth = 11595, gridHeight = 5895;
   int cols = 0;
   std::vector<ColumnWidths> widths = {};
   SpareRowReset reset = SpareRowReset::Cells0To6;

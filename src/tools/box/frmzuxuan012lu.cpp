@@ -5,7 +5,7 @@
 #include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <algorithm>
 #include <array>
@@ -25,17 +25,18 @@ constexpr ColumnWidths kWidths[] = {
 // The window keeps its design caption and shows no "Loading......"; there is
 // no hidden Command1, and "Help" has no page.
 ToolDesign design() {
-  ToolDesign d{{.windowName = "frmzuxuan012lu", .caption = "Box Number Shape"}};
-  d.clientWidth = 11685;
-  d.clientHeight = 6930;
-  d.cols = 46;
-  d.colWidths = {std::begin(kWidths), std::end(kWidths)};
-  d.controls = {gridControl(d.clientWidth - 210, d.clientHeight - 1200), exitButton({9900, 5955, 1575, 375}),
-                helpButton({8345, 5955, 1455, 375})};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  d.highlight = rgb(43, 145, 255);
-  d.showsLoadingCaption = false;
-  return d;
+  return standardWindow({.id = {.windowName = "frmzuxuan012lu", .caption = "Box Number Shape"},
+                         .clientWidth = 11685,
+                         .clientHeight = 6930,
+                         .gridWidth = 11685 - 210,
+                         .gridHeight = 6930 - 1200,
+                         .cols = 46,
+                         .widths = {std::begin(kWidths), std::end(kWidths)},
+                         .reset = SpareRowReset::None,
+                         .exitPlace = {9900, 5955, 1575, 375},
+                         .helpPlace = {8345, 5955, 1455, 375},
+                         .highlight = rgb(43, 145, 255),
+                         .showsLoadingCaption = false});
 }
 
 constexpr Rgb kGreen = rgb(42, 219, 167);

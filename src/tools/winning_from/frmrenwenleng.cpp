@@ -6,7 +6,7 @@
 #include "charts/drawrows.h"
 #include "charts/hotwarmcold.h"
 #include "charts/nextboxnumbers.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 namespace corvessa::tools {
 namespace {
@@ -31,23 +31,24 @@ constexpr ColumnWidths kWidths[] = {
 // button and "Help", 100 twips apart; the list keeps its size and covers the
 // top left of the grid when shown.
 ToolDesign design() {
-  ToolDesign d{titledWindow("frmrenwenleng", "Cold Warm Hot", "\\help\\Cold_Warm_Hot.htm")};
-  d.clientWidth = 11685;
-  d.clientHeight = 6930;
-  d.cols = 37;
-  d.colWidths = {std::begin(kWidths), std::end(kWidths)};
-  d.controls = {
-      gridControl(d.clientWidth - 210, d.clientHeight - 1200),
-      exitButton({9900, 5955, 1575, 375}, QStringLiteral("Command1")),
-      helpButton({6430, 5955, 1335, 375}),
-      actionButton(kListButton, "Next Box numbers ", {7865, 5955, 1935, 375}, showNextBoxNumbers),
-      ControlDesign{.kind = ControlKind::TextBox, .name = kList, .place = {120, 0, 8055, 5175}, .visible = false,
-                    .fontPoints = 7.5},
-  };
+  ToolDesign d = standardWindow({.id = titledWindow("frmrenwenleng", "Cold Warm Hot", "\\help\\Cold_Warm_Hot.htm"),
+                                 .clientWidth = 11685,
+                                 .clientHeight = 6930,
+                                 .gridWidth = 11685 - 210,
+                                 .gridHeight = 6930 - 1200,
+                                 .cols = 37,
+                                 .widths = {std::begin(kWidths), std::end(kWidths)},
+                                 .reset = SpareRowReset::None,
+                                 .exitPlace = {9900, 5955, 1575, 375},
+                                 .helpPlace = {6430, 5955, 1335, 375},
+                                 .exitName = QStringLiteral("Command1"),
+                                 .highlight = rgb(43, 145, 255),
+                                 .showsLoadingCaption = false});
+  d.controls.push_back(actionButton(kListButton, "Next Box numbers ", {7865, 5955, 1935, 375}, showNextBoxNumbers));
+  d.controls.push_back(ControlDesign{
+      .kind = ControlKind::TextBox, .name = kList, .place = {120, 0, 8055, 5175}, .visible = false, .fontPoints = 7.5});
   d.layout = {layout::Grid{}, layout::PlaceAt{kList, 0, 0},
               layout::ButtonsUnderGrid{{"Command1", kListButton, "Command3"}}};
-  d.highlight = rgb(43, 145, 255);
-  d.showsLoadingCaption = false;
   return d;
 }
 
