@@ -24,7 +24,8 @@ void resetSpareRow(ToolWindowState &state, SpareRowReset reset) {
 
 std::vector<ColumnWidths> joinWidths(std::initializer_list<std::span<const ColumnWidths>> parts) {
   std::vector<ColumnWidths> runs;
-  for (std::span<const ColumnWidths> part : parts) runs.insert(runs.end(), part.begin(), part.end());
+  for (std::span<const ColumnWidths> part : parts)
+    runs.insert(runs.end(), part.begin(), part.end());
   return runs;
 }
 
@@ -40,7 +41,8 @@ ToolDesign standardWindow(StandardWindow window) {
   d.colWidths = std::move(window.widths);
   d.fontPoints = window.fontPoints;
   d.controls = {gridControl(window.gridWidth, window.gridHeight)};
-  if (window.reset != SpareRowReset::None) d.controls.push_back(spareRowResetButton(window.reset));
+  if (window.reset != SpareRowReset::None)
+    d.controls.push_back(spareRowResetButton(window.reset));
   std::vector<ControlDesign> buttons = {exitButton(window.exitPlace, window.exitName)};
   if (window.help != HelpButton::None)
     buttons.insert(window.helpBeforeExit ? buttons.begin() : buttons.end(),

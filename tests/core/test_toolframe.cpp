@@ -367,7 +367,8 @@ TEST(StandardWindow, ControlsAndResizeFollowTheResetAndHelp) {
       EXPECT_EQ(help->role, ControlRole::Help);
       EXPECT_EQ(help->visible, c.helpShown);
     }
-    if (c.reset != SpareRowReset::None) EXPECT_FALSE(d.control("Command1")->visible);
+    if (c.reset != SpareRowReset::None)
+      EXPECT_FALSE(d.control("Command1")->visible);
     ASSERT_EQ(d.layout.size(), 2u);
     const auto &buttons = std::get<layout::ButtonsUnderGrid>(d.layout[1]).fromTheRight;
     EXPECT_EQ(QStringList(buttons.begin(), buttons.end()), c.buttonsFromRight);

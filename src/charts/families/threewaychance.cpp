@@ -76,7 +76,8 @@ void loadChanceChart(ResultGrid &grid, const DrawHistory &history, const ChanceC
 
 ToolEntry chanceChartTool(const ChanceChartForm &form) {
   std::vector<ColumnWidths> widths = {{0, 0, 860}, {1, 3, 300}};
-  if (form.widthRepeats) widths.insert(widths.end(), {{kWidthCol, kWidthCol, 40}, {6, kSecondYesCol, 5}});
+  if (form.widthRepeats)
+    widths.insert(widths.end(), {{kWidthCol, kWidthCol, 40}, {6, kSecondYesCol, 5}});
   ToolDesign d = standardWindow({.id = form.id,
                                  .cols = form.widthRepeats ? 10 : 6,
                                  .widths = std::move(widths),

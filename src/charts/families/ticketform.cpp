@@ -51,7 +51,8 @@ ToolEntry ticketChartTool(const TicketChartForm &form) {
                                       {kKeyCol, kKeyCol, 30},
                                       {kFirstTicketCol, lastTicketCol, form.ticketColWidth},
                                       {gatherCol, gatherCol, form.gatherColWidth}};
-  if (form.letterCols > 0) widths.push_back({gatherCol + 1, gatherCol + form.letterCols, 300});
+  if (form.letterCols > 0)
+    widths.push_back({gatherCol + 1, gatherCol + form.letterCols, 300});
   ToolDesign d = standardWindow({.id = form.id,
                                  .cols = gatherCol + 1 + form.letterCols,
                                  .widths = std::move(widths),

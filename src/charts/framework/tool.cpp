@@ -158,7 +158,8 @@ ResultGrid designGrid(const ToolDesign &design) {
   grid.setFixedRows(1);
   grid.setFixedCols(1);
   grid.setFontPoints(design.fontPoints);
-  for (const ColumnWidths &run : design.colWidths) grid.setColWidths(run.first, run.last, run.twips);
+  for (const ColumnWidths &run : design.colWidths)
+    grid.setColWidths(run.first, run.last, run.twips);
   return grid;
 }
 

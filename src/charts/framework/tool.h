@@ -169,7 +169,8 @@ struct ToolWindowState {
   // value-initialised T the first time it is asked for.
   template <class T>
   T &own() {
-    if (!own_.has_value()) own_ = T{};
+    if (!own_.has_value())
+      own_ = T{};
     return std::any_cast<T &>(own_);
   }
   // Throws std::bad_any_cast when the window holds no value of type T.

@@ -64,7 +64,8 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   computeRegionCodes(grid, n);
   sortRegionCodes(grid, n);
   writeHeaders(grid);
-  for (int c = kFirstSumCol; c <= kLastSumCol; ++c) grid.setNumber(0, c, c - 37);
+  for (int c = kFirstSumCol; c <= kLastSumCol; ++c)
+    grid.setNumber(0, c, c - 37);
   for (int t = 0; t < 3; ++t)
     grid.setText(0, kFirstTypeCol + t, QStringLiteral("Type-%1").arg(t + 1));
   grid.setCurrentCell(n + 1, 1);
