@@ -1,7 +1,7 @@
 #include "charts/recommendeddigits.h"
 
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 #include "core/numbertext.h"
 
 namespace corvessa::charts {
@@ -55,29 +55,17 @@ void markDoubleHits(ResultGrid &grid, int drawCount, int firstRow, RecommendedDi
   }
 }
 
-ToolDesign recommendedDigitsDesign(const char *windowName, const char *caption, int cols, const char *helpPage) {
-  ToolDesign d;
-  d.windowName = QString::fromLatin1(windowName);
-  d.caption = QString::fromLatin1(caption);
-  d.title = d.caption;
-  d.cols = cols;
-  d.helpPage = QString::fromLatin1(helpPage);
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  return d;
-}
-
 ToolDesign oneDigitDesign(const char *windowName, const char *caption) {
-  return recommendedDigitsDesign(windowName, caption, 7, "\\help\\Recommend_1_digit.htm");
+  return standardWindow({.id = titledWindow(windowName, caption, "\\help\\Recommend_1_digit.htm"),
+                         .cols = 7,
+                         .widths = {{0, 0, 1290},
+                                    {1, 6, 300},
+                                    {4, 4, 20},
+                                    {kOneDigitCol, kOneDigitCol, 860},
+                                    {kOneDigitMarkCol, kOneDigitMarkCol, 430}}});
 }
 
-void setOneDigitColumns(ResultGrid &grid) {
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 6, 300);
-  grid.setColWidth(4, 20);
-  grid.setColWidth(kOneDigitCol, 860);
-  grid.setColWidth(kOneDigitMarkCol, 430);
+void writeOneDigitHeaders(ResultGrid &grid) {
   writeDigitHeaders(grid);
   grid.setText(0, kOneDigitCol, "1 digit");
   grid.setText(0, kOneDigitMarkCol, "Y/N");
@@ -85,7 +73,7 @@ void setOneDigitColumns(ResultGrid &grid) {
 
 void loadOneDigitRows(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  setOneDigitColumns(grid);
+  writeOneDigitHeaders(grid);
   resetGridRows(grid, state.drawCount, 6);
   fillDrawRows(grid, history);
   grid.setCurrentCell(state.drawCount + 1, 1);

@@ -42,18 +42,14 @@ void markRecommendedDigitHits(ResultGrid &grid, int drawCount, int firstRow, Rec
 void markDoubleHits(ResultGrid &grid, int drawCount, int firstRow, RecommendedDigitGroup group, Rgb hit,
                     Rgb doubleHit);
 
-// The design of the recommended-digit windows: the grid, the hidden Command1
-// emptying cells 0..6 of the spare row, "Exit" and "Help" (left of "Exit")
-// under the grid; the title is the caption.
-ToolDesign recommendedDigitsDesign(const char *windowName, const char *caption, int cols, const char *helpPage);
-
 // The two one-digit windows share their grid: the label, H, T, U, a narrow
 // gap, "1 digit" (the digit recommended for the draw) and "Y/N".
 inline constexpr int kOneDigitCol = 5, kOneDigitMarkCol = 6;
+// Their standard window, with the widths of those columns; the title is the caption.
 ToolDesign oneDigitDesign(const char *windowName, const char *caption);
-// Their column widths and headers.
-void setOneDigitColumns(ResultGrid &grid);
-// The start of both loads: the columns, the draw rows and the spare row
+// Their headers.
+void writeOneDigitHeaders(ResultGrid &grid);
+// The start of both loads: the headers, the draw rows and the spare row
 // under them, that row's first digit cell current and the grid scrolled to it.
 void loadOneDigitRows(ToolWindowState &state, const DrawHistory &history);
 

@@ -3,6 +3,7 @@
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
 #include "charts/framework/toolsession.h"
+#include "charts/standardwindow.h"
 #include "support/core/qtprint.h"
 
 #include <gtest/gtest.h>
@@ -119,6 +120,9 @@ TEST(ToolDesignCheck, FaultsFailLoudly) {
       {"the layout names Command9", [](ToolDesign &d) { d.layout = standardLayout({"Command9"}); }},
       {"one enquiry button", [](ToolDesign &d) { d.controls[7].role = ControlRole::None; }},
       {"no text box", [](ToolDesign &d) { d.controls[3].role = ControlRole::Input; }},
+      {"run 3..4 is empty or outside", [](ToolDesign &d) { d.colWidths = {{0, 0, 1290}, {3, 4, 300}}; }},
+      {"run -1..0 is empty or outside", [](ToolDesign &d) { d.colWidths = {{-1, 0, 300}}; }},
+      {"run 2..1 is empty or outside", [](ToolDesign &d) { d.colWidths = {{2, 1, 300}}; }},
   };
   EXPECT_NO_THROW(checkToolDesign(everyKind()));
   for (const Case &c : cases) {
@@ -166,6 +170,11 @@ TEST(GridCellToggleHighlight, SwitchesTheCurrentCellOnAndOff) {
 
 namespace {
 
+// What the example tool's handlers saw, kept in the window's state.
+struct Seen {
+  QString captionDuringLoad, busyWhileWorking;
+};
+
 void enquire(ToolWindowState &s) {
   const QString text = s.control("Text1").text;
   if (text.isEmpty()) {
@@ -173,7 +182,7 @@ void enquire(ToolWindowState &s) {
     return;
   }
   s.beginBusy();
-  s.values["busyWhileWorking"] = s.caption;
+  s.own<Seen>().busyWhileWorking = s.caption;
   s.grid.setText(0, 2, text);  // over the tens
   s.setClipboardText(text);
   s.endBusy("Enquiry");
@@ -184,7 +193,7 @@ ToolEntry enquiryTool() {
                    resetGridRows(s.grid, s.drawCount, 2);
                    fillDrawRows(s.grid, history);
                    s.grid.setNumber(0, 1, s.gameType);
-                   s.values["captionDuringLoad"] = s.caption;
+                   s.own<Seen>().captionDuringLoad = s.caption;
                  }};
   tool.design.title = "Enquiry";
   tool.design.controls[7].action = enquire;
@@ -200,7 +209,7 @@ TEST(ToolSession, LoadSeesTheGameTypeUnderTheLoadingCaption) {
   RecordingHost host;
   ToolSession window(enquiryTool(), &host);
   window.load(parseDrawHistory("1 1 2 3\r\n2 4 5 6\r\n"), 1);
-  EXPECT_EQ(window.state().values["captionDuringLoad"].toString(), "Loading......");
+  EXPECT_EQ(window.state().own<Seen>().captionDuringLoad, "Loading......");
   EXPECT_EQ(window.state().caption, "Enquiry");
   EXPECT_EQ(window.state().grid.text(0, 1), "1");
   EXPECT_EQ(window.state().drawCount, 2);
@@ -224,7 +233,7 @@ TEST(ToolSession, MessagesBusyCaptionAndClipboard) {
   EXPECT_FALSE(host.clipboard.has_value());
 
   EXPECT_TRUE(window.enquire("123"));
-  EXPECT_EQ(window.state().values["busyWhileWorking"].toString(), "Please wait......");
+  EXPECT_EQ(window.state().own<Seen>().busyWhileWorking, "Please wait......");
   const std::vector<std::pair<bool, QString>> busy{{true, "Please wait......"}, {false, "Enquiry"}};
   EXPECT_EQ(host.busyCaptions, busy);
   EXPECT_EQ(window.state().grid.text(0, 2), "123");
@@ -266,4 +275,155 @@ TEST(ToolSession, RolesAndUnknownNames) {
                                 }(),
                                 {}});
   EXPECT_FALSE(noInput.enquire("123"));
+}
+
+// The design's column widths, run after run, are the grid's before the load
+// as after it; a column no run names keeps the grid's default.
+TEST(DesignGrid, ColumnWidthsAreDesignDataBeforeAndAfterTheLoad) {
+  ToolDesign d = everyKind();
+  d.cols = 5;
+  d.colWidths = {{0, 0, 1290}, {1, 3, 300}, {2, 2, 20}};
+  const std::vector<int> widths{1290, 300, 20, 300, ResultGrid::kDefaultWidth};
+  const auto widthsOf = [](const ResultGrid &grid) {
+    std::vector<int> out;
+    for (int c = 0; c < grid.cols(); ++c)
+      out.push_back(grid.colWidth(c));
+    return out;
+  };
+  ToolSession window(ToolEntry{d, [](ToolWindowState &s, const DrawHistory &history) {
+                                 resetGridRows(s.grid, s.drawCount, 4);
+                                 fillDrawRows(s.grid, history);
+                               }});
+  EXPECT_EQ(widthsOf(window.state().grid), widths);
+  window.load(parseDrawHistory("1 1 2 3\r\n2 4 5 6\r\n"));
+  EXPECT_EQ(widthsOf(window.state().grid), widths);
+}
+
+TEST(ToolIdentity, TitleIsTheCaptionOrTheCaptionWithoutQuotes) {
+  const ToolIdentity titled = titledWindow("frmone", "One \"two\"", "\\help\\One.htm");
+  EXPECT_EQ(titled.windowName, "frmone");
+  EXPECT_EQ(titled.caption, "One \"two\"");
+  EXPECT_EQ(titled.title, "One \"two\"");
+  EXPECT_EQ(titled.helpPage, "\\help\\One.htm");
+  const ToolIdentity unquoted = titledWithoutQuotes("frmtwo", "Box from this \"6 digits\"");
+  EXPECT_EQ(unquoted.caption, "Box from this \"6 digits\"");
+  EXPECT_EQ(unquoted.title, "Box from this 6 digits");
+  EXPECT_TRUE(unquoted.helpPage.isEmpty());
+}
+
+TEST(StandardWindow, ControlsAndResizeFollowTheResetAndHelp) {
+  constexpr Rgb kHighlightBlue = rgb(43, 145, 255);
+  struct Case {
+    SpareRowReset reset;
+    HelpButton help;
+    QStringList controls;          // in design order
+    bool helpShown;
+    QStringList buttonsFromRight;  // of the resize rule
+    QString exitName = "Command2";
+    bool helpBeforeExit = false;
+  };
+  const Case cases[] = {
+      {SpareRowReset::Cells0To6,
+       HelpButton::Shown,
+       {"MSFlexGrid1", "Command1", "Command2", "Command3"},
+       true,
+       {"Command2", "Command3"}},
+      {SpareRowReset::None, HelpButton::Shown, {"MSFlexGrid1", "Command2", "Command3"}, true, {"Command2", "Command3"}},
+      {SpareRowReset::LongGrid,
+       HelpButton::Hidden,
+       {"MSFlexGrid1", "Command1", "Command2", "Command3"},
+       false,
+       {"Command2", "Command3"}},
+      {SpareRowReset::Cells0To5, HelpButton::None, {"MSFlexGrid1", "Command1", "Command2"}, false, {"Command2"}},
+      {SpareRowReset::None,
+       HelpButton::Shown,
+       {"MSFlexGrid1", "Command3", "Command2"},
+       true,
+       {"Command2", "Command3"},
+       "Command2",
+       true},
+      {SpareRowReset::None, HelpButton::None, {"MSFlexGrid1", "Command1"}, false, {"Command1"}, "Command1"},
+  };
+  for (const Case &c : cases) {
+    const ToolDesign d = standardWindow({.id = titledWindow("frmstandard", "Standard", "\\help\\Standard.htm"),
+                                         .cols = 8,
+                                         .widths = {{0, 0, 1290}},
+                                         .reset = c.reset,
+                                         .help = c.help,
+                                         .fontPoints = 6.75,
+                                         .exitName = c.exitName,
+                                         .helpBeforeExit = c.helpBeforeExit,
+                                         .highlight = kHighlightBlue,
+                                         .showsLoadingCaption = false});
+    SCOPED_TRACE(c.controls.join(' ').toStdString());
+    EXPECT_NO_THROW(checkToolDesign(d));
+    QStringList names;
+    for (const ControlDesign &control : d.controls)
+      names << control.name;
+    EXPECT_EQ(names, c.controls);
+    EXPECT_EQ(d.control(c.exitName)->role, ControlRole::Exit);
+    EXPECT_EQ(d.control(c.exitName)->place, kExitPlace);
+    if (const ControlDesign *help = d.control("Command3")) {
+      EXPECT_EQ(help->role, ControlRole::Help);
+      EXPECT_EQ(help->visible, c.helpShown);
+    }
+    if (c.reset != SpareRowReset::None)
+      EXPECT_FALSE(d.control("Command1")->visible);
+    ASSERT_EQ(d.layout.size(), 2u);
+    const auto &buttons = std::get<layout::ButtonsUnderGrid>(d.layout[1]).fromTheRight;
+    EXPECT_EQ(QStringList(buttons.begin(), buttons.end()), c.buttonsFromRight);
+    EXPECT_EQ(d.title, "Standard");
+    EXPECT_EQ(d.helpPage, "\\help\\Standard.htm");
+    EXPECT_EQ(d.cols, 8);
+    EXPECT_EQ(d.fontPoints, 6.75);
+    EXPECT_EQ(d.highlight, kHighlightBlue);
+    EXPECT_FALSE(d.showsLoadingCaption);
+    EXPECT_EQ(designGrid(d).colWidth(0), 1290);
+  }
+}
+
+// A click on the hidden Command1 gives the grid its rows again and empties
+// the first cells of the spare row, as the design says.
+TEST(StandardWindow, Command1ResetsTheSpareRowAsDescribed) {
+  struct Case {
+    SpareRowReset reset;
+    int rowsAfterDraws;
+    int lastEmptied;
+  };
+  const Case cases[] = {
+      {SpareRowReset::Cells0To5, 2, 5},
+      {SpareRowReset::Cells0To6, 2, 6},
+      {SpareRowReset::LongGrid, 5, 4},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.lastEmptied);
+    ToolSession window(ToolEntry{standardWindow({.id = titledWindow("frmreset", "Reset"), .cols = 8, .reset = c.reset}),
+                                 [](ToolWindowState &s, const DrawHistory &) {
+                                   s.grid.setRows(s.drawCount + 7);
+                                   for (int col = 0; col < 8; ++col)
+                                     s.grid.setText(s.drawCount + 1, col, "x");
+                                 }});
+    window.load(parseDrawHistory("1 1 2 3\r\n2 4 5 6\r\n"));
+    window.click("Command1");
+    const ResultGrid &grid = window.state().grid;
+    EXPECT_EQ(grid.rows(), 2 + c.rowsAfterDraws);
+    for (int col = 0; col < 8; ++col)
+      EXPECT_EQ(grid.text(3, col), col <= c.lastEmptied ? "" : "x") << col;
+  }
+}
+
+// A tool's own value lives in its window: two windows of one tool count apart.
+TEST(ToolWindowState, OwnValueIsTypedAndKeptPerWindow) {
+  ToolDesign d = everyKind();
+  d.controls.push_back(actionButton("Command5", "Count", {0, 0, 100, 100},
+                                    [](ToolWindowState &s) { ++s.own<int>(); }));
+  const ToolEntry tool{d, {}};
+  ToolSession first(tool), second(tool);
+  first.click("Command5");
+  first.click("Command5");
+  second.click("Command5");
+  EXPECT_EQ(first.state().own<int>(), 2);
+  EXPECT_EQ(second.state().own<int>(), 1);
+  const ToolSession untouched(tool);
+  EXPECT_THROW(untouched.state().own<int>(), std::bad_any_cast);
 }

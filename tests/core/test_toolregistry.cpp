@@ -4,6 +4,7 @@
 #include "charts/framework/toolframe.h"
 #include "tools/menus.h"
 
+#include <QStringList>
 #include <stdexcept>
 
 #include <gtest/gtest.h>

@@ -46,6 +46,13 @@ constexpr Rgb kRed = rgb(255, 0, 0);
 constexpr Rgb kBlue = rgb(0, 0, 255);
 constexpr Rgb kHighlight = rgb(43, 145, 255);
 
+// What the example tools' handlers saw, kept in the window's state.
+struct Seen {
+  QString pressed, typed, caption;
+  int clicks = 0;
+  bool busyCursor = false;
+};
+
 // What the window showed while its chart was being computed.
 struct DuringLoad {
   QString caption;
@@ -100,7 +107,7 @@ ToolDesign frameTestDesign() {
   d.layout = charts::standardLayout({"Command2", "Command3"});
   d.highlight = kHighlight;
   d.onCellPress = [](ToolWindowState &state, int row, int col) {
-    state.values["pressed"] = QStringLiteral("%1,%2").arg(row).arg(col);
+    state.own<Seen>().pressed = QStringLiteral("%1,%2").arg(row).arg(col);
   };
   d.onCellDoubleClick = [](ToolWindowState &state, int row, int col) {
     state.setClipboardText(state.grid.text(row, col));
@@ -112,8 +119,7 @@ ToolDesign frameTestDesign() {
 // is a button of its own that shows and hides a list in Text1, no reset
 // button, no loading caption, and a layout of its own steps.
 void showList(ToolWindowState &state) {
-  const int clicks = state.values["clicks"].toInt() + 1;
-  state.values["clicks"] = clicks;
+  const int clicks = ++state.own<Seen>().clicks;
   ControlState &list = state.control("Text1");
   ControlState &button = state.control("Command2");
   if (clicks % 2 == 0) {
@@ -121,7 +127,7 @@ void showList(ToolWindowState &state) {
     button.text = "Show list";
     return;
   }
-  state.values["typed"] = list.text;
+  state.own<Seen>().typed = list.text;
   list.text = QStringLiteral("%1 draws\r\n").arg(state.drawCount);
   list.visible = true;
   button.text = "Hide list";
@@ -164,8 +170,9 @@ void enquire(ToolWindowState &s) {
     return;
   }
   s.beginBusy();
-  s.values["busyCursor"] = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-  s.values["caption"] = s.caption;
+  s.own<Seen>().busyCursor =
+      QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+  s.own<Seen>().caption = s.caption;
   s.grid.setCols(4 + int(text.size()));
   for (int i = 0; i < int(text.size()); ++i)
     s.grid.setText(0, 4 + i, text.mid(i, 1));
@@ -420,7 +427,7 @@ TEST_F(ToolWindowTest, PressTogglesTheHighlight) {
   press(2, 4);
   EXPECT_EQ(w->grid().backColor(2, 4), kHighlight);
   EXPECT_EQ(paintedColour(w, 2, 4), QColor(43, 145, 255));
-  EXPECT_EQ(w->state().values["pressed"].toString(), "2,4");
+  EXPECT_EQ(w->state().own<Seen>().pressed, "2,4");
   press(2, 4);
   EXPECT_EQ(w->grid().backColor(2, 4), 0u);
   press(2, 4);
@@ -493,7 +500,7 @@ TEST_F(ToolWindowTest, AWindowWithExtrasOfItsOwn) {
   EXPECT_EQ(w->button("Command2")->text(), "Show list");
   list->setPlainText("typed by the user");
   QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
-  EXPECT_EQ(w->state().values["typed"].toString(), "typed by the user");
+  EXPECT_EQ(w->state().own<Seen>().typed, "typed by the user");
   EXPECT_EQ(list->toPlainText(), "9 draws\n");
 
   QTest::mouseClick(w->button("Command3"), Qt::LeftButton);
@@ -519,7 +526,7 @@ TEST_F(ToolWindowTest, TheFixedRowColumnAndCornerTakePressesAndDoubleClicks) {
   EXPECT_EQ(w->grid().currentCol(), 0);
 
   QTest::mouseClick(across->viewport(), Qt::LeftButton, {}, sumHeader);
-  EXPECT_EQ(w->state().values["pressed"].toString(), "0,4");
+  EXPECT_EQ(w->state().own<Seen>().pressed, "0,4");
   EXPECT_EQ(w->grid().backColor(0, 4), kHighlight);
   EXPECT_EQ(view->model()->headerData(3, Qt::Horizontal, Qt::BackgroundRole).value<QColor>(), QColor(43, 145, 255));
 
@@ -562,8 +569,8 @@ TEST_F(ToolWindowTest, AFrameBoxWithAnInputBoxLabelsAndAnEnquiry) {
   QTest::keyClicks(input, "4711");
   QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
   EXPECT_EQ(platform.messages.size(), 1u);
-  EXPECT_TRUE(w->state().values["busyCursor"].toBool());
-  EXPECT_EQ(w->state().values["caption"].toString(), "Please wait......");
+  EXPECT_TRUE(w->state().own<Seen>().busyCursor);
+  EXPECT_EQ(w->state().own<Seen>().caption, "Please wait......");
   EXPECT_EQ(w->windowTitle(), "Enquire test");
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   QAbstractItemModel *m = w->gridView()->model();

@@ -1,8 +1,8 @@
 #include "charts/families/classsums.h"
 
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/standardwindow.h"
 
 namespace corvessa::charts {
 
@@ -40,10 +40,6 @@ void markClassSums(ResultGrid &grid, int drawCount, bool (*firstClass)(int)) {
 void load(ToolWindowState &state, const DrawHistory &history, const ClassSumForm &form) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, form.lastCol, 300);
-  for (const ColumnWidths &w : form.widths)
-    grid.setColWidths(w.first, w.last, w.twips);
   resetGridRows(grid, n, 5);
   fillDrawRows(grid, history);
   writeHeaders(grid, form.lastCol);
@@ -55,18 +51,12 @@ void load(ToolWindowState &state, const DrawHistory &history, const ClassSumForm
 }  // namespace
 
 ToolEntry classSumTool(const ClassSumForm &form) {
-  ToolDesign d;
-  d.windowName = QString::fromUtf8(form.windowName);
-  d.caption = QString::fromUtf8(form.title);
-  d.title = d.caption;
-  d.cols = form.lastCol + 1;
-  d.helpPage = QString::fromUtf8(form.helpPage);
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 5); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  return ToolEntry{std::move(d), [form](ToolWindowState &state, const DrawHistory &history) {
-                     load(state, history, form);
-                   }};
+  std::vector<ColumnWidths> widths = {{0, 0, 1290}, {1, form.lastCol, 300}};
+  widths.insert(widths.end(), form.widths.begin(), form.widths.end());
+  return ToolEntry{
+      standardWindow(
+          {.id = form.id, .cols = form.lastCol + 1, .widths = std::move(widths), .reset = SpareRowReset::Cells0To5}),
+      [form](ToolWindowState &state, const DrawHistory &history) { load(state, history, form); }};
 }
 
 }  // namespace corvessa::charts

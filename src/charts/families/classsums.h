@@ -10,15 +10,8 @@
 
 namespace corvessa::charts {
 
-// Columns first..last, both included, at a width in twips.
-struct ColumnWidths {
-  int first, last, twips;
-};
-
 struct ClassSumForm {
-  const char *windowName;
-  const char *title;              // the menu item's caption, the window's caption once loaded
-  const char *helpPage;           // "\help\Topic.htm"
+  ToolIdentity id;                // the title is the caption: titledWindow
   bool (*firstClass)(int digit);  // the others are the second class
   int lastCol;                    // of the right block, the second class's sums 0 .. lastCol - 36
   // The narrow spacers, then the columns of the sums that three digits of a

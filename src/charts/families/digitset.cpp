@@ -2,7 +2,7 @@
 
 #include "charts/drawrows.h"
 #include "charts/groupmarks.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <algorithm>
 #include <array>
@@ -95,36 +95,16 @@ void markPairDigitHits(ResultGrid &grid, int drawCount, int setLength, int first
   markByCount(grid, drawCount, setLength, firstCol, lastCol, {0, one, more, more, more});
 }
 
-ToolDesign digitSetDesign(const char *windowName, const char *title, int cols, const char *helpPage,
-                          double fontPoints) {
-  ToolDesign d;
-  d.windowName = QString::fromUtf8(windowName);
-  d.caption = QString::fromUtf8(title);
-  d.title = d.caption;
-  d.cols = cols;
-  d.fontPoints = fontPoints;
-  d.helpPage = QString::fromUtf8(helpPage);
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  return d;
-}
-
-void setDigitSetDrawWidths(ResultGrid &grid) {
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 3, 300);
-  grid.setColWidth(kKeyCol, 30);
-}
-
 ToolEntry digitSetTool(const DigitSetForm &form) {
   const int lastCol = kFirstGroupCol + digitSetCount(form.setSize) - 1;
   return ToolEntry{
-      digitSetDesign(form.windowName, form.title, lastCol + 1, form.helpPage, form.fontPoints),
+      standardWindow({.id = form.id,
+                      .cols = lastCol + 1,
+                      .widths = joinWidths({kDigitSetDrawWidths, {{{kFirstGroupCol, lastCol, form.setColWidth}}}}),
+                      .fontPoints = form.fontPoints}),
       [form, lastCol](ToolWindowState &state, const DrawHistory &history) {
         ResultGrid &grid = state.grid;
         const int n = state.drawCount;
-        setDigitSetDrawWidths(grid);
-        grid.setColWidths(kFirstGroupCol, lastCol, form.setColWidth);
         resetGridRows(grid, n, 6);
         fillDrawRowsWithBoxKey(grid, history, kKeyCol);
         writeDigitHeaders(grid);

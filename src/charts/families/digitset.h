@@ -6,8 +6,7 @@
 //
 // The count and its markings also serve windows whose sets are fixed lists
 // of their own ("Other recommend digits-[2/3 formula]", "-[Serial]"); those
-// share the window and the draw columns through digitSetDesign and
-// setDigitSetDrawWidths.
+// share the draw columns' widths, kDigitSetDrawWidths.
 #include "charts/framework/tool.h"
 
 #include <string_view>
@@ -34,13 +33,9 @@ void markDigitSetHits(ResultGrid &grid, int drawCount, int setLength, int firstC
 // " *" where the count is 1, "$" where it is 2 or more.
 void markPairDigitHits(ResultGrid &grid, int drawCount, int setLength, int firstCol, int lastCol);
 
-// The window of every digit-set chart: caption = title, the hidden Command1
-// emptying cells 0..6 of the spare row, "Help" to the left of "Exit".
-ToolDesign digitSetDesign(const char *windowName, const char *title, int cols, const char *helpPage,
-                          double fontPoints = 7.5);
 // The widths of the draw columns: the label 1290, H, T, U 300 each, and the
-// box key 30, nearly hidden since only the marking reads it.
-void setDigitSetDrawWidths(ResultGrid &grid);
+// box key (column 4) 30, nearly hidden since only the marking reads it.
+inline constexpr ColumnWidths kDigitSetDrawWidths[] = {{0, 0, 1290}, {1, 3, 300}, {4, 4, 30}};
 
 enum class DigitSetMarking {
   NoDigit,          // " 0" where the draw holds no digit of the set
@@ -49,15 +44,14 @@ enum class DigitSetMarking {
   OneOrMoreDigits,  // " *" where it holds one, "$" where it holds two or more
 };
 
-// A member: its window, title, set size and mark. The window has one column
-// per set, each `setColWidth` twips wide, and the grid's font at `fontPoints`.
+// A member: its window (the title is the caption: titledWindow), set size
+// and mark. The standard window has one column per set, each `setColWidth`
+// twips wide, and the grid's font at `fontPoints`.
 struct DigitSetForm {
-  const char *windowName;
-  const char *title;
+  ToolIdentity id;
   int setSize;
   int setColWidth;
   DigitSetMarking marking;
-  const char *helpPage;
   double fontPoints = 7.5;
 };
 ToolEntry digitSetTool(const DigitSetForm &form);

@@ -26,9 +26,6 @@ void resetEnquiryGrid(ToolWindowState &state) { state.grid.setRows(state.drawCou
 
 void load(ToolWindowState &state, const DrawHistory &history, EnquiryKey key) {
   ResultGrid &grid = state.grid;
-  grid.setColWidth(0, 1218);
-  grid.setColWidths(1, 3, 300);
-  grid.setColWidth(kNumberCol, 600);
   resetEnquiryGrid(state);
   fillDrawRowsWithBoxKey(grid, history, kNumberCol, key == EnquiryKey::DrawNumber ? drawNumberKey : makeSortedDrawKey);
   writeDigitHeaders(grid);
@@ -84,7 +81,8 @@ void enquire(ToolWindowState &state, const EnquiryForm &form) {
   const int n = state.drawCount;
   const int gatherCol = kFirstEntryCol + int(entries);
   // The columns of the enquiry before go with their texts; the grid takes
-  // its columns and the footer's rows at once, so it is copied once.
+  // its columns and the footer's rows at once, so it is copied once. The
+  // entries' widths are known only now.
   grid.setShape(n + 6, gatherCol + 1, kFirstEntryCol);
   grid.setColWidths(kFirstEntryCol, gatherCol, 372);
   grid.setColWidth(gatherCol, 620);
@@ -97,7 +95,7 @@ void enquire(ToolWindowState &state, const EnquiryForm &form) {
                                      .lastCol = gatherCol,
                                      .mark = kMark,
                                      .maxMiss = MaxMissRule::LongestClosedRun});
-  state.endBusy(QString::fromUtf8(form.title));
+  state.endBusy(form.id.title);
 }
 
 ControlDesign inFrame(ControlDesign control) {
@@ -108,14 +106,11 @@ ControlDesign inFrame(ControlDesign control) {
 }  // namespace
 
 ToolEntry enquiryTool(const EnquiryForm &form) {
-  ToolDesign d;
-  d.windowName = QString::fromUtf8(form.windowName);
-  d.caption = QString::fromUtf8(form.title);
-  d.title = d.caption;
+  ToolDesign d{form.id};
   d.clientWidth = 12960;
   d.clientHeight = 8085;
   d.cols = kFirstEntryCol;
-  d.helpPage = QString::fromUtf8(form.helpPage);
+  d.colWidths = {{0, 0, 1218}, {1, 3, 300}, {kNumberCol, kNumberCol, 600}};
   d.controls = {
       gridControl(d.clientWidth - 210, d.clientHeight - 3300),
       ControlDesign{.kind = ControlKind::Frame,

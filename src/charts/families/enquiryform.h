@@ -17,10 +17,8 @@ enum class EnquiryKey {
 };
 
 struct EnquiryForm {
-  const char *windowName;
-  const char *title;         // the design's caption and the caption after the load and each enquiry
+  ToolIdentity id;           // the title is the caption (titledWindow), after the load and each enquiry
   const char *frameCaption;
-  const char *helpPage;      // "\help\Topic.htm"
   EnquiryKey key;
   int maxEntries;            // more numbers than this are refused
   const char *noEntryMessage;

@@ -3,7 +3,6 @@
 #include "charts/drawrows.h"
 #include "charts/groupmarks.h"
 #include "charts/missstats.h"
-#include "charts/framework/toolframe.h"
 
 namespace corvessa::charts {
 
@@ -11,14 +10,8 @@ void loadGroupForm(ToolWindowState &state, const DrawHistory &history, const Gro
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
   const int lastCol = kFirstGroupCol + int(form.groups.size()) - 1;
-
-  grid.setColWidth(0, 1218);
-  grid.setColWidths(1, 3, 300);
-  grid.setColWidth(kKeyCol, 30);  // the box key is data for the marking, not for reading
-  grid.setColWidths(kFirstGroupCol, lastCol, form.groupColWidth);
-
   grid.reserveRows(n + 6);  // the footer's rows too: the grid is not copied when it grows
-  resetGridRows(grid, n, form.spareCells);
+  resetGridRows(grid, n, form.reset == SpareRowReset::Cells0To5 ? 5 : 6);
   fillDrawRowsWithBoxKey(grid, history, kKeyCol);
   writeDigitHeaders(grid);
   for (int i = 0; i < int(form.groups.size()); ++i)
@@ -31,29 +24,23 @@ void loadGroupForm(ToolWindowState &state, const DrawHistory &history, const Gro
   fillMissCountsAndFooter(grid, n, {.firstCol = kFirstGroupCol, .lastCol = lastCol, .mark = form.mark});
 }
 
-ToolEntry groupChartTool(const GroupChartForm &form) {
-  ToolDesign d;
-  d.windowName = QString::fromUtf8(form.windowName);
-  d.caption = QString::fromUtf8(form.caption);
-  d.title = captionWithoutQuotes(form.caption);
-  d.cols = kFirstGroupCol + int(form.groups.size());
-  d.fontPoints = 6.75;
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); })};
-  if (form.hiddenHelp) {
-    d.controls.push_back(exitButton({10200, 6120, 1335, 375}));
-    d.controls.push_back(helpButton({8760, 6000, 1335, 375}, false));
-    d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  } else {
-    d.controls.push_back(exitButton());
-    d.layout = standardLayout();
-  }
-  const GroupForm groups{.groups = form.groups, .groupLength = form.groupLength, .groupColWidth = form.groupColWidth,
-                         .mark = form.mark, .threeWayBox = form.threeWayBox,
-                         .redHitBecomesCurrent = form.redHitBecomesCurrent};
-  return ToolEntry{std::move(d),
-                   [groups](ToolWindowState &state, const DrawHistory &history) {
-                     loadGroupForm(state, history, groups);
-                   }};
+ToolDesign groupChartDesign(const GroupForm &form, int groupCount) {
+  const int lastCol = kFirstGroupCol + groupCount - 1;
+  return standardWindow(
+      {.id = form.id,
+       .cols = lastCol + 1,
+       // the box key is data for the marking, not for reading
+       .widths = {{0, 0, 1218}, {1, 3, 300}, {kKeyCol, kKeyCol, 30}, {kFirstGroupCol, lastCol, form.groupColWidth}},
+       .reset = form.reset,
+       .help = form.hiddenHelp ? HelpButton::Hidden : HelpButton::None,
+       .exitPlace = form.hiddenHelp ? TwipsRect{10200, 6120, 1335, 375} : kExitPlace,
+       .fontPoints = form.fontPoints});
+}
+
+ToolEntry groupChartTool(const GroupForm &form) {
+  return ToolEntry{
+      groupChartDesign(form, int(form.groups.size())),
+      [form](ToolWindowState &state, const DrawHistory &history) { loadGroupForm(state, history, form); }};
 }
 
 }  // namespace corvessa::charts

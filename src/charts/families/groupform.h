@@ -4,42 +4,35 @@
 // between the marks and the footer statistics under the draws. A member is
 // its description: tools/<menu>/<window>.cpp returns groupChartTool({...}).
 #include "charts/groupmarks.h"
-#include "charts/framework/tool.h"
+#include "charts/standardwindow.h"
 
 #include <span>
 #include <string_view>
 
 namespace corvessa::charts {
 
+// A member of the family: its window (the title is usually the caption
+// without its quotes: titledWithoutQuotes), the groups and how they are
+// marked. The standard window has "Exit" and no "Help"; `hiddenHelp`
+// places a "Help" that is never shown, and "Exit" 120 twips lower.
 struct GroupForm {
+  ToolIdentity id;
   std::span<const std::string_view> groups;  // headers of columns 5, 6, ... in list order
   int groupLength;                           // digits compared per group, or kWholeHeader
   int groupColWidth;                         // twips
   std::string_view mark;
   bool threeWayBox = false;                  // also mark 3 Way Box draws, on red
   bool redHitBecomesCurrent = false;         // and move the current cell to each of them
-  int spareCells = 6;                        // cells 0..spareCells of the spare row are emptied
+  bool hiddenHelp = false;
+  SpareRowReset reset = SpareRowReset::Cells0To6;  // Cells0To5 or Cells0To6
+  double fontPoints = 6.75;
 };
 
-// The load shared by the family: builds the chart into a grid of
+// The window of a member with `groupCount` groups.
+ToolDesign groupChartDesign(const GroupForm &form, int groupCount);
+// The load shared by the family: builds the chart into the design's grid of
 // 5 + groups.size() columns.
 void loadGroupForm(ToolWindowState &state, const DrawHistory &history, const GroupForm &form);
-
-// A member of the family: the menu item's caption (the title is the caption
-// without its quotes), the groups and how they are marked. The window has
-// Arial 6.75, the hidden Command1 emptying cells 0..6 of the spare row, and
-// "Exit"; `hiddenHelp` places a "Help" that is never shown.
-struct GroupChartForm {
-  const char *windowName;
-  const char *caption;
-  std::span<const std::string_view> groups;
-  int groupLength;
-  int groupColWidth;
-  std::string_view mark;
-  bool threeWayBox = false;
-  bool redHitBecomesCurrent = false;
-  bool hiddenHelp = false;
-};
-ToolEntry groupChartTool(const GroupChartForm &form);
+ToolEntry groupChartTool(const GroupForm &form);
 
 }  // namespace corvessa::charts

@@ -3,8 +3,8 @@
 #include "charts/columnbands.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
-#include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/standardwindow.h"
 
 namespace corvessa::charts {
 
@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kDiffCol = 5, kFirstDiffValueCol = 6, kLastDiffValueCol = 15;
 constexpr int kSumCol = 17, kFirstSumValueCol = 18, kLastSumValueCol = 35;
-constexpr int kSpacerCols[] = {4, 16, 36};
+// The narrow spacers (60 twips) are columns 4, 16 and 36.
 // The middle differences 3 to 6 and the middle sums 5 to 13.
 constexpr ColumnBand kDiffBand{9, 12, rgb(255, 231, 255)};
 constexpr ColumnBand kSumBand{22, 30, rgb(194, 225, 219)};
@@ -73,10 +73,6 @@ void markDiffSumCells(ResultGrid &grid, int drawCount) {
 void load(ToolWindowState &state, const DrawHistory &history, SortedDigitPair pair) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, kLastSumValueCol, 300);
-  for (int c : kSpacerCols)
-    grid.setColWidth(c, 60);
   resetGridRows(grid, n, 6);
   fillDrawRowsWithDiffSum(grid, history, pair);
   writeHeaders(grid);
@@ -89,19 +85,12 @@ void load(ToolWindowState &state, const DrawHistory &history, SortedDigitPair pa
 }  // namespace
 
 ToolEntry pairDiffSumTool(const PairDiffSumForm &form) {
-  ToolDesign d;
-  d.windowName = QString::fromLatin1(form.windowName);
-  d.caption = QString::fromLatin1(form.caption);
-  d.title = QString::fromLatin1(form.title);
-  d.cols = 37;
-  d.helpPage = QString::fromLatin1(form.helpPage);
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  const ToolDesign d =
+      standardWindow({.id = form.id,
+                      .cols = 37,
+                      .widths = {{0, 0, 1290}, {1, kLastSumValueCol, 300}, {4, 4, 60}, {16, 16, 60}, {36, 36, 60}}});
   const SortedDigitPair pair = form.pair;
-  return ToolEntry{std::move(d), [pair](ToolWindowState &state, const DrawHistory &history) {
-                     load(state, history, pair);
-                   }};
+  return ToolEntry{d, [pair](ToolWindowState &state, const DrawHistory &history) { load(state, history, pair); }};
 }
 
 }  // namespace corvessa::charts

@@ -12,10 +12,7 @@ namespace corvessa::charts {
 enum class SortedDigitPair { LargeSmall, LargeMiddle, MiddleSmall };
 
 struct PairDiffSumForm {
-  const char *windowName;
-  const char *caption;   // the design's caption, shown until the load begins
-  const char *title;     // the menu item's caption, the window's caption once loaded
-  const char *helpPage;  // "\help\Topic.htm"
+  ToolIdentity id;  // the caption differs from the title, the menu item's caption
   SortedDigitPair pair;
 };
 

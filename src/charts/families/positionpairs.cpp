@@ -3,7 +3,7 @@
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/sumrows.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <cstdlib>
 
@@ -23,7 +23,7 @@ constexpr PairBlock kBlocks[] = {
     {0, 2, 16, kSage},
     {1, 2, 27, rgb(231, 194, 182)},
 };
-constexpr int kSpacerCols[] = {15, 26};
+// The narrow spacers (30 twips) are columns 15 and 26.
 
 int pairValue(PairValue value, int a, int b) {
   switch (value) {
@@ -71,10 +71,6 @@ void markPositionPairValues(ResultGrid &grid, int drawCount, PairValue value) {
 void load(ToolWindowState &state, const DrawHistory &history, PairValue value) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 36, 300);
-  for (int c : kSpacerCols)
-    grid.setColWidth(c, 30);
   resetGridRows(grid, n, 6);
   fillSumRows(grid, history);
   writeHeaders(grid);
@@ -86,19 +82,10 @@ void load(ToolWindowState &state, const DrawHistory &history, PairValue value) {
 }  // namespace
 
 ToolEntry positionPairTool(const PositionPairForm &form) {
-  ToolDesign d;
-  d.windowName = QString::fromLatin1(form.windowName);
-  d.caption = QString::fromLatin1(form.title);
-  d.title = d.caption;
-  d.cols = 37;
-  d.helpPage = QString::fromLatin1(form.helpPage);
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  const ToolDesign d =
+      standardWindow({.id = form.id, .cols = 37, .widths = {{0, 0, 1290}, {1, 36, 300}, {15, 15, 30}, {26, 26, 30}}});
   const PairValue value = form.value;
-  return ToolEntry{std::move(d), [value](ToolWindowState &state, const DrawHistory &history) {
-                     load(state, history, value);
-                   }};
+  return ToolEntry{d, [value](ToolWindowState &state, const DrawHistory &history) { load(state, history, value); }};
 }
 
 }  // namespace corvessa::charts

@@ -15,9 +15,7 @@ enum class PairValue {
 };
 
 struct PositionPairForm {
-  const char *windowName;
-  const char *title;     // the menu item's caption, the window's caption once loaded
-  const char *helpPage;  // "\help\Topic.htm"
+  ToolIdentity id;  // the title is the caption: titledWindow
   PairValue value;
 };
 

@@ -1,26 +1,12 @@
 #include "charts/families/regions.h"
 
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
 #include "charts/palette.h"
 
 #include <utility>
 #include <vector>
 
 namespace corvessa::charts {
-
-ToolDesign regionChartDesign(const char *windowName, const char *caption, int cols, const char *helpPage) {
-  ToolDesign d;
-  d.windowName = QString::fromLatin1(windowName);
-  d.caption = QString::fromLatin1(caption);
-  d.title = d.caption;
-  d.cols = cols;
-  d.helpPage = QString::fromLatin1(helpPage);
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton(), helpButton({8765, 6000, 1335, 375})};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  return d;
-}
 
 void markRegionCell(ResultGrid &grid, int row, int col, ResultGrid::TextId text, Rgb back) {
   grid.setCurrentCell(row, col);

@@ -22,9 +22,8 @@ struct RegionColumns {
 
 inline constexpr Rgb kRegionPatternBack = rgb(127, 182, 200);
 
-// The design both region charts share: caption = title, "Help" left of
-// "Exit", the hidden Command1 blanking cells 0..6 of the spare row.
-ToolDesign regionChartDesign(const char *windowName, const char *caption, int cols, const char *helpPage);
+// Both region charts' standard windows have "Help" 5 twips right of its usual place.
+inline constexpr TwipsRect kRegionHelpPlace = {8765, 6000, 1335, 375};
 
 // Makes (row, col) current and gives it the text and back colour.
 void markRegionCell(ResultGrid &grid, int row, int col, ResultGrid::TextId text, Rgb back);

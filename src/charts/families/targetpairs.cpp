@@ -4,7 +4,7 @@
 #include "charts/palette.h"
 #include "charts/sortedpairs.h"
 #include "charts/sumrows.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 namespace corvessa::charts {
 
@@ -23,9 +23,6 @@ void fillPairRows(ResultGrid &grid, const DrawHistory &history) {
 void load(ToolWindowState &state, const DrawHistory &history, const std::array<const char *, 10> &pairs) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, kLastTargetCol, 300);
-  grid.setColWidth(kSpacerCol, 20);
   resetGridRows(grid, n, 6);
   fillPairRows(grid, history);
   writeDigitHeaders(grid);
@@ -41,18 +38,12 @@ void load(ToolWindowState &state, const DrawHistory &history, const std::array<c
 }  // namespace
 
 ToolEntry targetPairTool(const TargetPairForm &form) {
-  ToolDesign d;
-  d.windowName = QString::fromLatin1(form.windowName);
-  d.caption = QString::fromLatin1(form.title);
-  d.title = d.caption;
-  d.cols = 20;
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton()};
-  d.layout = standardLayout({QStringLiteral("Command2")});
+  const ToolDesign d = standardWindow({.id = form.id,
+                                       .cols = 20,
+                                       .widths = {{0, 0, 1290}, {1, kLastTargetCol, 300}, {kSpacerCol, kSpacerCol, 20}},
+                                       .help = HelpButton::None});
   const std::array<const char *, 10> pairs = form.pairs;
-  return ToolEntry{std::move(d), [pairs](ToolWindowState &state, const DrawHistory &history) {
-                     load(state, history, pairs);
-                   }};
+  return ToolEntry{d, [pairs](ToolWindowState &state, const DrawHistory &history) { load(state, history, pairs); }};
 }
 
 }  // namespace corvessa::charts

@@ -10,8 +10,7 @@
 namespace corvessa::charts {
 
 struct TargetPairForm {
-  const char *windowName;
-  const char *title;                  // the menu item's caption and the window's
+  ToolIdentity id;                     // the title is the caption: titledWindow
   std::array<const char *, 10> pairs;  // the headers of the ten target columns, smaller digit first
 };
 

@@ -1,7 +1,7 @@
 #include "charts/families/threewaychance.h"
 
-#include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/standardwindow.h"
 #include "charts/sumrows.h"
 
 #include <string_view>
@@ -61,12 +61,6 @@ void paintRepeatWindow(ResultGrid &grid, int drawCount) {
 void loadChanceChart(ToolWindowState &state, const DrawHistory &history, const ChanceChartForm &form) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 860);
-  grid.setColWidths(1, 3, 300);
-  if (form.widthRepeats) {
-    grid.setColWidth(kWidthCol, 40);
-    grid.setColWidths(6, kSecondYesCol, 5);
-  }
   resetGridRowsLong(grid, n);
   fillChanceRows(grid, history, form);
   writeDigitHeaders(grid);
@@ -83,15 +77,13 @@ void loadChanceChart(ToolWindowState &state, const DrawHistory &history, const C
 }  // namespace
 
 ToolEntry chanceChartTool(const ChanceChartForm &form) {
-  ToolDesign d;
-  d.windowName = QString::fromUtf8(form.windowName);
-  d.caption = QString::fromUtf8(form.caption);
-  d.title = d.caption;
-  d.cols = form.widthRepeats ? 10 : 6;
-  d.helpPage = QStringLiteral("\\help\\3_Way_Box_Chance.htm");
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRowsLong(s.grid, s.drawCount); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  std::vector<ColumnWidths> widths = {{0, 0, 860}, {1, 3, 300}};
+  if (form.widthRepeats)
+    widths.insert(widths.end(), {{kWidthCol, kWidthCol, 40}, {6, kSecondYesCol, 5}});
+  ToolDesign d = standardWindow({.id = form.id,
+                                 .cols = form.widthRepeats ? 10 : 6,
+                                 .widths = std::move(widths),
+                                 .reset = SpareRowReset::LongGrid});
   return ToolEntry{std::move(d), [form](ToolWindowState &state, const DrawHistory &history) {
                      loadChanceChart(state, history, form);
                    }};

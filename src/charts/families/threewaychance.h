@@ -11,8 +11,7 @@
 namespace corvessa::charts {
 
 struct ChanceChartForm {
-  const char *windowName;
-  const char *caption;  // the title too
+  ToolIdentity id;  // the title is the caption: titledWindow
   // Given the draw's digits in draw order.
   bool (*isTrigger)(const Digits &digits);
   // Four narrow columns more: a second "  YES", each draw's width, and a

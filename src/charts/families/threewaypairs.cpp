@@ -1,8 +1,8 @@
 #include "charts/families/threewaypairs.h"
 
 #include "charts/missstats.h"
-#include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/standardwindow.h"
 
 #include <string>
 
@@ -13,16 +13,13 @@ namespace {
 constexpr int kLegendLeft = 20, kLegendWidth = 9900, kLegendHeight = 255;
 constexpr int kLegendBelowGrid = 120, kLegendGap = 40;
 
-ToolDesign threeWayPairChartDesign(const char *windowName, const char *caption, int cols,
-                                   std::span<const char *const> legends) {
-  ToolDesign d;
-  d.windowName = QString::fromUtf8(windowName);
-  d.caption = QString::fromUtf8(caption);
-  d.title = d.caption;
-  d.cols = cols;
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRowsLong(s.grid, s.drawCount); }),
-                exitButton()};
-  d.layout = standardLayout();
+ToolDesign threeWayPairChartDesign(const ThreeWayPairChartForm &form) {
+  ToolDesign d = standardWindow({.id = form.id,
+                                 .cols = form.cols,
+                                 .widths = {form.widths.begin(), form.widths.end()},
+                                 .reset = SpareRowReset::LongGrid,
+                                 .help = HelpButton::None});
+  const std::span<const char *const> legends = form.legends;
   // The legends sit where the resize puts them in the window's own size.
   int top = d.clientHeight - layout::Grid{}.heightLess + kLegendBelowGrid;
   QString above;
@@ -45,11 +42,9 @@ ToolDesign threeWayPairChartDesign(const char *windowName, const char *caption, 
 }  // namespace
 
 ToolEntry threeWayPairChartTool(const ThreeWayPairChartForm &form) {
-  return {threeWayPairChartDesign(form.windowName, form.caption, form.cols, form.legends),
-          [form](ToolWindowState &state, const DrawHistory &history) {
+  return {threeWayPairChartDesign(form), [form](ToolWindowState &state, const DrawHistory &history) {
             ResultGrid &grid = state.grid;
             const int n = state.drawCount;
-            form.setColumnWidths(grid);
             resetGridRowsLong(grid, n);
             fillThreeWayPairRows(grid, history, form.labelForm);
             writeThreeWayPairHeaders(grid);

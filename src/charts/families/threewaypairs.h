@@ -27,16 +27,15 @@ using PairTypeMarks = void (*)(ResultGrid &grid, int row, int pair);
 // A member of the pair chart family: what its window and load have of their
 // own. Both share the window (caption = title, no help page, the hidden
 // Command1 (rows N + 5), "Exit", the legends one under another below the
-// grid, the double-click that copies miss runs) and the load: widths, rows,
+// grid, the double-click that copies miss runs) and the load: rows,
 // draw rows in the label form, headers, pair and type marks, grey miss
 // counts, the "Max Miss" row, the newest draw in view.
 struct ThreeWayPairChartForm {
-  const char *windowName;
-  const char *caption;
+  ToolIdentity id;  // the title is the caption: titledWindow
   int cols;
   std::span<const char *const> legends;
   LabelForm labelForm;
-  void (*setColumnWidths)(ResultGrid &grid);
+  std::span<const ColumnWidths> widths;
   void (*writeTypeHeaders)(ResultGrid &grid);
   PairTypeMarks markTypes;
 };

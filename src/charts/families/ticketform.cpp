@@ -3,7 +3,7 @@
 #include "charts/drawrows.h"
 #include "charts/groupmarks.h"
 #include "charts/tickets.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 namespace corvessa::charts {
 
@@ -15,13 +15,6 @@ void loadTicketChart(ToolWindowState &state, const DrawHistory &history, const T
   const int lastTicketCol = kFirstTicketCol + int(form.tickets.size()) - 1;
   const int gatherCol = lastTicketCol + 1;
   const int lastCountedCol = form.gatherCounted ? gatherCol : lastTicketCol;
-
-  grid.setColWidth(0, 1218);
-  grid.setColWidths(1, 3, 300);
-  grid.setColWidth(kKeyCol, 30);  // the key is data for the marking, not for reading
-  grid.setColWidths(kFirstTicketCol, lastTicketCol, form.ticketColWidth);
-  grid.setColWidth(gatherCol, form.gatherColWidth);
-  grid.setColWidths(gatherCol + 1, gatherCol + form.letterCols, 300);
 
   grid.reserveRows(n + 6);  // the footer's rows too: a grid of 100 columns is not copied when it grows
   resetGridRows(grid, n, 6);
@@ -51,16 +44,20 @@ void loadTicketChart(ToolWindowState &state, const DrawHistory &history, const T
 }  // namespace
 
 ToolEntry ticketChartTool(const TicketChartForm &form) {
-  ToolDesign d;
-  d.windowName = QString::fromUtf8(form.windowName);
-  d.caption = QString::fromUtf8(form.caption);
-  d.title = d.caption;
-  d.cols = kFirstTicketCol + int(form.tickets.size()) + 1 + form.letterCols;
-  d.fontPoints = form.fontPoints;
-  d.helpPage = QStringLiteral("\\help\\N_Tickets_follow.htm");
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  const int lastTicketCol = kFirstTicketCol + int(form.tickets.size()) - 1;
+  const int gatherCol = lastTicketCol + 1;
+  // The key is data for the marking, not for reading.
+  std::vector<ColumnWidths> widths = {{0, 0, 1218},
+                                      {1, 3, 300},
+                                      {kKeyCol, kKeyCol, 30},
+                                      {kFirstTicketCol, lastTicketCol, form.ticketColWidth},
+                                      {gatherCol, gatherCol, form.gatherColWidth}};
+  if (form.letterCols > 0)
+    widths.push_back({gatherCol + 1, gatherCol + form.letterCols, 300});
+  ToolDesign d = standardWindow({.id = form.id,
+                                 .cols = gatherCol + 1 + form.letterCols,
+                                 .widths = std::move(widths),
+                                 .fontPoints = form.fontPoints});
   return ToolEntry{std::move(d), [form](ToolWindowState &state, const DrawHistory &history) {
                      loadTicketChart(state, history, form);
                    }};

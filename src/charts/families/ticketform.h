@@ -19,8 +19,7 @@ enum class TicketMatch {
 };
 
 struct TicketChartForm {
-  const char *windowName;
-  const char *caption;                        // the title too
+  ToolIdentity id;                            // the title is the caption: titledWindow
   std::span<const std::string_view> tickets;  // headers of columns 5, 6, ... in column order
   TicketMatch match;
   std::string_view mark;

@@ -14,11 +14,10 @@ enum class WinningSetMarking {
   AnyBox,         // and 3 Way Box draws with both digits in the set, on red
 };
 
-// A member: the menu item's caption (the title is the caption without its
-// quotes), the set and its marking.
+// A member: its window (the title is the caption without its quotes:
+// titledWithoutQuotes), the set and its marking.
 struct WinningSetForm {
-  const char *windowName;
-  const char *caption;
+  ToolIdentity id;
   std::string_view digits;  // the header of column 5
   WinningSetMarking marking;
 };

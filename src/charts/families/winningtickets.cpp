@@ -5,7 +5,7 @@
 #include "charts/missstats.h"
 #include "charts/palette.h"
 #include "charts/tickets.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <unordered_map>
 #include <utility>
@@ -95,12 +95,6 @@ void loadWinningTicketChart(ToolWindowState &state, const DrawHistory &history, 
   const int n = state.drawCount;
   const int lastTicketCol = kFirstWinningTicketCol + int(form.tickets.size()) - 1;
 
-  grid.setColWidth(0, 1032);
-  grid.setColWidths(1, kAnyWinCol, 300);
-  grid.setColWidths(kFirstWinningTicketCol, lastTicketCol, 420);
-  grid.setColWidth(lastTicketCol + 1, 1548);
-  grid.setColWidth(kKeyCol, 2);  // the key is data for the marking only
-
   resetGridRowsLong(grid, n);
   fillTicketDrawRows(grid, history);
   const std::uint8_t shade = grid.paletteIndex(kTicketShade);
@@ -124,15 +118,15 @@ void loadWinningTicketChart(ToolWindowState &state, const DrawHistory &history, 
 }  // namespace
 
 ToolEntry winningTicketTool(const WinningTicketForm &form) {
-  ToolDesign d;
-  d.windowName = QString::fromUtf8(form.windowName);
-  d.caption = QString::fromUtf8(form.caption);
-  d.title = d.caption;
-  d.cols = kFirstWinningTicketCol + int(form.tickets.size()) + 7;
-  d.helpPage = QString::fromUtf8(form.helpPage);
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRowsLong(s.grid, s.drawCount); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  const int lastTicketCol = kFirstWinningTicketCol + int(form.tickets.size()) - 1;
+  ToolDesign d = standardWindow({.id = form.id,
+                                 .cols = lastTicketCol + 8,
+                                 .widths = {{0, 0, 1032},
+                                            {1, kAnyWinCol, 300},
+                                            {kFirstWinningTicketCol, lastTicketCol, 420},
+                                            {lastTicketCol + 1, lastTicketCol + 1, 1548},
+                                            {kKeyCol, kKeyCol, 2}},  // the key is data for the marking only
+                                 .reset = SpareRowReset::LongGrid});
   return ToolEntry{std::move(d), [form](ToolWindowState &state, const DrawHistory &history) {
                      loadWinningTicketChart(state, history, form);
                    }};

@@ -44,10 +44,8 @@ inline constexpr Rgb kTicketShade = rgb(170, 210, 176);
 
 // A member of the family of winning-ticket charts; the caption is the title too.
 struct WinningTicketForm {
-  const char *windowName;
-  const char *caption;
+  ToolIdentity id;  // the title is the caption: titledWindow; no page: a "Help" that opens nothing
   std::span<const std::string_view> tickets;  // headers of columns 6, 7, ... in column order
-  const char *helpPage;                       // "": a "Help" button that opens nothing
   // Draw cells shaded in kTicketShade before the marking, so a win ends red over the shade.
   std::span<const ColumnRange> shadedColumns = {};
 };

@@ -2,10 +2,21 @@
 
 #include "charts/framework/toolsession.h"
 
+#include <QStringList>
 #include <set>
 #include <stdexcept>
 
 namespace corvessa {
+
+ToolIdentity titledWindow(const char *windowName, const char *caption, const char *helpPage) {
+  const QString text = QString::fromUtf8(caption);
+  return {QString::fromUtf8(windowName), text, text, QString::fromUtf8(helpPage)};
+}
+
+ToolIdentity titledWithoutQuotes(const char *windowName, const char *caption, const char *helpPage) {
+  return {QString::fromUtf8(windowName), QString::fromUtf8(caption), captionWithoutQuotes(caption),
+          QString::fromUtf8(helpPage)};
+}
 
 const ControlDesign *ToolDesign::control(const QString &name) const {
   for (const ControlDesign &c : controls)
@@ -105,6 +116,13 @@ void checkToolDesign(const ToolDesign &d) {
     designFault(d, QStringLiteral("a window without a name"));
   if (d.cols < 1)
     designFault(d, QStringLiteral("a grid without columns"));
+  // The grid's widths are stored unchecked, so a run past its columns would write beside them.
+  for (const ColumnWidths &run : d.colWidths)
+    if (run.first < 0 || run.first > run.last || run.last >= d.cols)
+      designFault(d, QStringLiteral("the column width run %1..%2 is empty or outside the grid's %3 columns")
+                         .arg(run.first)
+                         .arg(run.last)
+                         .arg(d.cols));
   std::set<QString> names, framesSoFar;
   int inputs = 0, enquiries = 0;
   for (const ControlDesign &c : d.controls) {
@@ -139,6 +157,8 @@ ResultGrid designGrid(const ToolDesign &design) {
   grid.setFixedRows(1);
   grid.setFixedCols(1);
   grid.setFontPoints(design.fontPoints);
+  for (const ColumnWidths &run : design.colWidths)
+    grid.setColWidths(run.first, run.last, run.twips);
   return grid;
 }
 

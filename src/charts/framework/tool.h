@@ -13,7 +13,7 @@
 #include "core/resultgrid.h"
 
 #include <QString>
-#include <QVariantMap>
+#include <any>
 #include <functional>
 #include <map>
 #include <variant>
@@ -99,14 +99,31 @@ struct PlaceAt {
 using LayoutStep = std::variant<layout::Grid, layout::ButtonsUnderGrid, layout::LabelUnderGrid,
                                 layout::LabelUnderLabel, layout::FrameUnderGrid, layout::PlaceAt>;
 
-struct ToolDesign {
+// Who a window is, the same four fields in every design and family form.
+struct ToolIdentity {
   QString windowName;  // "frmgaopin6ma36"
   QString caption;     // the design's caption, shown until the load replaces it
   QString title;       // the caption once the chart is ready; empty: the caption stays
+  QString helpPage;    // "\help\Topic.htm"; empty when the window has no page
+};
+
+// The identity of a window whose caption stays once loaded: the title is the caption.
+ToolIdentity titledWindow(const char *windowName, const char *caption, const char *helpPage = "");
+// The identity of a window whose title is its caption without the double quotes.
+ToolIdentity titledWithoutQuotes(const char *windowName, const char *caption, const char *helpPage = "");
+
+// Columns first..last, both included, `twips` wide.
+struct ColumnWidths {
+  int first, last, twips;
+};
+
+struct ToolDesign : ToolIdentity {
   int clientWidth = 11625, clientHeight = 6720;  // twips
   int cols = 0;
   double fontPoints = 7.5;  // the grid's Arial, fixed cells included
-  QString helpPage;    // "\help\Topic.htm"; empty when the window has no page
+  // The grid's column widths, run after run; a later run overrides an earlier
+  // one. Columns no run names keep the grid's default width.
+  std::vector<ColumnWidths> colWidths;
   std::vector<ControlDesign> controls;  // in design order, the grid among them
   std::vector<LayoutStep> layout;
   Rgb highlight = 0;   // colour toggled by a press on a cell; 0: no such handler
@@ -147,7 +164,20 @@ struct ToolWindowState {
   int drawCount = 0;
   int gameType = 0;    // the lottery's GameType when the window loaded
   QString caption;
-  QVariantMap values;  // the tool's own values, kept as long as the window lives
+
+  // The tool's own value of type T, kept as long as the window lives; a
+  // value-initialised T the first time it is asked for.
+  template <class T>
+  T &own() {
+    if (!own_.has_value())
+      own_ = T{};
+    return std::any_cast<T &>(own_);
+  }
+  // Throws std::bad_any_cast when the window holds no value of type T.
+  template <class T>
+  const T &own() const {
+    return std::any_cast<const T &>(own_);
+  }
 
   // Every control of the design but the grid, by name. A name the design
   // does not have is a mistake in the tool: it throws std::logic_error.
@@ -169,6 +199,7 @@ struct ToolWindowState {
 
  private:
   bool busy_ = false;
+  std::any own_;
 };
 
 // A load builds the chart into state.grid, which comes with the design's
@@ -195,10 +226,12 @@ class ToolRegistry {
 
 // Throws std::logic_error naming the first fault of a design: a control name
 // given twice, no grid "MSFlexGrid1", a parent that is not a frame, a layout
-// step that names no control, an input box without an enquiry button.
+// step that names no control, an input box without an enquiry button, a
+// column width run that is empty or reaches past the grid's columns.
 void checkToolDesign(const ToolDesign &design);
 
-// A grid for the design: its columns, one fixed row and column, its font.
+// A grid for the design: its columns and their widths, one fixed row and
+// column, its font.
 ResultGrid designGrid(const ToolDesign &design);
 
 // The grid of a tool's load on the history, as its window computes it.

@@ -4,7 +4,7 @@
 #include "tools/box/tools.h"
 
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <algorithm>
 
@@ -12,19 +12,6 @@ namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frm3dzxxzd";
-  d.caption = "Box Number-Small/Middle/Large";
-  d.title = "Box Number-Small/Middle/Large";
-  d.cols = 38;
-  d.helpPage = "\\help\\Box_Number-Small_Middle_Large.htm";
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  return d;
-}
 
 // The blocks in column order: Small, Middle, Large, each headed "0" to "9".
 struct Block {
@@ -38,16 +25,19 @@ constexpr Block kBlocks[] = {
     {3, 27, rgb(0, 206, 237)},
 };
 
+ToolDesign design() {
+  return standardWindow(
+      {.id = titledWindow("frm3dzxxzd", "Box Number-Small/Middle/Large", "\\help\\Box_Number-Small_Middle_Large.htm"),
+       .cols = 38,
+       .widths = {{0, 0, 1290}, {1, 37, 300}, {4, 4, 60}, {15, 15, 60}, {26, 26, 60}, {37, 37, 60}}});
+}
+
 void fillDrawRowsSorted(ResultGrid &grid, const DrawHistory &history);
 void markSmallMiddleLarge(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 37, 300);
-  for (int c : {4, 15, 26, 37})
-    grid.setColWidth(c, 60);
   resetGridRows(grid, n, 6);
   fillDrawRowsSorted(grid, history);
   writeDigitHeaders(grid);

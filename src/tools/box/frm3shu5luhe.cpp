@@ -4,8 +4,8 @@
 #include "tools/box/tools.h"
 
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/standardwindow.h"
 
 #include <algorithm>
 
@@ -16,36 +16,30 @@ using namespace charts;
 
 constexpr const char *kNote = "Label1";
 
+constexpr int kSumCol = 5;
+constexpr int kFirstChartCol = 7;  // 7..19: the sums 0 to 12
+
 // The note "||" sits under the left end of the grid and moves with the
 // grid's bottom edge, so it stays in view whatever the window's size.
 ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frm3shu5luhe";
-  d.caption = "Sum of returns the remainder after each digital divide by 5";
-  d.title = d.caption;
-  d.cols = 20;
-  d.helpPage = "\\help\\Sum_remainder_after_divide_by_5.htm";
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 5); }),
-                exitButton(), helpButton(),
-                ControlDesign{.kind = ControlKind::Label, .name = kNote, .caption = "||", .place = {15, 6210, 180, 180}}};
+  ToolDesign d =
+      standardWindow({.id = titledWindow("frm3shu5luhe", "Sum of returns the remainder after each digital divide by 5",
+                                         "\\help\\Sum_remainder_after_divide_by_5.htm"),
+                      .cols = 20,
+                      .widths = {{0, 0, 1290}, {1, 19, 300}, {4, 4, 20}, {6, 6, 20}},
+                      .reset = SpareRowReset::Cells0To5});
+  d.controls.push_back(
+      ControlDesign{.kind = ControlKind::Label, .name = kNote, .caption = "||", .place = {15, 6210, 180, 180}});
   const int gridHeight = d.clientHeight - layout::Grid{}.heightLess;
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
   d.layout.push_back(layout::LabelUnderGrid{kNote, 6210 - gridHeight, 20});
   return d;
 }
-
-constexpr int kSumCol = 5;
-constexpr int kFirstChartCol = 7;  // 7..19: the sums 0 to 12
 
 void markRemainderSum(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 19, 300);
-  grid.setColWidth(4, 20);
-  grid.setColWidth(6, 20);
   resetGridRows(grid, n, 5);
   fillDrawRows(grid, history);
   writeDigitHeaders(grid);

@@ -5,8 +5,8 @@
 #include "tools/box/tools.h"
 
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/standardwindow.h"
 #include "charts/sumrows.h"
 
 #include <string_view>
@@ -16,32 +16,25 @@ namespace {
 
 using namespace charts;
 
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmjiachengzh";
-  d.caption = "Addition Box Number&Multiplication Box Number";
-  d.title = d.caption;
-  d.cols = 8;
-  d.helpPage = "\\help\\Addition-Multiplication.htm";
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  return d;
-}
-
 constexpr int kSumCol = 4, kWidthCol = 5, kAdditionCol = 6, kMultiplicationCol = 7;
 constexpr const char *kHeaders[] = {"H", "T", "U", "S", "W", "Addition Box Number", "Multiplication Box Number"};
 constexpr std::string_view kMark = "******";
+
+ToolDesign design() {
+  return standardWindow({.id = titledWindow("frmjiachengzh", "Addition Box Number&Multiplication Box Number",
+                                            "\\help\\Addition-Multiplication.htm"),
+                         .cols = 8,
+                         .widths = {{0, 0, 1290},
+                                    {1, 7, 300},
+                                    {kAdditionCol, kAdditionCol, 860},
+                                    {kMultiplicationCol, kMultiplicationCol, 860}}});
+}
 
 void fillAddMultiplyRows(ResultGrid &grid, const DrawHistory &history);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 7, 300);
-  grid.setColWidth(kAdditionCol, 860);
-  grid.setColWidth(kMultiplicationCol, 860);
   resetGridRows(grid, n, 6);
   fillAddMultiplyRows(grid, history);
   for (int c = 1; c <= 7; ++c)

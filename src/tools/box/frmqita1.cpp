@@ -17,8 +17,7 @@ constexpr std::string_view kTickets[] = {
 }  // namespace
 
 ToolEntry frmqita1() {
-  return charts::ticketChartTool({.windowName = "frmqita1",
-                                  .caption = "16 Tickets follow",
+  return charts::ticketChartTool({.id = titledWindow("frmqita1", "16 Tickets follow", "\\help\\N_Tickets_follow.htm"),
                                   .tickets = kTickets,
                                   .match = charts::TicketMatch::BoxKey,
                                   .mark = "*****",

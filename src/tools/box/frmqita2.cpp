@@ -16,8 +16,7 @@ constexpr std::string_view kTickets[] = {
 }  // namespace
 
 ToolEntry frmqita2() {
-  return charts::ticketChartTool({.windowName = "frmqita2",
-                                  .caption = "30 Tickets follow B",
+  return charts::ticketChartTool({.id = titledWindow("frmqita2", "30 Tickets follow B", "\\help\\N_Tickets_follow.htm"),
                                   .tickets = kTickets,
                                   .match = charts::TicketMatch::BoxKey,
                                   .mark = "***",

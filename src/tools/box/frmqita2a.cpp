@@ -16,14 +16,14 @@ constexpr std::string_view kTickets[] = {
 }  // namespace
 
 ToolEntry frmqita2a() {
-  return charts::ticketChartTool({.windowName = "frmqita2a",
-                                  .caption = "30 Tickets follow A",
-                                  .tickets = kTickets,
-                                  .match = charts::TicketMatch::BoxKey,
-                                  .mark = "***",
-                                  .gatherHeader = "Gather",
-                                  .gatherCounted = true,
-                                  .average = charts::AverageForm::DrawCount});
+  return charts::ticketChartTool(
+      {.id = titledWindow("frmqita2a", "30 Tickets follow A", "\\help\\N_Tickets_follow.htm"),
+       .tickets = kTickets,
+       .match = charts::TicketMatch::BoxKey,
+       .mark = "***",
+       .gatherHeader = "Gather",
+       .gatherCounted = true,
+       .average = charts::AverageForm::DrawCount});
 }
 
 }  // namespace corvessa::tools

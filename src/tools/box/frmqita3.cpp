@@ -16,8 +16,7 @@ constexpr std::string_view kTickets[] = {
 }  // namespace
 
 ToolEntry frmqita3() {
-  return charts::ticketChartTool({.windowName = "frmqita3",
-                                  .caption = "27 Tickets follow",
+  return charts::ticketChartTool({.id = titledWindow("frmqita3", "27 Tickets follow", "\\help\\N_Tickets_follow.htm"),
                                   .tickets = kTickets,
                                   .match = charts::TicketMatch::BoxKey,
                                   .mark = "***",

@@ -31,16 +31,16 @@ constexpr auto kTickets = [] {
 }  // namespace
 
 ToolEntry frmqita354() {
-  return charts::ticketChartTool({.windowName = "frmqita354",
-                                  .caption = "18 Tickets follow ABC",
-                                  .tickets = kTickets,
-                                  .match = charts::TicketMatch::SortedKey,
-                                  .mark = "***",
-                                  .gatherHeader = "Gather",
-                                  .gatherCounted = false,
-                                  .average = charts::AverageForm::DrawCount,
-                                  .setLetters = "ABC",
-                                  .letterCols = 3});
+  return charts::ticketChartTool(
+      {.id = titledWindow("frmqita354", "18 Tickets follow ABC", "\\help\\N_Tickets_follow.htm"),
+       .tickets = kTickets,
+       .match = charts::TicketMatch::SortedKey,
+       .mark = "***",
+       .gatherHeader = "Gather",
+       .gatherCounted = false,
+       .average = charts::AverageForm::DrawCount,
+       .setLetters = "ABC",
+       .letterCols = 3});
 }
 
 }  // namespace corvessa::tools

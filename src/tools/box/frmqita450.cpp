@@ -24,16 +24,16 @@ constexpr std::string_view kTickets[] = {
 }  // namespace
 
 ToolEntry frmqita450() {
-  return charts::ticketChartTool({.windowName = "frmqita450",
-                                  .caption = "50 Tickets follow AB",
-                                  .tickets = kTickets,
-                                  .match = charts::TicketMatch::SortedKey,
-                                  .mark = "***",
-                                  .gatherHeader = "Gather",
-                                  .gatherCounted = false,
-                                  .average = charts::AverageForm::DrawCount,
-                                  .setLetters = "AB",
-                                  .letterCols = 3});
+  return charts::ticketChartTool(
+      {.id = titledWindow("frmqita450", "50 Tickets follow AB", "\\help\\N_Tickets_follow.htm"),
+       .tickets = kTickets,
+       .match = charts::TicketMatch::SortedKey,
+       .mark = "***",
+       .gatherHeader = "Gather",
+       .gatherCounted = false,
+       .average = charts::AverageForm::DrawCount,
+       .setLetters = "AB",
+       .letterCols = 3});
 }
 
 }  // namespace corvessa::tools

@@ -6,7 +6,7 @@
 #include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <string_view>
 
@@ -14,19 +14,6 @@ namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmxingtai1";
-  d.caption = "Four Models";
-  d.title = "Four Models";
-  d.cols = 9;
-  d.helpPage = "\\help\\Four_Models.htm";
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  return d;
-}
 
 // Thirteen asterisks, text only: a hit has no colour of its own.
 constexpr std::string_view kMark = "*************";
@@ -46,15 +33,17 @@ constexpr Model kModels[] = {
 };
 constexpr int kLastModelCol = kFirstModelCol + 3;
 
+ToolDesign design() {
+  return standardWindow({.id = titledWindow("frmxingtai1", "Four Models", "\\help\\Four_Models.htm"),
+                         .cols = 9,
+                         .widths = {{0, 0, 1218}, {1, 3, 300}, {4, 4, 30}, {kFirstModelCol, kLastModelCol, 1178}}});
+}
+
 void markFourModels(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1218);
-  grid.setColWidths(1, 3, 300);
-  grid.setColWidth(4, 30);
-  grid.setColWidths(kFirstModelCol, kLastModelCol, 1178);
   grid.reserveRows(n + 6);  // the footer's rows too: the grid is not copied when it grows
   resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);

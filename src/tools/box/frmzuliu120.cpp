@@ -30,8 +30,7 @@ constexpr auto kNumbers = [] {
 
 // Its "Help" button opens nothing.
 ToolEntry frmzuliu120() {
-  return charts::winningTicketTool(
-      {.windowName = "frmzuliu120", .caption = "6 Way Box Statistical", .tickets = kNumbers, .helpPage = ""});
+  return charts::winningTicketTool({.id = titledWindow("frmzuliu120", "6 Way Box Statistical"), .tickets = kNumbers});
 }
 
 }  // namespace corvessa::tools

@@ -38,11 +38,10 @@ constexpr charts::ColumnRange kEvenSumBands[] = {
 }  // namespace
 
 ToolEntry frmzuliu70() {
-  return charts::winningTicketTool({.windowName = "frmzuliu70",
-                                    .caption = "70 Tickets follow",
-                                    .tickets = kTickets,
-                                    .helpPage = "\\help\\N_Tickets_follow.htm",
-                                    .shadedColumns = kEvenSumBands});
+  return charts::winningTicketTool(
+      {.id = titledWindow("frmzuliu70", "70 Tickets follow", "\\help\\N_Tickets_follow.htm"),
+       .tickets = kTickets,
+       .shadedColumns = kEvenSumBands});
 }
 
 }  // namespace corvessa::tools

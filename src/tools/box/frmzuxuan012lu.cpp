@@ -7,8 +7,8 @@
 #include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
-#include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/standardwindow.h"
 
 #include <algorithm>
 #include <array>
@@ -19,31 +19,28 @@ namespace {
 
 using namespace charts;
 
+constexpr ColumnWidths kWidths[] = {
+    {0, 0, 1204},  {1, 1, 860},   {2, 4, 255},   {5, 14, 420},  {15, 15, 80},  {16, 16, 860},
+    {17, 19, 255}, {20, 23, 588}, {24, 24, 80},  {25, 25, 860}, {26, 28, 255}, {29, 32, 588},
+    {33, 33, 80},  {34, 34, 860}, {35, 37, 255}, {38, 41, 588}, {42, 42, 80},  {43, 45, 2},
+};
+
 // The window keeps its design caption and shows no "Loading......"; there is
 // no hidden Command1, and "Help" has no page.
 ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmzuxuan012lu";
-  d.caption = "Box Number Shape";
-  d.clientWidth = 11685;
-  d.clientHeight = 6930;
-  d.cols = 46;
-  d.controls = {gridControl(d.clientWidth - 210, d.clientHeight - 1200), exitButton({9900, 5955, 1575, 375}),
-                helpButton({8345, 5955, 1455, 375})};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  d.highlight = rgb(43, 145, 255);
-  d.showsLoadingCaption = false;
-  return d;
+  return standardWindow({.id = {.windowName = "frmzuxuan012lu", .caption = "Box Number Shape"},
+                         .clientWidth = 11685,
+                         .clientHeight = 6930,
+                         .gridWidth = 11685 - 210,
+                         .gridHeight = 6930 - 1200,
+                         .cols = 46,
+                         .widths = {std::begin(kWidths), std::end(kWidths)},
+                         .reset = SpareRowReset::None,
+                         .exitPlace = {9900, 5955, 1575, 375},
+                         .helpPlace = {8345, 5955, 1455, 375},
+                         .highlight = rgb(43, 145, 255),
+                         .showsLoadingCaption = false});
 }
-
-struct ColumnWidths {
-  int first, last, twips;
-};
-constexpr ColumnWidths kWidths[] = {
-    {0, 0, 1204},   {1, 1, 860},   {2, 4, 255},   {5, 14, 420},  {15, 15, 80},  {16, 16, 860},
-    {17, 19, 255},  {20, 23, 588}, {24, 24, 80},  {25, 25, 860}, {26, 28, 255}, {29, 32, 588},
-    {33, 33, 80},   {34, 34, 860}, {35, 37, 255}, {38, 41, 588}, {42, 42, 80},  {43, 45, 2},
-};
 
 constexpr Rgb kOrange = rgb(249, 182, 85);
 constexpr Rgb kBlue = rgb(127, 176, 206);
@@ -72,7 +69,6 @@ constexpr ClassBlock kClassBlocks[] = {{16, "Even", kEvenOdd}, {25, "Big", kBigS
 // The count each of a block's four count columns stands for, in column order.
 constexpr int kCountOfColumn[4] = {0, 3, 2, 1};
 
-void setColumnWidths(ResultGrid &grid);
 void writeHeaders(ResultGrid &grid);
 void classifyPositions(ResultGrid &grid, int drawCount);
 void markShapeColumns(ResultGrid &grid, int drawCount);
@@ -80,7 +76,6 @@ void markShapeColumns(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  setColumnWidths(grid);
   writeHeaders(grid);
   grid.setRows(n + 3);
   fillDrawRowsOffset(grid, history, kDigitOffset);
@@ -88,11 +83,6 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   markShapeColumns(grid, n);
   grid.setRowHeight(0, 300);
   grid.setTopRow(grid.rows() - 1);
-}
-
-void setColumnWidths(ResultGrid &grid) {
-  for (const ColumnWidths &w : kWidths)
-    grid.setColWidths(w.first, w.last, w.twips);
 }
 
 void writeHeaders(ResultGrid &grid) {

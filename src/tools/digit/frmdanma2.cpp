@@ -9,6 +9,7 @@
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/recommendeddigits.h"
+#include "charts/standardwindow.h"
 
 #include <cmath>
 #include <string>
@@ -19,18 +20,6 @@ namespace {
 using namespace charts;
 
 constexpr const char *kNote = "每期预测三组胆码，请大家跟踪使用；论坛高手的成绩也不过如此，不信你统计后对比看看^-^!";
-
-// The note keeps its place under the grid at every size; in the window's
-// own size it sits 690 twips under the grid, below the buttons.
-ToolDesign design() {
-  ToolDesign d = recommendedDigitsDesign("frmdanma2", "Other recommend digits-[formula]", 13,
-                                         "\\help\\Other_recommend_digits-formula.htm");
-  d.controls.push_back(ControlDesign{.kind = ControlKind::Label, .name = QStringLiteral("Label1"),
-                                     .caption = QString::fromUtf8(kNote), .place = {20, 6210, 7560, 180},
-                                     .fontPoints = 7.5});
-  d.layout.push_back(layout::LabelUnderGrid{QStringLiteral("Label1"), 690});
-  return d;
-}
 
 // The formulas on the draw number x = 100·H + 10·T + U, each with its
 // string column and mark column.
@@ -46,7 +35,29 @@ constexpr Formula kFormulas[] = {
 };
 constexpr const char *kMarkHeader = "  Y/N";
 
-void setColumnWidths(ResultGrid &grid);
+// The note keeps its place under the grid at every size; in the window's
+// own size it sits 690 twips under the grid, below the buttons.
+ToolDesign design() {
+  ToolDesign d = standardWindow({.id = titledWindow("frmdanma2", "Other recommend digits-[formula]",
+                                                    "\\help\\Other_recommend_digits-formula.htm"),
+                                 .cols = 13,
+                                 .widths = {{0, 0, 1290},
+                                            {1, 3, 300},
+                                            {4, 4, 20},
+                                            {5, 6, 860},
+                                            {7, 7, 200},
+                                            {8, 9, 860},
+                                            {10, 10, 200},
+                                            {11, 12, 860}}});
+  d.controls.push_back(ControlDesign{.kind = ControlKind::Label,
+                                     .name = QStringLiteral("Label1"),
+                                     .caption = QString::fromUtf8(kNote),
+                                     .place = {20, 6210, 7560, 180},
+                                     .fontPoints = 7.5});
+  d.layout.push_back(layout::LabelUnderGrid{QStringLiteral("Label1"), 690});
+  return d;
+}
+
 void recommendDigitsFromFormulas(ResultGrid &grid, const DrawHistory &history);
 void writeHeaders(ResultGrid &grid);
 void markDigitsYesNo(ResultGrid &grid, int drawCount, const Formula &formula);
@@ -54,7 +65,6 @@ void markDigitsYesNo(ResultGrid &grid, int drawCount, const Formula &formula);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  setColumnWidths(grid);
   resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   recommendDigitsFromFormulas(grid, history);
@@ -63,17 +73,6 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   grid.setTopRow(grid.rows() - 1);
   for (const Formula &formula : kFormulas)
     markDigitsYesNo(grid, n, formula);
-}
-
-void setColumnWidths(ResultGrid &grid) {
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 3, 300);
-  grid.setColWidth(4, 20);
-  grid.setColWidths(5, 6, 860);
-  grid.setColWidth(7, 200);
-  grid.setColWidths(8, 9, 860);
-  grid.setColWidth(10, 200);
-  grid.setColWidths(11, 12, 860);
 }
 
 // The strings depend on the draw's digits only, so each of the 1000 draws is worked out once.

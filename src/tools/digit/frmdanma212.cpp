@@ -6,13 +6,12 @@
 namespace corvessa::tools {
 
 ToolEntry frmdanma212() {
-  return charts::digitSetTool({.windowName = "frmdanma212",
-                               .title = "1-2 digits from 2 digits",
-                               .setSize = 2,
-                               .setColWidth = 300,
-                               .marking = charts::DigitSetMarking::OneOrMoreDigits,
-                               .helpPage = "\\help\\1-2_digits_from_2_digits.htm",
-                               .fontPoints = 6.75});
+  return charts::digitSetTool(
+      {.id = titledWindow("frmdanma212", "1-2 digits from 2 digits", "\\help\\1-2_digits_from_2_digits.htm"),
+       .setSize = 2,
+       .setColWidth = 300,
+       .marking = charts::DigitSetMarking::OneOrMoreDigits,
+       .fontPoints = 6.75});
 }
 
 }  // namespace corvessa::tools

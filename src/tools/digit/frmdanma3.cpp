@@ -7,6 +7,7 @@
 #include "charts/families/digitset.h"
 #include "charts/drawrows.h"
 #include "charts/groupmarks.h"
+#include "charts/standardwindow.h"
 
 namespace corvessa::tools {
 namespace {
@@ -20,15 +21,20 @@ constexpr const char *kClasses[] = {"0369", "147", "258"};
 constexpr int kFirstClassCol = 16;
 constexpr int kLastClassCol = 18;
 
+ToolDesign design() {
+  return standardWindow(
+      {.id = titledWindow("frmdanma3", "Other recommend digits-[Serial]", "\\help\\Other_recommend_digits-Serial.htm"),
+       .cols = kLastClassCol + 1,
+       .widths = joinWidths(
+           {kDigitSetDrawWidths,
+            {{{kFirstGroupCol, kLastClassCol, 420}, {kGapCol, kGapCol, 30}, {kFirstClassCol, kFirstClassCol, 480}}}})});
+}
+
 void markDigitSetHitCounts(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  setDigitSetDrawWidths(grid);
-  grid.setColWidths(kFirstGroupCol, kLastClassCol, 420);
-  grid.setColWidth(kGapCol, 30);
-  grid.setColWidth(kFirstClassCol, 480);
   resetGridRows(grid, n, 6);
   fillDrawRowsWithBoxKey(grid, history, kKeyCol);
   writeDigitHeaders(grid);
@@ -49,10 +55,6 @@ void markDigitSetHitCounts(ResultGrid &grid, int drawCount) {
 
 }  // namespace
 
-ToolEntry frmdanma3() {
-  return {digitSetDesign("frmdanma3", "Other recommend digits-[Serial]", kLastClassCol + 1,
-                         "\\help\\Other_recommend_digits-Serial.htm"),
-          load};
-}
+ToolEntry frmdanma3() { return {design(), load}; }
 
 }  // namespace corvessa::tools

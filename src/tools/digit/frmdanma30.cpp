@@ -6,12 +6,11 @@
 namespace corvessa::tools {
 
 ToolEntry frmdanma30() {
-  return charts::digitSetTool({.windowName = "frmdanma30",
-                               .title = "0 digits from 3 digits",
-                               .setSize = 3,
-                               .setColWidth = 420,
-                               .marking = charts::DigitSetMarking::NoDigit,
-                               .helpPage = "\\help\\0_digits_from_3_digits.htm"});
+  return charts::digitSetTool(
+      {.id = titledWindow("frmdanma30", "0 digits from 3 digits", "\\help\\0_digits_from_3_digits.htm"),
+       .setSize = 3,
+       .setColWidth = 420,
+       .marking = charts::DigitSetMarking::NoDigit});
 }
 
 }  // namespace corvessa::tools

@@ -6,12 +6,11 @@
 namespace corvessa::tools {
 
 ToolEntry frmdanma313() {
-  return charts::digitSetTool({.windowName = "frmdanma313",
-                               .title = "1-3 digits from 3 digits",
-                               .setSize = 3,
-                               .setColWidth = 420,
-                               .marking = charts::DigitSetMarking::AnyDigit,
-                               .helpPage = "\\help\\1-3_digits_from_3_digits.htm"});
+  return charts::digitSetTool(
+      {.id = titledWindow("frmdanma313", "1-3 digits from 3 digits", "\\help\\1-3_digits_from_3_digits.htm"),
+       .setSize = 3,
+       .setColWidth = 420,
+       .marking = charts::DigitSetMarking::AnyDigit});
 }
 
 }  // namespace corvessa::tools

@@ -6,12 +6,11 @@
 namespace corvessa::tools {
 
 ToolEntry frmdanma3c2() {
-  return charts::digitSetTool({.windowName = "frmdanma3c2",
-                               .title = "2 digits from 3 digits",
-                               .setSize = 3,
-                               .setColWidth = 420,
-                               .marking = charts::DigitSetMarking::TwoOrMoreDigits,
-                               .helpPage = "\\help\\2_digits_from_3_digits.htm"});
+  return charts::digitSetTool(
+      {.id = titledWindow("frmdanma3c2", "2 digits from 3 digits", "\\help\\2_digits_from_3_digits.htm"),
+       .setSize = 3,
+       .setColWidth = 420,
+       .marking = charts::DigitSetMarking::TwoOrMoreDigits});
 }
 
 }  // namespace corvessa::tools

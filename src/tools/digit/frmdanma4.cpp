@@ -6,12 +6,11 @@
 namespace corvessa::tools {
 
 ToolEntry frmdanma4() {
-  return charts::digitSetTool({.windowName = "frmdanma4",
-                               .title = "2 digits from 4 digits",
-                               .setSize = 4,
-                               .setColWidth = 480,
-                               .marking = charts::DigitSetMarking::TwoOrMoreDigits,
-                               .helpPage = "\\help\\2_digits_from_4_digits.htm"});
+  return charts::digitSetTool(
+      {.id = titledWindow("frmdanma4", "2 digits from 4 digits", "\\help\\2_digits_from_4_digits.htm"),
+       .setSize = 4,
+       .setColWidth = 480,
+       .marking = charts::DigitSetMarking::TwoOrMoreDigits});
 }
 
 }  // namespace corvessa::tools

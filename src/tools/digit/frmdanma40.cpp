@@ -6,12 +6,11 @@
 namespace corvessa::tools {
 
 ToolEntry frmdanma40() {
-  return charts::digitSetTool({.windowName = "frmdanma40",
-                               .title = "0 digits from 4 digits",
-                               .setSize = 4,
-                               .setColWidth = 480,
-                               .marking = charts::DigitSetMarking::NoDigit,
-                               .helpPage = "\\help\\0_digits_from_4_digits.htm"});
+  return charts::digitSetTool(
+      {.id = titledWindow("frmdanma40", "0 digits from 4 digits", "\\help\\0_digits_from_4_digits.htm"),
+       .setSize = 4,
+       .setColWidth = 480,
+       .marking = charts::DigitSetMarking::NoDigit});
 }
 
 }  // namespace corvessa::tools

@@ -9,15 +9,12 @@
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/recommendeddigits.h"
+#include "charts/standardwindow.h"
 
 namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-ToolDesign design() {
-  return recommendedDigitsDesign("frmdingdanshh", "Recommend 3 digits-A", 12, "\\help\\Recommend_3_digits-A.htm");
-}
 
 constexpr RecommendedDigitGroup kRecommended{5, 7, 8};
 constexpr int kKeyCol = 9;  // the box key, nearly hidden
@@ -27,6 +24,13 @@ constexpr int kNoteCol = 10;
 // and U + 6, going round.
 constexpr const char *kDigitsByUnits[10] = {"036", "147", "258", "369", "407", "518", "629", "730", "814", "925"};
 
+ToolDesign design() {
+  return standardWindow(
+      {.id = titledWindow("frmdingdanshh", "Recommend 3 digits-A", "\\help\\Recommend_3_digits-A.htm"),
+       .cols = 12,
+       .widths = {{0, 0, 1290}, {1, 7, 300}, {8, 8, 430}, {4, 4, 20}, {kKeyCol, kKeyCol, 20}, {11, 11, 20}}});
+}
+
 void recommendThreeDigits(ResultGrid &grid, int drawCount);
 void writeHeaders(ResultGrid &grid);
 void markJustHit(ResultGrid &grid, int drawCount);
@@ -34,11 +38,6 @@ void markJustHit(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 7, 300);
-  grid.setColWidth(8, 430);
-  for (int c : {4, kKeyCol, 11})
-    grid.setColWidth(c, 20);
   resetGridRows(grid, n, 6);
   fillDrawRowsWithBoxKey(grid, history, kKeyCol);
   recommendThreeDigits(grid, n);

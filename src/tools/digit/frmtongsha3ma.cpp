@@ -11,6 +11,7 @@
 #include "charts/missstats.h"
 #include "charts/palette.h"
 #include "charts/recommendeddigits.h"
+#include "charts/standardwindow.h"
 
 #include <array>
 #include <utility>
@@ -19,10 +20,6 @@ namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-ToolDesign design() {
-  return recommendedDigitsDesign("frmtongsha3ma", "Recommend 3 digits-BC", 24, "\\help\\Recommend_3_digits-BC.htm");
-}
 
 // Each group's columns, the first row it can stand in, and its headers.
 struct DigitGroup {
@@ -42,7 +39,20 @@ constexpr const char *kDigitsBySum[28] = {
     "136", "125", "134", "134", "127", "012", "145", "019", "014", "059", "359", "159", "048", "478",
 };
 
-void setColumnWidths(ResultGrid &grid);
+// The digits' miss-count columns only feed group B: nearly hidden.
+ToolDesign design() {
+  return standardWindow(
+      {.id = titledWindow("frmtongsha3ma", "Recommend 3 digits-BC", "\\help\\Recommend_3_digits-BC.htm"),
+       .cols = 24,
+       .widths = {{0, 0, 1290},
+                  {1, 23, 300},
+                  {4, 4, 20},
+                  {kGroupB.cols.markCol, kGroupB.cols.markCol, 430},
+                  {9, 9, 150},
+                  {kGroupC.cols.markCol, kGroupC.cols.markCol, 430},
+                  {kFirstDigitCol, kLastDigitCol, 2}}});
+}
+
 void fillDrawRowsWithDigitMarks(ResultGrid &grid, const DrawHistory &history);
 void recommendColdestDigits(ResultGrid &grid, int drawCount);
 void recommendDigitsBySum(ResultGrid &grid, int drawCount);
@@ -51,7 +61,6 @@ void writeHeaders(ResultGrid &grid);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  setColumnWidths(grid);
   resetGridRows(grid, n, 6);
   fillDrawRowsWithDigitMarks(grid, history);
   fillMissCountsShaded(grid, n, kFirstDigitCol, kLastDigitCol);
@@ -64,16 +73,6 @@ void load(ToolWindowState &state, const DrawHistory &history) {
     markRecommendedDigitHits(grid, n, group.firstRow, group.cols, kRed);
   for (const DigitGroup &group : {kGroupB, kGroupC})
     markDoubleHits(grid, n, kFirstDoubleRow, group.cols, kRed, kPaleBlue);
-}
-
-void setColumnWidths(ResultGrid &grid) {
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 23, 300);
-  grid.setColWidth(4, 20);
-  grid.setColWidth(kGroupB.cols.markCol, 430);
-  grid.setColWidth(9, 150);
-  grid.setColWidth(kGroupC.cols.markCol, 430);
-  grid.setColWidths(kFirstDigitCol, kLastDigitCol, 2);
 }
 
 void fillDrawRowsWithDigitMarks(ResultGrid &grid, const DrawHistory &history) {

@@ -9,6 +9,7 @@
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/recommendeddigits.h"
+#include "charts/standardwindow.h"
 #include "charts/sumrows.h"
 
 #include <array>
@@ -20,7 +21,9 @@ namespace {
 using namespace charts;
 
 ToolDesign design() {
-  return recommendedDigitsDesign("frmtongshahao", "Recommend 2 digits", 29, "\\help\\Recommend_2_digits.htm");
+  return standardWindow({.id = titledWindow("frmtongshahao", "Recommend 2 digits", "\\help\\Recommend_2_digits.htm"),
+                         .cols = 29,
+                         .widths = {{0, 0, 1290}, {1, 28, 300}}});
 }
 
 constexpr int kSumCol = 4, kWidthCol = 5;
@@ -49,8 +52,6 @@ void writeHeaders(ResultGrid &grid);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 28, 300);
   resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   fillSumWidthColumns(grid, history, {.sumCol = kSumCol, .widthCol = kWidthCol, .widthBack = kSkyBlue});

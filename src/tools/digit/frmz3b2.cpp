@@ -6,6 +6,7 @@
 #include "charts/families/digitset.h"
 #include "charts/drawrows.h"
 #include "charts/groupmarks.h"
+#include "charts/standardwindow.h"
 
 namespace corvessa::tools {
 namespace {
@@ -16,13 +17,19 @@ constexpr const char *kGroups[] = {"126", "158", "258", "349", "379", "039", "04
 constexpr int kLastGroupCol = 12;
 constexpr int kYesCol = 13;
 
+// "Y/N" keeps the grid's default width.
+ToolDesign design() {
+  return standardWindow({.id = titledWindow("frmz3b2", "Other recommend digits-[2/3 formula]",
+                                            "\\help\\Other_recommend_digits-23_formula.htm"),
+                         .cols = kYesCol + 1,
+                         .widths = joinWidths({kDigitSetDrawWidths, {{{kFirstGroupCol, kLastGroupCol, 420}}}})});
+}
+
 void markFormulaGroupHits(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  setDigitSetDrawWidths(grid);
-  grid.setColWidths(kFirstGroupCol, kLastGroupCol, 420);  // "Y/N" keeps the grid's default width
   resetGridRows(grid, n, 6);
   fillDrawRowsWithBoxKey(grid, history, kKeyCol);
   writeDigitHeaders(grid);
@@ -47,10 +54,6 @@ void markFormulaGroupHits(ResultGrid &grid, int drawCount) {
 
 }  // namespace
 
-ToolEntry frmz3b2() {
-  return {digitSetDesign("frmz3b2", "Other recommend digits-[2/3 formula]", kYesCol + 1,
-                         "\\help\\Other_recommend_digits-23_formula.htm"),
-          load};
-}
+ToolEntry frmz3b2() { return {design(), load}; }
 
 }  // namespace corvessa::tools

@@ -8,7 +8,7 @@
 namespace corvessa::tools {
 namespace {
 
-constexpr charts::ColumnWidths kWidths[] = {
+constexpr ColumnWidths kWidths[] = {
     {4, 6, 20},                                          // spacers
     {27, 27, 2}, {29, 29, 2}, {31, 31, 2}, {33, 33, 2},  // odd sums 20, 22, 24, 26
     {37, 37, 2}, {39, 39, 2}, {41, 41, 2}, {43, 43, 2}, {45, 45, 2}, {47, 47, 2},
@@ -18,12 +18,11 @@ constexpr charts::ColumnWidths kWidths[] = {
 }  // namespace
 
 ToolEntry frmbjiouhe() {
-  return charts::classSumTool({.windowName = "frmbjiouhe",
-                               .title = "Sum of Odd-Sum of Even",
-                               .helpPage = "\\help\\Sum_of_Odd-Sum_of_Even.htm",
-                               .firstClass = charts::isOddDigit,
-                               .lastCol = 60,
-                               .widths = kWidths});
+  return charts::classSumTool(
+      {.id = titledWindow("frmbjiouhe", "Sum of Odd-Sum of Even", "\\help\\Sum_of_Odd-Sum_of_Even.htm"),
+       .firstClass = charts::isOddDigit,
+       .lastCol = 60,
+       .widths = kWidths});
 }
 
 }  // namespace corvessa::tools

@@ -9,7 +9,7 @@
 namespace corvessa::tools {
 namespace {
 
-constexpr charts::ColumnWidths kWidths[] = {
+constexpr ColumnWidths kWidths[] = {
     {4, 6, 20},   // spacers
     {20, 34, 2},  // small sums 13 to 27
     {37, 40, 2},  // big sums 1 to 4
@@ -18,12 +18,11 @@ constexpr charts::ColumnWidths kWidths[] = {
 }  // namespace
 
 ToolEntry frmbxiaodahe() {
-  return charts::classSumTool({.windowName = "frmbxiaodahe",
-                               .title = "Sum of Small-Sum of Big",
-                               .helpPage = "\\help\\Sum_of_Small-Sum_of_Big.htm",
-                               .firstClass = [](int d) { return !charts::isBigDigit(d); },
-                               .lastCol = 63,
-                               .widths = kWidths});
+  return charts::classSumTool(
+      {.id = titledWindow("frmbxiaodahe", "Sum of Small-Sum of Big", "\\help\\Sum_of_Small-Sum_of_Big.htm"),
+       .firstClass = [](int d) { return !charts::isBigDigit(d); },
+       .lastCol = 63,
+       .widths = kWidths});
 }
 
 }  // namespace corvessa::tools

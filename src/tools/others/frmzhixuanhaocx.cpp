@@ -8,10 +8,8 @@ namespace corvessa::tools {
 
 ToolEntry frmzhixuanhaocx() {
   return charts::enquiryTool(
-      {.windowName = "frmzhixuanhaocx",
-       .title = "Straight Number Enquire",
+      {.id = titledWindow("frmzhixuanhaocx", "Straight Number Enquire", "\\help\\Straight_Number_Enquire.htm"),
        .frameCaption = "Please enter the Straight Number you want to enquire.(You can paste.)",
-       .helpPage = "\\help\\Straight_Number_Enquire.htm",
        .key = charts::EnquiryKey::DrawNumber,
        .maxEntries = 400,
        .noEntryMessage = "You did not enter the Straight Number!",

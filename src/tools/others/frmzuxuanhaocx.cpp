@@ -8,16 +8,15 @@
 namespace corvessa::tools {
 
 ToolEntry frmzuxuanhaocx() {
-  return charts::enquiryTool({.windowName = "frmzuxuanhaocx",
-                              .title = "Box Number Enquire",
-                              .frameCaption = "Please enter the Box Number you want to enquire.(You can paste.)",
-                              .helpPage = "\\help\\Box_Number_Enquire.htm",
-                              .key = charts::EnquiryKey::SortedDigits,
-                              .maxEntries = 70,
-                              .noEntryMessage = "You did not enter the Box Number!",
-                              .tooManyMessage = "The Box Number you want to enquire cannot be more than 70 Tickets!",
-                              .helpPlace = {1560, 2160, 1215, 375},
-                              .exitPlace = {2880, 2160, 1215, 375}});
+  return charts::enquiryTool(
+      {.id = titledWindow("frmzuxuanhaocx", "Box Number Enquire", "\\help\\Box_Number_Enquire.htm"),
+       .frameCaption = "Please enter the Box Number you want to enquire.(You can paste.)",
+       .key = charts::EnquiryKey::SortedDigits,
+       .maxEntries = 70,
+       .noEntryMessage = "You did not enter the Box Number!",
+       .tooManyMessage = "The Box Number you want to enquire cannot be more than 70 Tickets!",
+       .helpPlace = {1560, 2160, 1215, 375},
+       .exitPlace = {2880, 2160, 1215, 375}});
 }
 
 }  // namespace corvessa::tools

@@ -7,8 +7,7 @@
 namespace corvessa::tools {
 
 ToolEntry frm0luliangma() {
-  return charts::targetPairTool({.windowName = "frm0luliangma",
-                                 .title = "0 Type Pairs",
+  return charts::targetPairTool({.id = titledWindow("frm0luliangma", "0 Type Pairs"),
                                  .pairs = {"00", "33", "66", "99", "03", "06", "09", "36", "39", "69"}});
 }
 

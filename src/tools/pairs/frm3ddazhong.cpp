@@ -6,10 +6,10 @@
 namespace corvessa::tools {
 
 ToolEntry frm3ddazhong() {
-  return charts::pairDiffSumTool({.windowName = "frm3ddazhong",
-                                  .caption = "Box Number:Large-Middle;Large+Middle",
-                                  .title = "Box Number:Large-Middle;Large+Middle",
-                                  .helpPage = "\\help\\Large_Middle.htm",
+  return charts::pairDiffSumTool({.id = {.windowName = "frm3ddazhong",
+                                         .caption = "Box Number:Large-Middle;Large+Middle",
+                                         .title = "Box Number:Large-Middle;Large+Middle",
+                                         .helpPage = "\\help\\Large_Middle.htm"},
                                   .pair = charts::SortedDigitPair::LargeMiddle});
 }
 

@@ -6,30 +6,25 @@
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/sortedpairs.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 namespace corvessa::tools {
 namespace {
 
 using namespace charts;
 
-// No "Help" button.
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frm3dliangma";
-  d.caption = "Pairs";
-  d.title = "Pairs";
-  d.cols = 51;
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton()};
-  d.layout = standardLayout({QStringLiteral("Command2")});
-  return d;
-}
-
 constexpr int kFirstPairCol = 6, kLastPairCol = 50;
 // Three blocks of nine columns, whatever their smaller digit.
 constexpr int kBandFirstCols[] = {6, 24, 42};
 constexpr int kBandCols = 9;
+
+// No "Help" button.
+ToolDesign design() {
+  return standardWindow({.id = titledWindow("frm3dliangma", "Pairs"),
+                         .cols = 51,
+                         .widths = {{0, 0, 1032}, {1, 4, 300}, {kFirstPairCol, kLastPairCol, 300}, {4, 5, 60}},
+                         .help = HelpButton::None});
+}
 
 void writeHeaders(ResultGrid &grid);
 void shadePairColumnBands(ResultGrid &grid, int drawCount);
@@ -37,10 +32,6 @@ void shadePairColumnBands(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1032);
-  grid.setColWidths(1, 4, 300);
-  grid.setColWidths(kFirstPairCol, kLastPairCol, 300);
-  grid.setColWidths(4, 5, 60);
   resetGridRows(grid, n, 6);
   // Columns 1..3 hold the sorted pairs, not the digits.
   fillDrawRows(grid, history);

@@ -7,10 +7,10 @@
 namespace corvessa::tools {
 
 ToolEntry frm3dshouwei() {
-  return charts::pairDiffSumTool({.windowName = "frm3dshouwei",
-                                  .caption = "Box Number:Large+Small;Large-Small",
-                                  .title = "Box Number:Large-Small;Large+Small",
-                                  .helpPage = "\\help\\Large_Small.htm",
+  return charts::pairDiffSumTool({.id = {.windowName = "frm3dshouwei",
+                                         .caption = "Box Number:Large+Small;Large-Small",
+                                         .title = "Box Number:Large-Small;Large+Small",
+                                         .helpPage = "\\help\\Large_Small.htm"},
                                   .pair = charts::SortedDigitPair::LargeSmall});
 }
 

@@ -6,10 +6,10 @@
 namespace corvessa::tools {
 
 ToolEntry frm3dzhongxiao() {
-  return charts::pairDiffSumTool({.windowName = "frm3dzhongxiao",
-                                  .caption = "Box Number:Middle-Small;Middle+Small",
-                                  .title = "Box Number:Middle-Small;Middle+Small",
-                                  .helpPage = "\\help\\Middle_Small.htm",
+  return charts::pairDiffSumTool({.id = {.windowName = "frm3dzhongxiao",
+                                         .caption = "Box Number:Middle-Small;Middle+Small",
+                                         .title = "Box Number:Middle-Small;Middle+Small",
+                                         .helpPage = "\\help\\Middle_Small.htm"},
                                   .pair = charts::SortedDigitPair::MiddleSmall});
 }
 

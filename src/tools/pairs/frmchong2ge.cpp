@@ -3,39 +3,30 @@
 #include "tools/pairs/tools.h"
 
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 namespace corvessa::tools {
 namespace {
 
 using namespace charts;
 
-// The grid has six columns, so the reset empties cells 0..5 of the spare row.
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmchong2ge";
-  d.caption = "Inherit 2 Digits";
-  d.title = "Inherit 2 Digits";
-  d.cols = 6;
-  d.helpPage = "\\help\\Inherit_2_Digits.htm";
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 5); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  return d;
-}
-
 constexpr int kKeyCol = 4;  // the box key, all but hidden
 constexpr int kInheritCol = 5;
+
+// The grid has six columns, so the reset empties cells 0..5 of the spare row.
+ToolDesign design() {
+  return standardWindow(
+      {.id = titledWindow("frmchong2ge", "Inherit 2 Digits", "\\help\\Inherit_2_Digits.htm"),
+       .cols = 6,
+       .widths = {{0, 0, 1290}, {1, 3, 300}, {kKeyCol, kKeyCol, 20}, {kInheritCol, kInheritCol, 1032}},
+       .reset = SpareRowReset::Cells0To5});
+}
 
 void markInheritTwoDigits(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 3, 300);
-  grid.setColWidth(kKeyCol, 20);
-  grid.setColWidth(kInheritCol, 1032);
   resetGridRows(grid, n, 5);
   fillDrawRowsWithBoxKey(grid, history, kKeyCol);
   writeDigitHeaders(grid);

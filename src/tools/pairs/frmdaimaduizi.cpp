@@ -8,8 +8,8 @@
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/sortedpairs.h"
+#include "charts/standardwindow.h"
 #include "charts/sumrows.h"
-#include "charts/framework/toolframe.h"
 
 namespace corvessa::tools {
 namespace {
@@ -17,26 +17,25 @@ namespace {
 using namespace charts;
 
 
-// "Help" is shown but the window has no page for it. A press on a cell
-// toggles the highlight, the blue of the width, sum and scale cells.
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmdaimaduizi";
-  d.caption = "Five Regions Pairs[05 16 27 38 49]";
-  d.title = "Five Regions Pairs[05 16 27 38 49]";
-  d.cols = 28;
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  d.highlight = kSkyBlue;
-  return d;
-}
-
 constexpr int kWidthCol = 4, kSumCol = 5, kArrowCol = 6, kFirstPairCol = 7, kFiveApartCol = 10;
 constexpr int kFirstRegionCol = 11, kLastRegionCol = 15;
 constexpr int kFirstScaleCol = 17, kLastScaleCol = 26;
 constexpr const char *kRegions[] = {"05", "16", "27", "38", "49"};
 constexpr int kFirstArrowRow = 39, kArrowBlockRows = 22;
+
+// "Help" is shown but the window has no page for it. A press on a cell
+// toggles the highlight, the blue of the width, sum and scale cells.
+ToolDesign design() {
+  return standardWindow({.id = titledWindow("frmdaimaduizi", "Five Regions Pairs[05 16 27 38 49]"),
+                         .cols = 28,
+                         .widths = {{0, 0, 1290},
+                                    {1, 5, 300},
+                                    {kArrowCol, kFirstPairCol + 2, 2},
+                                    {kFiveApartCol, 27, 300},
+                                    {16, 16, 540},
+                                    {27, 27, 540}},
+                         .highlight = kSkyBlue});
+}
 
 void fillFiveRegionRows(ResultGrid &grid, const DrawHistory &history);
 void writeHeaders(ResultGrid &grid);
@@ -47,12 +46,6 @@ void markPositionRepeats(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 5, 300);
-  grid.setColWidths(kArrowCol, kFirstPairCol + 2, 2);
-  grid.setColWidths(kFiveApartCol, 27, 300);
-  grid.setColWidth(16, 540);
-  grid.setColWidth(27, 540);
   resetGridRows(grid, n, 6);
   fillFiveRegionRows(grid, history);
   writeHeaders(grid);

@@ -6,7 +6,7 @@
 #include "charts/columnbands.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <cstdlib>
 
@@ -14,20 +14,6 @@ namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-// There is no hidden reset button; the caption, with its trailing blank,
-// stays the same while the chart loads.
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmliangmahecha";
-  d.caption = "+ or - of Pairs ";
-  d.cols = 36;
-  d.helpPage = "\\help\\Sum_or_difference_of_Pairs .htm";
-  d.controls = {gridControl(), exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  d.showsLoadingCaption = false;
-  return d;
-}
 
 constexpr int kSumCol = 1, kFirstSumValueCol = 2, kLastSumValueCol = 20;
 constexpr int kDiffCol = 22, kFirstDiffValueCol = 23, kLastDiffValueCol = 32;
@@ -40,6 +26,22 @@ struct PositionPair {
 };
 constexpr PositionPair kRowPairs[3] = {{0, 1}, {0, 2}, {1, 2}};
 
+// There is no hidden reset button; the caption, with its trailing blank,
+// stays the same while the chart loads.
+ToolDesign design() {
+  return standardWindow({.id = {.windowName = "frmliangmahecha",
+                                .caption = "+ or - of Pairs ",
+                                .helpPage = "\\help\\Sum_or_difference_of_Pairs .htm"},
+                         .cols = 36,
+                         .widths = {{0, 0, 1978},
+                                    {1, kLastSumValueCol, 258},
+                                    {21, 21, 60},
+                                    {kDiffCol, kLastDiffValueCol, 228},
+                                    {kDigitOffset + 1, kDigitOffset + 3, 2}},
+                         .reset = SpareRowReset::None,
+                         .showsLoadingCaption = false});
+}
+
 void writeHeaders(ResultGrid &grid);
 void writePairSumsAndDifferences(ResultGrid &grid, int drawCount);
 void markPairSumDiff(ResultGrid &grid, int drawCount);
@@ -47,11 +49,6 @@ void markPairSumDiff(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1978);
-  grid.setColWidths(1, kLastSumValueCol, 258);
-  grid.setColWidth(21, 60);
-  grid.setColWidths(kDiffCol, kLastDiffValueCol, 228);
-  grid.setColWidths(kDigitOffset + 1, kDigitOffset + 3, 2);
   writeHeaders(grid);
   grid.setRows(3 * n + 2);
   fillDrawRowsOffset(grid, history, kDigitOffset, LabelForm::Tagged);

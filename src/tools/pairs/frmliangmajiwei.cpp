@@ -4,7 +4,7 @@
 #include "tools/pairs/tools.h"
 
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <string>
 #include <vector>
@@ -13,19 +13,6 @@ namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmliangmajiwei";
-  d.caption = "Units of product of two digits ";
-  d.title = "Units of product of two digits ";
-  d.cols = 15;
-  d.helpPage = "\\help\\Units_of_product_of_two_digits.htm";
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  return d;
-}
 
 constexpr int kFirstUnitsCol = 5, kLastUnitsCol = 14;
 constexpr Rgb kPairBack = rgb(189, 157, 165);
@@ -36,15 +23,18 @@ struct PositionPair {
 };
 constexpr PositionPair kPairs[3] = {{0, 1}, {0, 2}, {1, 2}};
 
+ToolDesign design() {
+  return standardWindow({.id = titledWindow("frmliangmajiwei", "Units of product of two digits ",
+                                            "\\help\\Units_of_product_of_two_digits.htm"),
+                         .cols = 15,
+                         .widths = {{0, 0, 1290}, {1, 3, 300}, {4, 4, 60}, {kFirstUnitsCol, kLastUnitsCol, 840}}});
+}
+
 void fillDrawRowsWithProductUnits(ResultGrid &grid, const DrawHistory &history);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 3, 300);
-  grid.setColWidth(4, 60);
-  grid.setColWidths(kFirstUnitsCol, kLastUnitsCol, 840);
   resetGridRows(grid, n, 6);
   fillDrawRowsWithProductUnits(grid, history);
   writeDigitHeaders(grid);

@@ -8,7 +8,7 @@
 #include "charts/hotwarmcold.h"
 #include "charts/palette.h"
 #include "charts/sortedpairs.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <algorithm>
 
@@ -16,19 +16,6 @@ namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-// "Exit" is Command1; there is no hidden reset button and no "Help". The
-// caption stays the same while the chart loads.
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmrenwenlengTlm";
-  d.caption = "Recommend \"Pairs\"";
-  d.cols = 41;
-  d.controls = {gridControl(), exitButton({10200, 6000, 1335, 375}, QStringLiteral("Command1"))};
-  d.layout = standardLayout({QStringLiteral("Command1")});
-  d.showsLoadingCaption = false;
-  return d;
-}
 
 constexpr int kDigitOffset = kRankDigitCol - 1;  // H, T, U in columns 34..36
 constexpr int kFirstPairCol = 37;                 // the draw's sorted pairs, 37..39
@@ -49,14 +36,28 @@ constexpr RecommendedPair kRecommended[] = {
     {18, 19, 28}, {18, 20, 29}, {18, 21, 30}, {19, 20, 31}, {19, 21, 32}, {20, 21, 33},  // cold: ranks 7 to 10
 };
 
-void setColumnWidths(ResultGrid &grid);
+// "Exit" is Command1; there is no hidden reset button and no "Help". The
+// caption stays the same while the chart loads.
+ToolDesign design() {
+  return standardWindow({.id = {.windowName = "frmrenwenlengTlm", .caption = "Recommend \"Pairs\""},
+                         .cols = 41,
+                         .widths = {{0, 0, 1204},
+                                    {1, kFirstPairCol + 2, 2},
+                                    {11, 11, 80},
+                                    {kFirstRecommendedCol, kLastRecommendedCol, 400},
+                                    {kHitCol, kHitCol, 560}},
+                         .reset = SpareRowReset::None,
+                         .help = HelpButton::None,
+                         .exitName = QStringLiteral("Command1"),
+                         .showsLoadingCaption = false});
+}
+
 void buildRecommendedPairs(ResultGrid &grid);
 void markRecommendedPairHits(ResultGrid &grid);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  setColumnWidths(grid);
   for (int d = 0; d < 10; ++d)
     grid.setNumber(0, kFirstCountCol + d, d);
   grid.setRows(n + 3);
@@ -72,14 +73,6 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   for (int r = 1; r <= std::min(kHiddenRows, grid.rows() - 1); ++r)
     grid.setRowHeight(r, 2);
   grid.setTopRow(grid.rows() - 1);
-}
-
-void setColumnWidths(ResultGrid &grid) {
-  grid.setColWidth(0, 1204);
-  grid.setColWidths(1, kFirstPairCol + 2, 2);
-  grid.setColWidth(11, 80);
-  grid.setColWidths(kFirstRecommendedCol, kLastRecommendedCol, 400);
-  grid.setColWidth(kHitCol, 560);
 }
 
 // Rows 11 to N + 1, the coming draw's row included; each pair smaller digit first.

@@ -7,8 +7,7 @@
 namespace corvessa::tools {
 
 ToolEntry frmshunziliangma() {
-  return charts::targetPairTool({.windowName = "frmshunziliangma",
-                                 .title = "Serial Pairs",
+  return charts::targetPairTool({.id = titledWindow("frmshunziliangma", "Serial Pairs"),
                                  .pairs = {"01", "12", "23", "34", "45", "56", "67", "78", "89", "09"}});
 }
 

@@ -4,7 +4,7 @@
 #include "tools/straight/tools.h"
 
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <cstdlib>
 
@@ -12,19 +12,6 @@ namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-// "Help" is placed but never shown, and the window has no help page.
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frm3weizoushi";
-  d.caption = "Tundred Ten Units Trend";
-  d.title = "Tundred Ten Units Trend";
-  d.cols = 65;
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRowsLong(s.grid, s.drawCount); }),
-                exitButton(), helpButton({8760, 6000, 1335, 375}, /*visible=*/false)};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  return d;
-}
 
 // Position p (0 = H, 1 = T, 2 = U): its digits from column base(p), its
 // changes ten columns further, on the position's colour.
@@ -35,6 +22,15 @@ constexpr Rgb kBlockBack[3] = {rgb(176, 200, 152), rgb(208, 204, 0), rgb(96, 204
 constexpr Rgb kDigitMarkBack = rgb(255, 152, 104);
 constexpr Rgb kChangeMarkBack = rgb(0, 146, 255);
 
+// "Help" is placed but never shown, and the window has no help page.
+ToolDesign design() {
+  return standardWindow({.id = titledWindow("frm3weizoushi", "Tundred Ten Units Trend"),
+                         .cols = 65,
+                         .widths = {{0, 0, 1131}, {1, kLastCol, 240}},
+                         .reset = SpareRowReset::LongGrid,
+                         .help = HelpButton::Hidden});
+}
+
 void writeHeaders(ResultGrid &grid);
 void paintTrendBlocks(ResultGrid &grid, int drawCount);
 void markDigitTrend(ResultGrid &grid, int drawCount);
@@ -43,8 +39,6 @@ void markDigitChange(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1131);
-  grid.setColWidths(1, kLastCol, 240);
   resetGridRowsLong(grid, n);
   fillDrawRows(grid, history, LabelForm::NoBlank);
   writeHeaders(grid);

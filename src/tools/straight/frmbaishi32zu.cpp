@@ -6,8 +6,8 @@
 
 #include "charts/columnbands.h"
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/standardwindow.h"
 
 #include <string>
 
@@ -15,19 +15,6 @@ namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmbaishi32zu";
-  d.caption = "Recommend 320 Straight Numbers";
-  d.title = "Recommend 320 Straight Numbers";
-  d.cols = 38;
-  d.helpPage = "\\help\\Recommend_320_Straight_Numbers.htm";
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  return d;
-}
 
 constexpr int kFirstPairCol = 5, kLastPairCol = 36;
 constexpr int kYesCol = 37;  // its width is left to the grid
@@ -44,15 +31,19 @@ constexpr const char *kPairsOfGame[2][kPairs] = {
 constexpr ColumnBand kFirstBand{5, 12, rgb(212, 188, 134)};
 constexpr ColumnBand kSecondBand{21, 28, rgb(212, 188, 134)};
 
+ToolDesign design() {
+  return standardWindow({.id = titledWindow("frmbaishi32zu", "Recommend 320 Straight Numbers",
+                                            "\\help\\Recommend_320_Straight_Numbers.htm"),
+                         .cols = 38,
+                         .widths = {{0, 0, 1290}, {1, kLastPairCol, 300}, {4, 4, 20}}});
+}
+
 void writeRecommendedPairs(ResultGrid &grid, int gameType);
 void markPairYes(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, kLastPairCol, 300);
-  grid.setColWidth(4, 20);
   resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   writeRecommendedPairs(grid, state.gameType);

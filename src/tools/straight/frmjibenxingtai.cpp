@@ -6,8 +6,8 @@
 
 #include "charts/digitclasses.h"
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/standardwindow.h"
 
 #include <array>
 #include <string>
@@ -16,21 +16,6 @@ namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-// "Exit" is Command1; there is no hidden reset button and no "Help". The
-// caption stays the same while the chart loads. A press on a cell toggles
-// the highlight.
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmjibenxingtai";
-  d.caption = "Straight Number shape";
-  d.cols = 43;
-  d.controls = {gridControl(), exitButton({10200, 6000, 1335, 375}, QStringLiteral("Command1"))};
-  d.layout = standardLayout({QStringLiteral("Command1")});
-  d.highlight = rgb(43, 145, 255);
-  d.showsLoadingCaption = false;
-  return d;
-}
 
 // One classification: its block of columns from `first` (the pattern, the
 // three letters, the eight patterns' chart), the letter a digit gets when it
@@ -60,10 +45,34 @@ constexpr std::array<std::array<const char *, kPatterns>, 3> kChartHeaders = {{
 }};
 
 constexpr int kDigitOffset = 39;  // H, T, U in the hidden columns 40..42
-constexpr int kSeparatorCols[] = {13, 26, 39};
 constexpr int kBandFirst = 14, kBandLast = 26;
 
-void setColumnWidths(ResultGrid &grid);
+// "Exit" is Command1; there is no hidden reset button and no "Help". The
+// caption stays the same while the chart loads. A press on a cell toggles
+// the highlight.
+ToolDesign design() {
+  return standardWindow({.id = {.windowName = "frmjibenxingtai", .caption = "Straight Number shape"},
+                         .cols = 43,
+                         // Each block's chart (from its first column, 1, 14 and 27) at 420 with its
+                         // three letters at 255, the separators 13, 26 and 39, the hidden digits.
+                         .widths = {{0, 0, 1204},
+                                    {1, 12, 420},
+                                    {2, 4, 255},
+                                    {14, 25, 420},
+                                    {15, 17, 255},
+                                    {27, 38, 420},
+                                    {28, 30, 255},
+                                    {13, 13, 80},
+                                    {26, 26, 80},
+                                    {39, 39, 80},
+                                    {kDigitOffset + 1, kDigitOffset + 3, 2}},
+                         .reset = SpareRowReset::None,
+                         .help = HelpButton::None,
+                         .exitName = QStringLiteral("Command1"),
+                         .highlight = rgb(43, 145, 255),
+                         .showsLoadingCaption = false});
+}
+
 void writeHeaders(ResultGrid &grid);
 void writeShapeLetters(ResultGrid &grid, int drawCount);
 void markShapePatterns(ResultGrid &grid, int drawCount);
@@ -71,7 +80,6 @@ void markShapePatterns(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  setColumnWidths(grid);
   writeHeaders(grid);
   grid.setRows(n + 3);
   fillDrawRowsOffset(grid, history, kDigitOffset);
@@ -83,17 +91,6 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   markShapePatterns(grid, n);
   grid.setRowHeight(0, 300);
   grid.setTopRow(grid.rows() - 1);
-}
-
-void setColumnWidths(ResultGrid &grid) {
-  grid.setColWidth(0, 1204);
-  for (const Classification &cls : kClassifications) {
-    grid.setColWidths(cls.first, cls.first + kChartCol + kPatterns - 1, 420);
-    grid.setColWidths(cls.first + kLetterCol, cls.first + kLetterCol + 2, 255);
-  }
-  for (int c : kSeparatorCols)
-    grid.setColWidth(c, 80);
-  grid.setColWidths(kDigitOffset + 1, kDigitOffset + 3, 2);
 }
 
 void writeHeaders(ResultGrid &grid) {

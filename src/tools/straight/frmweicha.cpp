@@ -6,10 +6,9 @@
 namespace corvessa::tools {
 
 ToolEntry frmweicha() {
-  return charts::positionPairTool({.windowName = "frmweicha",
-                                   .title = "absolute value of H-T H-U T-U",
-                                   .helpPage = "\\help\\Absolute_value_of_H-T_H-U_T-U.htm",
-                                   .value = charts::PairValue::AbsoluteDifference});
+  return charts::positionPairTool(
+      {.id = titledWindow("frmweicha", "absolute value of H-T H-U T-U", "\\help\\Absolute_value_of_H-T_H-U_T-U.htm"),
+       .value = charts::PairValue::AbsoluteDifference});
 }
 
 }  // namespace corvessa::tools

@@ -6,10 +6,9 @@
 namespace corvessa::tools {
 
 ToolEntry frmweihe() {
-  return charts::positionPairTool({.windowName = "frmweihe",
-                                   .title = "Units of H+T H+U T+U",
-                                   .helpPage = "\\help\\Units_of_H_T_H_U_T_U.htm",
-                                   .value = charts::PairValue::SumUnits});
+  return charts::positionPairTool(
+      {.id = titledWindow("frmweihe", "Units of H+T H+U T+U", "\\help\\Units_of_H_T_H_U_T_U.htm"),
+       .value = charts::PairValue::SumUnits});
 }
 
 }  // namespace corvessa::tools

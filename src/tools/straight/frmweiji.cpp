@@ -6,10 +6,9 @@
 namespace corvessa::tools {
 
 ToolEntry frmweiji() {
-  return charts::positionPairTool({.windowName = "frmweiji",
-                                   .title = "Units of H*T H*U T*U",
-                                   .helpPage = "\\help\\Units_of_HmT_HmU_TmU.htm",
-                                   .value = charts::PairValue::ProductUnits});
+  return charts::positionPairTool(
+      {.id = titledWindow("frmweiji", "Units of H*T H*U T*U", "\\help\\Units_of_HmT_HmU_TmU.htm"),
+       .value = charts::PairValue::ProductUnits});
 }
 
 }  // namespace corvessa::tools

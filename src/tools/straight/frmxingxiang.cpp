@@ -4,29 +4,13 @@
 #include "tools/straight/tools.h"
 
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/standardwindow.h"
 
 namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-// No hidden reset button; the caption stays the same while the chart loads.
-// A press on a cell toggles the highlight, the green of the shapes of three
-// different digits.
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmxingxiang";
-  d.caption = "Rise-Down shape";
-  d.cols = 17;
-  d.helpPage = "\\help\\Rise-Down_shape.htm";
-  d.controls = {gridControl(), exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  d.highlight = rgb(42, 194, 91);
-  d.showsLoadingCaption = false;
-  return d;
-}
 
 constexpr Rgb kDifferent = rgb(42, 194, 91);
 constexpr Rgb kDouble = rgb(102, 164, 244);
@@ -57,13 +41,24 @@ constexpr Shape kShapes[] = {
 constexpr int kShapeCount = int(std::size(kShapes));
 constexpr int kDigitOffset = kShapeCount;  // H, T, U in columns 14..16
 
+// No hidden reset button; the caption stays the same while the chart loads.
+// A press on a cell toggles the highlight, the green of the shapes of three
+// different digits.
+ToolDesign design() {
+  return standardWindow(
+      {.id = {.windowName = "frmxingxiang", .caption = "Rise-Down shape", .helpPage = "\\help\\Rise-Down_shape.htm"},
+       .cols = 17,
+       .widths = {{0, 0, 1204}, {1, kDigitOffset + 3, 440}},
+       .reset = SpareRowReset::None,
+       .highlight = rgb(42, 194, 91),
+       .showsLoadingCaption = false});
+}
+
 void classifyRiseDownShapes(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1204);
-  grid.setColWidths(1, kDigitOffset + 3, 440);
   for (int k = 0; k < kShapeCount; ++k)
     grid.setText(0, k + 1, kShapes[k].pattern);
   grid.setText(0, kDigitOffset + 1, "H");

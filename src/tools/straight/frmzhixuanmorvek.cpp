@@ -7,8 +7,8 @@
 #include "tools/straight/tools.h"
 
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/standardwindow.h"
 
 #include <string>
 
@@ -16,19 +16,6 @@ namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-// "Help" is shown but the window has no page: a click does nothing.
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmzhixuanmorvek";
-  d.caption = "Recommend Tundred Ten Units";
-  d.title = "Recommend Tundred Ten Units";
-  d.cols = 13;
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRowsLong(s.grid, s.drawCount); }),
-                exitButton(), helpButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  return d;
-}
 
 // The candidate columns 4..9 in order: the digit column of the previous
 // draw it copies, the position (digit column) it forecasts, and its header.
@@ -52,6 +39,14 @@ std::string candidateText(int position, std::string_view digit, bool hit) {
 // The summary columns: candidates 1 to 3, 4 to 6, and any of the six.
 constexpr int kFirstThreeCol = 10, kLastThreeCol = 11, kAnyCol = 12;
 
+// "Help" is shown but the window has no page: a click does nothing.
+ToolDesign design() {
+  return standardWindow({.id = titledWindow("frmzhixuanmorvek", "Recommend Tundred Ten Units"),
+                         .cols = 13,
+                         .widths = {{0, 0, 860}, {1, 3, 300}, {kFirstThreeCol, kAnyCol, 1204}},
+                         .reset = SpareRowReset::LongGrid});
+}
+
 void copyCandidateDigits(ResultGrid &grid, int drawCount);
 void markCandidateHits(ResultGrid &grid, int drawCount);
 void summariseCandidateHits(ResultGrid &grid, int drawCount);
@@ -59,9 +54,6 @@ void summariseCandidateHits(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 860);
-  grid.setColWidths(1, 3, 300);
-  grid.setColWidths(kFirstThreeCol, kAnyCol, 1204);
   resetGridRowsLong(grid, n);
   fillDrawRows(grid, history, LabelForm::LabelOnly);
   writeDigitHeaders(grid);

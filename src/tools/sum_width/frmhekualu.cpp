@@ -4,7 +4,7 @@
 #include "tools/sum_width/tools.h"
 
 #include "charts/drawrows.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <string>
 
@@ -13,27 +13,31 @@ namespace {
 
 using namespace charts;
 
-// The window keeps its design caption and shows no "Loading......"; there is
-// no hidden Command1.
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmhekualu";
-  d.caption = "Sum 012 Type&Width 012 Type";
-  d.cols = 17;
-  d.helpPage = "\\help\\Sum_012_Type-Width_012_Type.htm";
-  d.controls = {gridControl(), helpButton(), exitButton()};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  d.highlight = rgb(43, 145, 255);
-  d.showsLoadingCaption = false;
-  return d;
-}
-
 constexpr int kSumCol = 1, kWidthCol = 2, kTypeCol = 3;
 constexpr int kFirstTypeCol = 5;
 constexpr const char *kTypes[] = {"00", "11", "22", "01", "02", "10", "12", "20", "21"};  // columns 5..13
 constexpr int kLastTypeCol = kFirstTypeCol + 8;
 constexpr int kDigitOffset = 13;  // H, T, U in the nearly hidden columns 14..16
 constexpr Rgb kTypeMark = rgb(176, 188, 79);
+
+// The window keeps its design caption and shows no "Loading......"; there is
+// no hidden Command1.
+ToolDesign design() {
+  return standardWindow({.id = {.windowName = "frmhekualu",
+                                .caption = "Sum 012 Type&Width 012 Type",
+                                .helpPage = "\\help\\Sum_012_Type-Width_012_Type.htm"},
+                         .cols = 17,
+                         .widths = {{0, 0, 1204},
+                                    {kSumCol, kWidthCol, 300},
+                                    {kTypeCol, kTypeCol, 860},
+                                    {4, 4, 40},
+                                    {kFirstTypeCol, kLastTypeCol, 300},
+                                    {kDigitOffset + 1, kDigitOffset + 3, 2}},
+                         .reset = SpareRowReset::None,
+                         .helpBeforeExit = true,
+                         .highlight = rgb(43, 145, 255),
+                         .showsLoadingCaption = false});
+}
 
 void writeHeaders(ResultGrid &grid);
 void writeSumWidthType(ResultGrid &grid, int drawCount);
@@ -42,12 +46,6 @@ void markSumWidthType(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1204);
-  grid.setColWidths(kSumCol, kWidthCol, 300);
-  grid.setColWidth(kTypeCol, 860);
-  grid.setColWidth(4, 40);
-  grid.setColWidths(kFirstTypeCol, kLastTypeCol, 300);
-  grid.setColWidths(kDigitOffset + 1, kDigitOffset + 3, 2);
   writeHeaders(grid);
   grid.setRows(n + 3);
   fillDrawRowsOffset(grid, history, kDigitOffset);

@@ -17,6 +17,9 @@ namespace {
 
 using namespace charts;
 
+constexpr int kSumCol = 4, kWidthCol = 5;
+constexpr int kFirstComboCol = 7, kLastComboCol = 22;  // "11" .. "44"
+
 // Command1: six rows under the draws for the footer, the spare row emptied.
 void resetRows(ToolWindowState &state) {
   state.grid.reserveRows(state.drawCount + 6);  // one allocation for the draws and the footer
@@ -25,19 +28,15 @@ void resetRows(ToolWindowState &state) {
 }
 
 ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmhekuazonghe";
-  d.caption = "Sum Units Four Regions&Width Four Regions";
-  d.title = d.caption;
+  ToolDesign d{titledWindow("frmhekuazonghe", "Sum Units Four Regions&Width Four Regions",
+                            "\\help\\Sum_Units_Four_Region-Width_Four_Region.htm")};
   d.cols = 23;
-  d.helpPage = "\\help\\Sum_Units_Four_Region-Width_Four_Region.htm";
+  d.colWidths = {{0, 0, 1290}, {1, kWidthCol, 300}, {6, 6, 60}, {kFirstComboCol, kLastComboCol, 480}};
   d.controls = {gridControl(), resetButton(resetRows), helpButton(), exitButton()};
   d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
   return d;
 }
 
-constexpr int kSumCol = 4, kWidthCol = 5;
-constexpr int kFirstComboCol = 7, kLastComboCol = 22;  // "11" .. "44"
 constexpr std::string_view kMark = ".";
 
 // Region 1 to 4 of a value 0 to 9.
@@ -49,10 +48,6 @@ void classifyFourRegions(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, kWidthCol, 300);
-  grid.setColWidth(6, 60);
-  grid.setColWidths(kFirstComboCol, kLastComboCol, 480);
   resetRows(state);
   fillSumRows(grid, history);
   fillSumWidthColumns(grid, history, {.sumCol = kNoColumn, .widthCol = kWidthCol});

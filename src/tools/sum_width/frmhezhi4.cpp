@@ -7,7 +7,7 @@
 #include "charts/missstats.h"
 #include "charts/palette.h"
 #include "charts/sumrows.h"
-#include "charts/framework/toolframe.h"
+#include "charts/standardwindow.h"
 
 #include <span>
 #include <string_view>
@@ -16,19 +16,6 @@ namespace corvessa::tools {
 namespace {
 
 using namespace charts;
-
-// "Help" is placed but never shown, and has no page.
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmhezhi4";
-  d.caption = "Recommend Number Sum-[Following 7 fixed sums]+[Following 4 fixed sums]";
-  d.title = d.caption;
-  d.cols = 19;
-  d.controls = {gridControl(), exitButton(), helpButton({8760, 6000, 1335, 375}, false),
-                resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); })};
-  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
-  return d;
-}
 
 // A set of fixed sums: its columns from `first` on, one sum each, and its "Y/N" column.
 struct SumSet {
@@ -42,16 +29,23 @@ constexpr SumSet kSets[] = {{5, kSevenSums, 12}, {14, kFourSums, 18}};
 
 constexpr int kSumCol = 4;
 
+// "Help" is placed but never shown, and has no page.
+ToolDesign design() {
+  ToolDesign d{titledWindow("frmhezhi4", "Recommend Number Sum-[Following 7 fixed sums]+[Following 4 fixed sums]")};
+  d.cols = 19;
+  d.colWidths = {{0, 0, 1290}, {1, 18, 300}, {12, 12, 688}, {13, 13, 688}, {18, 18, 688}};
+  d.controls = {gridControl(), exitButton(), helpButton(kHelpPlace, false),
+                spareRowResetButton(SpareRowReset::Cells0To6)};
+  d.layout = standardLayout({QStringLiteral("Command2"), QStringLiteral("Command3")});
+  return d;
+}
+
 void writeHeaders(ResultGrid &grid);
 void markFixedSumHits(ResultGrid &grid, int drawCount, const SumSet &set);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 18, 300);
-  for (int c : {12, 13, 18})
-    grid.setColWidth(c, 688);
   resetGridRows(grid, n, 6);
   fillSumRows(grid, history);
   writeHeaders(grid);

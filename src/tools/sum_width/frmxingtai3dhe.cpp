@@ -6,31 +6,32 @@
 #include "charts/columnbands.h"
 #include "charts/drawrows.h"
 #include "charts/missstats.h"
-#include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/standardwindow.h"
 
 namespace corvessa::tools {
 namespace {
 
 using namespace charts;
 
-// No "Help".
-ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmxingtai3dhe";
-  d.caption = "Sum-Sum Units";
-  d.title = d.caption;
-  d.cols = 47;
-  d.controls = {gridControl(), resetButton([](ToolWindowState &s) { resetGridRows(s.grid, s.drawCount, 6); }),
-                exitButton()};
-  d.layout = standardLayout();
-  return d;
-}
-
 constexpr int kSumCol = 4, kUnitsCol = 35;
 constexpr int kFirstSumCol = 6;     // the sums 0..27 in columns 6..33
 constexpr int kFirstUnitsCol = 37;  // the units 0..9 in columns 37..46
 constexpr ColumnBand kLowSums{6, 13, kPink}, kHighSums{26, 33, kPink};
+
+// No "Help".
+ToolDesign design() {
+  return standardWindow({.id = titledWindow("frmxingtai3dhe", "Sum-Sum Units"),
+                         .cols = 47,
+                         .widths = {{0, 0, 1290},
+                                    {1, 46, 300},
+                                    {kSumCol, kSumCol, 480},
+                                    {5, 5, 60},
+                                    {34, 34, 60},
+                                    {kUnitsCol, kUnitsCol, 480},
+                                    {36, 36, 60}},
+                         .help = HelpButton::None});
+}
 
 void fillSumUnits(ResultGrid &grid, const DrawHistory &history);
 void writeHeaders(ResultGrid &grid);
@@ -39,13 +40,6 @@ void markSumCells(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidth(0, 1290);
-  grid.setColWidths(1, 46, 300);
-  grid.setColWidth(kSumCol, 480);
-  grid.setColWidth(5, 60);
-  grid.setColWidth(34, 60);
-  grid.setColWidth(kUnitsCol, 480);
-  grid.setColWidth(36, 60);
   resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   fillSumUnits(grid, history);

@@ -17,8 +17,8 @@ bool isCyclicRun(const charts::Digits &htu) {
 }  // namespace
 
 ToolEntry Form1tlj() {
-  return charts::chanceChartTool(
-      {.windowName = "Form1tlj", .caption = "3 Way Box Chance[2]", .isTrigger = isCyclicRun});
+  return charts::chanceChartTool({.id = titledWindow("Form1tlj", "3 Way Box Chance[2]", "\\help\\3_Way_Box_Chance.htm"),
+                                  .isTrigger = isCyclicRun});
 }
 
 }  // namespace corvessa::tools

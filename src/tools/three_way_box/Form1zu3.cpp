@@ -6,8 +6,7 @@
 namespace corvessa::tools {
 
 ToolEntry Form1zu3() {
-  return charts::chanceChartTool({.windowName = "Form1zu3",
-                                  .caption = "3 Way Box Chance[1]",
+  return charts::chanceChartTool({.id = titledWindow("Form1zu3", "3 Way Box Chance[1]", "\\help\\3_Way_Box_Chance.htm"),
                                   .isTrigger = [](const charts::Digits &htu) { return htu[0] == 1; }});
 }
 

@@ -8,10 +8,10 @@
 namespace corvessa::tools {
 
 ToolEntry Form1zu3bai10() {
-  return charts::chanceChartTool({.windowName = "Form1zu3bai10",
-                                  .caption = "3 Way Box Chance[3]",
-                                  .isTrigger = [](const charts::Digits &htu) { return htu[1] == 0; },
-                                  .widthRepeats = true});
+  return charts::chanceChartTool(
+      {.id = titledWindow("Form1zu3bai10", "3 Way Box Chance[3]", "\\help\\3_Way_Box_Chance.htm"),
+       .isTrigger = [](const charts::Digits &htu) { return htu[1] == 0; },
+       .widthRepeats = true});
 }
 
 }  // namespace corvessa::tools

@@ -29,21 +29,21 @@ constexpr struct {
 } kTypeHeaders[] = {{kSmallCol, "Small"}, {kBigCol, "Big"},     {22, "0Type"},          {23, "1Type"},
                     {24, "2Type"},        {kEvenCol, "Even"},   {kOddCol, "Odd"},      {kCompositeCol, "Composite"},
                     {kPrimeCol, "Prime"}};
-constexpr int kSpacerCols[] = {18, 21, 25, 28};
+// The pairs' working columns nearly hidden, narrow spacers between the type groups.
+constexpr ColumnWidths kWidths[] = {
+    {0, 0, 860},
+    {1, 17, 400},
+    {kLowPairCol, kEndsCol, 2},
+    {kThreeWayYesCol, kThreeWayYesCol, 600},
+    {18, 30, 600},
+    {18, 18, 50},
+    {21, 21, 50},
+    {25, 25, 50},
+    {28, 28, 50},
+};
 
-void setColumnWidths(ResultGrid &grid);
 void writeTypeHeaders(ResultGrid &grid);
 void markPairDigitTypes(ResultGrid &grid, int row, int pair);
-
-void setColumnWidths(ResultGrid &grid) {
-  grid.setColWidth(0, 860);
-  grid.setColWidths(1, 17, 400);
-  grid.setColWidths(kLowPairCol, kEndsCol, 2);  // working columns
-  grid.setColWidth(kThreeWayYesCol, 600);
-  grid.setColWidths(18, 30, 600);
-  for (int c : kSpacerCols)
-    grid.setColWidth(c, 50);
-}
 
 void writeTypeHeaders(ResultGrid &grid) {
   for (const auto &type : kTypeHeaders)
@@ -62,12 +62,11 @@ void markPairDigitTypes(ResultGrid &grid, int row, int pair) {
 }  // namespace
 
 ToolEntry Form1zu3zh() {
-  return threeWayPairChartTool({.windowName = "Form1zu3zh",
-                                .caption = "3 Way Box Trend",
+  return threeWayPairChartTool({.id = titledWindow("Form1zu3zh", "3 Way Box Trend"),
                                 .cols = 31,
                                 .legends = kLegends,
                                 .labelForm = LabelForm::LabelOnly,
-                                .setColumnWidths = setColumnWidths,
+                                .widths = kWidths,
                                 .writeTypeHeaders = writeTypeHeaders,
                                 .markTypes = markPairDigitTypes});
 }

@@ -21,22 +21,21 @@ constexpr const char *kLegends[] = {"[S:Small],[B:Big],[E:Even],[O:Odd],[P:Prime
 constexpr int kSizeCol = 19, kParityCol = 24, kPrimeCol = 29;
 constexpr const char *kTypeHeaders[3][4] = {
     {"2S1B", "2B1S", "3S", "3B"}, {"2E1O", "2O1E", "3E", "3O"}, {"2P1C", "2C1P", "3P", "3C"}};
-constexpr int kSpacerCols[] = {18, 23, 28};
+// The pairs' working columns nearly hidden, narrow spacers between the type groups.
+constexpr ColumnWidths kWidths[] = {
+    {0, 0, 1118},
+    {1, 3, 320},
+    {4, 17, 360},
+    {kLowPairCol, kEndsCol, 2},
+    {kThreeWayYesCol, kThreeWayYesCol, 360},
+    {18, 32, 660},
+    {18, 18, 40},
+    {23, 23, 40},
+    {28, 28, 40},
+};
 
-void setColumnWidths(ResultGrid &grid);
 void writeTypeHeaders(ResultGrid &grid);
 void markZu3Types(ResultGrid &grid, int row, int pair);
-
-void setColumnWidths(ResultGrid &grid) {
-  grid.setColWidth(0, 1118);
-  grid.setColWidths(1, 3, 320);
-  grid.setColWidths(4, 17, 360);
-  grid.setColWidths(kLowPairCol, kEndsCol, 2);  // working columns
-  grid.setColWidth(kThreeWayYesCol, 360);
-  grid.setColWidths(18, 32, 660);
-  for (int c : kSpacerCols)
-    grid.setColWidth(c, 40);
-}
 
 void writeTypeHeaders(ResultGrid &grid) {
   for (int group = 0; group < 3; ++group)
@@ -94,12 +93,11 @@ void markZu3Types(ResultGrid &grid, int row, int pair) {
 }  // namespace
 
 ToolEntry frmzu3leixing2() {
-  return threeWayPairChartTool({.windowName = "frmzu3leixing2",
-                                .caption = "3 Way Box Type",
+  return threeWayPairChartTool({.id = titledWindow("frmzu3leixing2", "3 Way Box Type"),
                                 .cols = 33,
                                 .legends = kLegends,
                                 .labelForm = LabelForm::NoBlank,
-                                .setColumnWidths = setColumnWidths,
+                                .widths = kWidths,
                                 .writeTypeHeaders = writeTypeHeaders,
                                 .markTypes = markZu3Types});
 }

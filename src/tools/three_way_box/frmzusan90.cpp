@@ -32,8 +32,7 @@ constexpr auto kNumbers = [] {
 
 // Its "Help" button opens nothing.
 ToolEntry frmzusan90() {
-  return charts::winningTicketTool(
-      {.windowName = "frmzusan90", .caption = "3 Way Box Statistical", .tickets = kNumbers, .helpPage = ""});
+  return charts::winningTicketTool({.id = titledWindow("frmzusan90", "3 Way Box Statistical"), .tickets = kNumbers});
 }
 
 }  // namespace corvessa::tools

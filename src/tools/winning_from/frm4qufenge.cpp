@@ -9,6 +9,7 @@
 #include "charts/families/regions.h"
 #include "charts/framework/tool.h"
 #include "charts/palette.h"
+#include "charts/standardwindow.h"
 
 #include <string>
 
@@ -36,6 +37,23 @@ constexpr int kCodeCol = 54;                        // 54..56: codes of H, T, U
 constexpr int kSortedCodeCol = 57;                  // 57..59: the codes ascending
 
 
+// The region codes only feed the patterns: nearly hidden, as are the spacers 4, 18, 39 and 50.
+ToolDesign design() {
+  return standardWindow({.id = titledWindow("frm4qufenge", "Four Regions-1234", "\\help\\Four_Regions-1234.htm"),
+                         .cols = 60,
+                         .widths = {{0, 0, 1290},
+                                    {1, 53, 275},
+                                    {kFirstPatternCol, kLastPatternCol, 406},
+                                    {kFirstSumCol, kLastSumCol, 305},
+                                    {kFirstTypeCol, kFirstTypeCol + 2, 840},
+                                    {kCodeCol, kSortedCodeCol + 2, 2},
+                                    {4, 4, 20},
+                                    {18, 18, 20},
+                                    {39, 39, 20},
+                                    {50, 50, 20}},
+                         .helpPlace = kRegionHelpPlace});
+}
+
 void computeRegionCodes(ResultGrid &grid, int drawCount);
 void sortRegionCodes(ResultGrid &grid, int drawCount);
 void writeHeaders(ResultGrid &grid);
@@ -44,23 +62,14 @@ void markRegionPattern(ResultGrid &grid, int drawCount);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidths(0, 0, 1290);
-  grid.setColWidths(1, 53, 275);
-  grid.setColWidths(kFirstPatternCol, kLastPatternCol, 406);
   resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   prefillRegionDigits(grid, n, kRegionDigits);
   computeRegionCodes(grid, n);
   sortRegionCodes(grid, n);
   writeHeaders(grid);
-  for (int c = kFirstSumCol; c <= kLastSumCol; ++c) {
-    grid.setColWidth(c, 305);
+  for (int c = kFirstSumCol; c <= kLastSumCol; ++c)
     grid.setNumber(0, c, c - 37);
-  }
-  grid.setColWidths(kFirstTypeCol, kFirstTypeCol + 2, 840);
-  grid.setColWidths(kCodeCol, kSortedCodeCol + 2, 2);
-  for (int c : {4, 18, 39, 50})
-    grid.setColWidth(c, 20);
   for (int t = 0; t < 3; ++t)
     grid.setText(0, kFirstTypeCol + t, QStringLiteral("Type-%1").arg(t + 1));
   grid.setCurrentCell(n + 1, 1);
@@ -133,8 +142,6 @@ void markRegionPattern(ResultGrid &grid, int drawCount) {
 
 }  // namespace
 
-ToolEntry frm4qufenge() {
-  return {regionChartDesign("frm4qufenge", "Four Regions-1234", 60, "\\help\\Four_Regions-1234.htm"), load};
-}
+ToolEntry frm4qufenge() { return {design(), load}; }
 
 }  // namespace corvessa::tools

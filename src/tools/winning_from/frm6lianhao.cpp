@@ -14,13 +14,13 @@ constexpr std::string_view kGroups[] = {
 }  // namespace
 
 ToolEntry frm6lianhao() {
-  return charts::groupChartTool({.windowName = "frm6lianhao",
-                                 .caption = "6 Way Box winning number from these \"6 digits\"",
-                                 .groups = kGroups,
-                                 .groupLength = 6,
-                                 .groupColWidth = 620,
-                                 .mark = "*****",
-                                 .hiddenHelp = true});
+  return charts::groupChartTool(
+      {.id = titledWithoutQuotes("frm6lianhao", "6 Way Box winning number from these \"6 digits\""),
+       .groups = kGroups,
+       .groupLength = 6,
+       .groupColWidth = 620,
+       .mark = "*****",
+       .hiddenHelp = true});
 }
 
 }  // namespace corvessa::tools

@@ -6,10 +6,10 @@
 namespace corvessa::tools {
 
 ToolEntry frmgaopin6ma() {
-  return charts::winningSetTool({.windowName = "frmgaopin6ma",
-                               .caption = "6 Way Box winning number from this \"6 digits\"",
-                               .digits = "145789",
-                               .marking = charts::WinningSetMarking::SixWayBoxOnly});
+  return charts::winningSetTool(
+      {.id = titledWithoutQuotes("frmgaopin6ma", "6 Way Box winning number from this \"6 digits\""),
+       .digits = "145789",
+       .marking = charts::WinningSetMarking::SixWayBoxOnly});
 }
 
 }  // namespace corvessa::tools

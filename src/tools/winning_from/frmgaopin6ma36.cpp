@@ -6,10 +6,10 @@
 namespace corvessa::tools {
 
 ToolEntry frmgaopin6ma36() {
-  return charts::winningSetTool({.windowName = "frmgaopin6ma36",
-                               .caption = "Box winning number from this \"6 digits\"",
-                               .digits = "145789",
-                               .marking = charts::WinningSetMarking::AnyBox});
+  return charts::winningSetTool(
+      {.id = titledWithoutQuotes("frmgaopin6ma36", "Box winning number from this \"6 digits\""),
+       .digits = "145789",
+       .marking = charts::WinningSetMarking::AnyBox});
 }
 
 }  // namespace corvessa::tools

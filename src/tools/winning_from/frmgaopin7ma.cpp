@@ -6,10 +6,10 @@
 namespace corvessa::tools {
 
 ToolEntry frmgaopin7ma() {
-  return charts::winningSetTool({.windowName = "frmgaopin7ma",
-                               .caption = "6 Way Box winning number from this \"7 digits\"",
-                               .digits = "0124589",
-                               .marking = charts::WinningSetMarking::SixWayBoxOnly});
+  return charts::winningSetTool(
+      {.id = titledWithoutQuotes("frmgaopin7ma", "6 Way Box winning number from this \"7 digits\""),
+       .digits = "0124589",
+       .marking = charts::WinningSetMarking::SixWayBoxOnly});
 }
 
 }  // namespace corvessa::tools

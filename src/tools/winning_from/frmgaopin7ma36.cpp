@@ -6,10 +6,10 @@
 namespace corvessa::tools {
 
 ToolEntry frmgaopin7ma36() {
-  return charts::winningSetTool({.windowName = "frmgaopin7ma36",
-                               .caption = "Box winning number from this \"7 digits\"",
-                               .digits = "0124589",
-                               .marking = charts::WinningSetMarking::AnyBox});
+  return charts::winningSetTool(
+      {.id = titledWithoutQuotes("frmgaopin7ma36", "Box winning number from this \"7 digits\""),
+       .digits = "0124589",
+       .marking = charts::WinningSetMarking::AnyBox});
 }
 
 }  // namespace corvessa::tools

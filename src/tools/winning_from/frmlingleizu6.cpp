@@ -17,12 +17,12 @@ constexpr std::string_view kGroups[] = {
 
 // Four- and five-digit groups side by side: each is matched over its whole header.
 ToolEntry frmlingleizu6() {
-  return charts::groupChartTool({.windowName = "frmlingleizu6",
-                                 .caption = "6 Way Box winning number from these \"N digits\"",
-                                 .groups = kGroups,
-                                 .groupLength = charts::kWholeHeader,
-                                 .groupColWidth = 496,
-                                 .mark = "****"});
+  return charts::groupChartTool(
+      {.id = titledWithoutQuotes("frmlingleizu6", "6 Way Box winning number from these \"N digits\""),
+       .groups = kGroups,
+       .groupLength = charts::kWholeHeader,
+       .groupColWidth = 496,
+       .mark = "****"});
 }
 
 }  // namespace corvessa::tools

@@ -8,8 +8,8 @@
 #include "charts/drawrows.h"
 #include "charts/hotwarmcold.h"
 #include "charts/nextboxnumbers.h"
-#include "charts/framework/toolframe.h"
 #include "charts/palette.h"
+#include "charts/standardwindow.h"
 
 namespace corvessa::tools {
 namespace {
@@ -22,43 +22,38 @@ constexpr const char *kList = "Text1";
 void load(ToolWindowState &state, const DrawHistory &history);
 void showNextBoxNumbers(ToolWindowState &state);
 
+// In order: the later entries narrow the count and digit columns to
+// nearly nothing, since they only feed the ranking.
+constexpr ColumnWidths kWidths[] = {
+    {0, 0, 1204},  {1, 10, 258}, {11, 11, 80}, {12, 21, 258}, {22, 22, 80},
+    {23, 32, 400}, {33, 33, 80}, {1, 10, 2},   {34, 36, 2},
+};
+
 // "Exit" is Command1 and there is no hidden reset button; the load shows no
 // "Loading......" caption of its own. From the right: "Exit", the list
 // button and "Help", 100 twips apart; the list keeps its size and covers the
 // top left of the grid when shown.
 ToolDesign design() {
-  ToolDesign d;
-  d.windowName = "frmrenwenleng";
-  d.caption = "Cold Warm Hot";
-  d.title = "Cold Warm Hot";
-  d.clientWidth = 11685;
-  d.clientHeight = 6930;
-  d.cols = 37;
-  d.helpPage = "\\help\\Cold_Warm_Hot.htm";
-  d.controls = {
-      gridControl(d.clientWidth - 210, d.clientHeight - 1200),
-      exitButton({9900, 5955, 1575, 375}, QStringLiteral("Command1")),
-      helpButton({6430, 5955, 1335, 375}),
-      actionButton(kListButton, "Next Box numbers ", {7865, 5955, 1935, 375}, showNextBoxNumbers),
-      ControlDesign{.kind = ControlKind::TextBox, .name = kList, .place = {120, 0, 8055, 5175}, .visible = false,
-                    .fontPoints = 7.5},
-  };
+  ToolDesign d = standardWindow({.id = titledWindow("frmrenwenleng", "Cold Warm Hot", "\\help\\Cold_Warm_Hot.htm"),
+                                 .clientWidth = 11685,
+                                 .clientHeight = 6930,
+                                 .gridWidth = 11685 - 210,
+                                 .gridHeight = 6930 - 1200,
+                                 .cols = 37,
+                                 .widths = {std::begin(kWidths), std::end(kWidths)},
+                                 .reset = SpareRowReset::None,
+                                 .exitPlace = {9900, 5955, 1575, 375},
+                                 .helpPlace = {6430, 5955, 1335, 375},
+                                 .exitName = QStringLiteral("Command1"),
+                                 .highlight = rgb(43, 145, 255),
+                                 .showsLoadingCaption = false});
+  d.controls.push_back(actionButton(kListButton, "Next Box numbers ", {7865, 5955, 1935, 375}, showNextBoxNumbers));
+  d.controls.push_back(ControlDesign{
+      .kind = ControlKind::TextBox, .name = kList, .place = {120, 0, 8055, 5175}, .visible = false, .fontPoints = 7.5});
   d.layout = {layout::Grid{}, layout::PlaceAt{kList, 0, 0},
               layout::ButtonsUnderGrid{{"Command1", kListButton, "Command3"}}};
-  d.highlight = rgb(43, 145, 255);
-  d.showsLoadingCaption = false;
   return d;
 }
-
-struct ColumnWidths {
-  int first, last, twips;
-};
-// In load order: the later entries narrow the count and digit columns to
-// nearly nothing, since they only feed the ranking.
-constexpr ColumnWidths kWidths[] = {
-    {0, 0, 1204},  {1, 10, 258},  {11, 11, 80}, {12, 21, 258}, {22, 22, 80},
-    {23, 32, 400}, {33, 33, 80},  {1, 10, 2},   {34, 36, 2},
-};
 
 constexpr int kDigitOffset = 33;  // H, T, U in columns 34..36
 constexpr int kFirstPatternCol = 23;
@@ -87,14 +82,12 @@ constexpr RankClass kClasses[] = {
 constexpr int kLeftBottom = 2;
 constexpr int kLastAlignedCol = 24;
 
-void setColumnWidths(ResultGrid &grid);
 void writeHeaders(ResultGrid &grid);
 void tintWarmColumns(ResultGrid &grid);
 void markHotWarmColdPattern(ResultGrid &grid);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
-  setColumnWidths(grid);
   writeHeaders(grid);
   grid.setRows(state.drawCount + 3);
   fillDrawRowsOffset(grid, history, kDigitOffset);
@@ -104,12 +97,6 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   for (int c = 1; c <= kLastAlignedCol; ++c)
     grid.setColAlignment(c, kLeftBottom);
   grid.setTopRow(grid.rows() - 1);
-}
-
-void setColumnWidths(ResultGrid &grid) {
-  for (const ColumnWidths &w : kWidths)
-    for (int c = w.first; c <= w.last; ++c)
-      grid.setColWidth(c, w.twips);
 }
 
 void writeHeaders(ResultGrid &grid) {
@@ -160,10 +147,8 @@ void markHotWarmColdPattern(ResultGrid &grid) {
 
 // Each click shows the list for the coming draw (row N + 1), or hides it.
 void showNextBoxNumbers(ToolWindowState &state) {
-  const QString clicksKey = "clicks";
-  NextBoxNumbersToggle toggle(state.values.value(clicksKey).toInt());
+  NextBoxNumbersToggle &toggle = state.own<NextBoxNumbersToggle>();
   toggle.click();
-  state.values[clicksKey] = toggle.clicks();
   state.control(kListButton).text = toggle.caption();
   ControlState &list = state.control(kList);
   if (toggle.listShown())

@@ -5,7 +5,7 @@
 
 #include "charts/drawrows.h"
 #include "charts/families/regions.h"
-#include "charts/framework/tool.h"
+#include "charts/standardwindow.h"
 
 #include <string>
 
@@ -24,16 +24,20 @@ constexpr int kFirstPatternCol = 18;
 constexpr const char *kPatterns[] = {"003", "012", "021", "030", "102", "111", "120", "201", "210", "300"};
 constexpr int kLastPatternCol = 27;
 
+ToolDesign design() {
+  return standardWindow({.id = titledWindow("frmxzd", "Three Regions Small Middle Large",
+                                            "\\help\\Three_Regions_of_Small_Middle_Large.htm"),
+                         .cols = 28,
+                         .widths = {{0, 0, 1290}, {1, 16, 300}, {17, 27, 420}, {17, 17, 20}},
+                         .helpPlace = kRegionHelpPlace});
+}
+
 void writeHeaders(ResultGrid &grid);
 void markRegionCounts(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
-  grid.setColWidths(0, 0, 1290);
-  grid.setColWidths(1, 16, 300);
-  grid.setColWidths(17, 27, 420);
-  grid.setColWidth(17, 20);
   resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   prefillRegionDigits(grid, n, kRegionDigits);
@@ -69,10 +73,6 @@ void markRegionCounts(ResultGrid &grid, int drawCount) {
 
 }  // namespace
 
-ToolEntry frmxzd() {
-  return {regionChartDesign("frmxzd", "Three Regions Small Middle Large", 28,
-                            "\\help\\Three_Regions_of_Small_Middle_Large.htm"),
-          load};
-}
+ToolEntry frmxzd() { return {design(), load}; }
 
 }  // namespace corvessa::tools

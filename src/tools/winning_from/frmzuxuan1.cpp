@@ -15,12 +15,12 @@ constexpr std::string_view kGroups[] = {
 }  // namespace
 
 ToolEntry frmzuxuan1() {
-  return charts::groupChartTool({.windowName = "frmzuxuan1",
-                                 .caption = "6 Way Box winning number from these \"5 digits\"",
-                                 .groups = kGroups,
-                                 .groupLength = 5,
-                                 .groupColWidth = 496,
-                                 .mark = "*****"});
+  return charts::groupChartTool(
+      {.id = titledWithoutQuotes("frmzuxuan1", "6 Way Box winning number from these \"5 digits\""),
+       .groups = kGroups,
+       .groupLength = 5,
+       .groupColWidth = 496,
+       .mark = "*****"});
 }
 
 }  // namespace corvessa::tools

@@ -16,12 +16,12 @@ constexpr std::string_view kGroups[] = {
 }  // namespace
 
 ToolEntry frmzuxuan4() {
-  return charts::groupChartTool({.windowName = "frmzuxuan4",
-                                 .caption = "6 Way Box winning number from these \"4 digits\"",
-                                 .groups = kGroups,
-                                 .groupLength = 4,
-                                 .groupColWidth = 434,
-                                 .mark = "****"});
+  return charts::groupChartTool(
+      {.id = titledWithoutQuotes("frmzuxuan4", "6 Way Box winning number from these \"4 digits\""),
+       .groups = kGroups,
+       .groupLength = 4,
+       .groupColWidth = 434,
+       .mark = "****"});
 }
 
 }  // namespace corvessa::tools

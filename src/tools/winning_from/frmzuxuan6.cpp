@@ -13,12 +13,12 @@ constexpr std::string_view kGroups[] = {
 }  // namespace
 
 ToolEntry frmzuxuan6() {
-  return charts::groupChartTool({.windowName = "frmzuxuan6",
-                                 .caption = "6 Way Box winning number from these \"6 digits\"",
-                                 .groups = kGroups,
-                                 .groupLength = 6,
-                                 .groupColWidth = 620,
-                                 .mark = "*****"});
+  return charts::groupChartTool(
+      {.id = titledWithoutQuotes("frmzuxuan6", "6 Way Box winning number from these \"6 digits\""),
+       .groups = kGroups,
+       .groupLength = 6,
+       .groupColWidth = 620,
+       .mark = "*****"});
 }
 
 }  // namespace corvessa::tools

@@ -13,12 +13,12 @@ constexpr std::string_view kGroups[] = {
 }  // namespace
 
 ToolEntry frmzuxuan7() {
-  return charts::groupChartTool({.windowName = "frmzuxuan7",
-                                 .caption = "6 Way Box winning number from these \"7 digits\"",
-                                 .groups = kGroups,
-                                 .groupLength = 7,
-                                 .groupColWidth = 682,
-                                 .mark = "*****"});
+  return charts::groupChartTool(
+      {.id = titledWithoutQuotes("frmzuxuan7", "6 Way Box winning number from these \"7 digits\""),
+       .groups = kGroups,
+       .groupLength = 7,
+       .groupColWidth = 682,
+       .mark = "*****"});
 }
 
 }  // namespace corvessa::tools

@@ -14,8 +14,7 @@ constexpr std::string_view kGroups[] = {"036925", "147258", "1458"};
 
 // The groups differ in length, so each is matched over its whole header.
 ToolEntry frmzuxuanqt() {
-  return charts::groupChartTool({.windowName = "frmzuxuanqt",
-                                 .caption = "Box winning number from these \"N digits\"",
+  return charts::groupChartTool({.id = titledWithoutQuotes("frmzuxuanqt", "Box winning number from these \"N digits\""),
                                  .groups = kGroups,
                                  .groupLength = charts::kWholeHeader,
                                  .groupColWidth = 620,
