@@ -309,8 +309,9 @@ TEST(BoxNumberShape, ClassesPatternAndShapeMarksOfEachDraw) {
     for (int b = 0; b < 4; ++b) {
       const int c = markedCol(g, r, blocks[b].first, blocks[b].second, kBlue);
       EXPECT_EQ(c, expected[b]);
-      if (c > 0)
+      if (c > 0) {
         EXPECT_EQ(g.text(r, c), g.text(0, c));
+      }
     }
     for (int c : {15, 24, 33, 42})
       EXPECT_TRUE(g.isEmpty(r, c) && g.backColor(r, c) == 0) << "column " << c;
@@ -434,8 +435,9 @@ TEST(AddMultiply, SumWidthAndTheOneMarkOfEachDraw) {
     EXPECT_EQ(rowColours(g, r, 0, 3) + rowColours(g, r, 5, 5), "- - - --");
     const int c = markedCol(g, r, 6, 7, kRed);
     EXPECT_EQ(c, tc.markCol == 0 ? -1 : tc.markCol);
-    if (c > 0)
+    if (c > 0) {
       EXPECT_EQ(g.text(r, c), "******");
+    }
   }
   EXPECT_EQ(rowTexts(g, 0, 0, 7), " H T U S W Addition Box Number Multiplication Box Number");
   expectWidths(g, {{0, 1290}, {1, 300}, {5, 300}, {6, 860}, {7, 860}});
@@ -518,8 +520,9 @@ TEST(Remainder5Sum, TheNoteStaysUnderTheGridAtEverySize) {
     EXPECT_EQ(label.left, 20);
     EXPECT_GT(label.top, grid.height);
     EXPECT_LE(label.top + label.height, s.height);
-    if (s.width == d.clientWidth && s.height == d.clientHeight)
+    if (s.width == d.clientWidth && s.height == d.clientHeight) {
       EXPECT_EQ(label.top, 6210);  // its place in the design
+    }
   }
 }
 

@@ -153,8 +153,9 @@ TEST(ColdWarmHot, FewerThanSevenDrawsRankNothing) {
       for (int c : {1, 12, 14, 19, 23})
         EXPECT_EQ(g.backColor(r, c), 0u);
     }
-    if (n > 0)
+    if (n > 0) {
       EXPECT_EQ(g.text(n, 0), QStringLiteral(" %1:314").arg(100 + n));
+    }
   }
 }
 
@@ -367,8 +368,9 @@ TEST(ColdWarmHotWindow, ListButtonShowsAndHidesTheList) {
     window.click("Command2");
     EXPECT_EQ(window.state().control("Command2").text, QString::fromLatin1(caption));
     EXPECT_EQ(window.state().control("Text1").visible, shown);
-    if (shown)
+    if (shown) {
       EXPECT_EQ(window.state().control("Text1").text, QString::fromLatin1(kWorkedExampleText));
+    }
   }
   window.click("Command3");
   window.click("Command1");

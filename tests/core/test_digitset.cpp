@@ -66,8 +66,9 @@ TEST(DigitSetCharts, HeadersAreEverySetInAscendingOrder) {
       ASSERT_EQ(set.size(), t.setSize) << c;
       for (int i = 1; i < set.size(); ++i)
         EXPECT_LT(set[i - 1], set[i]) << set.toStdString();
-      if (c > 5)
+      if (c > 5) {
         EXPECT_LT(grid.text(0, c - 1), set) << c;
+      }
     }
     // Without draws: the header row and the blank spare row.
     EXPECT_EQ(grid.rows(), 2);

@@ -165,8 +165,9 @@ TEST(GroupCharts, DesignsMatchTheirMenuItems) {
     // None shows a "Help" button; only frm6lianhao places a hidden one.
     const ControlDesign *help = d.control("Command3");
     EXPECT_EQ(help != nullptr, QString(t.window) == "frm6lianhao");
-    if (help)
+    if (help) {
       EXPECT_FALSE(help->visible);
+    }
   }
   // Same caption, same title; only the groups tell them apart.
   EXPECT_EQ(test::registeredTool("frmzuxuan6").design.title, test::registeredTool("frm6lianhao").design.title);
@@ -204,8 +205,9 @@ TEST(GroupCharts, GroupListsAreWellFormed) {
     SCOPED_TRACE(t.window);
     for (const QString &g : groupsOf(t)) {
       EXPECT_EQ(std::set<QChar>(g.begin(), g.end()).size(), std::size_t(g.size())) << g.toStdString();
-      if (t.groupLength)
+      if (t.groupLength) {
         EXPECT_EQ(g.size(), t.groupLength) << g.toStdString();
+      }
     }
   }
   for (const char *w : {"frmzuxuan4", "frmzuxuan6", "frmzuxuan7"}) {

@@ -290,8 +290,9 @@ TEST(OtherRecommendDigitsFormula, TheNoteStaysUnderTheGrid) {
     EXPECT_GE(label.top, exit.top + exit.height);
     EXPECT_EQ(help.top, exit.top);
     EXPECT_LE(label.top + label.height, c.height);
-    if (c.width == 11625 && c.height == 6720)
+    if (c.width == 11625 && c.height == 6720) {
       EXPECT_EQ(label, note->place);
+    }
   }
 }
 

@@ -244,8 +244,9 @@ TEST(StraightShape, HeadersBandRowHeightAndEmptyHistory) {
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < g.cols(); ++c) {
       EXPECT_EQ(g.backColor(r, c), r >= 1 && c >= 14 && c <= 26 ? kShapeBand : 0) << "row " << r << " column " << c;
-      if (r > 0)
+      if (r > 0) {
         EXPECT_TRUE(g.isEmpty(r, c));
+      }
     }
   EXPECT_EQ(g.rowHeight(0), 300);
   EXPECT_EQ(g.rowHeight(1), ResultGrid::kDefaultWidth);

@@ -158,8 +158,9 @@ TEST(FourRegions, TheCombinationOfSumUnitsAndWidth) {
     EXPECT_EQ(g.text(1, tc.col), ".");
     EXPECT_EQ(g.backColor(1, tc.col), kRed);
     for (int c = 7; c <= 22; ++c)
-      if (c != tc.col)
+      if (c != tc.col) {
         EXPECT_EQ(g.text(1, c), "1") << "column " << c;
+      }
   }
 }
 
@@ -284,8 +285,9 @@ TEST(ClassSums, TheNarrowedColumnsAreTheImpossibleSums) {
           marked.insert(c);
     EXPECT_EQ(marked, possible);
     for (int c = 7; c < g.cols(); ++c)
-      if (c != 35)
+      if (c != 35) {
         EXPECT_EQ(g.colWidth(c), possible.count(c) ? 300 : 2) << "column " << c;
+      }
     EXPECT_EQ(g.text(0, chart.lastCol), QString::number(chart.lastCol - 36));
   }
 }

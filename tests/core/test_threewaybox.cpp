@@ -351,8 +351,9 @@ TEST(ThreeWayBoxCharts, ChanceTriggersOnEveryNumber) {
     }
     EXPECT_EQ(triggers, w.triggers);
     EXPECT_EQ(grid.textView(0, 5), "3 Way Box");
-    if (third)
+    if (third) {
       EXPECT_EQ(grid.textView(0, 8), "3 Way Box");
+    }
   }
 }
 
@@ -439,8 +440,9 @@ TEST(ThreeWayBoxCharts, StatisticalTallyOfWins) {
     EXPECT_EQ(row[4], [&] { std::string k = draws[std::size_t(r - 1)]; std::sort(k.begin(), k.end()); return k; }());
     EXPECT_EQ(row[5], won ? "-Y-" : "");
     EXPECT_EQ(row[6], winCol == 6 ? "****" + kRed : std::to_string(r - (r > 12 ? 12 : r > 6 ? 6 : r > 1 ? 1 : 0)));
-    if (winCol == 76)
+    if (winCol == 76) {
       EXPECT_EQ(row[76], "****" + kRed);
+    }
     std::vector<std::string> expected(7);  // columns 96 to 102; none for the win in draw 1
     if (tallies.count(r)) {
       expected[0] = tallies.at(r).first;

@@ -129,11 +129,13 @@ TEST(TicketCharts, EveryTicketIsABoxNumberAndEachListIsAllDifferent) {
     for (const std::string &ticket : tickets) {
       EXPECT_EQ(ticket.size(), 3u) << ticket;
       EXPECT_EQ(ticket, sortedDigits(ticket)) << "digits ascending";
-      if (!t.sortedKey)
+      if (!t.sortedKey) {
         EXPECT_TRUE(threeDifferent(ticket)) << ticket;
+      }
     }
-    if (std::string(t.window) != "frmqita450")
+    if (std::string(t.window) != "frmqita450") {
       EXPECT_EQ(std::set<std::string>(tickets.begin(), tickets.end()).size(), tickets.size());
+    }
   }
   const std::vector<std::string> b30 = ticketsOf(ticketChart("frmqita2"));
   EXPECT_TRUE(std::is_sorted(b30.begin(), b30.end()));
@@ -379,13 +381,15 @@ TEST(TicketCharts, FooterColumnsAndTint) {
         const bool covered = c <= lastStatCol(t);
         EXPECT_EQ(grid.backColor(r, c), covered ? rgb(231, 225, 239) : 0u) << r << "," << c;
         EXPECT_EQ(grid.foreColor(r, c), covered ? rgb(0, 0, 255) : 0u) << r << "," << c;
-        if (r < 8 || t.averageIsDrawCount)  // else a column without hits has an empty "Average"
+        if (r < 8 || t.averageIsDrawCount) {  // else a column without hits has an empty "Average"
           EXPECT_EQ(grid.isEmpty(r, c), c < 5 || !covered) << r << "," << c;
+        }
       }
     // The gather column of the charts with set letters holds only marks.
-    if (!t.gatherCounted)
+    if (!t.gatherCounted) {
       for (int r = 1; r <= 3; ++r)
         EXPECT_EQ(grid.textView(r, gatherCol(t)), r == 2 ? "" : t.mark);
+    }
   }
 }
 

@@ -10,11 +10,14 @@
 using namespace corvessa;
 using namespace corvessa::charts;
 
-namespace {
-
-void PrintTo(const TwipsRect &r, std::ostream *os) {
+// Beside TwipsRect, where GoogleTest looks for it.
+namespace corvessa {
+static void PrintTo(const TwipsRect &r, std::ostream *os) {
   *os << "(" << r.left << ", " << r.top << ", " << r.width << " x " << r.height << ")";
 }
+}  // namespace corvessa
+
+namespace {
 
 ControlDesign label(const char *name, TwipsRect place) {
   return ControlDesign{.kind = ControlKind::Label, .name = name, .caption = name, .place = place};

@@ -221,8 +221,9 @@ class ToolWindowTest : public ::testing::Test {
   }
   ToolWindow *open(const char *windowName) {
     auto *window = qobject_cast<ToolWindow *>(ToolWindows::instance().open(windowName, platform));
-    if (window)
+    if (window) {
       EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+    }
     return window;
   }
   TestHome home;
@@ -734,8 +735,9 @@ TEST_F(ToolWindowTest, KeysMoveOnFromTheGridsCurrentCell) {
       const QRect before = view->visualRect(view->currentIndex());
       const bool inView = view->currentIndex().isValid() && before.top() >= 0 &&
                           before.bottom() < view->viewport()->height();
-      if (row == w->state().drawCount + 1)
+      if (row == w->state().drawCount + 1) {
         EXPECT_TRUE(inView);  // the blank row under the newest draw
+      }
 
       QTest::keyClick(view, Qt::Key_Down);
       const QModelIndex current = view->currentIndex();
@@ -748,8 +750,9 @@ TEST_F(ToolWindowTest, KeysMoveOnFromTheGridsCurrentCell) {
         EXPECT_EQ(current.column() + 1, col);
       }
       // Where the load left it in view, the view stays at the newest draws.
-      if (inView || row < 1 || col < 1)
+      if (inView || row < 1 || col < 1) {
         EXPECT_EQ(bar->value(), bar->maximum());
+      }
       const QRect after = view->visualRect(current);
       EXPECT_TRUE(after.top() >= 0 && after.bottom() < view->viewport()->height());
       w->close();

@@ -48,18 +48,19 @@ using CellAction = std::function<void(ToolWindowState &state, int row, int col)>
 
 // One control of a window's design. Its place is relative to its parent: the
 // window, or the frame box that `parent` names.
+// Every member has a default, so a design names only the members it sets.
 struct ControlDesign {
   ControlKind kind = ControlKind::Button;
-  QString name;        // "Command2", "Label1", "Text1", "Frame1", "MSFlexGrid1"
-  QString caption;     // a button's, label's or frame's caption, a text box's first text
-  TwipsRect place;
-  QString parent;      // empty: the window
+  QString name{};      // "Command2", "Label1", "Text1", "Frame1", "MSFlexGrid1"
+  QString caption{};   // a button's, label's or frame's caption, a text box's first text
+  TwipsRect place{};
+  QString parent{};    // empty: the window
   bool visible = true;
   bool enabled = true;
   double fontPoints = 0;  // 0: the toolkit's own size
   Rgb foreColor = 0, backColor = 0;  // 0: the toolkit's own colours
   ControlRole role = ControlRole::None;
-  ToolAction action;   // a button's click handler of the tool's own
+  ToolAction action{}; // a button's click handler of the tool's own
 };
 
 // The steps of a window's resize rule, run in order on its client size
