@@ -4,7 +4,6 @@
 #include "charts/drawrows.h"
 #include "charts/tickets.h"
 #include "charts/framework/tool.h"
-#include "core/toolmenus.h"
 #include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 
@@ -21,6 +20,8 @@
 using namespace corvessa;
 using test::chartOfDraws;
 using test::dumpedCells;
+using test::everyNumber;
+using test::menuCaption;
 using test::registeredTool;
 
 namespace {
@@ -74,25 +75,13 @@ std::string sortedDigits(std::string draw) {
 
 bool threeDifferent(const std::string &s) { return s[0] != s[1] && s[1] != s[2] && s[0] != s[2]; }
 
-std::vector<std::string> allDraws() {
-  std::vector<std::string> draws;
-  for (int n = 0; n < 1000; ++n)
-    draws.push_back({char('0' + n / 100), char('0' + n / 10 % 10), char('0' + n % 10)});
-  return draws;
-}
-
 }  // namespace
 
 TEST(TicketCharts, DesignsMatchTheirMenuItems) {
-  std::map<QString, QString> captions;
-  for (const ToolMenu &menu : toolMenus())
-    for (const ToolMenuItem &item : menu.items)
-      if (!item.isSeparator())
-        captions[item.windowName] = item.caption;
   for (const TicketChart &t : kCharts) {
     SCOPED_TRACE(t.window);
     const ToolDesign &d = registeredTool(t.window).design;
-    EXPECT_EQ(d.caption, captions.at(t.window));
+    EXPECT_EQ(d.caption, menuCaption(t.window));
     EXPECT_EQ(d.title, d.caption);
     EXPECT_EQ(d.cols, gatherCol(t) + 1 + letterCols(t));
     EXPECT_EQ(d.fontPoints, t.font);
@@ -207,7 +196,7 @@ TEST(TicketCharts, ThirtyTicketsAAndBShareTenTickets) {
 // All 1000 draws once: each marks exactly the tickets its digits spell, the
 // gather column with them, and the letter of each set it hit.
 TEST(TicketCharts, EveryDrawHitsTheTicketsItsDigitsSpell) {
-  const std::vector<std::string> draws = allDraws();
+  const std::vector<std::string> draws = everyNumber();
   const int n = int(draws.size());
   for (const TicketChart &t : kCharts) {
     SCOPED_TRACE(t.window);
