@@ -27,6 +27,7 @@ using namespace corvessa;
 using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
+using corvessa::test::pressCell;
 
 namespace {
 
@@ -111,18 +112,12 @@ TEST_F(HeatWindows, ColdWarmHotWithFewDrawsSaysSoInTheList) {
 TEST_F(HeatWindows, ColdWarmHotPressTogglesTheHighlight) {
   ToolWindow *w = open(kSevenDraws + "8 4 4 9\r\n", "cailengwenre", "frmrenwenleng");
   ASSERT_NE(w, nullptr);
-  GridView *view = w->gridView();
-  const QModelIndex cell = view->model()->index(7, 18);  // grid row 8, the cold 4 in column 19
-  ASSERT_EQ(shown(w, 8, 19).toString(), "4");
+  ASSERT_EQ(shown(w, 8, 19).toString(), "4");  // the cold 4
   const QColor cold(42, 140, 167), highlight(43, 145, 255);
   EXPECT_EQ(shown(w, 8, 19, Qt::BackgroundRole).value<QColor>(), cold);
-  view->scrollTo(cell);
-  const QPoint at = view->visualRect(cell).center();
-  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+  pressCell(w, 8, 19);
   EXPECT_EQ(shown(w, 8, 19, Qt::BackgroundRole).value<QColor>(), highlight);
-  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+  pressCell(w, 8, 19);
   EXPECT_FALSE(shown(w, 8, 19, Qt::BackgroundRole).isValid());  // the cell's own colour does not come back
 }
 

@@ -28,6 +28,7 @@ using namespace corvessa;
 using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
+using corvessa::test::pressCell;
 
 namespace {
 
@@ -112,13 +113,9 @@ TEST_F(PairWindows, FiveRegionsHighlightsAPressedCellAndClearsItOnTheNextPress) 
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(shown(w, 1, 11).toString(), "05");
   EXPECT_EQ(shown(w, 1, 11, Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
-  GridView *view = w->gridView();
-  const QModelIndex cell = view->model()->index(0, 10);  // grid row 1, column 11
-  view->scrollTo(cell);
-  const QPoint at = view->visualRect(cell).center();
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+  pressCell(w, 1, 11);
   EXPECT_EQ(shown(w, 1, 11, Qt::BackgroundRole).value<QColor>(), QColor(43, 218, 255));
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+  pressCell(w, 1, 11);
   EXPECT_FALSE(shown(w, 1, 11, Qt::BackgroundRole).isValid());  // the red does not come back
   EXPECT_EQ(shown(w, 1, 11).toString(), "05");
 }

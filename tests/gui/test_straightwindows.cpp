@@ -27,6 +27,7 @@ using namespace corvessa;
 using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
+using corvessa::test::pressCell;
 
 namespace {
 
@@ -37,15 +38,6 @@ class StraightWindows : public test::MenuWindowTest {
   void SetUp() override { startWith(kDraws); }
   ToolWindow *open(const char *item, const char *) { return chooseItem(item); }
 };
-
-void pressCell(ToolWindow *w, int row, int col) {
-  GridView *view = w->gridView();
-  const QModelIndex cell = view->model()->index(row - 1, col - 1);
-  view->scrollTo(cell);
-  const QPoint at = view->visualRect(cell).center();
-  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
-}
 
 }  // namespace
 

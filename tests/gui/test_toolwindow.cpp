@@ -39,6 +39,7 @@ using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
 using corvessa::test::showsLastRowWhole;
 using corvessa::test::topRowIsWhole;
+using corvessa::test::pressCell;
 
 namespace {
 
@@ -400,23 +401,17 @@ TEST_F(ToolWindowTest, PressTogglesTheHighlight) {
   home.writeLottery("A", "1 9 0 4\r\n2 1 1 2\r\n");
   home.selectLottery("A");
   ToolWindow *w = open("frmframetest");
-  GridView *view = w->gridView();
-  const auto press = [&](int row, int col) {
-    const QRect rect = view->visualRect(view->model()->index(row - 1, col - 1));
-    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, rect.center());
-  };
-  press(2, 4);
+  pressCell(w, 2, 4);
   EXPECT_EQ(w->grid().backColor(2, 4), kHighlight);
   EXPECT_EQ(paintedColour(w, 2, 4), QColor(43, 145, 255));
   EXPECT_EQ(w->state().values["pressed"].toString(), "2,4");
-  press(2, 4);
+  pressCell(w, 2, 4);
   EXPECT_EQ(w->grid().backColor(2, 4), 0u);
-  press(2, 4);
+  pressCell(w, 2, 4);
   EXPECT_EQ(w->grid().backColor(2, 4), kHighlight);
   // The tool's own red gives way to the highlight and does not come back.
-  press(1, 4);
-  press(1, 4);
+  pressCell(w, 1, 4);
+  pressCell(w, 1, 4);
   EXPECT_EQ(w->grid().backColor(1, 4), 0u);
   EXPECT_EQ(w->grid().foreColor(1, 4), kBlue);
   EXPECT_EQ(cellText(w, 1, 4), "13");

@@ -1,9 +1,12 @@
 #include "support/gui/windows.h"
 
+#include "gui/frame/gridview.h"
+#include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QTest>
 #include <QWidget>
 #include <vector>
 
@@ -17,6 +20,33 @@ void destroyAllWindows() {
     windows.emplace_back(w);
   for (QPointer<QWidget> &w : windows)
     delete w.data();
+}
+
+namespace {
+
+// The centre of grid cell (row, col), scrolled into view, in the viewport.
+QPoint cellCentre(GridView *view, int row, int col) {
+  const QModelIndex cell = view->model()->index(row - 1, col - 1);
+  view->scrollTo(cell);
+  return view->visualRect(cell).center();
+}
+
+}  // namespace
+
+void pressCell(ToolWindow *window, int row, int col) {
+  GridView *view = window->gridView();
+  const QPoint at = cellCentre(view, row, col);
+  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+}
+
+void doubleClickCell(ToolWindow *window, int row, int col) {
+  GridView *view = window->gridView();
+  const QPoint at = cellCentre(view, row, col);
+  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
 }
 
 }  // namespace corvessa::test
