@@ -24,7 +24,6 @@ using namespace corvessa;
 using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
-using corvessa::test::pressCell;
 
 namespace {
 
@@ -96,11 +95,7 @@ TEST_F(BoxClassificationWindows, BoxNumberShapeHighlightsAPressedCellAndClearsIt
   EXPECT_EQ(shown(w, 1, 14).toString(), "122");
   EXPECT_EQ(shown(w, 1, 14, Qt::BackgroundRole).value<QColor>(), QColor(127, 176, 206));
 
-  pressCell(w, 1, 17);
-  EXPECT_EQ(shown(w, 1, 17, Qt::BackgroundRole).value<QColor>(), QColor(43, 145, 255));
-  pressCell(w, 1, 17);
-  EXPECT_FALSE(shown(w, 1, 17, Qt::BackgroundRole).isValid());  // the green does not come back
-  EXPECT_EQ(shown(w, 1, 17).toString(), "E");
+  test::expectPressTogglesHighlight(w, 1, 17, QColor(43, 145, 255));  // the green does not come back
   EXPECT_EQ(shown(w, 1, 18, Qt::BackgroundRole).value<QColor>(), QColor(249, 182, 85));
 }
 

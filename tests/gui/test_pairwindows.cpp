@@ -28,7 +28,6 @@ using namespace corvessa;
 using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
-using corvessa::test::pressCell;
 
 namespace {
 
@@ -113,11 +112,7 @@ TEST_F(PairWindows, FiveRegionsHighlightsAPressedCellAndClearsItOnTheNextPress) 
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(shown(w, 1, 11).toString(), "05");
   EXPECT_EQ(shown(w, 1, 11, Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
-  pressCell(w, 1, 11);
-  EXPECT_EQ(shown(w, 1, 11, Qt::BackgroundRole).value<QColor>(), QColor(43, 218, 255));
-  pressCell(w, 1, 11);
-  EXPECT_FALSE(shown(w, 1, 11, Qt::BackgroundRole).isValid());  // the red does not come back
-  EXPECT_EQ(shown(w, 1, 11).toString(), "05");
+  test::expectPressTogglesHighlight(w, 1, 11, QColor(43, 218, 255));  // the red does not come back
 }
 
 TEST_F(PairWindows, SumOrDifferenceShowsThreeTaggedRowsADraw) {

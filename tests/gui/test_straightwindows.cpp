@@ -27,7 +27,6 @@ using namespace corvessa;
 using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
-using corvessa::test::pressCell;
 
 namespace {
 
@@ -109,12 +108,12 @@ TEST_F(StraightWindows, APressTogglesTheHighlightInBothShapeCharts) {
     ToolWindow *w = open(tc.item, tc.window);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(shown(w, tc.row, tc.col, Qt::BackgroundRole).value<QColor>(), tc.mark);
-    pressCell(w, tc.row, tc.col);
+    test::pressCell(w, tc.row, tc.col);
     if (tc.mark != tc.highlight)
       EXPECT_EQ(shown(w, tc.row, tc.col, Qt::BackgroundRole).value<QColor>(), tc.highlight);
     else
       EXPECT_FALSE(shown(w, tc.row, tc.col, Qt::BackgroundRole).isValid());
-    pressCell(w, tc.row, tc.col);
+    test::pressCell(w, tc.row, tc.col);
     if (tc.mark != tc.highlight)
       EXPECT_FALSE(shown(w, tc.row, tc.col, Qt::BackgroundRole).isValid());  // the mark's colour does not come back
     else

@@ -24,7 +24,6 @@ using namespace corvessa;
 using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
-using corvessa::test::doubleClickCell;
 
 namespace {
 
@@ -107,9 +106,9 @@ TEST_F(ThreeWayBoxWindows, ADoubleClickCopiesTheColumnsMissRuns) {
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->label("Label1")->text(), "[S:Small],[B:Big],[E:Even],[O:Odd],[P:Prime],[C:Composite].");
   platform.clipboard = "held before";
-  doubleClickCell(w, 12, 13);
+  test::doubleClickCell(w, 12, 13);
   EXPECT_EQ(platform.clipboard, "2\r\n6\r\n");
-  doubleClickCell(w, 12, 8);  // "00" was never won
+  test::doubleClickCell(w, 12, 8);  // "00" was never won
   EXPECT_EQ(platform.clipboard, "");
   EXPECT_EQ(shown(w, 19, 13).toString(), "6");  // "Max Miss"
 }

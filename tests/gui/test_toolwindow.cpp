@@ -39,7 +39,6 @@ using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
 using corvessa::test::showsLastRowWhole;
 using corvessa::test::topRowIsWhole;
-using corvessa::test::pressCell;
 
 namespace {
 
@@ -401,17 +400,17 @@ TEST_F(ToolWindowTest, PressTogglesTheHighlight) {
   home.writeLottery("A", "1 9 0 4\r\n2 1 1 2\r\n");
   home.selectLottery("A");
   ToolWindow *w = open("frmframetest");
-  pressCell(w, 2, 4);
+  test::pressCell(w, 2, 4);
   EXPECT_EQ(w->grid().backColor(2, 4), kHighlight);
   EXPECT_EQ(paintedColour(w, 2, 4), QColor(43, 145, 255));
   EXPECT_EQ(w->state().values["pressed"].toString(), "2,4");
-  pressCell(w, 2, 4);
+  test::pressCell(w, 2, 4);
   EXPECT_EQ(w->grid().backColor(2, 4), 0u);
-  pressCell(w, 2, 4);
+  test::pressCell(w, 2, 4);
   EXPECT_EQ(w->grid().backColor(2, 4), kHighlight);
   // The tool's own red gives way to the highlight and does not come back.
-  pressCell(w, 1, 4);
-  pressCell(w, 1, 4);
+  test::pressCell(w, 1, 4);
+  test::pressCell(w, 1, 4);
   EXPECT_EQ(w->grid().backColor(1, 4), 0u);
   EXPECT_EQ(w->grid().foreColor(1, 4), kBlue);
   EXPECT_EQ(cellText(w, 1, 4), "13");

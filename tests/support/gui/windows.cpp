@@ -5,9 +5,11 @@
 #include "gui/mainwindow.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QPointer>
 #include <QTest>
 #include <QWidget>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace corvessa::test {
@@ -47,6 +49,17 @@ void doubleClickCell(ToolWindow *window, int row, int col) {
   QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
   QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+}
+
+void expectPressTogglesHighlight(ToolWindow *window, int row, int col, const QColor &highlight) {
+  const QAbstractItemModel *model = window->gridView()->model();
+  const QModelIndex cell = model->index(row - 1, col - 1);
+  const QString text = model->data(cell).toString();
+  pressCell(window, row, col);
+  EXPECT_EQ(model->data(cell, Qt::BackgroundRole).value<QColor>(), highlight) << "after the first press";
+  pressCell(window, row, col);
+  EXPECT_FALSE(model->data(cell, Qt::BackgroundRole).isValid()) << "after the second press";
+  EXPECT_EQ(model->data(cell).toString(), text);
 }
 
 }  // namespace corvessa::test
