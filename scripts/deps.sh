@@ -2,8 +2,8 @@
 # Installs the Debian packages the build, the tests and the screenshots need,
 # if any is missing. Uses sudo when not run as root.
 # With --fuzz also clang and its runtime libraries (libFuzzer, ASan, UBSan),
-# which only the fuzz target needs (scripts/fuzz.sh, CI); the sanitizer run
-# of the tests uses g++'s own runtimes.
+# which the sanitizer build needs: the tests under the sanitizers and the
+# fuzz target (scripts/sanitize.sh, scripts/fuzz.sh, CI).
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
           fonts-liberation fonts-noto-cjk xvfb xauth imagemagick xdotool)

@@ -61,7 +61,7 @@ inline constexpr Rgb kFooterFore = rgb(0, 0, 255);
 struct FooterForm {
   int firstCol = 5;
   int lastCol = 5;
-  std::string_view mark;
+  std::string_view mark{};
   Rgb hitBack = 0;
   // The rows from N + 2 down, each labelled in column 0; the grid gets
   // N + 2 + rows.size() rows and scrolls to its last.

@@ -16,6 +16,13 @@
 #include <map>
 
 using namespace corvessa;
+using test::chart;
+using test::drawFile;
+using test::everyNumber;
+using test::expectWidths;
+using test::history;
+using test::markedCol;
+using test::rowTexts;
 
 namespace {
 
@@ -25,56 +32,11 @@ const char *const kShape = "frmzuxuan012lu";
 const char *const kAddMultiply = "frmjiachengzh";
 const char *const kRemainder5 = "frm3shu5luhe";
 
-ResultGrid chart(const char *window, const QByteArray &data) {
-  return computeChart(test::registeredTool(window), parseDrawHistory(data));
-}
-
-// Draws "H T U" labelled 1, 2, 3 ...
-QByteArray history(const QStringList &draws) {
-  QByteArray out;
-  int label = 1;
-  for (const QString &d : draws)
-    out += QByteArray::number(label++) + ' ' + d.toLatin1() + "\r\n";
-  return out;
-}
-
-// The numbers 000 to 999 in order, one draw each.
-QByteArray everyNumber() {
-  QByteArray out;
-  for (int n = 0; n < 1000; ++n)
-    out += QByteArray::number(n + 1) + ' ' + QByteArray::number(n / 100) + ' ' + QByteArray::number(n / 10 % 10) +
-           ' ' + QByteArray::number(n % 10) + "\r\n";
-  return out;
-}
-
-QString rowTexts(const ResultGrid &g, int row, int first, int last) {
-  QStringList out;
-  for (int c = first; c <= last; ++c)
-    out << g.text(row, c);
-  return out.join(QLatin1Char(' '));
-}
-
 QString rowColours(const ResultGrid &g, int row, int first, int last) {
   QStringList out;
   for (int c = first; c <= last; ++c)
     out << (g.backColor(row, c) ? QString::number(g.backColor(row, c), 16).rightJustified(6, '0') : "-");
   return out.join(QLatin1Char(' '));
-}
-
-// The one non-empty cell of columns first..last, checked to be alone and of
-// the colour; every other cell empty and in the grid's colour. -1: none.
-int markedCol(const ResultGrid &g, int row, int first, int last, Rgb back) {
-  int found = -1;
-  for (int c = first; c <= last; ++c) {
-    if (g.isEmpty(row, c)) {
-      EXPECT_EQ(g.backColor(row, c), 0u) << "row " << row << " column " << c;
-      continue;
-    }
-    EXPECT_EQ(found, -1) << "row " << row << ": a second mark in column " << c;
-    EXPECT_EQ(g.backColor(row, c), back) << "row " << row << " column " << c;
-    found = c;
-  }
-  return found;
 }
 
 // Marks per column over draw rows 1..n.
@@ -83,11 +45,6 @@ std::map<int, int> marksPerColumn(const ResultGrid &g, int n, int first, int las
   for (int r = 1; r <= n; ++r)
     ++out[markedCol(g, r, first, last, back)];
   return out;
-}
-
-void expectWidths(const ResultGrid &g, std::initializer_list<std::pair<int, int>> widths) {
-  for (auto [col, twips] : widths)
-    EXPECT_EQ(g.colWidth(col), twips) << "column " << col;
 }
 
 constexpr Rgb kFooterBack = rgb(231, 225, 239), kFooterFore = rgb(0, 0, 255);
@@ -167,7 +124,7 @@ TEST(FourModels, EmptyHistoryShowsZerosAndEmptyAverages) {
 }
 
 TEST(FourModels, EveryNumberOnceFitsOneModelAtMost) {
-  const ResultGrid g = chart(kFourModels, everyNumber());
+  const ResultGrid g = chart(kFourModels, drawFile(everyNumber()));
   ASSERT_EQ(g.rows(), 1000 + 6);
   int fitting = 0;
   for (int r = 1; r <= 1000; ++r) {
@@ -239,7 +196,7 @@ TEST(SmallMiddleLarge, EmptyHistoryLeavesTheHeaderAndOneBlankRow) {
 }
 
 TEST(SmallMiddleLarge, EveryNumberOnceMarksOneCellInEachBlock) {
-  const ResultGrid g = chart(kSmallMiddleLarge, everyNumber());
+  const ResultGrid g = chart(kSmallMiddleLarge, drawFile(everyNumber()));
   const auto small = marksPerColumn(g, 1000, 5, 14, kSmallBack);
   const auto middle = marksPerColumn(g, 1000, 16, 25, kMiddleBack);
   const auto large = marksPerColumn(g, 1000, 27, 36, kLargeBack);
@@ -309,8 +266,9 @@ TEST(BoxNumberShape, ClassesPatternAndShapeMarksOfEachDraw) {
     for (int b = 0; b < 4; ++b) {
       const int c = markedCol(g, r, blocks[b].first, blocks[b].second, kBlue);
       EXPECT_EQ(c, expected[b]);
-      if (c > 0)
+      if (c > 0) {
         EXPECT_EQ(g.text(r, c), g.text(0, c));
+      }
     }
     for (int c : {15, 24, 33, 42})
       EXPECT_TRUE(g.isEmpty(r, c) && g.backColor(r, c) == 0) << "column " << c;
@@ -340,7 +298,7 @@ TEST(BoxNumberShape, HeadersWidthsRowHeightAndScroll) {
 }
 
 TEST(BoxNumberShape, EveryNumberOnceMarksOneColumnOfEachBlock) {
-  const ResultGrid g = chart(kShape, everyNumber());
+  const ResultGrid g = chart(kShape, drawFile(everyNumber()));
   // Routes: 0 for 0 3 6 9, 1 for 1 4 7, 2 for 2 5 8.
   const std::map<int, int> triples = {{5, 64},  {6, 27},  {7, 27},  {8, 216}, {9, 144},
                                       {10, 144}, {11, 108}, {12, 81}, {13, 108}, {14, 81}};
@@ -434,8 +392,9 @@ TEST(AddMultiply, SumWidthAndTheOneMarkOfEachDraw) {
     EXPECT_EQ(rowColours(g, r, 0, 3) + rowColours(g, r, 5, 5), "- - - --");
     const int c = markedCol(g, r, 6, 7, kRed);
     EXPECT_EQ(c, tc.markCol == 0 ? -1 : tc.markCol);
-    if (c > 0)
+    if (c > 0) {
       EXPECT_EQ(g.text(r, c), "******");
+    }
   }
   EXPECT_EQ(rowTexts(g, 0, 0, 7), " H T U S W Addition Box Number Multiplication Box Number");
   expectWidths(g, {{0, 1290}, {1, 300}, {5, 300}, {6, 860}, {7, 860}});
@@ -448,7 +407,7 @@ TEST(AddMultiply, SumWidthAndTheOneMarkOfEachDraw) {
 }
 
 TEST(AddMultiply, EveryNumberOnceIsMarkedOnceAtMost) {
-  const ResultGrid g = chart(kAddMultiply, everyNumber());
+  const ResultGrid g = chart(kAddMultiply, drawFile(everyNumber()));
   // Multiplication only: 1 1 1, 1 x x (8 x 3 orders), 2 3 6 and 2 4 8 (6 orders
   // each), 3 3 9 (3 orders); 2 2 4 and 0 0 0 are addition box numbers.
   EXPECT_EQ(marksPerColumn(g, 1000, 6, 7, kRed), (std::map<int, int>{{-1, 1000 - 136 - 40}, {6, 136}, {7, 40}}));
@@ -489,7 +448,7 @@ TEST(Remainder5Sum, TheSumBesideTheDigitsAndInItsColumn) {
 }
 
 TEST(Remainder5Sum, EveryNumberOnceMarksItsOneColumn) {
-  const ResultGrid g = chart(kRemainder5, everyNumber());
+  const ResultGrid g = chart(kRemainder5, drawFile(everyNumber()));
   // Each remainder 0 to 4 comes from two digits: 8 x the ways three
   // remainders make the sum.
   const int ways[] = {1, 3, 6, 10, 15, 18, 19, 18, 15, 10, 6, 3, 1};
@@ -518,8 +477,9 @@ TEST(Remainder5Sum, TheNoteStaysUnderTheGridAtEverySize) {
     EXPECT_EQ(label.left, 20);
     EXPECT_GT(label.top, grid.height);
     EXPECT_LE(label.top + label.height, s.height);
-    if (s.width == d.clientWidth && s.height == d.clientHeight)
+    if (s.width == d.clientWidth && s.height == d.clientHeight) {
       EXPECT_EQ(label.top, 6210);  // its place in the design
+    }
   }
 }
 

@@ -8,6 +8,7 @@
 #include "charts/framework/toolsession.h"
 #include "charts/palette.h"
 #include "core/drawfile.h"
+#include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 
 #include <QByteArray>
@@ -18,8 +19,15 @@
 
 using namespace corvessa;
 using namespace corvessa::charts;
+using test::chart;
+using test::history;
+using test::registeredTool;
+using test::rowTexts;
 
 namespace {
+
+const char *const kColdWarmHot = "frmrenwenleng";
+constexpr int kFirstLabel = 101;  // the draws' labels count from here
 
 constexpr Rgb kTint = rgb(249, 212, 194);
 constexpr Rgb kHotHit = rgb(255, 0, 200), kWarmHit = rgb(225, 0, 0), kColdHit = rgb(42, 140, 167);
@@ -29,33 +37,11 @@ constexpr Rgb kPatternBack = rgb(42, 219, 167);
 // so the ranking for the next draw is 5 8 1 | 9 0 2 3 | 4 6 7.
 const char *const kSevenDraws[] = {"5 5 5", "8 8 8", "5 5 5", "8 1 1", "1 9 9", "0 2 3", "4 6 7"};
 
-QByteArray history(const QStringList &draws) {
-  QByteArray out;
-  int label = 101;
-  for (const QString &d : draws)
-    out += QByteArray::number(label++) + ' ' + d.toLatin1() + "\r\n";
-  return out;
-}
-
 QStringList sevenDrawsAnd(QStringList more = {}) {
   QStringList draws;
   for (const char *d : kSevenDraws)
     draws << QString::fromLatin1(d);
   return draws + more;
-}
-
-ResultGrid chart(const QByteArray &data) {
-  const ToolEntry *tool = toolRegistry().find(QStringLiteral("frmrenwenleng"));
-  EXPECT_NE(tool, nullptr);
-  return computeChart(*tool, parseDrawHistory(data));
-}
-
-// Texts of a row's columns, joined with blanks.
-QString rowTexts(const ResultGrid &g, int row, int first, int last) {
-  QStringList out;
-  for (int c = first; c <= last; ++c)
-    out << g.text(row, c);
-  return out.join(QLatin1Char(' '));
 }
 
 // Nothing in the count, ranking and pattern columns 1..32.
@@ -90,7 +76,7 @@ TEST(RankDigitsHotWarmCold, RanksRowsEightToRowsLessTwoFromColumns34To36) {
 }
 
 TEST(ColdWarmHot, LayoutHeadersWidthsAndAlignment) {
-  const ResultGrid g = chart(history(sevenDrawsAnd({"4 4 9"})));
+  const ResultGrid g = chart(kColdWarmHot, history(sevenDrawsAnd({"4 4 9"}), kFirstLabel));
   ASSERT_EQ(g.cols(), 37);
   EXPECT_EQ(rowTexts(g, 0, 0, 22), " 0 1 2 3 4 5 6 7 8 9  H H H W W W W C C C ");
   EXPECT_EQ(rowTexts(g, 0, 23, 36), "003 030 300 012 021 102 120 201 210 111    ");
@@ -110,7 +96,7 @@ TEST(ColdWarmHot, LayoutHeadersWidthsAndAlignment) {
 }
 
 TEST(ColdWarmHot, CountsTiesAndClassesOfTheRanking) {
-  const ResultGrid g = chart(history(sevenDrawsAnd()));
+  const ResultGrid g = chart(kColdWarmHot, history(sevenDrawsAnd(), kFirstLabel));
   ASSERT_EQ(g.rows(), 10);
   // Row 8 = N + 1: the ranking for the coming draw; equal counts of 1 go in
   // digit order and fall into both the warm and the cold class.
@@ -126,7 +112,7 @@ TEST(ColdWarmHot, CountsTiesAndClassesOfTheRanking) {
 }
 
 TEST(ColdWarmHot, SevenEqualDrawsPutTheOtherDigitsInAscendingOrder) {
-  const ResultGrid g = chart(history(QStringList(7, QStringLiteral("1 1 1"))));
+  const ResultGrid g = chart(kColdWarmHot, history(QStringList(7, QStringLiteral("1 1 1")), kFirstLabel));
   EXPECT_EQ(rowTexts(g, 8, 1, 10), "0 21 0 0 0 0 0 0 0 0");
   EXPECT_EQ(rowTexts(g, 8, 12, 21), "1 0 2 3 4 5 6 7 8 9");
   EXPECT_EQ(g.backColor(8, 2), kRed);
@@ -134,7 +120,7 @@ TEST(ColdWarmHot, SevenEqualDrawsPutTheOtherDigitsInAscendingOrder) {
 }
 
 TEST(ColdWarmHot, EightDrawsRankTheFirstDrawRowAndTheComingDraw) {
-  const ResultGrid g = chart(history(sevenDrawsAnd({"4 4 9"})));
+  const ResultGrid g = chart(kColdWarmHot, history(sevenDrawsAnd({"4 4 9"}), kFirstLabel));
   ASSERT_EQ(g.rows(), 11);
   EXPECT_EQ(rowTexts(g, 8, 12, 21), "5 8 1 9 0 2 3 4 6 7");
   // Row 9 counts draws 2 to 8: the first draw has left the seven.
@@ -146,7 +132,7 @@ TEST(ColdWarmHot, EightDrawsRankTheFirstDrawRowAndTheComingDraw) {
 
 TEST(ColdWarmHot, FewerThanSevenDrawsRankNothing) {
   for (int n : {0, 1, 6}) {
-    const ResultGrid g = chart(history(QStringList(n, QStringLiteral("3 1 4"))));
+    const ResultGrid g = chart(kColdWarmHot, history(QStringList(n, QStringLiteral("3 1 4")), kFirstLabel));
     ASSERT_EQ(g.rows(), n + 3) << n << " draws";
     for (int r = 1; r <= n + 2; ++r) {
       EXPECT_TRUE(rowHasNoRankingOrPattern(g, r)) << n << " draws, row " << r;
@@ -155,8 +141,9 @@ TEST(ColdWarmHot, FewerThanSevenDrawsRankNothing) {
       for (int c : {1, 12, 14, 19, 23})
         EXPECT_EQ(g.backColor(r, c), 0u);
     }
-    if (n > 0)
+    if (n > 0) {
       EXPECT_EQ(g.text(n, 0), QStringLiteral(" %1:314").arg(100 + n));
+    }
   }
 }
 
@@ -182,7 +169,7 @@ TEST(ColdWarmHot, PatternMarksAndColoursCellByCell) {
   };
   for (const Case &tc : cases) {
     SCOPED_TRACE(tc.draw);
-    const ResultGrid g = chart(history(sevenDrawsAnd({QString::fromLatin1(tc.draw)})));
+    const ResultGrid g = chart(kColdWarmHot, history(sevenDrawsAnd({QString::fromLatin1(tc.draw)}), kFirstLabel));
     ASSERT_EQ(rowTexts(g, 8, 12, 21), "5 8 1 9 0 2 3 4 6 7");
     for (int c = 12; c <= 21; ++c) {
       Rgb expected = c >= 15 && c <= 18 ? kTint : 0;
@@ -203,11 +190,11 @@ TEST(ColdWarmHot, PatternMarksAndColoursCellByCell) {
 }
 
 TEST(ColdWarmHot, RecordWithADigitOutsideZeroToNineNeverReachesTheChart) {
-  QByteArray data = history(sevenDrawsAnd());
+  QByteArray data = history(sevenDrawsAnd(), kFirstLabel);
   data.insert(data.indexOf("104 "), "999 1 12 3\r\n555 1 a 3\r\n");
   const DrawHistory parsed = parseDrawHistory(data + "108 4 4 9\r\n");
   EXPECT_EQ(parsed.skippedCount, 2);
-  const ResultGrid g = computeChart(*toolRegistry().find(QStringLiteral("frmrenwenleng")), parsed);
+  const ResultGrid g = computeChart(registeredTool(kColdWarmHot), parsed);
   ASSERT_EQ(g.rows(), 8 + 3);
   EXPECT_EQ(rowTexts(g, 8, 1, 10), "1 3 1 1 1 6 1 1 4 2");
   EXPECT_EQ(rowTexts(g, 8, 12, 21), "5 8 1 9 0 2 3 4 6 7");
@@ -259,7 +246,7 @@ TEST(NextBoxNumbers, WorkedExampleByteForByte) {
 }
 
 TEST(NextBoxNumbers, ComesFromTheRowUnderTheLastDraw) {
-  const ResultGrid g = chart(history(sevenDrawsAnd()));
+  const ResultGrid g = chart(kColdWarmHot, history(sevenDrawsAnd(), kFirstLabel));
   const auto ranking = rankingOfRow(g, g.rows() - 2);
   ASSERT_TRUE(ranking.has_value());
   EXPECT_EQ(nextBoxNumbersText(ranking), QString::fromLatin1(kWorkedExampleText));
@@ -299,7 +286,7 @@ TEST(NextBoxNumbers, EveryBoxOnceUnderItsOwnPattern) {
 
 TEST(NextBoxNumbers, WithoutARankingSaysThereAreNotEnoughDraws) {
   for (int n : {0, 3, 6}) {
-    const ResultGrid g = chart(history(QStringList(n, QStringLiteral("2 7 1"))));
+    const ResultGrid g = chart(kColdWarmHot, history(QStringList(n, QStringLiteral("2 7 1")), kFirstLabel));
     const auto ranking = rankingOfRow(g, g.rows() - 2);
     EXPECT_FALSE(ranking.has_value()) << n << " draws";
     EXPECT_EQ(nextBoxNumbersText(ranking), QString::fromLatin1(kNotEnoughDrawsText));
@@ -325,7 +312,7 @@ TEST(NextBoxNumbers, CaptionCycle) {
 
 namespace {
 
-const ToolDesign &coldWarmHot() { return toolRegistry().find(QStringLiteral("frmrenwenleng"))->design; }
+const ToolDesign &coldWarmHot() { return registeredTool(kColdWarmHot).design; }
 
 }  // namespace
 
@@ -359,18 +346,18 @@ TEST(ColdWarmHotWindow, ButtonsFromTheRightAndTheListOverTheGrid) {
 }
 
 TEST(ColdWarmHotWindow, ListButtonShowsAndHidesTheList) {
-  const ToolEntry *tool = toolRegistry().find(QStringLiteral("frmrenwenleng"));
   RecordingHost host;
-  ToolSession window(*tool, &host);
-  window.load(parseDrawHistory(history(sevenDrawsAnd())));
+  ToolSession window(registeredTool(kColdWarmHot), &host);
+  window.load(parseDrawHistory(history(sevenDrawsAnd(), kFirstLabel)));
   const std::pair<const char *, bool> afterClicks[] = {
       {"Hide Box numbers", true}, {"Next Box numbers", false}, {"Hide Box numbers", true}};
   for (auto [caption, shown] : afterClicks) {
     window.click("Command2");
     EXPECT_EQ(window.state().control("Command2").text, QString::fromLatin1(caption));
     EXPECT_EQ(window.state().control("Text1").visible, shown);
-    if (shown)
+    if (shown) {
       EXPECT_EQ(window.state().control("Text1").text, QString::fromLatin1(kWorkedExampleText));
+    }
   }
   window.click("Command3");
   window.click("Command1");

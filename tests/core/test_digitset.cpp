@@ -7,7 +7,6 @@
 #include "support/core/qtprint.h"
 #include "support/core/chartcells.h"
 
-#include <QFile>
 #include <QStringList>
 #include <map>
 #include <set>
@@ -17,22 +16,13 @@
 #include <gtest/gtest.h>
 
 using namespace corvessa;
+using test::chartOfDraws;
+using test::everyNumberOnce;
 
 namespace {
 
-// Draws given as "312": labelled 1, 2, ... in file order.
-ResultGrid chart(const char *window, const std::vector<std::string> &draws) {
-  QByteArray file;
-  int label = 1;
-  for (const std::string &d : draws)
-    file += QByteArray::number(label++) + ' ' + d[0] + ' ' + d[1] + ' ' + d[2] + "\r\n";
-  return computeChart(test::registeredTool(window), parseDrawHistory(file));
-}
-
 ResultGrid chartOfEveryNumber(const char *window) {
-  QFile file(QStringLiteral(CORVESSA_FIXTURES_DIR "/draws/every1000.txt"));
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-  return computeChart(test::registeredTool(window), parseDrawHistory(file.readAll()));
+  return computeChart(test::registeredTool(window), everyNumberOnce());
 }
 
 int distinctDigits(const ResultGrid &grid, int row) {
@@ -66,8 +56,9 @@ TEST(DigitSetCharts, HeadersAreEverySetInAscendingOrder) {
       ASSERT_EQ(set.size(), t.setSize) << c;
       for (int i = 1; i < set.size(); ++i)
         EXPECT_LT(set[i - 1], set[i]) << set.toStdString();
-      if (c > 5)
+      if (c > 5) {
         EXPECT_LT(grid.text(0, c - 1), set) << c;
+      }
     }
     // Without draws: the header row and the blank spare row.
     EXPECT_EQ(grid.rows(), 2);
@@ -136,7 +127,7 @@ TEST(DigitSetCharts, SingleDrawsAsTheWindowsDescribeThem) {
       {"frmdanma3c2", "904", 30, "$"},   // "049"
   };
   for (const Case &c : cases) {
-    const ResultGrid grid = chart(c.window, {c.draw});
+    const ResultGrid grid = chartOfDraws(c.window, {c.draw});
     EXPECT_EQ(grid.text(1, c.col), c.text) << c.window << " " << c.draw << " under " << grid.text(0, c.col).toStdString();
   }
 }
@@ -204,7 +195,7 @@ TEST(DigitSetCharts, Windows) {
     EXPECT_EQ(d.control("Command3")->caption, "Help");
     EXPECT_FALSE(d.control("Command1")->visible);
 
-    const ResultGrid grid = chart(t.window, {"312", "727"});
+    const ResultGrid grid = chartOfDraws(t.window, {"312", "727"});
     std::vector<int> widths;
     for (int c = 0; c < grid.cols(); ++c)
       widths.push_back(grid.colWidth(c));
@@ -248,7 +239,7 @@ TEST(OtherRecommendDigits, FixedGroupsOfSingleDraws) {
       {"frmdanma3", "444", "|| *| *| *|||||||| *|"},
   };
   for (const Case &c : cases)
-    EXPECT_EQ(marksOf(chart(c.window, {c.draw}), 1), c.marks) << c.window << " " << c.draw;
+    EXPECT_EQ(marksOf(chartOfDraws(c.window, {c.draw}), 1), c.marks) << c.window << " " << c.draw;
 
   // The three classes by remainder hold every digit between them.
   const ResultGrid serial = chartOfEveryNumber("frmdanma3");

@@ -15,6 +15,7 @@
 #include <sstream>
 
 using namespace corvessa;
+using test::drawFile;
 using test::registeredTool;
 
 namespace {
@@ -22,20 +23,12 @@ namespace {
 const char *const kStraight = "frmzhixuanhaocx";
 const char *const kBox = "frmzuxuanhaocx";
 
-DrawHistory historyOf(const std::vector<std::string> &draws) {
-  QByteArray file;
-  int label = 1;
-  for (const std::string &d : draws)
-    file += QByteArray::number(label++) + ' ' + d[0] + ' ' + d[1] + ' ' + d[2] + "\r\n";
-  return parseDrawHistory(file);
-}
-
 // A loaded enquiry window and what it showed.
 struct Enquiry {
   RecordingHost host;
   ToolSession session;
   Enquiry(const char *window, const std::vector<std::string> &draws) : session(registeredTool(window), &host) {
-    session.load(historyOf(draws));
+    session.load(parseDrawHistory(drawFile(draws)));
     host.busyCaptions.clear();
   }
   const ResultGrid &grid() const { return session.state().grid; }

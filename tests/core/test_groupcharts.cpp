@@ -4,7 +4,6 @@
 #include "charts/groupmarks.h"
 #include "charts/missstats.h"
 #include "charts/framework/tool.h"
-#include "tools/menus.h"
 #include "support/core/qtprint.h"
 #include "support/core/chartcells.h"
 
@@ -18,6 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace corvessa;
+using test::chartOfDraws;
 
 namespace {
 
@@ -60,15 +60,6 @@ QStringList groupsOf(const GroupTool &t) {
   for (int c = 5; c < grid.cols(); ++c)
     groups << grid.text(0, c);
   return groups;
-}
-
-// Draws given as "941": labelled 1, 2, ... in file order.
-ResultGrid chart(const char *window, const std::vector<std::string> &draws) {
-  QByteArray file;
-  int label = 1;
-  for (const std::string &d : draws)
-    file += QByteArray::number(label++) + ' ' + d[0] + ' ' + d[1] + ' ' + d[2] + "\r\n";
-  return computeChart(test::registeredTool(window), parseDrawHistory(file));
 }
 
 // All 220 box numbers: the 120 of three different digits (rows 1-120, digits
@@ -118,7 +109,7 @@ struct Coverage {
 
 Coverage coverage(const GroupTool &t) {
   const std::vector<std::string> draws = allBoxNumbers();
-  Coverage cov{{}, {}, {}, {}, chart(t.window, draws)};
+  Coverage cov{{}, {}, {}, {}, chartOfDraws(t.window, draws)};
   for (int r = 1; r <= int(draws.size()); ++r) {
     const std::string key = sortedSet(draws[std::size_t(r - 1)]);
     const std::vector<int> cols = markedCols(cov.grid, r, t);
@@ -148,16 +139,10 @@ bool noneMarked(const std::map<std::string, std::vector<int>> &m) { return setsW
 }  // namespace
 
 TEST(GroupCharts, DesignsMatchTheirMenuItems) {
-  std::map<QString, const ToolMenuItem *> items;
-  for (const ToolMenu &menu : toolMenus())
-    for (const ToolMenuItem &item : menu.items)
-      if (!item.isSeparator())
-        items[item.windowName()] = &item;
   for (const GroupTool &t : kTools) {
     SCOPED_TRACE(t.window);
     const ToolDesign &d = test::registeredTool(t.window).design;
-    ASSERT_TRUE(items.count(t.window));
-    EXPECT_EQ(d.caption, items[t.window]->caption);
+    EXPECT_EQ(d.caption, test::menuCaption(t.window));
     EXPECT_EQ(d.title, QString(d.caption).remove('"'));
     EXPECT_EQ(d.cols, lastCol(t) + 1);
     EXPECT_EQ(d.fontPoints, 6.75);
@@ -165,8 +150,9 @@ TEST(GroupCharts, DesignsMatchTheirMenuItems) {
     // None shows a "Help" button; only frm6lianhao places a hidden one.
     const ControlDesign *help = d.control("Command3");
     EXPECT_EQ(help != nullptr, QString(t.window) == "frm6lianhao");
-    if (help)
+    if (help) {
       EXPECT_FALSE(help->visible);
+    }
   }
   // Same caption, same title; only the groups tell them apart.
   EXPECT_EQ(test::registeredTool("frmzuxuan6").design.title, test::registeredTool("frm6lianhao").design.title);
@@ -175,7 +161,7 @@ TEST(GroupCharts, DesignsMatchTheirMenuItems) {
 TEST(GroupCharts, HeaderRowWidthsAndDrawRows) {
   for (const GroupTool &t : kTools) {
     SCOPED_TRACE(t.window);
-    const ResultGrid grid = chart(t.window, {"941", "727"});
+    const ResultGrid grid = chartOfDraws(t.window, {"941", "727"});
     QStringList header;
     for (int c = 0; c < grid.cols(); ++c)
       header << grid.text(0, c);
@@ -204,8 +190,9 @@ TEST(GroupCharts, GroupListsAreWellFormed) {
     SCOPED_TRACE(t.window);
     for (const QString &g : groupsOf(t)) {
       EXPECT_EQ(std::set<QChar>(g.begin(), g.end()).size(), std::size_t(g.size())) << g.toStdString();
-      if (t.groupLength)
+      if (t.groupLength) {
         EXPECT_EQ(g.size(), t.groupLength) << g.toStdString();
+      }
     }
   }
   for (const char *w : {"frmzuxuan4", "frmzuxuan6", "frmzuxuan7"}) {
@@ -401,7 +388,7 @@ TEST(GroupCharts, SingleDrawsCellByCell) {
   for (const Case &k : cases) {
     SCOPED_TRACE(std::string(k.window) + " " + k.draw);
     const GroupTool &t = groupTool(k.window);
-    const ResultGrid grid = chart(k.window, {k.draw});
+    const ResultGrid grid = chartOfDraws(k.window, {k.draw});
     for (int c = 5; c <= lastCol(t); ++c) {
       const bool hit = std::count(k.marked.begin(), k.marked.end(), c) > 0;
       EXPECT_EQ(grid.text(1, c), hit ? QString(t.mark) : QString("1")) << "column " << c;
@@ -417,7 +404,7 @@ TEST(GroupCharts, MissCountsAndFooters) {
   const GroupTool &t = groupTool("frmzuxuan4");
   // "012" and "126" hit only "0126" (column 5), "015" only "0159" (7), "017" only "0178" (8);
   // "555" hits nothing, and "0134" (6) is never hit.
-  const ResultGrid grid = chart(t.window, {"555", "015", "012", "555", "555", "555", "126", "555", "555", "017"});
+  const ResultGrid grid = chartOfDraws(t.window, {"555", "015", "012", "555", "555", "555", "126", "555", "555", "017"});
   const int n = 10;
   struct Column {
     int col;
@@ -455,7 +442,7 @@ TEST(GroupCharts, MissCountsAndFooters) {
 
 // A red 3 Way Box hit counts and ends a miss run like a plain one.
 TEST(GroupCharts, RedHitsCountLikePlainOnes) {
-  const ResultGrid grid = chart("frmzuxuanqt", {"551", "222", "541", "222", "222"});
+  const ResultGrid grid = chartOfDraws("frmzuxuanqt", {"551", "222", "541", "222", "222"});
   const int n = 5;
   QStringList cells, footer;
   for (int r = 1; r <= n; ++r)
@@ -471,7 +458,7 @@ TEST(GroupCharts, RedHitsCountLikePlainOnes) {
 TEST(GroupCharts, EmptyHistory) {
   for (const GroupTool &t : kTools) {
     SCOPED_TRACE(t.window);
-    const ResultGrid grid = chart(t.window, {});
+    const ResultGrid grid = chartOfDraws(t.window, {});
     EXPECT_EQ(grid.rows(), 6);  // header, spare row, four footer rows
     EXPECT_EQ(grid.text(0, 5), t.first);
     for (int c = 0; c < grid.cols(); ++c)
@@ -501,7 +488,7 @@ TEST(GroupCharts, CurrentCellAfterTheLoad) {
       {"frmlingleizu6", {"714"}, 2, 1},
   };
   for (const Case &k : cases) {
-    const ResultGrid grid = chart(k.window, k.draws);
+    const ResultGrid grid = chartOfDraws(k.window, k.draws);
     EXPECT_EQ(std::make_pair(grid.currentRow(), grid.currentCol()), std::make_pair(k.row, k.col))
         << k.window << " " << k.draws.size() << " draws";
   }

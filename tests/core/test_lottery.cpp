@@ -72,9 +72,10 @@ TEST(LotteryNames, LongNamesAreRefusedWhereTheirSavesWouldFail) {
   for (const Case &c : cases) {
     const std::optional<QString> problem = lotteryNameProblem(c.name);
     EXPECT_EQ(!problem, c.accepted) << c.name.size();
-    if (problem)
+    if (problem) {
       EXPECT_TRUE(problem->startsWith("A lottery name can be at most 244 bytes long; this one has "))
           << problem->toStdString();
+    }
     const std::optional<QString> fileProblem = lotteryFileNameProblem(c.name + ".txt");
     EXPECT_EQ(!fileProblem, c.accepted) << c.name.size();
   }

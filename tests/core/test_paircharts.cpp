@@ -7,7 +7,6 @@
 #include "support/core/chartcells.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -15,46 +14,19 @@
 #include <set>
 
 using namespace corvessa;
+using test::chart;
+using test::everyNumberOnce;
+using test::history;
+using test::rowTexts;
+using test::written;
 
 namespace {
-
-ResultGrid chart(const char *window, const QByteArray &data) { return computeChart(test::registeredTool(window), parseDrawHistory(data)); }
-
-QByteArray history(const QStringList &draws) {
-  QByteArray out;
-  int label = 1;
-  for (const QString &d : draws)
-    out += QByteArray::number(label++) + ' ' + d.toLatin1() + "\r\n";
-  return out;
-}
 
 QByteArray repeated(const char *draw, int count) {
   QStringList draws;
   for (int i = 0; i < count; ++i)
     draws << QString::fromLatin1(draw);
   return history(draws);
-}
-
-DrawHistory everyNumberOnce() {
-  QFile file(QStringLiteral(CORVESSA_FIXTURES_DIR "/draws/every1000.txt"));
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-  return parseDrawHistory(file.readAll());
-}
-
-QString rowTexts(const ResultGrid &g, int row, int first, int last) {
-  QStringList out;
-  for (int c = first; c <= last; ++c)
-    out << g.text(row, c);
-  return out.join(QLatin1Char(' '));
-}
-
-// The non-empty cells of a row between two columns, as "column=text".
-QStringList written(const ResultGrid &g, int row, int first, int last) {
-  QStringList out;
-  for (int c = first; c <= last; ++c)
-    if (!g.isEmpty(row, c))
-      out << QStringLiteral("%1=%2").arg(c).arg(g.text(row, c));
-  return out;
 }
 
 constexpr Rgb kRed = rgb(255, 0, 0);

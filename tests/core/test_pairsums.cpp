@@ -13,34 +13,12 @@
 #include <utility>
 
 using namespace corvessa;
+using test::chart;
+using test::history;
+using test::rowTexts;
+using test::written;
 
 namespace {
-
-ResultGrid chart(const char *window, const QByteArray &data) { return computeChart(test::registeredTool(window), parseDrawHistory(data)); }
-
-QByteArray history(const QStringList &draws) {
-  QByteArray out;
-  int label = 1;
-  for (const QString &d : draws)
-    out += QByteArray::number(label++) + ' ' + d.toLatin1() + "\r\n";
-  return out;
-}
-
-QString rowTexts(const ResultGrid &g, int row, int first, int last) {
-  QStringList out;
-  for (int c = first; c <= last; ++c)
-    out << g.text(row, c);
-  return out.join(QLatin1Char(' '));
-}
-
-// The non-empty cells of a row between two columns, as "column=text".
-QStringList written(const ResultGrid &g, int row, int first, int last) {
-  QStringList out;
-  for (int c = first; c <= last; ++c)
-    if (!g.isEmpty(row, c))
-      out << QStringLiteral("%1=%2").arg(c).arg(g.text(row, c));
-  return out;
-}
 
 }  // namespace
 

@@ -7,13 +7,15 @@
 #include "support/core/chartcells.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 #include <cstdlib>
 
 using namespace corvessa;
+using test::chart;
+using test::everyNumberOnce;
+using test::history;
 
 namespace {
 
@@ -24,16 +26,6 @@ struct Block {
 };
 constexpr Block kBlocks[] = {{5, rgb(255, 212, 164)}, {16, rgb(182, 219, 170)}, {27, rgb(231, 194, 182)}};
 constexpr const char *kWindows[] = {"frmweicha", "frmweiji", "frmweihe"};
-
-ResultGrid chart(const char *window, const QByteArray &data) { return computeChart(test::registeredTool(window), parseDrawHistory(data)); }
-
-QByteArray history(const QStringList &draws) {
-  QByteArray out;
-  int label = 1;
-  for (const QString &d : draws)
-    out += QByteArray::number(label++) + ' ' + d.toLatin1() + "\r\n";
-  return out;
-}
 
 // The one written cell of a block, checked to be alone, of the block's
 // colour, and holding its own column's value; -1 when the block is empty.
@@ -115,9 +107,7 @@ TEST(PositionPairs, ExamplesCellByCell) {
 
 // Every number once: each block has exactly one mark, at the pair's value.
 TEST(PositionPairs, EveryNumberOnceHasOneMarkPerBlock) {
-  QFile file(QStringLiteral(CORVESSA_FIXTURES_DIR "/draws/every1000.txt"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const DrawHistory h = parseDrawHistory(file.readAll());
+  const DrawHistory h = everyNumberOnce();
   ASSERT_EQ(h.draws.size(), 1000u);
   using Value = int (*)(int, int);
   const std::pair<const char *, Value> windows[] = {

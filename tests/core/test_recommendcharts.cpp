@@ -15,6 +15,10 @@
 #include <gtest/gtest.h>
 
 using namespace corvessa;
+using test::cellTexts;
+using test::chart;
+using test::expectWidths;
+using test::history;
 
 namespace {
 
@@ -24,31 +28,11 @@ constexpr Rgb kBlue = rgb(140, 219, 255);
 constexpr Rgb kSumWidth = rgb(43, 218, 255);
 constexpr Rgb kGrey = rgb(188, 194, 182);
 
-ResultGrid chart(const char *window, const QByteArray &data) {
-  return computeChart(test::registeredTool(window), parseDrawHistory(data));
-}
-
-// Draws "H T U" labelled 1, 2, 3, ...
-QByteArray history(const QStringList &draws) {
-  QByteArray out;
-  int label = 1;
-  for (const QString &d : draws)
-    out += QByteArray::number(label++) + ' ' + d.toLatin1() + "\r\n";
-  return out;
-}
-
 // The texts of a row's cells, without separators: each cell here holds one character or none.
 QString digits(const ResultGrid &g, int row, int first, int last) {
   QString out;
   for (int c = first; c <= last; ++c)
     out += g.text(row, c);
-  return out;
-}
-
-QStringList texts(const ResultGrid &g, int row, int first, int last) {
-  QStringList out;
-  for (int c = first; c <= last; ++c)
-    out << g.text(row, c);
   return out;
 }
 
@@ -60,11 +44,6 @@ QString backs(const ResultGrid &g, int row, int first, int last) {
     out += b == 0 ? '.' : b == kShade ? 's' : b == kRed ? 'r' : b == kBlue ? 'b' : '?';
   }
   return out;
-}
-
-void expectWidths(const ResultGrid &g, std::initializer_list<std::pair<int, int>> widths) {
-  for (auto [col, twips] : widths)
-    EXPECT_EQ(g.colWidth(col), twips) << "column " << col;
 }
 
 // A draw "H T U" of the sum s (0 to 27).
@@ -92,7 +71,7 @@ TEST(RecommendTwoDigits, FormulasAAndEOnEverySum) {
     const QStringList d = draws[s].split(' ');
     const int width = std::max({d[0].toInt(), d[1].toInt(), d[2].toInt()}) -
                       std::min({d[0].toInt(), d[1].toInt(), d[2].toInt()});
-    EXPECT_EQ(texts(g, s + 1, 4, 5), QStringList({QString::number(s), QString::number(width)}));
+    EXPECT_EQ(cellTexts(g, s + 1, 4, 5), QStringList({QString::number(s), QString::number(width)}));
     const int a1 = 9 - width;
     int a2 = s <= 9 ? 9 - s : s <= 18 ? 18 - s : s == 19 ? 9 : 27 - s;
     if (a2 == a1)
@@ -186,15 +165,15 @@ TEST(RecommendTwoDigits, MarksDrawnDigitsAndGroupsHitTwice) {
   EXPECT_EQ(digits(g, 1, 26, 28), "67");
   EXPECT_EQ(backs(g, 1, 6, 28), QString(23, '.'));
   // Row 3: 1 1 5 under E "1", "3" (sum 2): the 1 is shaded once, "-Y-" without colour.
-  EXPECT_EQ(texts(g, 3, 22, 24), QStringList({"1", "3", "-Y-"}));
+  EXPECT_EQ(cellTexts(g, 3, 22, 24), QStringList({"1", "3", "-Y-"}));
   EXPECT_EQ(backs(g, 3, 22, 24), "s..");
   // Row 5: 0 5 5 under B "0", "0" (of 0 0 0): both shaded, the mark on red.
-  EXPECT_EQ(texts(g, 5, 10, 12), QStringList({"0", "0", "-Y-"}));
+  EXPECT_EQ(cellTexts(g, 5, 10, 12), QStringList({"0", "0", "-Y-"}));
   EXPECT_EQ(backs(g, 5, 10, 12), "ssr");
   // Row 7: 3 8 1 under C "3", "8" (of 1 2 3), in other positions: red; B "9", "4" misses: no mark.
-  EXPECT_EQ(texts(g, 7, 14, 16), QStringList({"3", "8", "-Y-"}));
+  EXPECT_EQ(cellTexts(g, 7, 14, 16), QStringList({"3", "8", "-Y-"}));
   EXPECT_EQ(backs(g, 7, 14, 16), "ssr");
-  EXPECT_EQ(texts(g, 7, 10, 12), QStringList({"9", "4", ""}));
+  EXPECT_EQ(cellTexts(g, 7, 10, 12), QStringList({"9", "4", ""}));
   EXPECT_EQ(backs(g, 7, 10, 12), "...");
   // The columns after each mark stay empty.
   for (int r = 1; r <= 8; ++r)
@@ -207,12 +186,12 @@ TEST(RecommendTwoDigits, MarksDrawnDigitsAndGroupsHitTwice) {
 TEST(RecommendTwoDigits, SumAndWidthHeadersAndWidths) {
   const ResultGrid g = chart("frmtongshahao", history({"7 2 7"}));
   EXPECT_EQ(g.text(1, 0), " 1:727");
-  EXPECT_EQ(texts(g, 1, 1, 5), QStringList({"7", "2", "7", "16", "5"}));
+  EXPECT_EQ(cellTexts(g, 1, 1, 5), QStringList({"7", "2", "7", "16", "5"}));
   for (int c : {4, 5}) {
     EXPECT_EQ(g.backColor(1, c), kSumWidth);
     EXPECT_EQ(g.backColor(2, c), 0u);
   }
-  EXPECT_EQ(texts(g, 0, 0, 28).join('|'), "|H|T|U|S|W|A1|A2|||B1|B2|||C1|C2|||D1|D2|||E1|E2|||F1|F2|");
+  EXPECT_EQ(cellTexts(g, 0, 0, 28).join('|'), "|H|T|U|S|W|A1|A2|||B1|B2|||C1|C2|||D1|D2|||E1|E2|||F1|F2|");
   EXPECT_EQ(g.cols(), 29);
   EXPECT_EQ(g.colWidth(0), 1290);
   for (int c = 1; c <= 28; ++c)
@@ -240,12 +219,12 @@ TEST(OtherRecommendDigitsFormula, ThreeStringsFromTheDrawBefore) {
     draws << c.draw;
   const ResultGrid g = chart("frmdanma2", history(draws));
   ASSERT_EQ(g.rows(), int(draws.size()) + 2);
-  EXPECT_EQ(texts(g, 1, 5, 12).join("").trimmed(), "");
+  EXPECT_EQ(cellTexts(g, 1, 5, 12).join("").trimmed(), "");
   for (int i = 0; i < int(std::size(cases)); ++i)
     EXPECT_EQ(QStringList({g.text(i + 2, 5), g.text(i + 2, 8), g.text(i + 2, 11)}),
               QStringList({cases[i].s1, cases[i].s2, cases[i].s3}))
         << cases[i].draw;
-  EXPECT_EQ(texts(g, 0, 0, 12).join('|'), "|H|T|U||digits-1|  Y/N||digits-2|  Y/N||digits-3|  Y/N");
+  EXPECT_EQ(cellTexts(g, 0, 0, 12).join('|'), "|H|T|U||digits-1|  Y/N||digits-2|  Y/N||digits-3|  Y/N");
   expectWidths(g, {{0, 1290}, {1, 300}, {3, 300}, {4, 20}, {5, 860}, {6, 860}, {7, 200}, {8, 860}, {9, 860},
                    {10, 200}, {11, 860}, {12, 860}});
 }
@@ -255,18 +234,18 @@ TEST(OtherRecommendDigitsFormula, ThreeStringsFromTheDrawBefore) {
 TEST(OtherRecommendDigitsFormula, CountsThePositionsThatHoldADigit) {
   // After 0 0 0: "0", "0", "231"; after 2 3 1: "483", "142", "304"; after 2 4 9: "501", "153", "310".
   const ResultGrid g = chart("frmdanma2", history({"0 0 0", "2 3 1", "3 5 5", "2 4 9", "1 1 5"}));
-  EXPECT_EQ(texts(g, 2, 5, 12), QStringList({"0", "  -N-", "", "0", "  -N-", "", "231", "  3"}));
+  EXPECT_EQ(cellTexts(g, 2, 5, 12), QStringList({"0", "  -N-", "", "0", "  -N-", "", "231", "  3"}));
   EXPECT_EQ(backs(g, 2, 5, 12), ".......b");
-  EXPECT_EQ(texts(g, 3, 5, 12), QStringList({"483", "  1", "", "142", "  -N-", "", "304", "  1"}));
+  EXPECT_EQ(cellTexts(g, 3, 5, 12), QStringList({"483", "  1", "", "142", "  -N-", "", "304", "  1"}));
   EXPECT_EQ(backs(g, 3, 5, 12), "........");
-  EXPECT_EQ(texts(g, 5, 5, 12), QStringList({"501", "  3", "", "153", "  3", "", "310", "  2"}));
+  EXPECT_EQ(cellTexts(g, 5, 5, 12), QStringList({"501", "  3", "", "153", "  3", "", "310", "  2"}));
   EXPECT_EQ(backs(g, 5, 5, 12), ".b..b..b");
   // Row 1 and the coming row carry no marks.
   for (int c : {6, 9, 12}) {
     EXPECT_TRUE(g.isEmpty(1, c));
     EXPECT_TRUE(g.isEmpty(6, c));
   }
-  EXPECT_EQ(texts(g, 6, 5, 12).join('|'), g.text(6, 5) + "|||" + g.text(6, 8) + "|||" + g.text(6, 11) + "|");
+  EXPECT_EQ(cellTexts(g, 6, 5, 12).join('|'), g.text(6, 5) + "|||" + g.text(6, 8) + "|||" + g.text(6, 11) + "|");
   EXPECT_EQ(backs(g, 6, 0, 12), QString(13, '.'));
 }
 
@@ -290,8 +269,9 @@ TEST(OtherRecommendDigitsFormula, TheNoteStaysUnderTheGrid) {
     EXPECT_GE(label.top, exit.top + exit.height);
     EXPECT_EQ(help.top, exit.top);
     EXPECT_LE(label.top + label.height, c.height);
-    if (c.width == 11625 && c.height == 6720)
+    if (c.width == 11625 && c.height == 6720) {
       EXPECT_EQ(label, note->place);
+    }
   }
 }
 
@@ -320,9 +300,9 @@ TEST(RecommendOneDigit, ByTheHundredsDigitOfTheDrawBefore) {
   for (const Case &c : cases) {
     SCOPED_TRACE(c.draws.join(", ").toStdString());
     const ResultGrid one = chart("frmtongsha1ma", history(c.draws));
-    EXPECT_EQ(texts(one, 2, 5, 6), QStringList({c.digit, c.mark}));
+    EXPECT_EQ(cellTexts(one, 2, 5, 6), QStringList({c.digit, c.mark}));
     EXPECT_EQ(backs(one, 2, 5, 6), *c.mark ? ".r" : "..");
-    EXPECT_EQ(texts(one, 1, 5, 6), QStringList({"", ""}));
+    EXPECT_EQ(cellTexts(one, 1, 5, 6), QStringList({"", ""}));
   }
 }
 
@@ -357,8 +337,8 @@ TEST(RecommendOneDigit, SameColumnsAndNothingWithoutDraws) {
     for (const QByteArray &data : {QByteArray(), QByteArray("1 12 2 3\r\n2 x 1 1\r\n")}) {
       const ResultGrid g = chart(window, data);
       ASSERT_EQ(g.rows(), 2);
-      EXPECT_EQ(texts(g, 0, 0, 6).join('|'), "|H|T|U||1 digit|Y/N");
-      EXPECT_EQ(texts(g, 1, 0, 6).join(""), "");
+      EXPECT_EQ(cellTexts(g, 0, 0, 6).join('|'), "|H|T|U||1 digit|Y/N");
+      EXPECT_EQ(cellTexts(g, 1, 0, 6).join(""), "");
       EXPECT_EQ(backs(g, 1, 0, 6), ".......");
       expectWidths(g, {{0, 1290}, {1, 300}, {2, 300}, {3, 300}, {4, 20}, {5, 860}, {6, 430}});
     }
@@ -381,7 +361,7 @@ TEST(RecommendThreeDigitsA, ThreeDigitsByTheUnitsDigit) {
     for (int k : {0, 3, 6})
       EXPECT_TRUE(QString(table[u]).contains(QString::number((u + k) % 10))) << u;
   }
-  EXPECT_EQ(texts(g, 0, 0, 11).join('|'), "|H|T|U|||||Y/N||Note|");
+  EXPECT_EQ(cellTexts(g, 0, 0, 11).join('|'), "|H|T|U|||||Y/N||Note|");
   expectWidths(g, {{0, 1290}, {1, 300}, {4, 20}, {5, 300}, {7, 300}, {8, 430}, {9, 20}, {10, -1}, {11, 20}});
   EXPECT_EQ(g.shownColWidth(10), ResultGrid::kDefaultColumnTwips);
 }
@@ -402,7 +382,7 @@ TEST(RecommendThreeDigitsA, ShadesHitsAndNotesAJustHit) {
                              history({"0 0 4", "7 0 4", "0 0 4", "4 4 7", "0 0 4", "4 4 4", "4 7 1", "0 0 4", "1 2 3"}));
   for (const Case &c : cases) {
     SCOPED_TRACE(c.draw);
-    EXPECT_EQ(texts(g, c.row, 1, 3).join(' '), c.draw);
+    EXPECT_EQ(cellTexts(g, c.row, 1, 3).join(' '), c.draw);
     EXPECT_EQ(digits(g, c.row, 5, 7), "407");
     EXPECT_EQ(backs(g, c.row, 5, 7), c.shades);
     EXPECT_EQ(g.text(c.row, 8), c.yes ? "-Y-" : "");
@@ -503,18 +483,18 @@ TEST(RecommendThreeDigitsBC, HitsOnRedAndTwoOrMoreShadedFromRowEleven) {
 
 TEST(RecommendThreeDigitsBC, HiddenChartOfDrawnDigitsAndGreyMissCounts) {
   const ResultGrid g = chart("frmtongsha3ma", history({"1 1 2", "3 4 5", "1 9 0"}));
-  EXPECT_EQ(texts(g, 1, 10, 19).join(' '), "1 * * 1 1 1 1 1 1 1");
-  EXPECT_EQ(texts(g, 2, 10, 19).join(' '), "2 1 1 * * * 2 2 2 2");
-  EXPECT_EQ(texts(g, 3, 10, 19).join(' '), "* * 2 1 1 1 3 3 3 *");
+  EXPECT_EQ(cellTexts(g, 1, 10, 19).join(' '), "1 * * 1 1 1 1 1 1 1");
+  EXPECT_EQ(cellTexts(g, 2, 10, 19).join(' '), "2 1 1 * * * 2 2 2 2");
+  EXPECT_EQ(cellTexts(g, 3, 10, 19).join(' '), "* * 2 1 1 1 3 3 3 *");
   for (int r = 1; r <= 3; ++r)
     for (int c = 10; c <= 19; ++c)
       EXPECT_EQ(g.foreColor(r, c), g.text(r, c) == "*" ? 0u : kGrey) << r << ", " << c;
   EXPECT_EQ(digits(g, 4, 10, 19), "");
-  EXPECT_EQ(texts(g, 0, 0, 23).join('|'), "|H|T|U||B1|B2|B3|Y/N||0|1|2|3|4|5|6|7|8|9|C1|C2|C3|Y/N");
+  EXPECT_EQ(cellTexts(g, 0, 0, 23).join('|'), "|H|T|U||B1|B2|B3|Y/N||0|1|2|3|4|5|6|7|8|9|C1|C2|C3|Y/N");
   expectWidths(g, {{0, 1290}, {1, 300}, {3, 300}, {4, 20}, {5, 300}, {7, 300}, {8, 430}, {9, 150}, {10, 2},
                    {19, 2}, {20, 300}, {22, 300}, {23, 430}});
 
   const ResultGrid empty = chart("frmtongsha3ma", QByteArray());
   ASSERT_EQ(empty.rows(), 2);
-  EXPECT_EQ(texts(empty, 1, 0, 23).join(""), "");
+  EXPECT_EQ(cellTexts(empty, 1, 0, 23).join(""), "");
 }

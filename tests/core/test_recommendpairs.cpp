@@ -4,6 +4,7 @@
 #include "tools/menus.h"
 #include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
+#include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 
 #include <QByteArray>
@@ -13,32 +14,14 @@
 #include <algorithm>
 
 using namespace corvessa;
+using test::chart;
+using test::history;
+using test::registeredTool;
+using test::rowTexts;
 
 namespace {
 
-const ToolEntry &tool() {
-  const ToolEntry *entry = toolRegistry().find(QStringLiteral("frmrenwenlengTlm"));
-  if (!entry)
-    throw std::logic_error("no tool frmrenwenlengTlm");
-  return *entry;
-}
-
-ResultGrid chart(const QByteArray &data) { return computeChart(tool(), parseDrawHistory(data)); }
-
-QByteArray history(const QStringList &draws) {
-  QByteArray out;
-  int label = 1;
-  for (const QString &d : draws)
-    out += QByteArray::number(label++) + ' ' + d.toLatin1() + "\r\n";
-  return out;
-}
-
-QString rowTexts(const ResultGrid &g, int row, int first, int last) {
-  QStringList out;
-  for (int c = first; c <= last; ++c)
-    out << g.text(row, c);
-  return out.join(QLatin1Char(' '));
-}
+const char *const kRecommendPairs = "frmrenwenlengTlm";
 
 constexpr Rgb kRed = rgb(255, 0, 0), kYellow = rgb(255, 243, 42), kCyan = rgb(1, 188, 243);
 constexpr Rgb kTint = rgb(249, 212, 194), kHitMark = rgb(43, 145, 255);
@@ -50,7 +33,7 @@ const QStringList kExample = {"9 9 9", "8 8 8", "7 7 7", "1 2 3", "1 2 4", "1 5 
 }  // namespace
 
 TEST(RecommendPairs, HotAndColdPairsOfTheExample) {
-  const ResultGrid coming = chart(history(kExample));
+  const ResultGrid coming = chart(kRecommendPairs, history(kExample));
   ASSERT_EQ(coming.rows(), 13);
   // Row 11, the coming draw: the counts, their colours and the ranking.
   EXPECT_EQ(rowTexts(coming, 11, 1, 10), "1 5 5 2 2 2 1 1 1 1");
@@ -81,7 +64,7 @@ TEST(RecommendPairs, HotAndColdPairsOfTheExample) {
   };
   for (const Case &tc : cases) {
     SCOPED_TRACE(tc.draw11);
-    const ResultGrid g = chart(history(QStringList(kExample) << tc.draw11));
+    const ResultGrid g = chart(kRecommendPairs, history(QStringList(kExample) << tc.draw11));
     ASSERT_EQ(g.rows(), 14);
     for (int c = 22; c <= 33; ++c) {
       const bool red = std::find(tc.redCols.begin(), tc.redCols.end(), c) != tc.redCols.end();
@@ -99,7 +82,7 @@ TEST(RecommendPairs, ShortHistoriesAreCompleteAndScrolledToTheirEnd) {
     for (int k = 0; k < n; ++k)
       draws << QStringLiteral("%1 %2 %3").arg(k % 10).arg(k * 3 % 10).arg(k * 7 % 10);
     RecordingHost host;
-    ToolSession s(tool(), &host);
+    ToolSession s(registeredTool(kRecommendPairs), &host);
     s.load(parseDrawHistory(history(draws)));
     EXPECT_TRUE(host.busyCaptions.empty());
     EXPECT_EQ(s.state().caption, "Recommend \"Pairs\"");
@@ -124,7 +107,7 @@ TEST(RecommendPairs, ShortHistoriesAreCompleteAndScrolledToTheirEnd) {
 
 TEST(RecommendPairs, ColumnsAndButtons) {
   RecordingHost host;
-  ToolSession s(tool(), &host);
+  ToolSession s(registeredTool(kRecommendPairs), &host);
   s.load(DrawHistory{});
   const ResultGrid &g = s.state().grid;
   EXPECT_EQ(g.cols(), 41);

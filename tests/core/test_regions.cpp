@@ -3,6 +3,7 @@
 #include "tools/menus.h"
 #include "charts/framework/tool.h"
 #include "core/drawfile.h"
+#include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 
 #include <QByteArray>
@@ -12,6 +13,10 @@
 #include <set>
 
 using namespace corvessa;
+using test::chart;
+using test::history;
+using test::markedCol;
+using test::rowTexts;
 
 namespace {
 
@@ -19,48 +24,12 @@ constexpr Rgb kDigitHit = rgb(255, 223, 157);
 constexpr Rgb kPatternBack = rgb(127, 182, 200);
 constexpr Rgb kSumBack = rgb(255, 0, 0);
 
-ResultGrid chart(const char *window, const QByteArray &data) {
-  const ToolEntry *tool = toolRegistry().find(QString::fromLatin1(window));
-  EXPECT_NE(tool, nullptr) << window;
-  return computeChart(*tool, parseDrawHistory(data));
-}
-
-QByteArray history(const QStringList &draws) {
-  QByteArray out;
-  int label = 1;
-  for (const QString &d : draws)
-    out += QByteArray::number(label++) + ' ' + d.toLatin1() + "\r\n";
-  return out;
-}
-
-QString rowTexts(const ResultGrid &g, int row, int first, int last) {
-  QStringList out;
-  for (int c = first; c <= last; ++c)
-    out << g.text(row, c);
-  return out.join(QLatin1Char(' '));
-}
-
 std::set<int> coloured(const ResultGrid &g, int row, int first, int last) {
   std::set<int> out;
   for (int c = first; c <= last; ++c)
     if (g.backColor(row, c) != 0)
       out.insert(c);
   return out;
-}
-
-// The one non-empty cell of a block, checked to be alone and of the colour.
-int markedCol(const ResultGrid &g, int row, int first, int last, Rgb back) {
-  int found = -1;
-  for (int c = first; c <= last; ++c) {
-    if (g.isEmpty(row, c)) {
-      EXPECT_EQ(g.backColor(row, c), 0u) << "row " << row << " column " << c;
-      continue;
-    }
-    EXPECT_EQ(found, -1) << "row " << row << ": a second mark in column " << c;
-    EXPECT_EQ(g.backColor(row, c), back) << "row " << row << " column " << c;
-    found = c;
-  }
-  return found;
 }
 
 }  // namespace

@@ -71,8 +71,9 @@ TEST(ReadDigitsBack, ACellThatIsNotOneDigitIsPassedOver) {
     EXPECT_EQ(cellDigit(g, 1, 2), c.digit) << c.texts[0];
     const std::optional<Digits> d = readDrawDigits(g, 1, 2);
     ASSERT_EQ(d.has_value(), c.whole) << c.texts[0] << " " << c.texts[1];
-    if (d)
+    if (d) {
       EXPECT_EQ(*d, (Digits{0, 9, 5}));
+    }
   }
 }
 

@@ -11,7 +11,6 @@
 #include "support/core/chartcells.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QStringList>
 #include <QTemporaryFile>
 
@@ -21,42 +20,13 @@
 #include <tuple>
 
 using namespace corvessa;
+using test::chart;
+using test::everyNumberOnce;
+using test::history;
+using test::rowTexts;
+using test::written;
 
 namespace {
-
-ResultGrid chart(const char *window, const QByteArray &data, int gameType = 0) {
-  return computeChart(test::registeredTool(window), parseDrawHistory(data), gameType);
-}
-
-QByteArray history(const QStringList &draws) {
-  QByteArray out;
-  int label = 1;
-  for (const QString &d : draws)
-    out += QByteArray::number(label++) + ' ' + d.toLatin1() + "\r\n";
-  return out;
-}
-
-DrawHistory everyNumberOnce() {
-  QFile file(QStringLiteral(CORVESSA_FIXTURES_DIR "/draws/every1000.txt"));
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-  return parseDrawHistory(file.readAll());
-}
-
-// The non-empty cells of a row between two columns, as "column=text".
-QStringList written(const ResultGrid &g, int row, int first, int last) {
-  QStringList out;
-  for (int c = first; c <= last; ++c)
-    if (!g.isEmpty(row, c))
-      out << QStringLiteral("%1=%2").arg(c).arg(g.text(row, c));
-  return out;
-}
-
-QString rowTexts(const ResultGrid &g, int row, int first, int last) {
-  QStringList out;
-  for (int c = first; c <= last; ++c)
-    out << g.text(row, c);
-  return out.join(QLatin1Char(' '));
-}
 
 }  // namespace
 
@@ -246,8 +216,9 @@ TEST(StraightShape, HeadersBandRowHeightAndEmptyHistory) {
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < g.cols(); ++c) {
       EXPECT_EQ(g.backColor(r, c), r >= 1 && c >= 14 && c <= 26 ? kShapeBand : 0) << "row " << r << " column " << c;
-      if (r > 0)
+      if (r > 0) {
         EXPECT_TRUE(g.isEmpty(r, c));
+      }
     }
   EXPECT_EQ(g.rowHeight(0), 300);
   EXPECT_EQ(g.rowHeight(1), ResultGrid::kDefaultWidth);

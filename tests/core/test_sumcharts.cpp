@@ -6,33 +6,19 @@
 #include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 #include <set>
 
 using namespace corvessa;
+using test::cellTexts;
 using test::chartOfDraws;
+using test::everyNumberOnce;
 using test::registeredTool;
+using test::written;
 
 namespace {
-
-// The non-empty cells of a row between two columns, as "column=text".
-QStringList written(const ResultGrid &g, int row, int first, int last) {
-  QStringList out;
-  for (int c = first; c <= last; ++c)
-    if (!g.isEmpty(row, c))
-      out << QStringLiteral("%1=%2").arg(c).arg(g.text(row, c));
-  return out;
-}
-
-QStringList texts(const ResultGrid &g, int row, int first, int last) {
-  QStringList out;
-  for (int c = first; c <= last; ++c)
-    out << g.text(row, c);
-  return out;
-}
 
 constexpr Rgb kRed = rgb(255, 0, 0);
 
@@ -65,7 +51,7 @@ TEST(RecommendedSums, TheDrawsSumInEachSetThatHoldsIt) {
     EXPECT_EQ(g.backColor(1, 4), rgb(43, 218, 255));
   }
   const ResultGrid g = chartOfDraws("frmhezhi4", {});
-  EXPECT_EQ(texts(g, 0, 1, 18), QStringList({"H", "T", "U", "S", "8", "10", "11", "13", "15", "16", "18", "Y/N", "",
+  EXPECT_EQ(cellTexts(g, 0, 1, 18), QStringList({"H", "T", "U", "S", "8", "10", "11", "13", "15", "16", "18", "Y/N", "",
                                              "12", "13", "14", "15", "Y/N"}));
   EXPECT_EQ(g.rows(), 2);
 }
@@ -120,10 +106,10 @@ TEST(SumWidthType, SumWidthAndTheirTypes) {
     SCOPED_TRACE(tc.draw);
     const ResultGrid g = chartOfDraws("frmhekualu", {tc.draw});
     ASSERT_EQ(g.rows(), 4);  // two empty rows under the draw
-    EXPECT_EQ(texts(g, 1, 1, 3), tc.sumWidthType);
+    EXPECT_EQ(cellTexts(g, 1, 1, 3), tc.sumWidthType);
     EXPECT_EQ(written(g, 1, 4, 13), QStringList{QStringLiteral("%1=%2").arg(tc.markCol).arg(tc.sumWidthType[2])});
     EXPECT_EQ(g.backColor(1, tc.markCol), rgb(176, 188, 79));
-    EXPECT_EQ(texts(g, 1, 14, 16), QStringList({QString(QLatin1Char(tc.draw[0])), QString(QLatin1Char(tc.draw[1])), QString(QLatin1Char(tc.draw[2]))}));
+    EXPECT_EQ(cellTexts(g, 1, 14, 16), QStringList({QString(QLatin1Char(tc.draw[0])), QString(QLatin1Char(tc.draw[1])), QString(QLatin1Char(tc.draw[2]))}));
   }
   EXPECT_EQ(chartOfDraws("frmhekualu", {}).rows(), 3);
 }
@@ -158,8 +144,9 @@ TEST(FourRegions, TheCombinationOfSumUnitsAndWidth) {
     EXPECT_EQ(g.text(1, tc.col), ".");
     EXPECT_EQ(g.backColor(1, tc.col), kRed);
     for (int c = 7; c <= 22; ++c)
-      if (c != tc.col)
+      if (c != tc.col) {
         EXPECT_EQ(g.text(1, c), "1") << "column " << c;
+      }
   }
 }
 
@@ -197,7 +184,7 @@ TEST(FourRegions, FooterOfThreeRowsAndATintedBlankRow) {
       cells << g.text(r, tc.col);
     EXPECT_EQ(cells, tc.cells);
     EXPECT_EQ(QStringList({g.text(n + 2, tc.col), g.text(n + 3, tc.col), g.text(n + 4, tc.col)}), tc.footer);
-    EXPECT_EQ(texts(g, n + 1, 0, 22), QStringList(23, QString()));
+    EXPECT_EQ(cellTexts(g, n + 1, 0, 22), QStringList(23, QString()));
     EXPECT_EQ(QStringList({g.text(n + 2, 0), g.text(n + 3, 0), g.text(n + 4, 0), g.text(n + 5, 0)}),
               QStringList({"Amount", "Max Miss", "Current Miss", ""}));
     for (int r = n + 2; r <= n + 5; ++r) {
@@ -207,7 +194,7 @@ TEST(FourRegions, FooterOfThreeRowsAndATintedBlankRow) {
         EXPECT_EQ(g.foreColor(r, c), rgb(0, 0, 255)) << r << "," << c;
       }
     }
-    EXPECT_EQ(texts(g, n + 5, 1, 22), QStringList(22, QString()));
+    EXPECT_EQ(cellTexts(g, n + 5, 1, 22), QStringList(22, QString()));
   }
 }
 
@@ -215,7 +202,7 @@ TEST(FourRegions, AnEmptyHistoryShowsZerosNotTheHeaders) {
   const ResultGrid g = chartOfDraws("frmhekuazonghe", {});
   ASSERT_EQ(g.rows(), 6);
   for (int r = 2; r <= 4; ++r)
-    EXPECT_EQ(texts(g, r, 7, 22), QStringList(16, QStringLiteral("0"))) << g.text(r, 0).toStdString();
+    EXPECT_EQ(cellTexts(g, r, 7, 22), QStringList(16, QStringLiteral("0"))) << g.text(r, 0).toStdString();
 }
 
 // ---- "Sum of Odd-Sum of Even", "Sum of Small-Sum of Big", "Sum of Prime-Sum of Composite" ----
@@ -262,9 +249,7 @@ TEST(ClassSums, BothSumsMarkedOnEveryDraw) {
 // Over all 1000 numbers: the nearly hidden columns are exactly the sums that
 // no three digits of the class make, and so never hold a mark.
 TEST(ClassSums, TheNarrowedColumnsAreTheImpossibleSums) {
-  QFile file(QStringLiteral(CORVESSA_FIXTURES_DIR "/draws/every1000.txt"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const DrawHistory history = parseDrawHistory(file.readAll());
+  const DrawHistory history = everyNumberOnce();
   for (const ClassSumChart &chart : kClassSums) {
     SCOPED_TRACE(chart.window);
     const ResultGrid g = computeChart(registeredTool(chart.window), history);
@@ -284,8 +269,9 @@ TEST(ClassSums, TheNarrowedColumnsAreTheImpossibleSums) {
           marked.insert(c);
     EXPECT_EQ(marked, possible);
     for (int c = 7; c < g.cols(); ++c)
-      if (c != 35)
+      if (c != 35) {
         EXPECT_EQ(g.colWidth(c), possible.count(c) ? 300 : 2) << "column " << c;
+      }
     EXPECT_EQ(g.text(0, chart.lastCol), QString::number(chart.lastCol - 36));
   }
 }

@@ -5,7 +5,6 @@
 #include "charts/framework/toolframe.h"
 #include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
-#include "tools/menus.h"
 #include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 
@@ -22,7 +21,10 @@
 
 using namespace corvessa;
 using test::chartOfDraws;
+using test::drawFile;
 using test::dumpedCells;
+using test::everyNumber;
+using test::menuCaption;
 using test::registeredTool;
 
 namespace {
@@ -35,14 +37,6 @@ const char *const kChance3 = "Form1zu3bai10";
 const char *const kStatistical = "frmzusan90";
 
 const std::string kRed = "{b=FF0000}", kLilac = "{b=9E8CFF}", kGrey = "{f=BCC2B6}";
-
-// The numbers 000 to 999 in order.
-std::vector<std::string> everyNumber() {
-  std::vector<std::string> draws;
-  for (int n = 0; n < 1000; ++n)
-    draws.push_back({char('0' + n / 100), char('0' + n / 10 % 10), char('0' + n % 10)});
-  return draws;
-}
 
 // The digit drawn twice and the other one, for a draw with exactly two equal digits.
 std::optional<std::pair<int, int>> pairAndThird(const std::string &draw) {
@@ -88,13 +82,10 @@ TypeCells typeCellsOfTrend(int pair, int) {
 
 QString copiedRuns(const char *window, const std::vector<std::string> &draws, int row, int col,
                    const QString &before = QStringLiteral("held before")) {
-  QByteArray file;
-  for (std::size_t i = 0; i < draws.size(); ++i)
-    file += QByteArray::number(qsizetype(i + 1)) + ' ' + draws[i][0] + ' ' + draws[i][1] + ' ' + draws[i][2] + "\r\n";
   RecordingHost host;
   host.clipboard = before;
   ToolSession session(registeredTool(window), &host);
-  session.load(parseDrawHistory(file));
+  session.load(parseDrawHistory(drawFile(draws)));
   session.doubleClick(row, col);
   return host.clipboard.value_or(QStringLiteral("<never set>"));
 }
@@ -102,11 +93,6 @@ QString copiedRuns(const char *window, const std::vector<std::string> &draws, in
 }  // namespace
 
 TEST(ThreeWayBoxCharts, DesignsFromTheirMenuItems) {
-  std::map<QString, QString> captions;
-  for (const ToolMenu &menu : toolMenus())
-    for (const ToolMenuItem &item : menu.items)
-      if (!item.isSeparator())
-        captions[item.windowName()] = item.caption;
   const struct {
     const char *window;
     int cols;
@@ -126,7 +112,7 @@ TEST(ThreeWayBoxCharts, DesignsFromTheirMenuItems) {
   for (const auto &w : windows) {
     SCOPED_TRACE(w.window);
     const ToolDesign &d = registeredTool(w.window).design;
-    EXPECT_EQ(d.caption, captions.at(w.window));
+    EXPECT_EQ(d.caption, menuCaption(w.window));
     EXPECT_EQ(d.title, d.caption);
     EXPECT_EQ(d.cols, w.cols);
     EXPECT_EQ(d.helpPage, w.helpPage);
@@ -351,8 +337,9 @@ TEST(ThreeWayBoxCharts, ChanceTriggersOnEveryNumber) {
     }
     EXPECT_EQ(triggers, w.triggers);
     EXPECT_EQ(grid.textView(0, 5), "3 Way Box");
-    if (third)
+    if (third) {
       EXPECT_EQ(grid.textView(0, 8), "3 Way Box");
+    }
   }
 }
 
@@ -439,8 +426,9 @@ TEST(ThreeWayBoxCharts, StatisticalTallyOfWins) {
     EXPECT_EQ(row[4], [&] { std::string k = draws[std::size_t(r - 1)]; std::sort(k.begin(), k.end()); return k; }());
     EXPECT_EQ(row[5], won ? "-Y-" : "");
     EXPECT_EQ(row[6], winCol == 6 ? "****" + kRed : std::to_string(r - (r > 12 ? 12 : r > 6 ? 6 : r > 1 ? 1 : 0)));
-    if (winCol == 76)
+    if (winCol == 76) {
       EXPECT_EQ(row[76], "****" + kRed);
+    }
     std::vector<std::string> expected(7);  // columns 96 to 102; none for the win in draw 1
     if (tallies.count(r)) {
       expected[0] = tallies.at(r).first;

@@ -4,7 +4,6 @@
 #include "charts/drawrows.h"
 #include "charts/tickets.h"
 #include "charts/framework/tool.h"
-#include "tools/menus.h"
 #include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 
@@ -21,6 +20,8 @@
 using namespace corvessa;
 using test::chartOfDraws;
 using test::dumpedCells;
+using test::everyNumber;
+using test::menuCaption;
 using test::registeredTool;
 
 namespace {
@@ -74,25 +75,13 @@ std::string sortedDigits(std::string draw) {
 
 bool threeDifferent(const std::string &s) { return s[0] != s[1] && s[1] != s[2] && s[0] != s[2]; }
 
-std::vector<std::string> allDraws() {
-  std::vector<std::string> draws;
-  for (int n = 0; n < 1000; ++n)
-    draws.push_back({char('0' + n / 100), char('0' + n / 10 % 10), char('0' + n % 10)});
-  return draws;
-}
-
 }  // namespace
 
 TEST(TicketCharts, DesignsMatchTheirMenuItems) {
-  std::map<QString, QString> captions;
-  for (const ToolMenu &menu : toolMenus())
-    for (const ToolMenuItem &item : menu.items)
-      if (!item.isSeparator())
-        captions[item.windowName()] = item.caption;
   for (const TicketChart &t : kCharts) {
     SCOPED_TRACE(t.window);
     const ToolDesign &d = registeredTool(t.window).design;
-    EXPECT_EQ(d.caption, captions.at(t.window));
+    EXPECT_EQ(d.caption, menuCaption(t.window));
     EXPECT_EQ(d.title, d.caption);
     EXPECT_EQ(d.cols, gatherCol(t) + 1 + letterCols(t));
     EXPECT_EQ(d.fontPoints, t.font);
@@ -129,11 +118,13 @@ TEST(TicketCharts, EveryTicketIsABoxNumberAndEachListIsAllDifferent) {
     for (const std::string &ticket : tickets) {
       EXPECT_EQ(ticket.size(), 3u) << ticket;
       EXPECT_EQ(ticket, sortedDigits(ticket)) << "digits ascending";
-      if (!t.sortedKey)
+      if (!t.sortedKey) {
         EXPECT_TRUE(threeDifferent(ticket)) << ticket;
+      }
     }
-    if (std::string(t.window) != "frmqita450")
+    if (std::string(t.window) != "frmqita450") {
       EXPECT_EQ(std::set<std::string>(tickets.begin(), tickets.end()).size(), tickets.size());
+    }
   }
   const std::vector<std::string> b30 = ticketsOf(ticketChart("frmqita2"));
   EXPECT_TRUE(std::is_sorted(b30.begin(), b30.end()));
@@ -205,7 +196,7 @@ TEST(TicketCharts, ThirtyTicketsAAndBShareTenTickets) {
 // All 1000 draws once: each marks exactly the tickets its digits spell, the
 // gather column with them, and the letter of each set it hit.
 TEST(TicketCharts, EveryDrawHitsTheTicketsItsDigitsSpell) {
-  const std::vector<std::string> draws = allDraws();
+  const std::vector<std::string> draws = everyNumber();
   const int n = int(draws.size());
   for (const TicketChart &t : kCharts) {
     SCOPED_TRACE(t.window);
@@ -379,13 +370,15 @@ TEST(TicketCharts, FooterColumnsAndTint) {
         const bool covered = c <= lastStatCol(t);
         EXPECT_EQ(grid.backColor(r, c), covered ? rgb(231, 225, 239) : 0u) << r << "," << c;
         EXPECT_EQ(grid.foreColor(r, c), covered ? rgb(0, 0, 255) : 0u) << r << "," << c;
-        if (r < 8 || t.averageIsDrawCount)  // else a column without hits has an empty "Average"
+        if (r < 8 || t.averageIsDrawCount) {  // else a column without hits has an empty "Average"
           EXPECT_EQ(grid.isEmpty(r, c), c < 5 || !covered) << r << "," << c;
+        }
       }
     // The gather column of the charts with set letters holds only marks.
-    if (!t.gatherCounted)
+    if (!t.gatherCounted) {
       for (int r = 1; r <= 3; ++r)
         EXPECT_EQ(grid.textView(r, gatherCol(t)), r == 2 ? "" : t.mark);
+    }
   }
 }
 

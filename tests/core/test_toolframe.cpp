@@ -11,11 +11,14 @@
 using namespace corvessa;
 using namespace corvessa::charts;
 
-namespace {
-
-void PrintTo(const TwipsRect &r, std::ostream *os) {
+// Beside TwipsRect, where GoogleTest looks for it.
+namespace corvessa {
+static void PrintTo(const TwipsRect &r, std::ostream *os) {
   *os << "(" << r.left << ", " << r.top << ", " << r.width << " x " << r.height << ")";
 }
+}  // namespace corvessa
+
+namespace {
 
 ControlDesign label(const char *name, TwipsRect place) {
   return ControlDesign{.kind = ControlKind::Label, .name = name, .caption = name, .place = place};
@@ -367,8 +370,9 @@ TEST(StandardWindow, ControlsAndResizeFollowTheResetAndHelp) {
       EXPECT_EQ(help->role, ControlRole::Help);
       EXPECT_EQ(help->visible, c.helpShown);
     }
-    if (c.reset != SpareRowReset::None)
+    if (c.reset != SpareRowReset::None) {
       EXPECT_FALSE(d.control("Command1")->visible);
+    }
     ASSERT_EQ(d.layout.size(), 2u);
     const auto &buttons = std::get<layout::ButtonsUnderGrid>(d.layout[1]).fromTheRight;
     EXPECT_EQ(QStringList(buttons.begin(), buttons.end()), c.buttonsFromRight);

@@ -149,14 +149,16 @@ TEST(ChartDumper, CommandLine) {
   for (const Case &c : cases) {
     std::ostringstream out, err;
     EXPECT_EQ(runChartDump(toolRegistry(), c.args, out, err), c.status) << c.args[0];
-    if (!c.out.empty())
+    if (!c.out.empty()) {
       EXPECT_EQ(out.str(), c.out);
+    }
     if (c.errHas.empty())
       EXPECT_EQ(err.str(), "");
     else
       EXPECT_NE(err.str().find(c.errHas), std::string::npos) << err.str();
-    if (c.status != 0)
+    if (c.status != 0) {
       EXPECT_EQ(out.str(), "");
+    }
   }
 
   // Without colours: texts only, one tab between cells, rows from row 0.

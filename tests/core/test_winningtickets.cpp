@@ -4,7 +4,6 @@
 #include "charts/missstats.h"
 #include "charts/families/winningtickets.h"
 #include "charts/framework/tool.h"
-#include "tools/menus.h"
 #include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 
@@ -19,6 +18,7 @@
 using namespace corvessa;
 using test::chartOfDraws;
 using test::dumpedCells;
+using test::menuCaption;
 using test::registeredTool;
 
 namespace {
@@ -54,11 +54,6 @@ const std::string kRed = "{b=FF0000}", kShade = "{b=AAD2B0}";
 }  // namespace
 
 TEST(WinningTicketCharts, DesignsAndHeaders) {
-  std::map<QString, QString> captions;
-  for (const ToolMenu &menu : toolMenus())
-    for (const ToolMenuItem &item : menu.items)
-      if (!item.isSeparator())
-        captions[item.windowName()] = item.caption;
   const struct {
     const char *window;
     int lastTicketCol;
@@ -67,7 +62,7 @@ TEST(WinningTicketCharts, DesignsAndHeaders) {
   for (const auto &t : charts) {
     SCOPED_TRACE(t.window);
     const ToolDesign &d = registeredTool(t.window).design;
-    EXPECT_EQ(d.caption, captions.at(t.window));
+    EXPECT_EQ(d.caption, menuCaption(t.window));
     EXPECT_EQ(d.title, d.caption);
     EXPECT_EQ(d.cols, t.lastTicketCol + 8);
     EXPECT_EQ(d.fontPoints, 7.5);

@@ -45,17 +45,7 @@ TEST_F(BoxClassificationWindows, BoxNumberShapeHighlightsAPressedCellAndClearsIt
   EXPECT_EQ(shown(w, 1, 14).toString(), "122");
   EXPECT_EQ(shown(w, 1, 14, Qt::BackgroundRole).value<QColor>(), QColor(127, 176, 206));
 
-  GridView *view = w->gridView();
-  const QModelIndex cell = view->model()->index(0, 16);  // grid row 1, column 17
-  view->scrollTo(cell);
-  const QPoint at = view->visualRect(cell).center();
-  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
-  EXPECT_EQ(shown(w, 1, 17, Qt::BackgroundRole).value<QColor>(), QColor(43, 145, 255));
-  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
-  EXPECT_FALSE(shown(w, 1, 17, Qt::BackgroundRole).isValid());  // the green does not come back
-  EXPECT_EQ(shown(w, 1, 17).toString(), "E");
+  test::expectPressTogglesHighlight(w, 1, 17, QColor(43, 145, 255));  // the green does not come back
   EXPECT_EQ(shown(w, 1, 18, Qt::BackgroundRole).value<QColor>(), QColor(249, 182, 85));
 }
 

@@ -145,16 +145,19 @@ TEST_F(DrawEditorTest, DesignedCaptionsAndPlaces) {
   };
   for (const Place &p : places) {
     const QString name = p.widget->objectName();
-    if (auto *button = qobject_cast<QPushButton *>(p.widget))
+    if (auto *button = qobject_cast<QPushButton *>(p.widget)) {
       EXPECT_EQ(button->text(), p.caption) << name.toStdString();
-    if (auto *label = qobject_cast<QLabel *>(p.widget))
+    }
+    if (auto *label = qobject_cast<QLabel *>(p.widget)) {
       EXPECT_EQ(label->text(), p.caption) << name.toStdString();
+    }
     // Positions are the design's, relative to the window's tab control.
     const QPoint at = p.widget->mapTo(editor.get(), QPoint(0, 0));
     EXPECT_EQ(at, QPoint(twipsToPixels(p.twips.left()), twipsToPixels(p.twips.top()))) << name.toStdString();
-    if (p.twips.width() > 0)
+    if (p.twips.width() > 0) {
       EXPECT_EQ(p.widget->size(), QSize(twipsToPixels(p.twips.width()), twipsToPixels(p.twips.height())))
           << name.toStdString();
+    }
   }
   EXPECT_EQ(editor->Command18->toolTip(), "Edit Drawings Help");
   EXPECT_EQ(editor->Command15->toolTip(), "Data Download Help");
@@ -561,8 +564,9 @@ TEST_F(DrawEditorTest, AHugeCellIsPaintedCutAndKeptWholeAndSaveRefusesIt) {
     const auto paintedCell = [&](int row, int column) { return painted->texts[std::make_pair(row, column)]; };
     EXPECT_EQ(paintedCell(1, 0), QString(2000, 'A') + ellipsis);
     EXPECT_EQ(paintedCell(1, 1), "4");
-    if (!paintedBefore.empty())
+    if (!paintedBefore.empty()) {
       EXPECT_TRUE(painted->texts == paintedBefore);
+    }
     paintedBefore = painted->texts;
 
     // The cell keeps its whole text through clicks; Save refuses it with its usual message.

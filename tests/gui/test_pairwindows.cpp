@@ -60,15 +60,7 @@ TEST_F(PairWindows, FiveRegionsHighlightsAPressedCellAndClearsItOnTheNextPress) 
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(shown(w, 1, 11).toString(), "05");
   EXPECT_EQ(shown(w, 1, 11, Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
-  GridView *view = w->gridView();
-  const QModelIndex cell = view->model()->index(0, 10);  // grid row 1, column 11
-  view->scrollTo(cell);
-  const QPoint at = view->visualRect(cell).center();
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-  EXPECT_EQ(shown(w, 1, 11, Qt::BackgroundRole).value<QColor>(), QColor(43, 218, 255));
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-  EXPECT_FALSE(shown(w, 1, 11, Qt::BackgroundRole).isValid());  // the red does not come back
-  EXPECT_EQ(shown(w, 1, 11).toString(), "05");
+  test::expectPressTogglesHighlight(w, 1, 11, QColor(43, 218, 255));  // the red does not come back
 }
 
 TEST_F(PairWindows, SumOrDifferenceShowsThreeTaggedRowsADraw) {

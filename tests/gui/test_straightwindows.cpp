@@ -37,15 +37,6 @@ class StraightWindows : public test::MenuWindowTest {
   void SetUp() override { startWith(kDraws); }
 };
 
-void pressCell(ToolWindow *w, int row, int col) {
-  GridView *view = w->gridView();
-  const QModelIndex cell = view->model()->index(row - 1, col - 1);
-  view->scrollTo(cell);
-  const QPoint at = view->visualRect(cell).center();
-  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
-}
-
 }  // namespace
 
 TEST_F(StraightWindows, ThePairOfTheDrawIsRedUnderTheFirstGame) {
@@ -74,12 +65,12 @@ TEST_F(StraightWindows, APressTogglesTheHighlightInBothShapeCharts) {
     ToolWindow *w = chooseItem(tc.item);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(shown(w, tc.row, tc.col, Qt::BackgroundRole).value<QColor>(), tc.mark);
-    pressCell(w, tc.row, tc.col);
+    test::pressCell(w, tc.row, tc.col);
     if (tc.mark != tc.highlight)
       EXPECT_EQ(shown(w, tc.row, tc.col, Qt::BackgroundRole).value<QColor>(), tc.highlight);
     else
       EXPECT_FALSE(shown(w, tc.row, tc.col, Qt::BackgroundRole).isValid());
-    pressCell(w, tc.row, tc.col);
+    test::pressCell(w, tc.row, tc.col);
     if (tc.mark != tc.highlight)
       EXPECT_FALSE(shown(w, tc.row, tc.col, Qt::BackgroundRole).isValid());  // the mark's colour does not come back
     else

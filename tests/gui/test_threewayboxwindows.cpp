@@ -71,21 +71,10 @@ TEST_F(ThreeWayBoxWindows, ADoubleClickCopiesTheColumnsMissRuns) {
   ToolWindow *w = chooseItem("caizusanleixing2");
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(w->label("Label1")->text(), "[S:Small],[B:Big],[E:Even],[O:Odd],[P:Prime],[C:Composite].");
-  GridView *view = w->gridView();
-  const auto doubleClick = [&](int row, int col) {
-    const QModelIndex cell = view->model()->index(row - 1, col - 1);
-    view->scrollTo(cell);
-    // What the system sends for a double-click: press, release, double-click, release.
-    const QPoint at = view->visualRect(cell).center();
-    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
-  };
   platform.clipboard = "held before";
-  doubleClick(12, 13);
+  test::doubleClickCell(w, 12, 13);
   EXPECT_EQ(platform.clipboard, "2\r\n6\r\n");
-  doubleClick(12, 8);  // "00" was never won
+  test::doubleClickCell(w, 12, 8);  // "00" was never won
   EXPECT_EQ(platform.clipboard, "");
   EXPECT_EQ(shown(w, 19, 13).toString(), "6");  // "Max Miss"
 }

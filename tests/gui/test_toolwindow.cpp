@@ -239,8 +239,9 @@ class ToolWindowTest : public ::testing::Test {
   }
   ToolWindow *open(const char *windowName) {
     auto *window = qobject_cast<ToolWindow *>(windows.open(windowName, platform));
-    if (window)
+    if (window) {
       EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+    }
     return window;
   }
   TestHome home;
@@ -418,23 +419,17 @@ TEST_F(ToolWindowTest, PressTogglesTheHighlight) {
   home.writeLottery("A", "1 9 0 4\r\n2 1 1 2\r\n");
   home.selectLottery("A");
   ToolWindow *w = open("frmframetest");
-  GridView *view = w->gridView();
-  const auto press = [&](int row, int col) {
-    const QRect rect = view->visualRect(view->model()->index(row - 1, col - 1));
-    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, rect.center());
-  };
-  press(2, 4);
+  test::pressCell(w, 2, 4);
   EXPECT_EQ(w->grid().backColor(2, 4), kHighlight);
   EXPECT_EQ(paintedColour(w, 2, 4), QColor(43, 145, 255));
   EXPECT_EQ(w->state().own<Seen>().pressed, "2,4");
-  press(2, 4);
+  test::pressCell(w, 2, 4);
   EXPECT_EQ(w->grid().backColor(2, 4), 0u);
-  press(2, 4);
+  test::pressCell(w, 2, 4);
   EXPECT_EQ(w->grid().backColor(2, 4), kHighlight);
   // The tool's own red gives way to the highlight and does not come back.
-  press(1, 4);
-  press(1, 4);
+  test::pressCell(w, 1, 4);
+  test::pressCell(w, 1, 4);
   EXPECT_EQ(w->grid().backColor(1, 4), 0u);
   EXPECT_EQ(w->grid().foreColor(1, 4), kBlue);
   EXPECT_EQ(cellText(w, 1, 4), "13");
@@ -753,8 +748,9 @@ TEST_F(ToolWindowTest, KeysMoveOnFromTheGridsCurrentCell) {
       const QRect before = view->visualRect(view->currentIndex());
       const bool inView = view->currentIndex().isValid() && before.top() >= 0 &&
                           before.bottom() < view->viewport()->height();
-      if (row == w->state().drawCount + 1)
+      if (row == w->state().drawCount + 1) {
         EXPECT_TRUE(inView);  // the blank row under the newest draw
+      }
 
       QTest::keyClick(view, Qt::Key_Down);
       const QModelIndex current = view->currentIndex();
@@ -767,8 +763,9 @@ TEST_F(ToolWindowTest, KeysMoveOnFromTheGridsCurrentCell) {
         EXPECT_EQ(current.column() + 1, col);
       }
       // Where the load left it in view, the view stays at the newest draws.
-      if (inView || row < 1 || col < 1)
+      if (inView || row < 1 || col < 1) {
         EXPECT_EQ(bar->value(), bar->maximum());
+      }
       const QRect after = view->visualRect(current);
       EXPECT_TRUE(after.top() >= 0 && after.bottom() < view->viewport()->height());
       w->close();

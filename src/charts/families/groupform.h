@@ -17,7 +17,7 @@ namespace corvessa::charts {
 // places a "Help" that is never shown, and "Exit" 120 twips lower.
 struct GroupForm {
   ToolIdentity id;
-  std::span<const std::string_view> groups;  // headers of columns 5, 6, ... in list order
+  std::span<const std::string_view> groups{};  // headers of columns 5, 6, ... in list order
   int groupLength;                           // digits compared per group, or kWholeHeader
   int groupColWidth;                         // twips
   std::string_view mark;

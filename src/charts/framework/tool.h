@@ -48,18 +48,19 @@ using CellAction = std::function<void(ToolWindowState &state, int row, int col)>
 
 // One control of a window's design. Its place is relative to its parent: the
 // window, or the frame box that `parent` names.
+// Every member has a default, so a design names only the members it sets.
 struct ControlDesign {
   ControlKind kind = ControlKind::Button;
-  QString name;        // "Command2", "Label1", "Text1", "Frame1", "MSFlexGrid1"
-  QString caption;     // a button's, label's or frame's caption, a text box's first text
-  TwipsRect place;
-  QString parent;      // empty: the window
+  QString name{};      // "Command2", "Label1", "Text1", "Frame1", "MSFlexGrid1"
+  QString caption{};   // a button's, label's or frame's caption, a text box's first text
+  TwipsRect place{};
+  QString parent{};    // empty: the window
   bool visible = true;
   bool enabled = true;
   double fontPoints = 0;  // 0: the toolkit's own size
   Rgb foreColor = 0, backColor = 0;  // 0: the toolkit's own colours
   ControlRole role = ControlRole::None;
-  ToolAction action;   // a button's click handler of the tool's own
+  ToolAction action{}; // a button's click handler of the tool's own
 };
 
 // The steps of a window's resize rule, run in order on its client size
@@ -101,10 +102,10 @@ using LayoutStep = std::variant<layout::Grid, layout::ButtonsUnderGrid, layout::
 
 // Who a window is, the same four fields in every design and family form.
 struct ToolIdentity {
-  QString windowName;  // "frmgaopin6ma36"
-  QString caption;     // the design's caption, shown until the load replaces it
-  QString title;       // the caption once the chart is ready; empty: the caption stays
-  QString helpPage;    // "\help\Topic.htm"; empty when the window has no page
+  QString windowName{};  // "frmgaopin6ma36"
+  QString caption{};     // the design's caption, shown until the load replaces it
+  QString title{};       // the caption once the chart is ready; empty: the caption stays
+  QString helpPage{};    // "\help\Topic.htm"; empty when the window has no page
 };
 
 // The identity of a window whose caption stays once loaded: the title is the caption.
@@ -123,14 +124,14 @@ struct ToolDesign : ToolIdentity {
   double fontPoints = 7.5;  // the grid's Arial, fixed cells included
   // The grid's column widths, run after run; a later run overrides an earlier
   // one. Columns no run names keep the grid's default width.
-  std::vector<ColumnWidths> colWidths;
-  std::vector<ControlDesign> controls;  // in design order, the grid among them
-  std::vector<LayoutStep> layout;
+  std::vector<ColumnWidths> colWidths{};
+  std::vector<ControlDesign> controls{};  // in design order, the grid among them
+  std::vector<LayoutStep> layout{};
   Rgb highlight = 0;   // colour toggled by a press on a cell; 0: no such handler
   bool showsLoadingCaption = true;  // "Loading......" and the busy pointer during the load
-  CellAction onCellPress;           // after the highlight, where there is one
-  CellAction onCellClick;
-  CellAction onCellDoubleClick;
+  CellAction onCellPress{};         // after the highlight, where there is one
+  CellAction onCellClick{};
+  CellAction onCellDoubleClick{};
 
   const ControlDesign *control(const QString &name) const;
 };

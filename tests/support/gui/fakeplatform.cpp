@@ -6,44 +6,43 @@
 
 namespace corvessa::test {
 
+namespace {
+
+// The next scripted answer, or `whenEmpty` once the script has run out.
+template <typename T>
+T takeNext(std::deque<T> &script, T whenEmpty) {
+  if (script.empty())
+    return whenEmpty;
+  // Swapped out rather than moved: GCC 12 takes a moved std::optional<QString> for uninitialised.
+  std::swap(whenEmpty, script.front());
+  script.pop_front();
+  return whenEmpty;
+}
+
+}  // namespace
+
 MessageAnswer FakePlatform::message(QWidget *parent, const QString &text, MessageStyle style, const QString &title) {
   const QCursor *pointer = QApplication::overrideCursor();
   messages.push_back(Message{text, style, title, pointer && pointer->shape() == Qt::WaitCursor,
                              parent ? parent->window()->windowTitle() : QString()});
   if (style == MessageStyle::OkInformation)
     return MessageAnswer::Ok;
-  if (answers.empty())
-    return MessageAnswer::No;
-  const MessageAnswer answer = answers.front();
-  answers.pop_front();
-  return answer;
+  return takeNext(answers, MessageAnswer::No);
 }
 
 QString FakePlatform::input(QWidget *, const QString &prompt, const QString &title, const QString &defaultText) {
   inputRequests.push_back(Input{prompt, title, defaultText});
-  if (inputs.empty())
-    return QString();
-  QString text = inputs.front();
-  inputs.pop_front();
-  return text;
+  return takeNext(inputs, QString());
 }
 
 std::optional<QString> FakePlatform::openFileName(QWidget *, const FileDialogRequest &request) {
   openRequests.push_back(request);
-  if (openFiles.empty())
-    return std::nullopt;
-  std::optional<QString> file = openFiles.front();
-  openFiles.pop_front();
-  return file;
+  return takeNext<std::optional<QString>>(openFiles, std::nullopt);
 }
 
 std::optional<QString> FakePlatform::saveFileName(QWidget *, const FileDialogRequest &request) {
   saveRequests.push_back(request);
-  if (saveFiles.empty())
-    return std::nullopt;
-  std::optional<QString> file = saveFiles.front();
-  saveFiles.pop_front();
-  return file;
+  return takeNext<std::optional<QString>>(saveFiles, std::nullopt);
 }
 
 bool FakePlatform::openInBrowser(QWidget *, const QString &pageOrUrl) {

@@ -32,8 +32,9 @@ ToolWindow *MenuWindowTest::chooseItem(const char *item) {
         action->trigger();
         auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(entry.windowName()));
         EXPECT_NE(tool, nullptr) << entry.windowName().toStdString();
-        if (tool)
+        if (tool) {
           EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
+        }
         return tool;
       }
   ADD_FAILURE() << "no menu item " << item;

@@ -1,6 +1,29 @@
 #pragma once
+// Window test helpers: ending a test with no window left, and the mouse on a
+// tool window's grid as a user moves it.
+class QColor;
+
+namespace corvessa {
+class ToolWindow;
+}
+
+namespace corvessa::test {
+
 // Ends a window test: the main window and every other top-level window are
 // destroyed, so the next test starts with none.
-namespace corvessa::test {
 void destroyAllWindows();
-}
+
+// Scrolls grid cell (row, col) into view and presses and releases the left
+// button on it; row 0 and column 0 are the grid's headers.
+void pressCell(ToolWindow *window, int row, int col);
+
+// The same for a double-click, as the system sends it: press, release,
+// double-click, release.
+void doubleClickCell(ToolWindow *window, int row, int col);
+
+// Presses the cell twice: the first press shows it in the highlight, the
+// second clears it to the grid's colour, its own colour gone for good; its
+// text stays through both.
+void expectPressTogglesHighlight(ToolWindow *window, int row, int col, const QColor &highlight);
+
+}  // namespace corvessa::test
