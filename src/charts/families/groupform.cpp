@@ -16,8 +16,7 @@ void loadGroupForm(ToolWindowState &state, const DrawHistory &history, const Gro
   writeDigitHeaders(grid);
   for (int i = 0; i < int(form.groups.size()); ++i)
     grid.setText(0, kFirstGroupCol + i, form.groups[std::size_t(i)]);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
 
   // The marking reads the groups back from the header row.
   markGroupHits(grid, n, form.groupLength, lastCol, form.mark, form.threeWayBox, form.redHitBecomesCurrent);

@@ -33,17 +33,15 @@ ToolDesign design() {
 void markDigitSetHitCounts(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillDrawRowsWithBoxKey(grid, history, kKeyCol);
   writeDigitHeaders(grid);
   for (int i = 0; i <= kLastSerialCol - kFirstGroupCol; ++i)
     grid.setText(0, kFirstGroupCol + i, kSerialTriples[i]);
   for (int i = 0; i <= kLastClassCol - kFirstClassCol; ++i)
     grid.setText(0, kFirstClassCol + i, kClasses[i]);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markPairDigitHits(grid, n, 3, kFirstGroupCol, kLastSerialCol);
   markDigitSetHitCounts(grid, n);
 }

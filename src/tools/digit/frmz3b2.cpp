@@ -28,16 +28,14 @@ ToolDesign design() {
 void markFormulaGroupHits(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillDrawRowsWithBoxKey(grid, history, kKeyCol);
   writeDigitHeaders(grid);
   for (int i = 0; i <= kLastGroupCol - kFirstGroupCol; ++i)
     grid.setText(0, kFirstGroupCol + i, kGroups[i]);
   grid.setText(0, kYesCol, "Y/N");
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markFormulaGroupHits(grid, n);
 }
 

@@ -25,14 +25,12 @@ ToolDesign design() {
 void markInheritTwoDigits(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state, SpareRowReset::Cells0To5);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 5);
   fillDrawRowsWithBoxKey(grid, history, kKeyCol);
   writeDigitHeaders(grid);
   grid.setText(0, kInheritCol, "Inherit 2 Digits");
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markInheritTwoDigits(grid, n);
 }
 

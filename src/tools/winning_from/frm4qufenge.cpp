@@ -60,9 +60,8 @@ void writeHeaders(ResultGrid &grid);
 void markRegionPattern(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   prefillRegionDigits(grid, n, kRegionDigits);
   computeRegionCodes(grid, n);
@@ -72,8 +71,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
     grid.setNumber(0, c, c - 37);
   for (int t = 0; t < 3; ++t)
     grid.setText(0, kFirstTypeCol + t, QStringLiteral("Type-%1").arg(t + 1));
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markRegionDigits(grid, n, kRegions);
   markRegionPattern(grid, n);
 }

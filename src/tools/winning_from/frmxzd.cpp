@@ -36,14 +36,12 @@ void writeHeaders(ResultGrid &grid);
 void markRegionCounts(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   prefillRegionDigits(grid, n, kRegionDigits);
   writeHeaders(grid);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markRegionDigits(grid, n, kRegions);
   markRegionCounts(grid, n);
 }
