@@ -105,8 +105,7 @@ ToolEntry digitSetTool(const DigitSetForm &form) {
       [form, lastCol](ToolWindowState &state, const DrawHistory &history) {
         ResultGrid &grid = startDrawRows(state);
         const int n = state.drawCount;
-        fillDrawRowsWithBoxKey(grid, history, kKeyCol);
-        writeDigitHeaders(grid);
+        fillBoxKeyDrawRows(grid, history);
         writeDigitSetHeaders(grid, form.setSize);
         showSpareRow(grid, n);
         // The marking reads the sets back from the header row.
