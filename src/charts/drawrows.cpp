@@ -121,6 +121,16 @@ void resetGridRowsLong(ResultGrid &grid, int drawCount) {
   blankSpareRow(grid, drawCount, 4);
 }
 
+void startOffsetDrawRows(ResultGrid &grid, int drawCount, const DrawHistory &history, int offset) {
+  grid.setRows(drawCount + 3);
+  fillDrawRowsOffset(grid, history, offset);
+}
+
+void showSpareRow(ResultGrid &grid, int drawCount) {
+  grid.setCurrentCell(drawCount + 1, 1);
+  grid.setTopRow(grid.rows() - 1);
+}
+
 void fillDrawRows(ResultGrid &grid, const DrawHistory &history, LabelForm form) { fillRows(grid, history, 1, form); }
 
 void fillDrawRowsOffset(ResultGrid &grid, const DrawHistory &history, int offset, LabelForm form) {

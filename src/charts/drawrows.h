@@ -30,11 +30,19 @@ void resetGridRows(ResultGrid &grid, int drawCount, int k);
 // Long form: rows = N + 5 and cells 0..4 of the spare row emptied.
 void resetGridRowsLong(ResultGrid &grid, int drawCount);
 
+// The spare row's first digit cell made current and the grid scrolled to its
+// last row, as a window shows a chart that it has just filled.
+void showSpareRow(ResultGrid &grid, int drawCount);
+
 // Rows 1..N (of the tagged form, rows 1..3N): the label text in column 0
 // and H, T, U in columns 1..3, or in columns offset + 1 .. offset + 3.
 void fillDrawRows(ResultGrid &grid, const DrawHistory &history, LabelForm form = LabelForm::Standard);
 void fillDrawRowsOffset(ResultGrid &grid, const DrawHistory &history, int offset,
                         LabelForm form = LabelForm::Standard);
+
+// The rows of a chart that keeps the draws' digits in columns offset + 1 ..
+// offset + 3 apart from its own: N + 3 rows, the draws in rows 1..N.
+void startOffsetDrawRows(ResultGrid &grid, int drawCount, const DrawHistory &history, int offset);
 
 // A key routine: given the draw's digits, returns its key text. It may sort
 // the digits in place, as the box key does.

@@ -1,4 +1,6 @@
 #include "charts/groupmarks.h"
+
+#include "charts/drawrows.h"
 #include "charts/palette.h"
 
 #include <array>
@@ -25,6 +27,16 @@ int matchCount(const std::array<std::uint8_t, 256> &table, std::string_view key)
 }
 
 }  // namespace
+
+void fillBoxKeyDrawRows(ResultGrid &grid, const DrawHistory &history) {
+  fillDrawRowsWithBoxKey(grid, history, kKeyCol);
+  writeDigitHeaders(grid);
+}
+
+void writeGroupHeaders(ResultGrid &grid, int firstCol, std::span<const std::string_view> groups) {
+  for (std::size_t i = 0; i < groups.size(); ++i)
+    grid.setText(0, firstCol + int(i), groups[i]);
+}
 
 int groupMatchCount(const ResultGrid &grid, int row, int col, int groupLength) {
   return matchCount(groupTable(grid.textView(0, col), groupLength), grid.textView(row, kKeyCol));

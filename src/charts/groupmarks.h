@@ -1,8 +1,10 @@
 #pragma once
 // Marks the draws whose box key lies inside the digit group written in a
 // column's header.
+#include "core/drawfile.h"
 #include "core/resultgrid.h"
 
+#include <span>
 #include <string_view>
 
 namespace corvessa::charts {
@@ -10,6 +12,12 @@ namespace corvessa::charts {
 inline constexpr int kKeyCol = 4;            // the box key column
 inline constexpr int kFirstGroupCol = 5;
 inline constexpr int kWholeHeader = -1;      // group length: the header text's own length
+
+// The draw rows of a chart that marks groups by the box key: the label and
+// H, T, U under their headers, and the box key in column 4.
+void fillBoxKeyDrawRows(ResultGrid &grid, const DrawHistory &history);
+// Fixed groups as the headers of columns firstCol, firstCol + 1, ... in list order.
+void writeGroupHeaders(ResultGrid &grid, int firstCol, std::span<const std::string_view> groups);
 
 // The match count of a draw row against a group column: the pairs (i, j) of
 // equal characters, i over the first `groupLength` characters of the header

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <span>
 #include <string>
+#include <utility>
 
 namespace corvessa::charts {
 
@@ -94,17 +95,15 @@ QString nextBoxNumbersText(const std::optional<HotWarmColdRanking> &ranking) {
   const auto &[hot, warm, cold] = *ranking;
   ListWriter w;
 
-  w.heading("003");
-  oneClass(w, ascending(cold));
-  w.endSection();
-
-  w.heading("030");
-  oneClass(w, ascending(warm));
-  w.endSection();
-
-  w.heading("300");
-  oneClass(w, ascending(hot));
-  w.endSection();
+  // All three digits from one class, each class's digits ascending.
+  const std::array<int, 3> coldUp = ascending(cold), hotUp = ascending(hot);
+  const std::array<int, 4> warmUp = ascending(warm);
+  const std::pair<const char *, Digits> oneClassSections[] = {{"003", coldUp}, {"030", warmUp}, {"300", hotUp}};
+  for (const auto &[pattern, digits] : oneClassSections) {
+    w.heading(pattern);
+    oneClass(w, digits);
+    w.endSection();
+  }
 
   // One warm digit with each cold pair, the pairs by rank position.
   w.heading("012");
@@ -114,21 +113,18 @@ QString nextBoxNumbersText(const std::optional<HotWarmColdRanking> &ranking) {
       w.box(wd, cold[std::size_t(i)], cold[std::size_t(j)]);
   w.endSection();
 
-  w.heading("021");
-  twoAndOne(w, cold, warm);
-  w.endSection();
-  w.heading("102");
-  twoAndOne(w, hot, cold);
-  w.endSection();
-  w.heading("120");
-  twoAndOne(w, hot, warm);
-  w.endSection();
-  w.heading("201");
-  twoAndOne(w, cold, hot);
-  w.endSection();
-  w.heading("210");
-  twoAndOne(w, warm, hot);
-  w.endSection();
+  // The other mixes of two classes: one digit of the single class, two of the pair class.
+  struct TwoAndOneSection {
+    const char *pattern;
+    Digits single, pair;
+  };
+  const TwoAndOneSection twoAndOneSections[] = {
+      {"021", cold, warm}, {"102", hot, cold}, {"120", hot, warm}, {"201", cold, hot}, {"210", warm, hot}};
+  for (const TwoAndOneSection &section : twoAndOneSections) {
+    w.heading(section.pattern);
+    twoAndOne(w, section.single, section.pair);
+    w.endSection();
+  }
 
   w.heading("111");
   for (int h : hot)

@@ -76,8 +76,15 @@ void loadOneDigitRows(ToolWindowState &state, const DrawHistory &history) {
   writeOneDigitHeaders(grid);
   resetGridRows(grid, state.drawCount, 6);
   fillDrawRows(grid, history);
-  grid.setCurrentCell(state.drawCount + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, state.drawCount);
+}
+
+ToolEntry oneDigitTool(const char *windowName, const char *caption, OneDigitStep recommend, OneDigitStep mark) {
+  return {oneDigitDesign(windowName, caption), [recommend, mark](ToolWindowState &state, const DrawHistory &history) {
+            loadOneDigitRows(state, history);
+            recommend(state.grid, state.drawCount);
+            mark(state.grid, state.drawCount);
+          }};
 }
 
 }  // namespace corvessa::charts

@@ -52,5 +52,10 @@ void writeOneDigitHeaders(ResultGrid &grid);
 // The start of both loads: the headers, the draw rows and the spare row
 // under them, that row's first digit cell current and the grid scrolled to it.
 void loadOneDigitRows(ToolWindowState &state, const DrawHistory &history);
+// A one-digit tool: its window, and a load that starts as above and then
+// runs the tool's own two routines on draw rows 1..N: the one that writes the
+// recommended digits, then the one that marks them.
+using OneDigitStep = void (*)(ResultGrid &grid, int drawCount);
+ToolEntry oneDigitTool(const char *windowName, const char *caption, OneDigitStep recommend, OneDigitStep mark);
 
 }  // namespace corvessa::charts

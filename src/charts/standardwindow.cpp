@@ -22,6 +22,11 @@ void resetSpareRow(ToolWindowState &state, SpareRowReset reset) {
   }
 }
 
+ResultGrid &startDrawRows(ToolWindowState &state, SpareRowReset reset) {
+  resetSpareRow(state, reset);
+  return state.grid;
+}
+
 std::vector<ColumnWidths> joinWidths(std::initializer_list<std::span<const ColumnWidths>> parts) {
   std::vector<ColumnWidths> runs;
   for (std::span<const ColumnWidths> part : parts)

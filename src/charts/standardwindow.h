@@ -55,6 +55,9 @@ std::vector<ColumnWidths> joinWidths(std::initializer_list<std::span<const Colum
 
 // The reset of Command1 on the window's state.
 void resetSpareRow(ToolWindowState &state, SpareRowReset reset);
+// A load's first step: the grid's rows for the draws and the spare row under
+// them, made as Command1 makes them. Returns the grid.
+ResultGrid &startDrawRows(ToolWindowState &state, SpareRowReset reset = SpareRowReset::Cells0To6);
 // The hidden Command1 with that reset, for a window whose controls come in
 // an order of their own.
 ControlDesign spareRowResetButton(SpareRowReset reset);

@@ -38,13 +38,11 @@ void markClassSums(ResultGrid &grid, int drawCount, bool (*firstClass)(int)) {
 }
 
 void load(ToolWindowState &state, const DrawHistory &history, const ClassSumForm &form) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state, SpareRowReset::Cells0To5);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 5);
   fillDrawRows(grid, history);
   writeHeaders(grid, form.lastCol);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markClassSums(grid, n, form.firstClass);
 }
 

@@ -103,14 +103,11 @@ ToolEntry digitSetTool(const DigitSetForm &form) {
                       .widths = joinWidths({kDigitSetDrawWidths, {{{kFirstGroupCol, lastCol, form.setColWidth}}}}),
                       .fontPoints = form.fontPoints}),
       [form, lastCol](ToolWindowState &state, const DrawHistory &history) {
-        ResultGrid &grid = state.grid;
+        ResultGrid &grid = startDrawRows(state);
         const int n = state.drawCount;
-        resetGridRows(grid, n, 6);
-        fillDrawRowsWithBoxKey(grid, history, kKeyCol);
-        writeDigitHeaders(grid);
+        fillBoxKeyDrawRows(grid, history);
         writeDigitSetHeaders(grid, form.setSize);
-        grid.setCurrentCell(n + 1, 1);
-        grid.setTopRow(grid.rows() - 1);
+        showSpareRow(grid, n);
         // The marking reads the sets back from the header row.
         const int setLength = form.setSize;
         switch (form.marking) {

@@ -12,12 +12,9 @@ void loadGroupForm(ToolWindowState &state, const DrawHistory &history, const Gro
   const int lastCol = kFirstGroupCol + int(form.groups.size()) - 1;
   grid.reserveRows(n + 6);  // the footer's rows too: the grid is not copied when it grows
   resetGridRows(grid, n, form.reset == SpareRowReset::Cells0To5 ? 5 : 6);
-  fillDrawRowsWithBoxKey(grid, history, kKeyCol);
-  writeDigitHeaders(grid);
-  for (int i = 0; i < int(form.groups.size()); ++i)
-    grid.setText(0, kFirstGroupCol + i, form.groups[std::size_t(i)]);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  fillBoxKeyDrawRows(grid, history);
+  writeGroupHeaders(grid, kFirstGroupCol, form.groups);
+  showSpareRow(grid, n);
 
   // The marking reads the groups back from the header row.
   markGroupHits(grid, n, form.groupLength, lastCol, form.mark, form.threeWayBox, form.redHitBecomesCurrent);

@@ -71,9 +71,8 @@ void markDiffSumCells(ResultGrid &grid, int drawCount) {
 }
 
 void load(ToolWindowState &state, const DrawHistory &history, SortedDigitPair pair) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillDrawRowsWithDiffSum(grid, history, pair);
   writeHeaders(grid);
   grid.setCurrentCell(n + 1, 1);

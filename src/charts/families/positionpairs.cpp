@@ -69,13 +69,11 @@ void markPositionPairValues(ResultGrid &grid, int drawCount, PairValue value) {
 }
 
 void load(ToolWindowState &state, const DrawHistory &history, PairValue value) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillSumRows(grid, history);
   writeHeaders(grid);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markPositionPairValues(grid, n, value);
 }
 

@@ -1,6 +1,7 @@
 #include "charts/families/regions.h"
 
 #include "charts/drawrows.h"
+#include "charts/groupmarks.h"
 #include "charts/palette.h"
 
 #include <utility>
@@ -21,7 +22,9 @@ void markMatchingHeaders(ResultGrid &grid, int row, int firstCol, int lastCol, R
       markRegionCell(grid, row, c, text, back);
 }
 
-void prefillRegionDigits(ResultGrid &grid, int drawCount, std::span<const RegionDigit> cells) {
+void fillRegionDrawRows(ResultGrid &grid, const DrawHistory &history, int drawCount,
+                        std::span<const RegionDigit> cells) {
+  fillDrawRows(grid, history);
   std::vector<ResultGrid::TextId> digits;
   for (const RegionDigit &cell : cells)
     digits.push_back(grid.intern(std::string_view(cell.digit)));
@@ -33,10 +36,13 @@ void prefillRegionDigits(ResultGrid &grid, int drawCount, std::span<const Region
   }
 }
 
-void writeRegionHeaders(ResultGrid &grid, std::span<const RegionColumns> regions) {
+void writeRegionHeaders(ResultGrid &grid, std::span<const RegionColumns> regions, int firstPatternCol,
+                        std::span<const std::string_view> patterns) {
+  writeDigitHeaders(grid);
   for (const RegionColumns &region : regions)
     for (int c = region.first; c <= region.last; ++c)
       grid.setText(0, c, region.header);
+  writeGroupHeaders(grid, firstPatternCol, patterns);
 }
 
 void markRegionDigits(ResultGrid &grid, int drawCount, std::span<const RegionColumns> regions) {

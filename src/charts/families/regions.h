@@ -5,6 +5,7 @@
 #include "core/resultgrid.h"
 
 #include <span>
+#include <string_view>
 
 namespace corvessa::charts {
 
@@ -30,10 +31,13 @@ void markRegionCell(ResultGrid &grid, int row, int col, ResultGrid::TextId text,
 // Marks, on `row`, each column of first..last whose header is `text`.
 void markMatchingHeaders(ResultGrid &grid, int row, int firstCol, int lastCol, ResultGrid::TextId text, Rgb back);
 
-// Each pair's digit into its column, on draw rows 1..N.
-void prefillRegionDigits(ResultGrid &grid, int drawCount, std::span<const RegionDigit> cells);
-// The region's header over each of its columns.
-void writeRegionHeaders(ResultGrid &grid, std::span<const RegionColumns> regions);
+// The draw rows 1..N: the label, H, T and U, and each pair's digit into its column.
+void fillRegionDrawRows(ResultGrid &grid, const DrawHistory &history, int drawCount,
+                        std::span<const RegionDigit> cells);
+// The headers: H, T and U, each region's header over each of its columns,
+// and the patterns over the columns from firstPatternCol on.
+void writeRegionHeaders(ResultGrid &grid, std::span<const RegionColumns> regions, int firstPatternCol,
+                        std::span<const std::string_view> patterns);
 // On draw rows 1..N, every cell of the regions whose text equals one of the
 // draw's digits (columns 1..3) gets the hit colour and becomes the current cell.
 void markRegionDigits(ResultGrid &grid, int drawCount, std::span<const RegionColumns> regions);

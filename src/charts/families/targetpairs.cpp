@@ -21,17 +21,15 @@ void fillPairRows(ResultGrid &grid, const DrawHistory &history) {
 }
 
 void load(ToolWindowState &state, const DrawHistory &history, const std::array<const char *, 10> &pairs) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillPairRows(grid, history);
   writeDigitHeaders(grid);
   grid.setText(0, 4, "S");
   grid.setText(0, kWidthCol, "W");
   for (int i = 0; i < 10; ++i)
     grid.setText(0, kFirstTargetCol + i, pairs[std::size_t(i)]);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markPairsUnderHeaders(grid, n, kFirstPairCol, kFirstTargetCol, kLastTargetCol, kRed);
 }
 

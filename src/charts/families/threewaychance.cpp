@@ -59,9 +59,8 @@ void paintRepeatWindow(ResultGrid &grid, int drawCount) {
 }
 
 void loadChanceChart(ToolWindowState &state, const DrawHistory &history, const ChanceChartForm &form) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state, SpareRowReset::LongGrid);
   const int n = state.drawCount;
-  resetGridRowsLong(grid, n);
   fillChanceRows(grid, history, form);
   writeDigitHeaders(grid);
   grid.setText(0, kYesCol, "3 Way Box");

@@ -43,9 +43,8 @@ ToolDesign threeWayPairChartDesign(const ThreeWayPairChartForm &form) {
 
 ToolEntry threeWayPairChartTool(const ThreeWayPairChartForm &form) {
   return {threeWayPairChartDesign(form), [form](ToolWindowState &state, const DrawHistory &history) {
-            ResultGrid &grid = state.grid;
+            ResultGrid &grid = startDrawRows(state, SpareRowReset::LongGrid);
             const int n = state.drawCount;
-            resetGridRowsLong(grid, n);
             fillThreeWayPairRows(grid, history, form.labelForm);
             writeThreeWayPairHeaders(grid);
             form.writeTypeHeaders(grid);

@@ -24,8 +24,7 @@ void loadTicketChart(ToolWindowState &state, const DrawHistory &history, const T
   for (int i = 0; i < int(form.tickets.size()); ++i)
     grid.setText(0, kFirstTicketCol + i, form.tickets[std::size_t(i)]);
   grid.setText(0, gatherCol, form.gatherHeader);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
 
   // The marking reads the tickets back from the header row.
   if (sortedKey)

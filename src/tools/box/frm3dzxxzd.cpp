@@ -36,9 +36,8 @@ void fillDrawRowsSorted(ResultGrid &grid, const DrawHistory &history);
 void markSmallMiddleLarge(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillDrawRowsSorted(grid, history);
   writeDigitHeaders(grid);
   for (const Block &block : kBlocks)

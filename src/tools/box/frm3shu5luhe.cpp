@@ -38,15 +38,13 @@ ToolDesign design() {
 void markRemainderSum(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state, SpareRowReset::Cells0To5);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 5);
   fillDrawRows(grid, history);
   writeDigitHeaders(grid);
   for (int s = 0; s <= 12; ++s)
     grid.setNumber(0, kFirstChartCol + s, s);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markRemainderSum(grid, n);
 }
 

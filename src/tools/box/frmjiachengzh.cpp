@@ -33,14 +33,12 @@ ToolDesign design() {
 void fillAddMultiplyRows(ResultGrid &grid, const DrawHistory &history);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillAddMultiplyRows(grid, history);
   for (int c = 1; c <= 7; ++c)
     grid.setText(0, c, kHeaders[c - 1]);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
 }
 
 // The draw rows with their sums and widths, then each draw's mark from its

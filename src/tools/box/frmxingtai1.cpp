@@ -50,8 +50,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   writeDigitHeaders(grid);
   for (int i = 0; i < 4; ++i)
     grid.setText(0, kFirstModelCol + i, kModels[i].header);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markFourModels(grid, n);
   fillMissCountsAndFooter(grid, n, {.firstCol = kFirstModelCol, .lastCol = kLastModelCol, .mark = kMark});
 }

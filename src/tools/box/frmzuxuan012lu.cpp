@@ -38,7 +38,7 @@ ToolDesign design() {
                          .reset = SpareRowReset::None,
                          .exitPlace = {9900, 5955, 1575, 375},
                          .helpPlace = {8345, 5955, 1455, 375},
-                         .highlight = rgb(43, 145, 255),
+                         .highlight = kAzure,
                          .showsLoadingCaption = false});
 }
 
@@ -77,8 +77,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
   writeHeaders(grid);
-  grid.setRows(n + 3);
-  fillDrawRowsOffset(grid, history, kDigitOffset);
+  startOffsetDrawRows(grid, n, history, kDigitOffset);
   classifyPositions(grid, n);
   markShapeColumns(grid, n);
   grid.setRowHeight(0, 300);

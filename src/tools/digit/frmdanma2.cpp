@@ -63,14 +63,12 @@ void writeHeaders(ResultGrid &grid);
 void markDigitsYesNo(ResultGrid &grid, int drawCount, const Formula &formula);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   recommendDigitsFromFormulas(grid, history);
   writeHeaders(grid);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   for (const Formula &formula : kFormulas)
     markDigitsYesNo(grid, n, formula);
 }

@@ -14,10 +14,10 @@ namespace {
 
 using namespace charts;
 
-constexpr const char *kSerialTriples[] = {"012", "123", "234", "345", "456", "567", "678", "789", "890", "901"};
+constexpr std::string_view kSerialTriples[] = {"012", "123", "234", "345", "456", "567", "678", "789", "890", "901"};
 constexpr int kLastSerialCol = 14;
 constexpr int kGapCol = 15;  // a narrow empty column between the two kinds of group
-constexpr const char *kClasses[] = {"0369", "147", "258"};
+constexpr std::string_view kClasses[] = {"0369", "147", "258"};
 constexpr int kFirstClassCol = 16;
 constexpr int kLastClassCol = 18;
 
@@ -33,17 +33,12 @@ ToolDesign design() {
 void markDigitSetHitCounts(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
-  fillDrawRowsWithBoxKey(grid, history, kKeyCol);
-  writeDigitHeaders(grid);
-  for (int i = 0; i <= kLastSerialCol - kFirstGroupCol; ++i)
-    grid.setText(0, kFirstGroupCol + i, kSerialTriples[i]);
-  for (int i = 0; i <= kLastClassCol - kFirstClassCol; ++i)
-    grid.setText(0, kFirstClassCol + i, kClasses[i]);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  fillBoxKeyDrawRows(grid, history);
+  writeGroupHeaders(grid, kFirstGroupCol, kSerialTriples);
+  writeGroupHeaders(grid, kFirstClassCol, kClasses);
+  showSpareRow(grid, n);
   markPairDigitHits(grid, n, 3, kFirstGroupCol, kLastSerialCol);
   markDigitSetHitCounts(grid, n);
 }

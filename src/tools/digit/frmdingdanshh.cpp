@@ -36,14 +36,12 @@ void writeHeaders(ResultGrid &grid);
 void markJustHit(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillDrawRowsWithBoxKey(grid, history, kKeyCol);
   recommendThreeDigits(grid, n);
   writeHeaders(grid);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markRecommendedDigitHits(grid, n, 2, kRecommended, kSand);
   markJustHit(grid, n);
 }

@@ -13,20 +13,8 @@ namespace {
 
 using namespace charts;
 
-ToolDesign design() { return oneDigitDesign("frmtongsha1ma", "Recommend 1 digit[2]"); }
-
 // The digit recommended after a draw, by the draw's H. 3 and 5 never come; 4 and 6 come twice.
 constexpr int kDigitByHundreds[10] = {0, 8, 6, 4, 7, 9, 1, 2, 4, 6};
-
-
-void recommendDigitByTable(ResultGrid &grid, int drawCount);
-void markRecommendedDigitHit(ResultGrid &grid, int drawCount);
-
-void load(ToolWindowState &state, const DrawHistory &history) {
-  loadOneDigitRows(state, history);
-  recommendDigitByTable(state.grid, state.drawCount);
-  markRecommendedDigitHit(state.grid, state.drawCount);
-}
 
 void recommendDigitByTable(ResultGrid &grid, int drawCount) {
   for (int r = 1; r <= drawCount; ++r)
@@ -47,6 +35,8 @@ void markRecommendedDigitHit(ResultGrid &grid, int drawCount) {
 
 }  // namespace
 
-ToolEntry frmtongsha1ma() { return {design(), load}; }
+ToolEntry frmtongsha1ma() {
+  return oneDigitTool("frmtongsha1ma", "Recommend 1 digit[2]", recommendDigitByTable, markRecommendedDigitHit);
+}
 
 }  // namespace corvessa::tools

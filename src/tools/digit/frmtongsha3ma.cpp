@@ -59,16 +59,14 @@ void recommendDigitsBySum(ResultGrid &grid, int drawCount);
 void writeHeaders(ResultGrid &grid);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillDrawRowsWithDigitMarks(grid, history);
   fillMissCountsShaded(grid, n, kFirstDigitCol, kLastDigitCol);
   recommendColdestDigits(grid, n);
   recommendDigitsBySum(grid, n);
   writeHeaders(grid);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   for (const DigitGroup &group : {kGroupB, kGroupC})
     markRecommendedDigitHits(grid, n, group.firstRow, group.cols, kRed);
   for (const DigitGroup &group : {kGroupB, kGroupC})

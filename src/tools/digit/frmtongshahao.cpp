@@ -50,17 +50,15 @@ void addNextIssueRow(ResultGrid &grid, const DrawHistory &history, int drawCount
 void writeHeaders(ResultGrid &grid);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   fillSumWidthColumns(grid, history, {.sumCol = kSumCol, .widthCol = kWidthCol, .widthBack = kSkyBlue});
   recommendFromPreviousDraw(grid, history);
   recommendDigitsF(grid, history);
   addNextIssueRow(grid, history, n);
   writeHeaders(grid);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   for (const PairGroup &group : kGroups)
     markRecommendedDigitHits(grid, n, 2, group.cols, kSand);
   for (const PairGroup &group : kGroups)

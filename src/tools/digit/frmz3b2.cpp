@@ -13,7 +13,7 @@ namespace {
 
 using namespace charts;
 
-constexpr const char *kGroups[] = {"126", "158", "258", "349", "379", "039", "047", "568"};
+constexpr std::string_view kGroups[] = {"126", "158", "258", "349", "379", "039", "047", "568"};
 constexpr int kLastGroupCol = 12;
 constexpr int kYesCol = 13;
 
@@ -28,16 +28,12 @@ ToolDesign design() {
 void markFormulaGroupHits(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
-  fillDrawRowsWithBoxKey(grid, history, kKeyCol);
-  writeDigitHeaders(grid);
-  for (int i = 0; i <= kLastGroupCol - kFirstGroupCol; ++i)
-    grid.setText(0, kFirstGroupCol + i, kGroups[i]);
+  fillBoxKeyDrawRows(grid, history);
+  writeGroupHeaders(grid, kFirstGroupCol, kGroups);
   grid.setText(0, kYesCol, "Y/N");
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markFormulaGroupHits(grid, n);
 }
 

@@ -17,18 +17,6 @@ namespace {
 
 using namespace charts;
 
-ToolDesign design() { return oneDigitDesign("frmzonghe", "Recommend 1 digit[1]"); }
-
-
-void recommendFormulaDigit(ResultGrid &grid, int drawCount);
-void markYesNoColumn(ResultGrid &grid, int drawCount);
-
-void load(ToolWindowState &state, const DrawHistory &history) {
-  loadOneDigitRows(state, history);
-  recommendFormulaDigit(state.grid, state.drawCount);
-  markYesNoColumn(state.grid, state.drawCount);
-}
-
 // The digit goes into the next row; beside a draw, the number of its
 // positions that hold the digit (" 0" to " 3"), until the marks replace it.
 void recommendFormulaDigit(ResultGrid &grid, int drawCount) {
@@ -64,6 +52,8 @@ void markYesNoColumn(ResultGrid &grid, int drawCount) {
 
 }  // namespace
 
-ToolEntry frmzonghe() { return {design(), load}; }
+ToolEntry frmzonghe() {
+  return oneDigitTool("frmzonghe", "Recommend 1 digit[1]", recommendFormulaDigit, markYesNoColumn);
+}
 
 }  // namespace corvessa::tools

@@ -30,9 +30,8 @@ void writeHeaders(ResultGrid &grid);
 void shadePairColumnBands(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   // Columns 1..3 hold the sorted pairs, not the digits.
   fillDrawRows(grid, history);
   fillSortedPairs(grid, history, 1);

@@ -3,6 +3,7 @@
 #include "tools/pairs/tools.h"
 
 #include "charts/drawrows.h"
+#include "charts/groupmarks.h"
 #include "charts/standardwindow.h"
 
 namespace corvessa::tools {
@@ -10,10 +11,10 @@ namespace {
 
 using namespace charts;
 
-constexpr int kKeyCol = 4;  // the box key, all but hidden
 constexpr int kInheritCol = 5;
 
 // The grid has six columns, so the reset empties cells 0..5 of the spare row.
+// The box key in column 4 is all but hidden.
 ToolDesign design() {
   return standardWindow(
       {.id = titledWindow("frmchong2ge", "Inherit 2 Digits", "\\help\\Inherit_2_Digits.htm"),
@@ -25,14 +26,11 @@ ToolDesign design() {
 void markInheritTwoDigits(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state, SpareRowReset::Cells0To5);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 5);
-  fillDrawRowsWithBoxKey(grid, history, kKeyCol);
-  writeDigitHeaders(grid);
+  fillBoxKeyDrawRows(grid, history);
   grid.setText(0, kInheritCol, "Inherit 2 Digits");
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markInheritTwoDigits(grid, n);
 }
 

@@ -44,13 +44,11 @@ void plotDigitColumns(ResultGrid &grid, int drawCount);
 void markPositionRepeats(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillFiveRegionRows(grid, history);
   writeHeaders(grid);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markArrowRows(grid, n);
   // The region headers are the region pairs themselves.
   markPairsUnderHeaders(grid, n, kFirstPairCol, kFirstRegionCol, kLastRegionCol, kRed);

@@ -33,15 +33,13 @@ ToolDesign design() {
 void fillDrawRowsWithProductUnits(ResultGrid &grid, const DrawHistory &history);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillDrawRowsWithProductUnits(grid, history);
   writeDigitHeaders(grid);
   for (int c = kFirstUnitsCol; c <= kLastUnitsCol; ++c)
     grid.setNumber(0, c, c - kFirstUnitsCol);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
 }
 
 // A pair's text is its two digits in position order and ";". The first pair

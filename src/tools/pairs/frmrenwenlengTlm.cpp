@@ -60,8 +60,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   const int n = state.drawCount;
   for (int d = 0; d < 10; ++d)
     grid.setNumber(0, kFirstCountCol + d, d);
-  grid.setRows(n + 3);
-  fillDrawRowsOffset(grid, history, kDigitOffset);
+  startOffsetDrawRows(grid, n, history, kDigitOffset);
   fillSortedPairs(grid, history, kFirstPairCol);
   rankDigitsHotWarmCold(grid);
   for (int r = 1; r <= grid.rows() - 1; ++r)

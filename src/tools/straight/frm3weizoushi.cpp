@@ -37,9 +37,8 @@ void markDigitTrend(ResultGrid &grid, int drawCount);
 void markDigitChange(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state, SpareRowReset::LongGrid);
   const int n = state.drawCount;
-  resetGridRowsLong(grid, n);
   fillDrawRows(grid, history, LabelForm::NoBlank);
   writeHeaders(grid);
   grid.setCurrentCell(n + 1, 1);

@@ -42,14 +42,12 @@ void writeRecommendedPairs(ResultGrid &grid, int gameType);
 void markPairYes(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   writeRecommendedPairs(grid, state.gameType);
   writeDigitHeaders(grid);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   shadeColumnBands(grid, n, kFirstBand, kSecondBand);
   markPairYes(grid, n);
 }

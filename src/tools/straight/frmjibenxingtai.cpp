@@ -69,7 +69,7 @@ ToolDesign design() {
                          .reset = SpareRowReset::None,
                          .help = HelpButton::None,
                          .exitName = QStringLiteral("Command1"),
-                         .highlight = rgb(43, 145, 255),
+                         .highlight = kAzure,
                          .showsLoadingCaption = false});
 }
 
@@ -81,8 +81,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
   writeHeaders(grid);
-  grid.setRows(n + 3);
-  fillDrawRowsOffset(grid, history, kDigitOffset);
+  startOffsetDrawRows(grid, n, history, kDigitOffset);
   // The band covers the two rows under the draws too.
   for (int r = 1; r < grid.rows(); ++r)
     for (int c = kBandFirst; c <= kBandLast; ++c)

@@ -64,8 +64,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   grid.setText(0, kDigitOffset + 1, "H");
   grid.setText(0, kDigitOffset + 2, "T");
   grid.setText(0, kDigitOffset + 3, "U");
-  grid.setRows(n + 3);
-  fillDrawRowsOffset(grid, history, kDigitOffset);
+  startOffsetDrawRows(grid, n, history, kDigitOffset);
   classifyRiseDownShapes(grid, n);
   grid.setTopRow(grid.rows() - 1);
 }

@@ -52,9 +52,8 @@ void markCandidateHits(ResultGrid &grid, int drawCount);
 void summariseCandidateHits(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state, SpareRowReset::LongGrid);
   const int n = state.drawCount;
-  resetGridRowsLong(grid, n);
   fillDrawRows(grid, history, LabelForm::LabelOnly);
   writeDigitHeaders(grid);
   for (int i = 0; i < 6; ++i)

@@ -4,6 +4,7 @@
 #include "tools/sum_width/tools.h"
 
 #include "charts/drawrows.h"
+#include "charts/palette.h"
 #include "charts/standardwindow.h"
 
 #include <string>
@@ -35,7 +36,7 @@ ToolDesign design() {
                                     {kDigitOffset + 1, kDigitOffset + 3, 2}},
                          .reset = SpareRowReset::None,
                          .helpBeforeExit = true,
-                         .highlight = rgb(43, 145, 255),
+                         .highlight = kAzure,
                          .showsLoadingCaption = false});
 }
 
@@ -47,8 +48,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
   writeHeaders(grid);
-  grid.setRows(n + 3);
-  fillDrawRowsOffset(grid, history, kDigitOffset);
+  startOffsetDrawRows(grid, n, history, kDigitOffset);
   writeSumWidthType(grid, n);
   markSumWidthType(grid, n);
   grid.setTopRow(grid.rows() - 1);

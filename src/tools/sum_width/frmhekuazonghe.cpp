@@ -52,8 +52,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   fillSumRows(grid, history);
   fillSumWidthColumns(grid, history, {.sumCol = kNoColumn, .widthCol = kWidthCol});
   writeHeaders(grid);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   classifyFourRegions(grid, n);
   fillMissCountsAndFooter(
       grid, n,

@@ -44,13 +44,11 @@ void writeHeaders(ResultGrid &grid);
 void markFixedSumHits(ResultGrid &grid, int drawCount, const SumSet &set);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillSumRows(grid, history);
   writeHeaders(grid);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   for (const SumSet &set : kSets)
     markFixedSumHits(grid, n, set);
 }

@@ -38,9 +38,8 @@ void writeHeaders(ResultGrid &grid);
 void markSumCells(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
   fillDrawRows(grid, history);
   fillSumUnits(grid, history);
   writeHeaders(grid);

@@ -25,7 +25,7 @@ constexpr RegionDigit kRegionDigits[] = {
 constexpr RegionColumns kRegions[] = {{5, 6, "1"}, {8, 10, "2"}, {12, 14, "3"}, {16, 17, "4"}};
 
 constexpr int kFirstPatternCol = 19;
-constexpr const char *kPatterns[] = {
+constexpr std::string_view kPatterns[] = {
     "111", "112", "113", "114", "122", "123", "124", "133", "134", "144",
     "222", "223", "224", "233", "234", "244",
     "333", "334", "344", "444",
@@ -56,24 +56,20 @@ ToolDesign design() {
 
 void computeRegionCodes(ResultGrid &grid, int drawCount);
 void sortRegionCodes(ResultGrid &grid, int drawCount);
-void writeHeaders(ResultGrid &grid);
 void markRegionPattern(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
-  fillDrawRows(grid, history);
-  prefillRegionDigits(grid, n, kRegionDigits);
+  fillRegionDrawRows(grid, history, n, kRegionDigits);
   computeRegionCodes(grid, n);
   sortRegionCodes(grid, n);
-  writeHeaders(grid);
+  writeRegionHeaders(grid, kRegions, kFirstPatternCol, kPatterns);
   for (int c = kFirstSumCol; c <= kLastSumCol; ++c)
     grid.setNumber(0, c, c - 37);
   for (int t = 0; t < 3; ++t)
     grid.setText(0, kFirstTypeCol + t, QStringLiteral("Type-%1").arg(t + 1));
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, n);
   markRegionDigits(grid, n, kRegions);
   markRegionPattern(grid, n);
 }
@@ -106,13 +102,6 @@ void sortRegionCodes(ResultGrid &grid, int drawCount) {
     for (int k = 0; k < 3; ++k)
       grid.setNumber(r, kSortedCodeCol + k, (*codes)[std::size_t(k)]);
   }
-}
-
-void writeHeaders(ResultGrid &grid) {
-  writeDigitHeaders(grid);
-  writeRegionHeaders(grid, kRegions);
-  for (int i = 0; i <= kLastPatternCol - kFirstPatternCol; ++i)
-    grid.setText(0, kFirstPatternCol + i, kPatterns[i]);
 }
 
 void markRegionPattern(ResultGrid &grid, int drawCount) {

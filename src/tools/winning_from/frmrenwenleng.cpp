@@ -45,7 +45,7 @@ ToolDesign design() {
                                  .exitPlace = {9900, 5955, 1575, 375},
                                  .helpPlace = {6430, 5955, 1335, 375},
                                  .exitName = QStringLiteral("Command1"),
-                                 .highlight = rgb(43, 145, 255),
+                                 .highlight = kAzure,
                                  .showsLoadingCaption = false});
   d.controls.push_back(actionButton(kListButton, "Next Box numbers ", {7865, 5955, 1935, 375}, showNextBoxNumbers));
   d.controls.push_back(ControlDesign{
@@ -89,8 +89,7 @@ void markHotWarmColdPattern(ResultGrid &grid);
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   writeHeaders(grid);
-  grid.setRows(state.drawCount + 3);
-  fillDrawRowsOffset(grid, history, kDigitOffset);
+  startOffsetDrawRows(grid, state.drawCount, history, kDigitOffset);
   rankDigitsHotWarmCold(grid);
   tintWarmColumns(grid);
   markHotWarmColdPattern(grid);

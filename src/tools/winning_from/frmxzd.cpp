@@ -21,7 +21,7 @@ constexpr RegionDigit kRegionDigits[] = {
 constexpr RegionColumns kRegions[] = {{5, 7, "S"}, {9, 12, "M"}, {14, 16, "L"}};
 
 constexpr int kFirstPatternCol = 18;
-constexpr const char *kPatterns[] = {"003", "012", "021", "030", "102", "111", "120", "201", "210", "300"};
+constexpr std::string_view kPatterns[] = {"003", "012", "021", "030", "102", "111", "120", "201", "210", "300"};
 constexpr int kLastPatternCol = 27;
 
 ToolDesign design() {
@@ -32,27 +32,16 @@ ToolDesign design() {
                          .helpPlace = kRegionHelpPlace});
 }
 
-void writeHeaders(ResultGrid &grid);
 void markRegionCounts(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = state.grid;
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
-  resetGridRows(grid, n, 6);
-  fillDrawRows(grid, history);
-  prefillRegionDigits(grid, n, kRegionDigits);
-  writeHeaders(grid);
-  grid.setCurrentCell(n + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  fillRegionDrawRows(grid, history, n, kRegionDigits);
+  writeRegionHeaders(grid, kRegions, kFirstPatternCol, kPatterns);
+  showSpareRow(grid, n);
   markRegionDigits(grid, n, kRegions);
   markRegionCounts(grid, n);
-}
-
-void writeHeaders(ResultGrid &grid) {
-  writeDigitHeaders(grid);
-  writeRegionHeaders(grid, kRegions);
-  for (int i = 0; i <= kLastPatternCol - kFirstPatternCol; ++i)
-    grid.setText(0, kFirstPatternCol + i, kPatterns[i]);
 }
 
 // A repeated digit counts once for each time it was drawn.
