@@ -16,7 +16,6 @@ namespace {
 
 using namespace charts;
 
-
 constexpr int kWidthCol = 4, kSumCol = 5, kArrowCol = 6, kFirstPairCol = 7, kFiveApartCol = 10;
 constexpr int kFirstRegionCol = 11, kLastRegionCol = 15;
 constexpr int kFirstScaleCol = 17, kLastScaleCol = 26;

@@ -36,7 +36,6 @@ constexpr int kFirstTypeCol = 51;                   // "Type-1", "Type-2", "Type
 constexpr int kCodeCol = 54;                        // 54..56: codes of H, T, U
 constexpr int kSortedCodeCol = 57;                  // 57..59: the codes ascending
 
-
 // The region codes only feed the patterns: nearly hidden, as are the spacers 4, 18, 39 and 50.
 ToolDesign design() {
   return standardWindow({.id = titledWindow("frm4qufenge", "Four Regions-1234", "\\help\\Four_Regions-1234.htm"),
