@@ -116,21 +116,8 @@ TEST(PairDiffSum, CaptionsBeforeAndAfterTheLoad) {
 namespace {
 constexpr Rgb kPairMark = rgb(200, 164, 170);
 
-// The one mark of a row in columns first..last, checked to be alone and on
-// the mark colour; -1 when there is none.
-int markIn(const ResultGrid &g, int row, int first, int last) {
-  int found = -1;
-  for (int c = first; c <= last; ++c) {
-    if (g.isEmpty(row, c)) {
-      EXPECT_EQ(g.backColor(row, c), 0u) << "row " << row << " column " << c;
-      continue;
-    }
-    EXPECT_EQ(found, -1) << "row " << row << ": a second mark in column " << c;
-    EXPECT_EQ(g.backColor(row, c), kPairMark) << "row " << row << " column " << c;
-    found = c;
-  }
-  return found;
-}
+// The one mark of a row in columns first..last, on the pairs' mark colour.
+int markIn(const ResultGrid &g, int row, int first, int last) { return test::markedCol(g, row, first, last, kPairMark); }
 }  // namespace
 
 TEST(SumOrDifferenceOfPairs, ThreeTaggedRowsADraw) {
