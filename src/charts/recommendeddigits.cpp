@@ -74,7 +74,7 @@ void writeOneDigitHeaders(ResultGrid &grid) {
 void loadOneDigitRows(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   writeOneDigitHeaders(grid);
-  resetGridRows(grid, state.drawCount, 6);
+  startDrawRows(state);
   fillDrawRows(grid, history);
   showSpareRow(grid, state.drawCount);
 }

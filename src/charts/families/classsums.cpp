@@ -49,11 +49,12 @@ void load(ToolWindowState &state, const DrawHistory &history, const ClassSumForm
 }  // namespace
 
 ToolEntry classSumTool(const ClassSumForm &form) {
-  std::vector<ColumnWidths> widths = {{0, 0, 1290}, {1, form.lastCol, 300}};
-  widths.insert(widths.end(), form.widths.begin(), form.widths.end());
+  const ColumnWidths drawWidths[] = {{0, 0, 1290}, {1, form.lastCol, 300}};
   return ToolEntry{
-      standardWindow(
-          {.id = form.id, .cols = form.lastCol + 1, .widths = std::move(widths), .reset = SpareRowReset::Cells0To5}),
+      standardWindow({.id = form.id,
+                      .cols = form.lastCol + 1,
+                      .widths = joinWidths({drawWidths, form.widths}),
+                      .reset = SpareRowReset::Cells0To5}),
       [form](ToolWindowState &state, const DrawHistory &history) { load(state, history, form); }};
 }
 

@@ -29,8 +29,7 @@ void load(ToolWindowState &state, const DrawHistory &history, EnquiryKey key) {
   resetEnquiryGrid(state);
   fillDrawRowsWithBoxKey(grid, history, kNumberCol, key == EnquiryKey::DrawNumber ? drawNumberKey : makeSortedDrawKey);
   writeDigitHeaders(grid);
-  grid.setCurrentCell(state.drawCount + 1, 1);
-  grid.setTopRow(grid.rows() - 1);
+  showSpareRow(grid, state.drawCount);
 }
 
 // The characters '0' to '9' of the text, in order; everything else is a

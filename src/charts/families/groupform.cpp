@@ -11,7 +11,7 @@ void loadGroupForm(ToolWindowState &state, const DrawHistory &history, const Gro
   const int n = state.drawCount;
   const int lastCol = kFirstGroupCol + int(form.groups.size()) - 1;
   grid.reserveRows(n + 6);  // the footer's rows too: the grid is not copied when it grows
-  resetGridRows(grid, n, form.reset == SpareRowReset::Cells0To5 ? 5 : 6);
+  startDrawRows(state, form.reset);
   fillBoxKeyDrawRows(grid, history);
   writeGroupHeaders(grid, kFirstGroupCol, form.groups);
   showSpareRow(grid, n);

@@ -17,12 +17,11 @@ void loadTicketChart(ToolWindowState &state, const DrawHistory &history, const T
   const int lastCountedCol = form.gatherCounted ? gatherCol : lastTicketCol;
 
   grid.reserveRows(n + 6);  // the footer's rows too: a grid of 100 columns is not copied when it grows
-  resetGridRows(grid, n, 6);
+  startDrawRows(state);
   const bool sortedKey = form.match == TicketMatch::SortedKey;
   fillDrawRowsWithBoxKey(grid, history, kKeyCol, sortedKey ? makeSortedDrawKey : makeBoxKey);
   writeDigitHeaders(grid);
-  for (int i = 0; i < int(form.tickets.size()); ++i)
-    grid.setText(0, kFirstTicketCol + i, form.tickets[std::size_t(i)]);
+  writeGroupHeaders(grid, kFirstTicketCol, form.tickets);
   grid.setText(0, gatherCol, form.gatherHeader);
   showSpareRow(grid, n);
 

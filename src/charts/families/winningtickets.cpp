@@ -95,7 +95,7 @@ void loadWinningTicketChart(ToolWindowState &state, const DrawHistory &history, 
   const int n = state.drawCount;
   const int lastTicketCol = kFirstWinningTicketCol + int(form.tickets.size()) - 1;
 
-  resetGridRowsLong(grid, n);
+  startDrawRows(state, SpareRowReset::LongGrid);
   fillTicketDrawRows(grid, history);
   const std::uint8_t shade = grid.paletteIndex(kTicketShade);
   for (int r = 1; r <= n; ++r)
@@ -103,8 +103,7 @@ void loadWinningTicketChart(ToolWindowState &state, const DrawHistory &history, 
       for (int c = range.first; c <= range.last; ++c)
         grid.setBackColorIndex(r, c, shade);
   writeDigitHeaders(grid);
-  for (int i = 0; i < int(form.tickets.size()); ++i)
-    grid.setText(0, kFirstWinningTicketCol + i, form.tickets[std::size_t(i)]);
+  writeGroupHeaders(grid, kFirstWinningTicketCol, form.tickets);
   writeWinningTallyHeaders(grid, lastTicketCol);
   grid.setCurrentCell(n + 1, 1);
 

@@ -4,10 +4,11 @@
 // table (tools/menus.h), and the tool window frame, the chart dumper and the
 // benchmark find a tool in the registry they are given.
 //
-// Everything a tool does lives here in core, so it can be tested and dumped
-// without widgets: the frame (gui/frame/toolwindow.h) only shows the design,
-// runs the tool's load and handlers through a ToolSession (toolsession.h),
-// and shows the state they leave.
+// Everything a tool does lives below the widgets, in the charts and tools
+// libraries, so it can be tested and dumped without them: the frame
+// (gui/frame/toolwindow.h) only shows the design, runs the tool's load and
+// handlers through a ToolSession (toolsession.h), and shows the state they
+// leave.
 #include "core/drawfile.h"
 #include "core/messagestyle.h"
 #include "core/resultgrid.h"

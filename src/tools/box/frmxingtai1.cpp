@@ -45,7 +45,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
   grid.reserveRows(n + 6);  // the footer's rows too: the grid is not copied when it grows
-  resetGridRows(grid, n, 6);
+  startDrawRows(state);
   fillDrawRows(grid, history);
   writeDigitHeaders(grid);
   for (int i = 0; i < 4; ++i)
