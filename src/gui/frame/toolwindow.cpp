@@ -75,23 +75,18 @@ QWidget *ToolWindow::makeControl(const ControlDesign &c) {
       model_->setGrid(&state().grid);
       view_ = new GridView(parent);
       view_->setGridModel(model_);
-      // The cell is passed by value: a lambda may not capture a structured binding.
-      connect(view_, &QAbstractItemView::pressed, this, [this](const QModelIndex &index) {
-        const int row = model_->gridRow(index.row()), col = model_->gridCol(index.column());
-        runHandler([this, row, col] { session_.press(row, col); });
-      });
-      connect(view_, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
-        const int row = model_->gridRow(index.row()), col = model_->gridCol(index.column());
-        runHandler([this, row, col] { session_.clickCell(row, col); });
-      });
-      connect(view_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
-        const int row = model_->gridRow(index.row()), col = model_->gridCol(index.column());
-        runHandler([this, row, col] { session_.doubleClick(row, col); });
-      });
+      connect(view_, &QAbstractItemView::pressed, this,
+              [this](const QModelIndex &index) { runCellEvent(&ToolSession::press, cellOf(index)); });
+      connect(view_, &QAbstractItemView::clicked, this,
+              [this](const QModelIndex &index) { runCellEvent(&ToolSession::clickCell, cellOf(index)); });
+      connect(view_, &QAbstractItemView::doubleClicked, this,
+              [this](const QModelIndex &index) { runCellEvent(&ToolSession::doubleClick, cellOf(index)); });
       // A key or a click moves the grid's current cell with the view's.
       connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &index) {
-        if (index.isValid())
-          state().grid.setCurrentCell(model_->gridRow(index.row()), model_->gridCol(index.column()));
+        if (!index.isValid())
+          return;
+        const std::pair<int, int> cell = cellOf(index);
+        state().grid.setCurrentCell(cell.first, cell.second);
       });
       // The fixed row and column are the view's headers, cell (0, 0) its corner.
       view_->horizontalHeader()->viewport()->installEventFilter(this);
@@ -257,6 +252,14 @@ void ToolWindow::showEvent(QShowEvent *event) {
   }
 }
 
+std::pair<int, int> ToolWindow::cellOf(const QModelIndex &index) const {
+  return {model_->gridRow(index.row()), model_->gridCol(index.column())};
+}
+
+void ToolWindow::runCellEvent(void (ToolSession::*event)(int row, int col), std::pair<int, int> cell) {
+  runHandler([this, event, cell] { (session_.*event)(cell.first, cell.second); });
+}
+
 std::pair<int, int> ToolWindow::headerCell(QObject *watched, const QPoint &pos) const {
   if (watched == corner_)
     return {0, 0};
@@ -282,16 +285,15 @@ bool ToolWindow::eventFilter(QObject *watched, QEvent *event) {
   const std::pair<int, int> cell = headerCell(watched, mouse->position().toPoint());
   if (cell.first < 0)
     return QWidget::eventFilter(watched, event);
-  const int row = cell.first, col = cell.second;
   if (type == QEvent::MouseButtonPress) {
     headerPressed_ = cell;
-    runHandler([this, row, col] { session_.press(row, col); });
+    runCellEvent(&ToolSession::press, cell);
   } else if (type == QEvent::MouseButtonRelease) {
     if (headerPressed_ == cell)
-      runHandler([this, row, col] { session_.clickCell(row, col); });
+      runCellEvent(&ToolSession::clickCell, cell);
     headerPressed_ = {-1, -1};
   } else {
-    runHandler([this, row, col] { session_.doubleClick(row, col); });
+    runCellEvent(&ToolSession::doubleClick, cell);
   }
   return QWidget::eventFilter(watched, event);
 }

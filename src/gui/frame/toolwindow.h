@@ -1,8 +1,8 @@
 #pragma once
 // The tool window frame: one window class for every registered tool
 // (charts/framework/tool.h). It builds the design's controls, lays them out by the
-// design's steps, runs the load and the handlers through a ToolSession in
-// core, and shows the state they leave: the grid, the caption, and each
+// design's steps, runs the load and the handlers through a ToolSession (the
+// charts library), and shows the state they leave: the grid, the caption, and each
 // control's text, visibility and state. As the session's host it shows the
 // handlers' messages and busy caption, sets the clipboard, closes the window
 // and opens help pages.
@@ -86,6 +86,10 @@ class ToolWindow : public QWidget, private ToolHost {
   void showTopRow();
   // The grid cell under a header or corner event, or (-1, -1).
   std::pair<int, int> headerCell(QObject *watched, const QPoint &pos) const;
+  // The grid cell (row, col) of a view index.
+  std::pair<int, int> cellOf(const QModelIndex &index) const;
+  // A press, click or double-click on a grid cell, run as a handler.
+  void runCellEvent(void (ToolSession::*event)(int row, int col), std::pair<int, int> cell);
 
   ToolSession session_;
   Platform &platform_;
