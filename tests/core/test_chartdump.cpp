@@ -6,6 +6,7 @@
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
 #include "tools/menus.h"
+#include "support/core/menuitems.h"
 #include "support/core/testhome.h"
 
 #include <sstream>
@@ -144,13 +145,11 @@ TEST(ChartDumpCommandLine, ListsTheRegistrysToolsInOrderWithTheirCaptions) {
   EXPECT_EQ(run.out, "frmdumptest\tDump \"test\"\nfrmgaopin6ma\t" + gaopin + "\n");
   EXPECT_EQ(dump({"--list", "frmdumptest"}).status, 2);
 
-  // The program's: every menu item's tool once, in menu order.
+  // The program's: every menu item's tool once, in menu order, with the
+  // caption its design gives.
   std::string expected;
-  for (const ToolMenu &menu : toolMenus())
-    for (const ToolMenuItem &item : menu.items)
-      if (!item.isSeparator())
-        expected += item.windowName().toStdString() + "\t" +
-                    toolRegistry().find(item.windowName())->design.caption.toStdString() + "\n";
+  for (const test::MenuItemCase &c : test::kMenuItems)
+    expected += std::string(c.window) + "\t" + toolRegistry().find(c.window)->design.caption.toStdString() + "\n";
   std::ostringstream out, err;
   EXPECT_EQ(runChartDump(toolRegistry(), {"--list"}, out, err), 0);
   EXPECT_EQ(out.str(), expected);

@@ -1,5 +1,5 @@
 // The classification charts of the "Box" menu, opened from the real menu and
-// used as a user would: titles, buttons, the highlight under the mouse in
+// used as a user would: the highlight under the mouse in
 // "Box Number Shape", and the note under the remainder-5 chart's grid.
 #include "core/programstate.h"
 #include "gui/frame/gridview.h"

@@ -1,5 +1,5 @@
-// Cold Warm Hot and the two region charts, opened from the real "Winning
-// number from" menu and used as a user would.
+// Cold Warm Hot, opened from the real "Winning number from" menu and used
+// as a user would.
 #include "charts/framework/tool.h"
 #include "core/programstate.h"
 #include "tools/menus.h"

@@ -1,7 +1,6 @@
-// The eleven tools of the "Box Pairs" menu, opened from the real menu and
-// used as a user would: titles, the buttons each window shows, "Help", the
-// press highlight of the five-region chart, the tagged rows of "+ or - of
-// Pairs " and the nearly hidden first rows of Recommend "Pairs".
+// Tools of the "Box Pairs" menu, opened from the real menu and used as a
+// user would: the press highlight of the five-region chart, the tagged rows
+// of "+ or - of Pairs " and the nearly hidden first rows of Recommend "Pairs".
 #include "charts/framework/tool.h"
 #include "tools/menus.h"
 #include "gui/frame/gridview.h"

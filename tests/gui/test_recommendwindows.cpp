@@ -1,6 +1,5 @@
-// The recommended-digit charts opened from the real "Digit" menu, as a user
-// sees them: the title, the buttons, a recommendation and its colour, and
-// the note under the grid of "Other recommend digits-[formula]".
+// A recommended-digit chart opened from the real "Digit" menu, as a user
+// sees it: the note under the grid of "Other recommend digits-[formula]".
 #include "charts/framework/tool.h"
 #include "tools/menus.h"
 #include "gui/frame/gridview.h"

@@ -284,14 +284,13 @@ TEST_F(Shell, CategoryMenusHoldTheirItemsInOrder) {
   EXPECT_EQ(windows.size(), 75);
 }
 
-TEST_F(Shell, EveryMenuItemIsEnabledAndOpensARegisteredTool) {
+TEST_F(Shell, EveryMenuItemIsEnabled) {
   MainWindow *main = openMain();
   int items = 0;
   for (const ToolMenu &m : toolMenus())
     for (const ToolMenuItem &item : m.items)
       if (!item.isSeparator()) {
         EXPECT_TRUE(main->menu(m.name)->findChild<QAction *>(item.name)->isEnabled()) << item.name;
-        EXPECT_NE(toolRegistry().find(item.windowName()), nullptr) << item.windowName().toStdString();
         ++items;
       }
   EXPECT_EQ(items, 75);

@@ -1,6 +1,6 @@
-// The eight tools of the "Straight" menu, opened from the real menu and used
-// as a user would: titles, the buttons each window shows, "Help", and the
-// press highlight of the two shape charts.
+// Tools of the "Straight" menu, opened from the real menu and used as a
+// user would: the pair of the draw under the first game, and the press
+// highlight and tall header row of the two shape charts.
 #include "charts/framework/tool.h"
 #include "tools/menus.h"
 #include "gui/frame/gridview.h"

@@ -1,6 +1,6 @@
-// The tools of the "Sum&&Width" and "Others" menus, opened from the real
-// menus: titles, buttons, "Help", and the number enquiries used as a user
-// uses them, typing into the box under the grid and pressing "Enquire".
+// The number enquiries of the "Others" menu, opened from the real menu and
+// used as a user uses them, typing into the box under the grid and pressing
+// "Enquire".
 #include "charts/framework/tool.h"
 #include "tools/menus.h"
 #include "gui/frame/gridview.h"

@@ -1,5 +1,5 @@
 // The charts of the "3 Way Box" menu, opened from their menu items as the
-// user opens them: titles, legends, the copy of miss runs on a double-click,
+// user opens them: legends, the copy of miss runs on a double-click,
 // and a draw file that is missing.
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
@@ -27,9 +27,7 @@ using corvessa::test::TestHome;
 
 namespace {
 
-class ThreeWayBoxWindows : public test::MenuWindowTest {
- protected:
-};
+class ThreeWayBoxWindows : public test::MenuWindowTest {};
 
 // 60 draws: 5 0 5 every tenth draw from draw 3 on, 1 2 3 otherwise.
 QByteArray sixtyDraws() {
