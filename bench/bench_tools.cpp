@@ -5,7 +5,6 @@
 #include "charts/framework/tool.h"
 #include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
-#include "core/programstate.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/platform/platform.h"
@@ -133,17 +132,10 @@ QString enquiryText(int count) {
   return text;
 }
 
-const ControlDesign *controlOfRole(const ToolEntry &tool, ControlRole role) {
-  for (const ControlDesign &c : tool.design.controls)
-    if (c.role == role)
-      return &c;
-  return nullptr;
-}
-
 // The most numbers, up to 400, that the window's enquiry takes: a window
 // refuses too many with a message. 0 for a window without an input box.
 int enquiryEntries(const ToolEntry &tool) {
-  if (!controlOfRole(tool, ControlRole::Input))
+  if (!tool.design.control(ControlRole::Input))
     return 0;
   for (int count = 400; count > 1; --count) {
     RecordingHost host;
@@ -208,7 +200,6 @@ int coldChild(const QString &windowName, const QString &path, int entries) {
   const ToolEntry &other = tools[0].design.windowName == windowName ? tools[1] : tools[0];
   showOnce(other, platform, ResultGrid(12, other.design.cols), 10);
 
-  programState().DataFilePath = path;
   ColdRun run;
   const long faultsBefore = minorFaults();
   QElapsedTimer timer;
@@ -225,9 +216,9 @@ int coldChild(const QString &windowName, const QString &path, int entries) {
   window->grab();
   run.showMs = msSince(timer);
   if (entries > 0) {
-    window->textBox(controlOfRole(*tool, ControlRole::Input)->name)->setPlainText(enquiryText(entries));
+    window->textBox(tool->design.control(ControlRole::Input)->name)->setPlainText(enquiryText(entries));
     timer.restart();
-    window->button(controlOfRole(*tool, ControlRole::Enquiry)->name)->click();
+    window->button(tool->design.control(ControlRole::Enquiry)->name)->click();
     run.computeMs += msSince(timer);
     timer.restart();
     window->grab();

@@ -1,4 +1,4 @@
-// corvessa-chart [--colors] WINDOW_NAME DRAW_FILE
+// corvessa-chart [OPTIONS] WINDOW_NAME DRAW_FILE, or corvessa-chart --list
 // Prints the grid that the tool window WINDOW_NAME computes for DRAW_FILE;
 // the command line is described in commandline.h, the format in
 // src/charts/framework/chartdump.h.

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,7 +20,7 @@ constexpr char kTemporaryMark[] = ".~";
 constexpr int kRandomBytes = kTemporarySuffixBytes - 2;
 constexpr char kRandomChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-bool isRandomChar(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
+bool isRandomChar(char c) { return c != '\0' && std::string_view(kRandomChars).find(c) != std::string_view::npos; }
 
 QString linkRefusal() {
   return QStringLiteral("It is a symbolic link, and Corvessa writes no file through a link; the file it points to "

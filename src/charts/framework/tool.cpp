@@ -25,6 +25,13 @@ const ControlDesign *ToolDesign::control(const QString &name) const {
   return nullptr;
 }
 
+const ControlDesign *ToolDesign::control(ControlRole role) const {
+  for (const ControlDesign &c : controls)
+    if (c.role == role)
+      return &c;
+  return nullptr;
+}
+
 namespace {
 [[noreturn]] void noSuchControl(const QString &name) {
   throw std::logic_error("the window has no control named " + name.toStdString());

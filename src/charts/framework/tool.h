@@ -135,6 +135,8 @@ struct ToolDesign : ToolIdentity {
   CellAction onCellDoubleClick{};
 
   const ControlDesign *control(const QString &name) const;
+  // The first control of the role, or nullptr.
+  const ControlDesign *control(ControlRole role) const;
 };
 
 // What a handler sees of a control and may change.

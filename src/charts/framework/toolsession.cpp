@@ -116,13 +116,8 @@ void ToolSession::clickCell(int row, int col) { cellEvent(tool_.design.onCellCli
 void ToolSession::doubleClick(int row, int col) { cellEvent(tool_.design.onCellDoubleClick, row, col, false); }
 
 bool ToolSession::enquire(const QString &text) {
-  const ControlDesign *input = nullptr, *enquiry = nullptr;
-  for (const ControlDesign &c : tool_.design.controls) {
-    if (c.role == ControlRole::Input)
-      input = &c;
-    if (c.role == ControlRole::Enquiry)
-      enquiry = &c;
-  }
+  const ControlDesign *input = tool_.design.control(ControlRole::Input);
+  const ControlDesign *enquiry = tool_.design.control(ControlRole::Enquiry);
   if (!input || !enquiry)
     return false;
   type(input->name, text);
