@@ -6,7 +6,6 @@
 #include "charts/framework/tool.h"
 #include "charts/framework/toolframe.h"
 #include "charts/framework/toolsession.h"
-#include "charts/palette.h"
 #include "core/drawfile.h"
 #include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
@@ -23,6 +22,9 @@ using test::chart;
 using test::history;
 using test::registeredTool;
 using test::rowTexts;
+
+// The colours of the digits' counts: red above two, yellow at two, blue below.
+constexpr Rgb red = rgb(255, 0, 0), yellow = rgb(255, 243, 42), blue = rgb(1, 188, 243);
 
 namespace {
 
@@ -102,8 +104,7 @@ TEST(ColdWarmHot, CountsTiesAndClassesOfTheRanking) {
   // digit order and fall into both the warm and the cold class.
   EXPECT_EQ(rowTexts(g, 8, 1, 10), "1 3 1 1 1 6 1 1 4 2");
   EXPECT_EQ(rowTexts(g, 8, 12, 21), "5 8 1 9 0 2 3 4 6 7");
-  const Rgb countColors[] = {kCountBelow2, kRed, kCountBelow2, kCountBelow2, kCountBelow2,
-                             kRed, kCountBelow2, kCountBelow2, kRed, kCountExactly2};
+  const Rgb countColors[] = {blue, red, blue, blue, blue, red, blue, blue, red, yellow};
   for (int d = 0; d < 10; ++d)
     EXPECT_EQ(g.backColor(8, 1 + d), countColors[d]) << "digit " << d;
   // Exactly seven draws: no draw row is ranked or marked.
@@ -115,8 +116,8 @@ TEST(ColdWarmHot, SevenEqualDrawsPutTheOtherDigitsInAscendingOrder) {
   const ResultGrid g = chart(kColdWarmHot, history(QStringList(7, QStringLiteral("1 1 1")), kFirstLabel));
   EXPECT_EQ(rowTexts(g, 8, 1, 10), "0 21 0 0 0 0 0 0 0 0");
   EXPECT_EQ(rowTexts(g, 8, 12, 21), "1 0 2 3 4 5 6 7 8 9");
-  EXPECT_EQ(g.backColor(8, 2), kRed);
-  EXPECT_EQ(g.backColor(8, 1), kCountBelow2);
+  EXPECT_EQ(g.backColor(8, 2), red);
+  EXPECT_EQ(g.backColor(8, 1), blue);
 }
 
 TEST(ColdWarmHot, EightDrawsRankTheFirstDrawRowAndTheComingDraw) {

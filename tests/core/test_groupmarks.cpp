@@ -1,6 +1,5 @@
 // Marking the draws whose box key lies inside the digit group of a column's header.
 #include "charts/groupmarks.h"
-#include "charts/palette.h"
 #include "support/core/qtprint.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +22,7 @@ ResultGrid keyed(const std::vector<const char *> &keys, const std::vector<const 
 QStringList marks(const ResultGrid &grid, int col) {
   QStringList out;
   for (int r = 1; r < grid.rows() - 1; ++r)
-    out << grid.text(r, col) + (grid.backColor(r, col) == kRed ? "/red" : "");
+    out << grid.text(r, col) + (grid.backColor(r, col) == rgb(255, 0, 0) ? "/red" : "");
   return out;
 }
 

@@ -365,7 +365,7 @@ TEST(StandardWindow, ControlsAndResizeFollowTheResetAndHelp) {
       names << control.name;
     EXPECT_EQ(names, c.controls);
     EXPECT_EQ(d.control(c.exitName)->role, ControlRole::Exit);
-    EXPECT_EQ(d.control(c.exitName)->place, kExitPlace);
+    EXPECT_EQ(d.control(c.exitName)->place, (TwipsRect{10200, 6000, 1335, 375}));
     if (const ControlDesign *help = d.control("Command3")) {
       EXPECT_EQ(help->role, ControlRole::Help);
       EXPECT_EQ(help->visible, c.helpShown);
