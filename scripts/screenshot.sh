@@ -31,14 +31,6 @@ xdotool mousemove --window "$wid" 188 60 click 1   # "Start"
 sleep 2
 import -window root -crop 720x400+0+0 "$out/main.png"
 main=$(xdotool search --name "^Corvessa$" | head -1)
-xdotool mousemove --window "$main" 84 192 click 1  # "Winning number from"
-sleep 1
-xdotool key Down Down Down Down Down Down Return   # its sixth item: the "5 digits" box chart
-sleep 3
-chart=$(xdotool search --name "from these 5 digits$" | head -1)
-import -window "$chart" "$out/chart.png"
-xdotool windowunmap "$chart"                       # out of the way of the main window
-sleep 1
 
 # Opens the menu under a category button at (x, y) of the main window, takes
 # its item number n, and saves the window whose title matches the pattern;
@@ -52,6 +44,12 @@ open_item() {
   sleep 4
   xdotool search --name "$pattern" | head -1
 }
+
+# "Winning number from", its sixth item: the "5 digits" box chart.
+window=$(open_item 84 192 6 "from these 5 digits$")
+import -window "$window" "$out/chart.png"
+xdotool windowunmap "$window"                      # out of the way of the main window
+sleep 1
 window=$(open_item 84 168 6 "^3 Way Box Statistical$")
 import -window "$window" "$out/threewaystatistical.png"
 xdotool windowunmap "$window"
