@@ -1,20 +1,259 @@
 #include "core/largearray.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdlib>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #ifdef __linux__
+#include <fcntl.h>
 #include <sys/mman.h>
+#include <unistd.h>
 #endif
 
 namespace corvessa {
 
 namespace {
 
-constexpr std::size_t kHugePage = std::size_t(2) << 20;
+constexpr std::size_t kMappedFrom = std::size_t(2) << 20;
 constexpr std::size_t kPage = 4096;
 
 constexpr std::size_t roundUp(std::size_t n, std::size_t to) { return (n + to - 1) / to * to; }
+
+#ifdef __linux__
+
+// No huge-page advice: a fresh 2 MB page is quick to write right after other
+// work, but in a virtual machine whose host takes back the memory left free
+// for a few seconds it is backed anew, and a chart opened after a pause
+// takes two to four times as long as in 4 KB pages. The second chart of a
+// process writes the kept blocks below, in memory already.
+char *mapFresh(std::size_t length) {
+  void *data = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  return data == MAP_FAILED ? nullptr : static_cast<char *>(data);
+}
+
+// The largest chart of a session at 100,000 draws, the straight enquiry of
+// 400 numbers, takes about 250 MB: the bound keeps it and a smaller chart's
+// blocks beside it, and never more than a sixteenth of the computer's memory.
+std::size_t machineKeptBound() {
+  constexpr std::size_t kMost = std::size_t(512) << 20;
+  const long pages = sysconf(_SC_PHYS_PAGES), pageBytes = sysconf(_SC_PAGESIZE);
+  if (pages <= 0 || pageBytes <= 0)
+    return kMost / 4;
+  return std::min(kMost, std::size_t(pages) * std::size_t(pageBytes) / 16);
+}
+
+// Kept blocks go back once none has been taken or given back for this long:
+// a program whose charts are all closed holds nothing for long.
+constexpr long kIdleMs = 30000;
+
+alignas(64) const unsigned char kZeroPage[kPage] = {};
+
+void zeroPage(char *page) {
+  if (std::memcmp(page, kZeroPage, kPage) != 0)
+    std::memset(page, 0, kPage);
+}
+
+// The pages of a kept block that its last use may have written are zeroed.
+// A page it never touched is zero already and stays untouched, so it costs
+// neither a fault nor memory (most pages of a grid's colours are such); a
+// page only read holds the kernel's zero page, and is read, not written.
+// The kernel's page map tells which pages are in memory or in swap; without
+// it every page is read.
+void zeroUsedPages(char *data, std::size_t used) {
+  const std::size_t pages = roundUp(used, kPage) / kPage;
+  if (pages == 0)
+    return;
+  const int pageMap = open("/proc/self/pagemap", O_RDONLY | O_CLOEXEC);
+  constexpr std::size_t kChunk = 1024;
+  std::uint64_t entries[kChunk];
+  const std::size_t firstEntry = reinterpret_cast<std::uintptr_t>(data) / kPage;
+  for (std::size_t first = 0; first < pages; first += kChunk) {
+    const std::size_t n = std::min(kChunk, pages - first);
+    const auto bytes = ssize_t(n * sizeof entries[0]);
+    const bool known =
+        pageMap >= 0 && pread(pageMap, entries, std::size_t(bytes), off_t((firstEntry + first) * sizeof entries[0])) == bytes;
+    for (std::size_t i = 0; i < n; ++i) {
+      constexpr std::uint64_t kPresentOrSwapped = std::uint64_t(3) << 62;
+      if (!known || (entries[i] & kPresentOrSwapped) != 0)
+        zeroPage(data + (first + i) * kPage);
+    }
+  }
+  if (pageMap >= 0)
+    close(pageMap);
+}
+
+struct Block {
+  char *data = nullptr;
+  std::size_t length = 0, used = 0;
+  std::uint64_t keptAt = 0;  // for giving back the longest kept first
+};
+
+void unmap(const std::vector<Block> &blocks) {
+  for (const Block &b : blocks)
+    munmap(b.data, b.length);
+}
+
+// The mapped blocks given back and not yet returned to the kernel. Every
+// block given back goes through here: one above the bound goes back at once;
+// keeping one that would pass the bound gives back the longest kept first.
+// The blocks that go are unmapped outside the lock.
+class KeptBlocks {
+ public:
+  // A kept block of at least `length` bytes, the best fitting: a larger one
+  // is split, its rest kept, when that rest is a mapped block's size.
+  // Its data is null when none fits.
+  Block take(std::size_t length) {
+    const std::lock_guard lock(mutex_);
+    lastUse_ = std::chrono::steady_clock::now();
+    std::size_t best = blocks_.size();
+    for (std::size_t i = 0; i < blocks_.size(); ++i)
+      if (blocks_[i].length >= length && (best == blocks_.size() || blocks_[i].length < blocks_[best].length))
+        best = i;
+    if (best == blocks_.size())
+      return {};
+    Block taken = blocks_[best];
+    if (taken.length - length >= kMappedFrom) {
+      Block &rest = blocks_[best];
+      rest.data += length;
+      rest.length -= length;
+      rest.used = taken.used > length ? taken.used - length : 0;
+      taken.length = length;
+      taken.used = std::min(taken.used, length);
+    } else {
+      blocks_.erase(blocks_.begin() + std::ptrdiff_t(best));
+    }
+    bytes_ -= taken.length;
+    return taken;
+  }
+
+  // A fresh block of `length` bytes is about to be mapped: kept blocks go
+  // until they and it fit in the bound, so a grid near the memory limit
+  // never sits beside a full cache.
+  void makeRoomFor(std::size_t length) {
+    std::unique_lock lock(mutex_);
+    const std::size_t bound = this->bound();
+    unmapOutside(lock, giveBackUntil(length >= bound ? 0 : bound - length));
+  }
+
+  void keep(char *data, std::size_t length, std::size_t used) {
+    std::unique_lock lock(mutex_);
+    const std::size_t bound = this->bound();
+    if (length > bound) {
+      lock.unlock();
+      munmap(data, length);
+      return;
+    }
+    blocks_.push_back(Block{data, length, std::min(used, length), ++clock_});
+    bytes_ += length;
+    lastUse_ = std::chrono::steady_clock::now();
+    startTrimmer();
+    if (blocks_.size() == 1)
+      changed_.notify_all();
+    unmapOutside(lock, giveBackUntil(bound));
+  }
+
+  void releaseAll() {
+    std::unique_lock lock(mutex_);
+    unmapOutside(lock, giveBackUntil(0));
+  }
+
+  std::size_t bytes() {
+    const std::lock_guard lock(mutex_);
+    return bytes_;
+  }
+  std::size_t boundBytes() {
+    const std::lock_guard lock(mutex_);
+    return bound();
+  }
+  void setBound(std::size_t bytes) {
+    std::unique_lock lock(mutex_);
+    boundOverride_ = bytes;
+    unmapOutside(lock, giveBackUntil(bound()));
+  }
+  void setIdleMs(long ms) {
+    const std::lock_guard lock(mutex_);
+    idleOverrideMs_ = ms;
+    changed_.notify_all();
+  }
+
+ private:
+  std::size_t bound() const {
+    static const std::size_t machine = machineKeptBound();
+    return boundOverride_ != 0 ? boundOverride_ : machine;
+  }
+  // The longest kept blocks, taken out until the rest is within `most` bytes.
+  std::vector<Block> giveBackUntil(std::size_t most) {
+    std::vector<Block> gone;
+    while (bytes_ > most) {
+      const auto oldest = std::min_element(blocks_.begin(), blocks_.end(),
+                                           [](const Block &a, const Block &b) { return a.keptAt < b.keptAt; });
+      bytes_ -= oldest->length;
+      gone.push_back(*oldest);
+      blocks_.erase(oldest);
+    }
+    return gone;
+  }
+  static void unmapOutside(std::unique_lock<std::mutex> &lock, const std::vector<Block> &gone) {
+    if (gone.empty())
+      return;
+    lock.unlock();
+    unmap(gone);
+    lock.lock();
+  }
+
+  std::chrono::milliseconds idleTime() const {
+    return std::chrono::milliseconds(idleOverrideMs_ > 0 ? idleOverrideMs_ : kIdleMs);
+  }
+
+  // One thread gives the blocks back once they have been idle; it sleeps
+  // while nothing is kept.
+  void startTrimmer() {
+    if (trimmerStarted_)
+      return;
+    trimmerStarted_ = true;
+    try {
+      std::thread([this] { trimWhenIdle(); }).detach();
+    } catch (const std::system_error &) {
+      // Without the thread the blocks stay within the bound.
+    }
+  }
+  void trimWhenIdle() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      changed_.wait(lock, [this] { return !blocks_.empty(); });
+      const auto idleEnd = lastUse_ + idleTime();
+      if (std::chrono::steady_clock::now() < idleEnd) {
+        changed_.wait_until(lock, idleEnd);
+        continue;
+      }
+      unmapOutside(lock, giveBackUntil(0));
+    }
+  }
+
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::vector<Block> blocks_;
+  std::size_t bytes_ = 0;
+  std::uint64_t clock_ = 0;
+  std::chrono::steady_clock::time_point lastUse_;
+  bool trimmerStarted_ = false;
+  std::size_t boundOverride_ = 0;
+  long idleOverrideMs_ = 0;
+};
+
+// Never destroyed: a large array of a static object may be given back after
+// the end of main, and the trimming thread may still be waiting.
+KeptBlocks &kept() {
+  static KeptBlocks *blocks = new KeptBlocks;
+  return *blocks;
+}
+
+#endif
 
 }  // namespace
 
@@ -23,27 +262,26 @@ void *allocateLargeBlock(std::size_t bytes, std::size_t &taken) {
   if (bytes == 0)
     return nullptr;
 #ifdef __linux__
-  if (bytes >= kHugePage) {
-    // A 2 MB-aligned mapping: the range is mapped with 2 MB to spare, and
-    // what lies before the first boundary and after the block goes back.
-    // The advice must come before the first touch, or the pages the
-    // touch brings are 4 KB ones.
+  if (bytes >= kMappedFrom) {
+    if (bytes > SIZE_MAX - kPage)
+      throw std::bad_alloc();
     const std::size_t length = roundUp(bytes, kPage);
-    if (length > SIZE_MAX - kHugePage)
+    if (const Block reused = kept().take(length); reused.data) {
+      zeroUsedPages(reused.data, reused.used);
+      taken = reused.length;
+      return reused.data;
+    }
+    kept().makeRoomFor(length);
+    char *data = mapFresh(length);
+    if (!data) {
+      // The kept blocks never make a block fail that would fit without them.
+      kept().releaseAll();
+      data = mapFresh(length);
+    }
+    if (!data)
       throw std::bad_alloc();
-    void *raw = mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (raw == MAP_FAILED)
-      throw std::bad_alloc();
-    const std::uintptr_t rawBegin = reinterpret_cast<std::uintptr_t>(raw);
-    const std::uintptr_t begin = roundUp(rawBegin, kHugePage);
-    const std::uintptr_t end = begin + length, rawEnd = rawBegin + length + kHugePage;
-    if (begin > rawBegin)
-      munmap(raw, begin - rawBegin);
-    if (rawEnd > end)
-      munmap(reinterpret_cast<void *>(end), rawEnd - end);
-    madvise(reinterpret_cast<void *>(begin), length, MADV_HUGEPAGE);
     taken = length;
-    return reinterpret_cast<void *>(begin);
+    return data;
   }
 #endif
   void *data = std::calloc(bytes, 1);
@@ -53,16 +291,32 @@ void *allocateLargeBlock(std::size_t bytes, std::size_t &taken) {
   return data;
 }
 
-void releaseLargeBlock(void *data, std::size_t taken) {
+void releaseLargeBlock(void *data, std::size_t taken, std::size_t used) {
   if (!data)
     return;
 #ifdef __linux__
-  if (taken >= kHugePage) {
-    munmap(data, taken);
+  if (taken >= kMappedFrom) {
+    kept().keep(static_cast<char *>(data), taken, used);
     return;
   }
+#else
+  (void)used;
 #endif
   std::free(data);
 }
+
+#ifdef __linux__
+std::size_t keptLargeBlockBytes() { return kept().bytes(); }
+std::size_t keptLargeBlockBound() { return kept().boundBytes(); }
+void setKeptLargeBlockBound(std::size_t bytes) { kept().setBound(bytes); }
+void setKeptLargeBlockIdleMs(long ms) { kept().setIdleMs(ms); }
+void releaseKeptLargeBlocks() { kept().releaseAll(); }
+#else
+std::size_t keptLargeBlockBytes() { return 0; }
+std::size_t keptLargeBlockBound() { return 0; }
+void setKeptLargeBlockBound(std::size_t) {}
+void setKeptLargeBlockIdleMs(long) {}
+void releaseKeptLargeBlocks() {}
+#endif
 
 }  // namespace corvessa

@@ -2,10 +2,11 @@
 // The one allocation path of a grid's large arrays: its cells and colours,
 // its text pool and the pool's offsets and tables. A chart of 100,000 draws
 // takes tens of megabytes (the straight enquiry hundreds), and handing out
-// that memory page by page costs more than the chart itself: a block from
-// 2 MB on gets a mapping of its own, aligned to 2 MB, and the kernel is
-// asked for huge pages under it before anything touches it. Memory comes
-// zeroed from the kernel, so nothing is filled twice.
+// that memory page by page costs more than the chart itself. A block from
+// 2 MB on gets a mapping of its own; given back, it is kept (up to a bound)
+// for the next chart of the process, whose pages are then in memory already.
+// Memory comes zeroed: fresh from the kernel, or a kept block with the pages
+// its last use wrote zeroed again, so nothing is filled twice.
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -18,7 +19,21 @@ namespace corvessa {
 // At least `bytes` of zeroed memory (none for 0 bytes); `taken` is set to
 // what was taken, which releaseLargeBlock needs back. Throws std::bad_alloc.
 void *allocateLargeBlock(std::size_t bytes, std::size_t &taken);
-void releaseLargeBlock(void *data, std::size_t taken);
+// `used`: the bytes from the start that may have been written; the rest is
+// zero.
+void releaseLargeBlock(void *data, std::size_t taken, std::size_t used);
+
+// Mapped blocks given back are kept for the blocks taken next, up to a bound
+// (see largearray.cpp); they go back to the kernel when the bound would be
+// passed, when a fresh block needs their room, and when none has been taken
+// or given back for a while.
+std::size_t keptLargeBlockBytes();
+std::size_t keptLargeBlockBound();
+// Tests set a bound and an idle time of their own; 0 gives back the program's.
+void setKeptLargeBlockBound(std::size_t bytes);
+void setKeptLargeBlockIdleMs(long ms);
+// Every kept block back to the kernel now.
+void releaseKeptLargeBlocks();
 
 // A growable array of plain values on that path. Every element past the
 // size is zero, so growing within the capacity writes nothing.
@@ -48,7 +63,7 @@ class LargeArray {
     swap(other);
     return *this;
   }
-  ~LargeArray() { releaseLargeBlock(data_, taken_); }
+  ~LargeArray() { releaseLargeBlock(data_, taken_, size_ * sizeof(T)); }
 
   void swap(LargeArray &other) noexcept {
     std::swap(data_, other.data_);
@@ -79,7 +94,7 @@ class LargeArray {
     T *data = static_cast<T *>(allocateLargeBlock(n * sizeof(T), taken));
     if (size_ > 0)
       std::memcpy(static_cast<void *>(data), data_, size_ * sizeof(T));
-    releaseLargeBlock(data_, taken_);
+    releaseLargeBlock(data_, taken_, size_ * sizeof(T));
     data_ = data;
     taken_ = taken;
     capacity_ = taken / sizeof(T);
