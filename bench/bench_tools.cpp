@@ -29,6 +29,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -175,19 +176,24 @@ double showOnce(const ToolEntry &tool, Platform &platform, ResultGrid grid, int 
   return ms;
 }
 
-// What one fresh process measured of one open of a tool.
+// What one fresh process measured of one open of a tool, and of its second
+// open once the first window is closed.
 struct ColdRun {
   double readMs = 0, computeMs = 0, showMs = 0;
   long faults = 0;
   long peakKb = 0;
+  double secondMs = 0;
+  long secondFaults = 0;
   double totalMs() const { return readMs + computeMs + showMs; }
 };
 
-// The child of --cold: a fresh process opens the tool once as the menu item
-// does (the window made, the draw file read, the chart computed and shown,
+// The child of --cold: a fresh process opens the tool as the menu item does
+// (the window made, the draw file read, the chart computed and shown,
 // painted; the enquiry typed and pressed), after the toolkit has shown a
-// small window of another tool, as a running program has. Prints one line:
-// read, compute and show in ms, minor faults, peak resident kB.
+// small window of another tool, as a running program has; then closes it and
+// opens it again, as a second chart of the session. Prints one line: read,
+// compute and show in ms, minor faults, peak resident kB of the first open;
+// ms and minor faults of the second.
 int coldChild(const QString &windowName, const QString &path, int entries) {
   const std::vector<ToolEntry> &tools = toolRegistry().entries();
   const ToolEntry *tool = toolRegistry().find(windowName);
@@ -200,34 +206,42 @@ int coldChild(const QString &windowName, const QString &path, int entries) {
   const ToolEntry &other = tools[0].design.windowName == windowName ? tools[1] : tools[0];
   showOnce(other, platform, ResultGrid(12, other.design.cols), 10);
 
-  ColdRun run;
-  const long faultsBefore = minorFaults();
-  QElapsedTimer timer;
-  timer.start();
-  auto *window = new ToolWindow(*tool, platform);
-  const DrawHistory history = readDrawHistory(path);
-  run.readMs = msSince(timer);
-  timer.restart();
-  window->session().load(history);
-  run.computeMs = msSince(timer);
-  timer.restart();
-  window->showChart();
-  window->show();
-  window->grab();
-  run.showMs = msSince(timer);
-  if (entries > 0) {
-    window->textBox(tool->design.control(ControlRole::Input)->name)->setPlainText(enquiryText(entries));
+  const auto open = [&] {
+    ColdRun run;
+    const long faultsBefore = minorFaults();
+    QElapsedTimer timer;
+    timer.start();
+    auto *window = new ToolWindow(*tool, platform);
+    const DrawHistory history = readDrawHistory(path);
+    run.readMs = msSince(timer);
     timer.restart();
-    window->button(tool->design.control(ControlRole::Enquiry)->name)->click();
-    run.computeMs += msSince(timer);
+    window->session().load(history);
+    run.computeMs = msSince(timer);
     timer.restart();
+    window->showChart();
+    window->show();
     window->grab();
-    run.showMs += msSince(timer);
-  }
-  run.faults = minorFaults() - faultsBefore;
-  std::printf("%.3f %.3f %.3f %ld %ld\n", run.readMs, run.computeMs, run.showMs, run.faults, peakResidentKb());
-  std::fflush(stdout);
+    run.showMs = msSince(timer);
+    if (entries > 0) {
+      window->textBox(tool->design.control(ControlRole::Input)->name)->setPlainText(enquiryText(entries));
+      timer.restart();
+      window->button(tool->design.control(ControlRole::Enquiry)->name)->click();
+      run.computeMs += msSince(timer);
+      timer.restart();
+      window->grab();
+      run.showMs += msSince(timer);
+    }
+    run.faults = minorFaults() - faultsBefore;
+    return std::make_pair(run, window);
+  };
+  auto [run, window] = open();
+  run.peakKb = peakResidentKb();
   delete window;
+  const auto [second, secondWindow] = open();
+  delete secondWindow;
+  std::printf("%.3f %.3f %.3f %ld %ld %.3f %ld\n", run.readMs, run.computeMs, run.showMs, run.faults, run.peakKb,
+              second.totalMs(), second.faults);
+  std::fflush(stdout);
   return 0;
 }
 
@@ -247,10 +261,10 @@ ColdRun coldOpen(const QString &windowName, const QString &path, int entries, in
       continue;
     }
     const QList<QByteArray> parts = child.readAllStandardOutput().trimmed().split(' ');
-    if (parts.size() != 5)
+    if (parts.size() != 7)
       continue;
     measured.push_back(ColdRun{parts[0].toDouble(), parts[1].toDouble(), parts[2].toDouble(), parts[3].toLong(),
-                               parts[4].toLong()});
+                               parts[4].toLong(), parts[5].toDouble(), parts[6].toLong()});
   }
   if (measured.empty())
     return {};
@@ -264,6 +278,7 @@ struct Row {
   int draws = 0, rows = 0, cols = 0;
   double readMs = 0, computeMs = 0, showMs = 0, referenceMs = 0, bytesPerCell = 0;
   double computeFaults = 0;  // minor faults per warm compute
+  double gridPages = 0;      // the grid's memory in pages of 4 KB
   bool cold = false;
   ColdRun coldRun;
   double cells() const { return double(rows) * cols; }
@@ -400,6 +415,7 @@ int main(int argc, char **argv) {
       row.rows = grid.rows();
       row.cols = grid.cols();
       row.bytesPerCell = double(grid.memoryBytes()) / row.cells();
+      row.gridPages = std::ceil(double(grid.memoryBytes()) / 4096);
 
       std::vector<double> shows;
       for (int i = 0; i < std::min(runs, 5); ++i)
@@ -428,6 +444,12 @@ int main(int argc, char **argv) {
     if (cold)
       printSlowest(results, n, "cold (read + compute + show, ms)", [](const Row &r) { return r.coldRun.totalMs(); });
     printSlowest(results, n, "in bytes a cell", [](const Row &r) { return r.bytesPerCell; });
+    // A second chart of a process writes memory that the first touched.
+    printSlowest(results, n, "second chart (warm compute), faults in % of its grid's pages",
+                 [](const Row &r) { return 100 * r.computeFaults / r.gridPages; });
+    if (cold)
+      printSlowest(results, n, "second window of a fresh process, faults in % of its grid's pages",
+                   [](const Row &r) { return 100 * double(r.coldRun.secondFaults) / r.gridPages; });
   }
 
   // How much more each size costs than the size before it.
@@ -442,7 +464,8 @@ int main(int argc, char **argv) {
   QTextStream out(&csv);
   out << "tool,draws,rows,cols,read_ms,compute_ms,ns_per_cell,show_ms,compute_show_ms,bytes_per_cell,"
          "reference_ms,reference_ratio,compute_faults,compute_growth_vs_previous_size,growth_vs_previous_size,"
-         "cold_read_ms,cold_compute_ms,cold_show_ms,cold_ms,cold_faults,cold_peak_kb,cold_growth_vs_previous_size\n";
+         "cold_read_ms,cold_compute_ms,cold_show_ms,cold_ms,cold_faults,cold_peak_kb,cold_growth_vs_previous_size,"
+         "grid_pages,cold_second_ms,cold_second_faults\n";
   for (const Row &r : results) {
     QString computeGrowth, growth, coldGrowth;
     const auto it = std::find(sizes.begin(), sizes.end(), r.draws);
@@ -465,6 +488,11 @@ int main(int argc, char **argv) {
           << r.coldRun.faults << ',' << r.coldRun.peakKb << ',' << coldGrowth;
     else
       out << ",,,,,,";
+    out << ',' << QString::number(r.gridPages, 'f', 0) << ',';
+    if (r.cold)
+      out << QString::number(r.coldRun.secondMs, 'f', 3) << ',' << r.coldRun.secondFaults;
+    else
+      out << ',';
     out << '\n';
   }
   std::printf("CSV written to %s\n", qPrintable(QFileInfo(csvPath).absoluteFilePath()));
