@@ -5,6 +5,7 @@
 #include "charts/framework/tool.h"
 #include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
+#include "core/largearray.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/platform/platform.h"
@@ -315,6 +316,7 @@ void printSlowest(const std::vector<Row> &results, int draws, const char *what,
 }  // namespace
 
 int main(int argc, char **argv) {
+  keepFreedHeapForNextCharts();  // as the program does
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);

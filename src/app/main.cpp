@@ -1,9 +1,11 @@
+#include "core/largearray.h"
 #include "gui/platform/platform.h"
 #include "gui/startwindow.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+  corvessa::keepFreedHeapForNextCharts();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Corvessa"));
   QFont font(QStringLiteral("Arial"));

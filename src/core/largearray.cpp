@@ -9,6 +9,9 @@
 #include <thread>
 #include <vector>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #ifdef __linux__
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -19,7 +22,10 @@ namespace corvessa {
 
 namespace {
 
-constexpr std::size_t kMappedFrom = std::size_t(2) << 20;
+// From this size on a block is mapped and kept: the heap would zero a block
+// it hands out again whole, and so touch pages of a grid's colours that no
+// chart writes.
+constexpr std::size_t kMappedFrom = std::size_t(256) << 10;
 constexpr std::size_t kPage = 4096;
 
 constexpr std::size_t roundUp(std::size_t n, std::size_t to) { return (n + to - 1) / to * to; }
@@ -105,15 +111,24 @@ void unmap(const std::vector<Block> &blocks) {
 class KeptBlocks {
  public:
   // A kept block of at least `length` bytes, the best fitting: a larger one
-  // is split, its rest kept, when that rest is a mapped block's size.
+  // is split, its rest kept, when that rest is a mapped block's size. Of
+  // blocks as large, the last kept: a grid gives back its arrays in the
+  // reverse of the order it takes them, so each array of the next grid of
+  // that shape gets its own pages back (a grid's fore colours, rarely
+  // written, do not take the pages of its back colours).
   // Its data is null when none fits.
   Block take(std::size_t length) {
     const std::lock_guard lock(mutex_);
     lastUse_ = std::chrono::steady_clock::now();
     std::size_t best = blocks_.size();
-    for (std::size_t i = 0; i < blocks_.size(); ++i)
-      if (blocks_[i].length >= length && (best == blocks_.size() || blocks_[i].length < blocks_[best].length))
+    for (std::size_t i = 0; i < blocks_.size(); ++i) {
+      const Block &b = blocks_[i];
+      if (b.length < length)
+        continue;
+      if (best == blocks_.size() || b.length < blocks_[best].length ||
+          (b.length == blocks_[best].length && b.keptAt > blocks_[best].keptAt))
         best = i;
+    }
     if (best == blocks_.size())
       return {};
     Block taken = blocks_[best];
@@ -232,6 +247,11 @@ class KeptBlocks {
         continue;
       }
       unmapOutside(lock, giveBackUntil(0));
+#ifdef __GLIBC__
+      lock.unlock();
+      malloc_trim(0);
+      lock.lock();
+#endif
     }
   }
 
@@ -303,6 +323,16 @@ void releaseLargeBlock(void *data, std::size_t taken, std::size_t used) {
   (void)used;
 #endif
   std::free(data);
+}
+
+void keepFreedHeapForNextCharts() {
+#ifdef __GLIBC__
+  // Fixed thresholds: glibc's own move with every block freed, so that a
+  // block of a few megabytes is mapped afresh on one open and not the next.
+  constexpr int kMapFrom = 32 << 20, kTrimFrom = 64 << 20;
+  mallopt(M_MMAP_THRESHOLD, kMapFrom);
+  mallopt(M_TRIM_THRESHOLD, kTrimFrom);
+#endif
 }
 
 #ifdef __linux__

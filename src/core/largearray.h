@@ -3,7 +3,7 @@
 // its text pool and the pool's offsets and tables. A chart of 100,000 draws
 // takes tens of megabytes (the straight enquiry hundreds), and handing out
 // that memory page by page costs more than the chart itself. A block from
-// 2 MB on gets a mapping of its own; given back, it is kept (up to a bound)
+// 256 KB on gets a mapping of its own; given back, it is kept (up to a bound)
 // for the next chart of the process, whose pages are then in memory already.
 // Memory comes zeroed: fresh from the kernel, or a kept block with the pages
 // its last use wrote zeroed again, so nothing is filled twice.
@@ -34,6 +34,13 @@ void setKeptLargeBlockBound(std::size_t bytes);
 void setKeptLargeBlockIdleMs(long ms);
 // Every kept block back to the kernel now.
 void releaseKeptLargeBlocks();
+
+// The heap, too, keeps what a chart frees (the draw file's bytes, the
+// history's draws, up to 32 MB a block) for the next chart, rather than give
+// it back to the kernel and take it again page by page; what it holds free
+// goes back with the kept blocks once they are idle. Called once at the start
+// of a program that opens charts.
+void keepFreedHeapForNextCharts();
 
 // A growable array of plain values on that path. Every element past the
 // size is zero, so growing within the capacity writes nothing.
