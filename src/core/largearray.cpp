@@ -26,11 +26,19 @@ namespace {
 // it hands out again whole, and so touch pages of a grid's colours that no
 // chart writes.
 constexpr std::size_t kMappedFrom = std::size_t(256) << 10;
-constexpr std::size_t kPage = 4096;
+
+#ifdef __linux__
 
 constexpr std::size_t roundUp(std::size_t n, std::size_t to) { return (n + to - 1) / to * to; }
 
-#ifdef __linux__
+// Blocks are mapped, split and zeroed in the system's pages.
+std::size_t pageBytes() {
+  static const std::size_t bytes = [] {
+    const long page = sysconf(_SC_PAGESIZE);
+    return page > 0 ? std::size_t(page) : std::size_t(4096);
+  }();
+  return bytes;
+}
 
 // No huge-page advice: a fresh 2 MB page is quick to write right after other
 // work, but in a virtual machine whose host takes back the memory left free
@@ -47,21 +55,25 @@ char *mapFresh(std::size_t length) {
 // blocks beside it, and never more than a sixteenth of the computer's memory.
 std::size_t machineKeptBound() {
   constexpr std::size_t kMost = std::size_t(512) << 20;
-  const long pages = sysconf(_SC_PHYS_PAGES), pageBytes = sysconf(_SC_PAGESIZE);
-  if (pages <= 0 || pageBytes <= 0)
+  const long pages = sysconf(_SC_PHYS_PAGES);
+  if (pages <= 0)
     return kMost / 4;
-  return std::min(kMost, std::size_t(pages) * std::size_t(pageBytes) / 16);
+  return std::min(kMost, std::size_t(pages) * pageBytes() / 16);
 }
 
 // Kept blocks go back once none has been taken or given back for this long:
 // a program whose charts are all closed holds nothing for long.
 constexpr long kIdleMs = 30000;
 
-alignas(64) const unsigned char kZeroPage[kPage] = {};
-
+// Zeroes a page that is not zero already.
 void zeroPage(char *page) {
-  if (std::memcmp(page, kZeroPage, kPage) != 0)
-    std::memset(page, 0, kPage);
+  constexpr std::size_t kPiece = 4096;
+  alignas(64) static const unsigned char zeros[kPiece] = {};
+  for (std::size_t at = 0; at < pageBytes(); at += kPiece)
+    if (std::memcmp(page + at, zeros, kPiece) != 0) {
+      std::memset(page, 0, pageBytes());
+      return;
+    }
 }
 
 // The pages of a kept block that its last use may have written are zeroed.
@@ -71,13 +83,13 @@ void zeroPage(char *page) {
 // The kernel's page map tells which pages are in memory or in swap; without
 // it every page is read.
 void zeroUsedPages(char *data, std::size_t used) {
-  const std::size_t pages = roundUp(used, kPage) / kPage;
+  const std::size_t page = pageBytes(), pages = roundUp(used, page) / page;
   if (pages == 0)
     return;
   const int pageMap = open("/proc/self/pagemap", O_RDONLY | O_CLOEXEC);
   constexpr std::size_t kChunk = 1024;
   std::uint64_t entries[kChunk];
-  const std::size_t firstEntry = reinterpret_cast<std::uintptr_t>(data) / kPage;
+  const std::size_t firstEntry = reinterpret_cast<std::uintptr_t>(data) / page;
   for (std::size_t first = 0; first < pages; first += kChunk) {
     const std::size_t n = std::min(kChunk, pages - first);
     const auto bytes = ssize_t(n * sizeof entries[0]);
@@ -86,7 +98,7 @@ void zeroUsedPages(char *data, std::size_t used) {
     for (std::size_t i = 0; i < n; ++i) {
       constexpr std::uint64_t kPresentOrSwapped = std::uint64_t(3) << 62;
       if (!known || (entries[i] & kPresentOrSwapped) != 0)
-        zeroPage(data + (first + i) * kPage);
+        zeroPage(data + (first + i) * page);
     }
   }
   if (pageMap >= 0)
@@ -283,9 +295,9 @@ void *allocateLargeBlock(std::size_t bytes, std::size_t &taken) {
     return nullptr;
 #ifdef __linux__
   if (bytes >= kMappedFrom) {
-    if (bytes > SIZE_MAX - kPage)
+    if (bytes > SIZE_MAX - pageBytes())
       throw std::bad_alloc();
-    const std::size_t length = roundUp(bytes, kPage);
+    const std::size_t length = roundUp(bytes, pageBytes());
     if (const Block reused = kept().take(length); reused.data) {
       zeroUsedPages(reused.data, reused.used);
       taken = reused.length;
