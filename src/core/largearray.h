@@ -5,8 +5,10 @@
 // that memory page by page costs more than the chart itself. A block from
 // 256 KB on gets a mapping of its own; given back, it is kept (up to a bound)
 // for the next chart of the process, whose pages are then in memory already.
-// Memory comes zeroed: fresh from the kernel, or a kept block with the pages
-// its last use wrote zeroed again, so nothing is filled twice.
+// A fresh block from 2 MB on is aligned to 2 MB and gets huge pages only
+// where they are measured to be written faster. Memory comes zeroed: fresh
+// from the kernel, or a kept block with the pages its last use wrote zeroed
+// again, so nothing is filled twice.
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
