@@ -85,7 +85,7 @@ std::optional<QFont> fittingFont(const QString &text, const QFont &font, qreal w
   for (int pixels = QFontInfo(font).pixelSize() - 1; pixels > 0; --pixels) {
     smaller.setPixelSize(pixels);
     const QFontMetricsF metrics(smaller);
-    if (metrics.capHeight() < kSmallestDigitPixels)
+    if (metrics.tightBoundingRect(QStringLiteral("0123456789")).height() < kSmallestDigitPixels)
       break;
     if (metrics.horizontalAdvance(text) <= width)
       return smaller;
@@ -276,7 +276,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 }
 
 Qt::ItemFlags GridModel::flags(const QModelIndex &index) const {
-  return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+  return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
 GridView::GridView(QWidget *parent) : QTableView(parent) {

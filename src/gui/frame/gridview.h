@@ -33,8 +33,8 @@ inline constexpr QRgb kGridBeyondColour = qRgb(128, 128, 128);
 // Pixels between a cell's text and its left and right edges.
 inline constexpr int kCellTextMargin = 1;
 // A number wider than its cell is drawn in a smaller size of the grid's
-// font, no smaller than digits of this height in pixels; one that does not
-// fit even then shows this mark, which no one reads as a figure.
+// font, no smaller than digits whose ink is this many pixels high; one that
+// does not fit even then shows this mark, which no one reads as a figure.
 inline constexpr int kSmallestDigitPixels = 5;
 inline constexpr char kNumberTooWideMark[] = "#";
 
