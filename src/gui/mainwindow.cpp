@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
+#include <utility>
 
 namespace corvessa {
 
@@ -41,6 +42,9 @@ MainWindow *MainWindow::showMain(Platform &platform, ToolWindows &toolWindows) {
   }
   theMainWindow->show();
   theMainWindow->raise();
+  // What the start found wrong with the settings file shows over the window, not before it.
+  if (const std::optional<QString> problem = std::exchange(theMainWindow->startProblem_, std::nullopt))
+    platform.message(theMainWindow, *problem, MessageStyle::OkInformation, kError);
   return theMainWindow.data();
 }
 
@@ -182,8 +186,7 @@ void MainWindow::ReadCurrentLottery() {
   // first lottery and the settings file, and goes on; so does a start whose
   // settings file names a lottery that cannot be used.
   const StartLottery start = startCurrentLottery();
-  if (start.problem)
-    platform_.message(this, *start.problem, MessageStyle::OkInformation, kError);
+  startProblem_ = start.problem;
   programState().DataFilePath = dataFolder() + start.fileName;
   setLotteryLabel(lotteryLabelText(start.fileName));
 }

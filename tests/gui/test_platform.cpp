@@ -44,6 +44,7 @@ TEST(QtPlatform, MessageBoxStylesTitlesAndAnswers) {
       {MessageStyle::YesNoWarning, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
        MessageAnswer::No},
       {MessageStyle::OkInformation, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, MessageAnswer::Ok},
+      {MessageStyle::OkWarning, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, MessageAnswer::Ok},
   };
   for (const Case &c : cases) {
     QString title, text;

@@ -178,6 +178,9 @@ TEST_F(Shell, ASettingsFileNameThatCannotBeUsedIsReportedOnceAndNeverOpened) {
     MainWindow *main = openMain();
     ASSERT_EQ(platform.messages.size(), 1u) << c.name;
     EXPECT_EQ(platform.lastMessage().title, "Error:") << c.name;
+    // Over the main window on the screen, not alone in a corner of it.
+    EXPECT_TRUE(platform.lastMessage().ownerShown) << c.name;
+    EXPECT_EQ(platform.lastMessage().ownerCaption, "Corvessa") << c.name;
     EXPECT_EQ(platform.lastMessage().text, "The settings file " + settingsFilePath() + " " + c.said +
                                                "\r\nCorvessa goes on as at a first start, with the lottery Pick3.")
         << c.name;
@@ -210,6 +213,7 @@ TEST_F(Shell, ASettingsFileThatCannotBeReadIsReportedOnce) {
   MainWindow *main = openMain();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_TRUE(platform.lastMessage().ownerShown);
   EXPECT_TRUE(platform.lastMessage().text.startsWith("Cannot read the settings file " + settingsFilePath() +
                                                      ": It is not a file.\r\nCorvessa goes on as at a first start"))
       << platform.lastMessage().text.toStdString();
@@ -355,6 +359,15 @@ TEST_F(Shell, AnOpenToolIsBroughtForwardAClosedOneLoadsAfresh) {
   EXPECT_EQ(tools.created, 1);
   EXPECT_EQ(tools.window("frm4qufenge"), first.data());
   EXPECT_TRUE(first->isVisible());
+  // A window the user minimised comes back as it was before, in front.
+  for (const Qt::WindowStates before : {Qt::WindowStates(Qt::WindowNoState), Qt::WindowStates(Qt::WindowMaximized)}) {
+    first->setWindowState(before | Qt::WindowMinimized);
+    item->trigger();
+    EXPECT_EQ(tools.created, 1);
+    EXPECT_FALSE(first->windowState() & Qt::WindowMinimized) << int(before);
+    EXPECT_EQ(first->windowState() & Qt::WindowMaximized, before & Qt::WindowMaximized);
+    EXPECT_TRUE(first->isVisible());
+  }
 
   first->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -23,7 +23,7 @@ QString qtNameFilter(const QString &filter) {
 void openPage(Platform &platform, QWidget *owner, const QString &pageOrUrl) {
   if (!platform.openInBrowser(owner, pageOrUrl))
     platform.message(owner, QStringLiteral("No web browser could be started for the page\r\n") + pageOrUrl,
-                     MessageStyle::OkInformation, QStringLiteral("Error:"));
+                     MessageStyle::OkWarning, QStringLiteral("Error:"));
 }
 
 MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageStyle style, const QString &title) {
@@ -41,13 +41,17 @@ MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageS
       box.setIcon(QMessageBox::Warning);
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       break;
+    case MessageStyle::OkWarning:
+      box.setIcon(QMessageBox::Warning);
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
     case MessageStyle::OkInformation:
       box.setIcon(QMessageBox::Information);
       box.setStandardButtons(QMessageBox::Ok);
       break;
   }
   const int result = box.exec();
-  if (style == MessageStyle::OkInformation)
+  if (style == MessageStyle::OkInformation || style == MessageStyle::OkWarning)
     return MessageAnswer::Ok;
   return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
