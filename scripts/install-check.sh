@@ -19,9 +19,16 @@ user=corvessa-check
 id="org.corvessa.Corvessa"
 began=$(date +%s%N)
 
-scratch=$(mktemp -d)
+if [ "$(id -u)" -ne 0 ]; then
+  echo "scripts/install-check.sh runs as root: it starts the program as another user" >&2
+  exit 1
+fi
+
+# Under /tmp, whatever TMPDIR says: the other user reaches the prefix and the
+# driver through this folder.
+scratch=$(mktemp -d /tmp/corvessa-install.XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
-chmod 755 "$scratch"   # the other user reaches the prefix and the driver through it
+chmod 755 "$scratch"
 prefix=$scratch/prefix
 cmake --build build --target corvessa corvessa_firststart >/dev/null
 cmake --install build --prefix "$prefix" >/dev/null
@@ -68,9 +75,10 @@ esac
 
 # The first start from the read-only prefix.
 id -u "$user" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$user"
-home=$scratch/home
-mkdir "$home"
-chown "$user:" "$home"
+home=$scratch/home runtime=$scratch/runtime
+mkdir "$home" "$runtime"
+chown "$user:" "$home" "$runtime"
+chmod 700 "$runtime"
 cp build/tests/libcorvessa_firststart.so "$scratch/"
 chmod -R a-w "$prefix"
 if runuser -u "$user" -- test -w "$prefix/bin"; then
@@ -79,7 +87,7 @@ if runuser -u "$user" -- test -w "$prefix/bin"; then
 fi
 touch "$scratch/before"
 status=0
-runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen \
+runuser -u "$user" -- env -i HOME="$home" XDG_RUNTIME_DIR="$runtime" PATH=/usr/bin:/bin LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen \
   LD_PRELOAD="$scratch/libcorvessa_firststart.so" timeout 60 "$prefix/bin/corvessa" \
   >"$scratch/out" 2>"$scratch/err" || status=$?
 if [ "$status" -ne 0 ]; then
