@@ -47,6 +47,7 @@ TEST(QtPlatform, MessageBoxStylesTitlesAndAnswers) {
   };
   for (const Case &c : cases) {
     QString title, text;
+    Qt::TextFormat format{};
     QMessageBox::Icon icon{};
     QMessageBox::StandardButtons buttons;
     whenModal([&](QWidget *modal) {
@@ -54,13 +55,17 @@ TEST(QtPlatform, MessageBoxStylesTitlesAndAnswers) {
       ASSERT_NE(box, nullptr);
       title = box->windowTitle();
       text = box->text();
+      format = box->textFormat();
       icon = box->icon();
       buttons = box->standardButtons();
       box->button(c.press)->click();
     });
-    EXPECT_EQ(platform.message(nullptr, "first line\r\nsecond line", c.style, "Friendship Tip:"), c.expected);
+    // A name in a message is shown as typed, never as markup.
+    EXPECT_EQ(platform.message(nullptr, "You have selected <b>Bold.txt\r\nsecond line", c.style, "Friendship Tip:"),
+              c.expected);
     EXPECT_EQ(title, "Friendship Tip:");
-    EXPECT_EQ(text, "first line\nsecond line");
+    EXPECT_EQ(text, "You have selected <b>Bold.txt\nsecond line");
+    EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(icon, c.icon);
     EXPECT_EQ(buttons, c.buttons);
   }

@@ -637,3 +637,28 @@ TEST_F(Shell, NewAndSelectLotteryWriteNoSettingsThroughALink) {
   EXPECT_EQ(main->Label2->text(), "Lottery:Pick3.");
   EXPECT_EQ(home.readFile(outside), "victim\r\n");
 }
+
+// A name is shown as typed, never read as markup: in the main window's label
+// and the editor's, and in every other label the two windows show. (The
+// message boxes show their texts so too: the platform's own test.)
+TEST_F(Shell, ANameIsShownAsTyped) {
+  MainWindow *main = openMain();
+  platform.inputs = {"<b>Bold"};
+  main->caixinjiancaipiao_Click();
+  ASSERT_EQ(platform.lastMessage().title, "Friendship Tip:") << platform.lastMessage().text.toStdString();
+  DrawEditor editor(platform);
+  EXPECT_EQ(main->Label2->text(), "Lottery:<b>Bold.");
+  EXPECT_EQ(editor.Label6->text(), "Lottery:<b>Bold.");
+  for (QWidget *window : {static_cast<QWidget *>(main), static_cast<QWidget *>(&editor)})
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+      if (label->isVisibleTo(window)) {
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+      }
+    }
+
+  platform.answers = {MessageAnswer::Yes};
+  platform.openFiles = {home.dataFile("<b>Bold")};
+  main->Command13_Click();
+  EXPECT_EQ(platform.lastMessage().text, "You have selected <b>Bold.txt");
+  EXPECT_EQ(platform.lastMessage().title, "OK:");
+}
