@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace corvessa {
@@ -181,6 +183,26 @@ CreateOutcome createLotteryFile(const QString &name) {
   if (made.result == CreateResult::Failed)
     outcome.error = QStringLiteral("Cannot create the lottery file %1: %2").arg(outcome.path, made.error);
   return outcome;
+}
+
+std::optional<QString> removeNewLotteryFile(const QString &path) {
+  const QByteArray name = QFile::encodeName(path);
+  struct stat info {};
+  if (::lstat(name.constData(), &info) != 0) {
+    const int error = errno;
+    if (error == ENOENT)
+      return std::nullopt;
+    return QStringLiteral("The new file %1 could not be checked: %2").arg(path, qt_error_string(error));
+  }
+  // Only the empty file New Lottery made: never a file with draws in it.
+  if (!S_ISREG(info.st_mode) || info.st_size != 0 || info.st_nlink != 1)
+    return QStringLiteral("The file %1 was left as it is: it is no longer the empty file New Lottery made.").arg(path);
+  if (::unlink(name.constData()) != 0) {
+    const int error = errno;
+    if (error != ENOENT)
+      return QStringLiteral("The new file %1 could not be removed: %2").arg(path, qt_error_string(error));
+  }
+  return std::nullopt;
 }
 
 }  // namespace corvessa

@@ -57,4 +57,10 @@ struct CreateOutcome {
 // existing file or creating one through a symbolic link.
 CreateOutcome createLotteryFile(const QString &trimmedName);
 
+// Removes the empty file that createLotteryFile made when New Lottery cannot
+// make it current after all, so a retry finds the folder as it was. A file
+// that holds bytes by now (another program wrote to it) is kept; the reason
+// is returned when anything is left.
+std::optional<QString> removeNewLotteryFile(const QString &path);
+
 }  // namespace corvessa

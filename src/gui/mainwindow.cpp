@@ -212,8 +212,11 @@ void MainWindow::caixinjiancaipiao_Click() {
     return;
   }
   if (const std::optional<QString> problem = writeCurrentLotteryName(name + QStringLiteral(".txt"))) {
-    platform_.message(this, *problem + QStringLiteral("\r\nThe current lottery stays as it was."),
-                      MessageStyle::OkInformation, kError);
+    // Not made current, so not made at all: the folder says what the message says.
+    QString said = *problem + QStringLiteral("\r\nThe current lottery stays as it was.");
+    if (const std::optional<QString> left = removeNewLotteryFile(made.path))
+      said += QStringLiteral("\r\n") + *left;
+    platform_.message(this, said, MessageStyle::OkInformation, kError);
     return;
   }
   programState().DataFilePath = made.path;

@@ -132,3 +132,25 @@ TEST(LotteryFiles, NewLotteryAndTheSettingsFileRefuseSymbolicLinks) {
   EXPECT_EQ(home.readFile(outside), "victim\r\n");
   EXPECT_FALSE(QFileInfo::exists(home.path() + "/outside/new.txt"));
 }
+
+// New Lottery takes back the empty file it made; a file that holds draws by
+// now, or anything but a plain file, stays.
+TEST(LotteryFiles, RemovingANewLotteryFileKeepsAnyFileWithDraws) {
+  test::TestHome home;
+  ASSERT_EQ(createLotteryFile("Empty").result, CreateResult::Created);
+  EXPECT_EQ(removeNewLotteryFile(home.dataFile("Empty")), std::nullopt);
+  EXPECT_FALSE(QFileInfo::exists(home.dataFile("Empty")));
+  EXPECT_EQ(removeNewLotteryFile(home.dataFile("Empty")), std::nullopt);  // gone already: nothing to say
+
+  ASSERT_EQ(createLotteryFile("Written").result, CreateResult::Created);
+  home.writeLottery("Written", "1 1 2 3\r\n");
+  ASSERT_TRUE(QFile::link(home.writeFile("outside/empty.txt", ""), home.dataFile("Link")));
+  for (const char *name : {"Written", "Link"}) {
+    const std::optional<QString> left = removeNewLotteryFile(home.dataFile(name));
+    ASSERT_TRUE(left) << name;
+    EXPECT_EQ(*left, "The file " + home.dataFile(name) +
+                         " was left as it is: it is no longer the empty file New Lottery made.");
+  }
+  EXPECT_EQ(home.readFile(home.dataFile("Written")), "1 1 2 3\r\n");
+  EXPECT_TRUE(QFileInfo(home.dataFile("Link")).isSymLink());
+}

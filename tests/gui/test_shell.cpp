@@ -12,6 +12,7 @@
 #include "gui/startwindow.h"
 #include "gui/toolwindows.h"
 #include "support/gui/windows.h"
+#include "support/core/diskfailure.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
@@ -493,6 +494,51 @@ TEST_F(Shell, NewLotteryReportsAFileItCannotCreate) {
       << platform.lastMessage().text.toStdString();
   EXPECT_EQ(main->Label2->text(), "Lottery:Pick3.");
   EXPECT_EQ(settingsBytes(), QByteArray("\"Pick3.txt\"\r\n"));
+}
+
+// When the settings file cannot be written, New Lottery removes the empty file
+// it made: the folder agrees with the message, and a retry says the same.
+TEST_F(Shell, NewLotteryThatCannotWriteTheSettingsFileLeavesNoFile) {
+  enum class Fault { SettingsFileLink, SettingsFolderLink, FullDisk };
+  for (Fault fault : {Fault::SettingsFileLink, Fault::SettingsFolderLink, Fault::FullDisk}) {
+    TestHome fresh;
+    MainWindow *main = openMain();
+    std::optional<test::FailingWrites> full;
+    QString reason;
+    switch (fault) {
+      case Fault::SettingsFileLink:
+        QFile::remove(settingsFilePath());
+        ASSERT_TRUE(QFile::link(fresh.writeFile("outside/shujuwenjian.ini", "\"Pick3.txt\"\r\n"), settingsFilePath()));
+        reason = "It is a symbolic link";
+        break;
+      case Fault::SettingsFolderLink:
+        ASSERT_TRUE(QDir(fresh.path()).mkdir("outside"));
+        ASSERT_TRUE(QDir(fresh.path()).rename("Varnel3", "outside/Varnel3"));
+        ASSERT_TRUE(QFile::link(fresh.path() + "/outside/Varnel3", fresh.path() + "/Varnel3"));
+        reason = "Its folder " + fresh.path() + "/Varnel3 is a symbolic link";
+        break;
+      case Fault::FullDisk:
+        full.emplace();
+        reason = "File too large";
+        break;
+    }
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+      platform.messages.clear();
+      platform.inputs = {"NY"};
+      main->caixinjiancaipiao_Click();
+      ASSERT_EQ(platform.messages.size(), 1u) << int(fault);
+      EXPECT_EQ(platform.lastMessage().title, "Error:") << int(fault);
+      const QString said = platform.lastMessage().text;
+      EXPECT_TRUE(said.startsWith("Cannot write the settings file " + settingsFilePath() + ": " + reason))
+          << said.toStdString();
+      EXPECT_TRUE(said.endsWith("\r\nThe current lottery stays as it was.")) << said.toStdString();
+      EXPECT_EQ(QDir(fresh.path() + "/data").entryList(QDir::Files | QDir::Hidden), QStringList{"Pick3.txt"})
+          << int(fault) << " attempt " << attempt;
+      EXPECT_EQ(main->Label2->text(), "Lottery:Pick3.");
+      EXPECT_EQ(programState().DataFilePath, fresh.dataFile("Pick3"));
+    }
+    delete main;
+  }
 }
 
 TEST_F(Shell, SelectLotteryMessagesForEachPath) {
