@@ -220,7 +220,7 @@ void MainWindow::caixinjiancaipiao_Click() {
     return;
   }
   programState().DataFilePath = made.path;
-  setLotteryLabel(QStringLiteral("Lottery:") + name + QLatin1Char('.'));
+  setLotteryLabel(lotteryLabelText(name + QStringLiteral(".txt")));
   platform_.message(this,
                     QStringLiteral("Lottery have been created and selected.Next, you can click Drawings button to edit it."),
                     MessageStyle::OkInformation, kTip);
@@ -238,6 +238,8 @@ void MainWindow::Command13_Click() {
   request.title = QStringLiteral("Select Lottery");
   request.filter = QStringLiteral("Lottery file|*.txt");
   request.initialFolder = programFolder() + QStringLiteral("/data");
+  // A lottery named with a leading dot is listed like any other.
+  request.showHiddenFiles = true;
   const std::optional<QString> chosen = platform_.openFileName(this, request);
   if (!chosen)
     return;

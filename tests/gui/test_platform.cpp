@@ -92,7 +92,7 @@ TEST(QtPlatform, InputBoxGivesTheTextOrEmptyOnCancel) {
 TEST(QtPlatform, FileDialogsUseTitleFilterAndFolder) {
   QtPlatform platform;
   QTemporaryDir dir;
-  FileDialogRequest request{"Select Lottery", "", "Lottery file|*.txt", dir.path()};
+  FileDialogRequest request{"Select Lottery", "", "Lottery file|*.txt", dir.path(), true};
   whenModal([&](QWidget *modal) {
     auto *dialog = qobject_cast<QFileDialog *>(modal);
     ASSERT_NE(dialog, nullptr);
@@ -100,6 +100,7 @@ TEST(QtPlatform, FileDialogsUseTitleFilterAndFolder) {
     EXPECT_EQ(dialog->nameFilters(), QStringList{"Lottery file (*.txt)"});
     EXPECT_EQ(dialog->directory().path(), dir.path());
     EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+    EXPECT_TRUE(dialog->filter() & QDir::Hidden);  // a lottery named with a leading dot is listed
     dialog->reject();
   });
   EXPECT_EQ(platform.openFileName(nullptr, request), std::nullopt);
@@ -110,6 +111,7 @@ TEST(QtPlatform, FileDialogsUseTitleFilterAndFolder) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
     EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_FALSE(dialog->filter() & QDir::Hidden);
     dialog->reject();
   });
   EXPECT_EQ(platform.saveFileName(nullptr, request), std::nullopt);

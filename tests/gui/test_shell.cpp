@@ -172,6 +172,11 @@ TEST_F(Shell, ASettingsFileNameThatCannotBeUsedIsReportedOnceAndNeverOpened) {
        "names the lottery file \"sub/NY.txt\", which cannot be used: A lottery name cannot contain / or \\."},
       {"the data folder itself", "\".\"\r\n",
        "names the lottery file \".\", which cannot be used: A lottery name cannot be dots only."},
+      {"a save's temporary file", "\"X.txt.~abcde\"\r\n",
+       "names the lottery file \"X.txt.~abcde\", which cannot be used: It is named as the temporary file of a save "
+       "(NAME.txt.~ and five letters or figures), which the next save of that lottery removes."},
+      {"not a .txt file", "\"X.txt.lock\"\r\n",
+       "names the lottery file \"X.txt.lock\", which cannot be used: A lottery file's name ends in .txt."},
   };
   for (const Case &c : cases) {
     platform.messages.clear();
@@ -401,7 +406,7 @@ TEST_F(Shell, NewLotteryMessagesForEachPath) {
       {"existing name with blanks", "  Old ", "This lottery already exists.Please rename.", tip},
       {"path separator", "a/b", "A lottery name cannot contain / or \\.\r\nPlease enter a valid file name.", tip},
       {"backslash", "a\\b", "A lottery name cannot contain / or \\.\r\nPlease enter a valid file name.", tip},
-      {"two dots", "..", "A lottery name cannot contain \"..\".\r\nPlease enter a valid file name.", tip},
+      {"two dots", "..", "A lottery name cannot be dots only.\r\nPlease enter a valid file name.", tip},
       {"double quote", "a\"b", "A lottery name cannot contain a double quote.\r\nPlease enter a valid file name.", tip},
       {"control character", "a\tb", "A lottery name cannot contain a control character.\r\nPlease enter a valid file name.",
        tip},
@@ -413,6 +418,19 @@ TEST_F(Shell, NewLotteryMessagesForEachPath) {
       {"zero-width space", QString::fromUtf8("N\u200bY"),
        "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
        "space.\r\nPlease enter a valid file name.",
+       tip},
+      // Read by code point: format characters beyond the Basic Multilingual Plane too.
+      {"tag letter U+E0041", QString::fromUtf8("NY\U000E0041"),
+       "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
+       "space.\r\nPlease enter a valid file name.",
+       tip},
+      {"musical begin beam U+1D173", QString::fromUtf8("\U0001D173NY"),
+       "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
+       "space.\r\nPlease enter a valid file name.",
+       tip},
+      {"unpaired surrogate", QStringLiteral("NY") + QChar(0xD834),
+       "A lottery name cannot contain an unpaired surrogate, which is no character.\r\nPlease enter a valid file "
+       "name.",
        tip},
       {"245 bytes", QString(245, 'x'),
        "A lottery name can be at most 244 bytes long; this one has 245.\r\nPlease enter a valid file name.", tip},
@@ -458,6 +476,42 @@ TEST_F(Shell, NewLotteryCreatesAndSelectsTheTrimmedName) {
 
   main->caixinjiancaipiaobzh_Click();
   EXPECT_EQ(platform.opened.back(), helpFolder() + "New_Lottery.htm");
+}
+
+// Whatever New Lottery makes, the next start keeps and Select Lottery takes
+// again: dots anywhere in the name, a leading dot (the dialog lists such
+// files), commas and blanks, characters beyond the Basic Multilingual Plane.
+TEST_F(Shell, WhatNewLotteryMakesTheNextStartKeepsAndSelectLotteryTakes) {
+  home.writeLottery("Other", "");
+  for (const char *typed : {"NY.", "x..y", ".NY", "...NY", "Pick 3,A", "\U0001F600", "\U00020000"}) {
+    const QString name = QString::fromUtf8(typed);
+    MainWindow *main = openMain();
+    platform.messages.clear();
+    platform.inputs = {name};
+    main->caixinjiancaipiao_Click();
+    ASSERT_EQ(platform.messages.size(), 1u) << typed;
+    ASSERT_EQ(platform.lastMessage().text,
+              "Lottery have been created and selected.Next, you can click Drawings button to edit it.")
+        << typed << ": " << platform.lastMessage().text.toStdString();
+    EXPECT_EQ(main->Label2->text(), "Lottery:" + name + ".") << typed;
+    delete main;
+
+    main = openMain();  // the next start
+    EXPECT_EQ(platform.messages.size(), 1u) << typed << ": " << platform.lastMessage().text.toStdString();
+    EXPECT_EQ(main->Label2->text(), "Lottery:" + name + ".") << typed;
+    EXPECT_EQ(programState().DataFilePath, home.dataFile(name)) << typed;
+
+    // Away to another lottery and back.
+    platform.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    platform.openFiles = {home.dataFile("Other"), home.dataFile(name)};
+    main->Command13_Click();
+    main->Command13_Click();
+    EXPECT_EQ(platform.lastMessage().text, "You have selected " + name + ".txt") << typed;
+    EXPECT_EQ(settingsBytes(), "\"" + (name + ".txt").toUtf8() + "\"\r\n") << typed;
+    EXPECT_EQ(main->Label2->text(), "Lottery:" + name + ".") << typed;
+    EXPECT_TRUE(platform.openRequests.back().showHiddenFiles);
+    delete main;
+  }
 }
 
 TEST_F(Shell, TheLongestNameNewLotteryTakesCanBeSavedAndImported) {
@@ -547,6 +601,10 @@ TEST_F(Shell, SelectLotteryMessagesForEachPath) {
   home.writeFile("data/sub/C.txt", "");
   home.writeFile("other/D.txt", "");
   home.writeLottery("a\"b", "");
+  home.writeLottery("X", "1 1 2 3\r\n");
+  home.writeFile("data/X.txt.~abcde", "1 1 2 3\r\n2 4 5 6\r\n");
+  home.writeFile("data/X.txt.lock", "");
+  home.writeLottery(" B", "");
   home.writeFile("Varnel3/shujuwenjian.ini", "\"Old.txt\"\r\n");
   MainWindow *main = openMain();
   const QString data = home.path() + "/data/";
@@ -568,6 +626,16 @@ TEST_F(Shell, SelectLotteryMessagesForEachPath) {
       {"other letter case", MessageAnswer::Yes, upper, wrongFolder, "Error:"},
       {"a name the next start would refuse", MessageAnswer::Yes, data + "a\"b.txt",
        "A lottery name cannot contain a double quote.\r\nPlease select again!", "Error:"},
+      // The next save of X would remove it, draws and all.
+      {"a save's temporary file", MessageAnswer::Yes, data + "X.txt.~abcde",
+       "It is named as the temporary file of a save (NAME.txt.~ and five letters or figures), which the next save "
+       "of that lottery removes.\r\nPlease select again!",
+       "Error:"},
+      {"not a .txt file", MessageAnswer::Yes, data + "X.txt.lock",
+       "A lottery file's name ends in .txt.\r\nPlease select again!", "Error:"},
+      // The settings file gives names back trimmed: the next start would open B.txt.
+      {"a leading blank", MessageAnswer::Yes, data + " B.txt",
+       "A lottery name cannot begin with a blank.\r\nPlease select again!", "Error:"},
   };
   for (const Case &c : cases) {
     platform.messages.clear();

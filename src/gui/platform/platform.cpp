@@ -70,6 +70,8 @@ void prepare(QFileDialog &dialog, const FileDialogRequest &request) {
     dialog.setNameFilter(qtNameFilter(request.filter));
   if (!request.fileName.isEmpty())
     dialog.selectFile(request.fileName);
+  if (request.showHiddenFiles)
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
 }
 }  // namespace
 
