@@ -579,6 +579,7 @@ TEST_F(ToolWindowTest, AFrameBoxWithAnInputBoxLabelsAndAnEnquiry) {
   ASSERT_EQ(m->columnCount(), 7);
   EXPECT_EQ(m->headerData(6, Qt::Horizontal).toString(), "1");
   EXPECT_EQ(w->label("Label2")->text(), "4 numbers");
+  EXPECT_EQ(w->label("Label2")->textFormat(), Qt::PlainText);  // what a handler writes shows as written
   EXPECT_EQ(input->toPlainText(), "4711");  // the window never writes into the input
   // The grid's current cell, moved by the handler, is the view's: keys go on from it.
   EXPECT_EQ(w->gridView()->currentIndex(), m->index(0, 1));

@@ -127,9 +127,12 @@ QWidget *ToolWindow::makeControl(const ControlDesign &c) {
       widget = button;
       break;
     }
-    case ControlKind::Label:
-      widget = new QLabel(c.caption, parent);
+    case ControlKind::Label: {
+      auto *label = new QLabel(c.caption, parent);
+      label->setTextFormat(Qt::PlainText);  // handlers may show what the user typed or pasted
+      widget = label;
       break;
+    }
     case ControlKind::TextBox: {
       const int maxLength = c.maxLength;
       auto *text = new TextBox(c.caption, maxLength, [this, maxLength] {

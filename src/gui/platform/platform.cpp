@@ -31,6 +31,8 @@ MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageS
   box.setWindowTitle(title);
   QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // the texts keep CR LF line breaks
+  // A name, a path or a file's text is shown as it is, never as markup.
+  box.setTextFormat(Qt::PlainText);
   box.setText(shown);
   switch (style) {
     case MessageStyle::YesNo:
@@ -72,6 +74,8 @@ void prepare(QFileDialog &dialog, const FileDialogRequest &request) {
     dialog.setNameFilter(qtNameFilter(request.filter));
   if (!request.fileName.isEmpty())
     dialog.selectFile(request.fileName);
+  if (request.showHiddenFiles)
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
 }
 }  // namespace
 

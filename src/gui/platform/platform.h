@@ -18,6 +18,7 @@ struct FileDialogRequest {
   QString fileName;       // proposed name, may be empty
   QString filter;         // "description|pattern", pairs separated by "|"
   QString initialFolder;  // empty: the dialog's own choice
+  bool showHiddenFiles = false;  // names beginning with a dot are listed too
 };
 
 class Platform {
