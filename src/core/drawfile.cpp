@@ -167,9 +167,11 @@ FileContent readWholeFile(const QString &path, qint64 maxBytes) {
   const FileDescriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (file.get() < 0) {
     const int error = errno;
-    struct stat link {};
+    struct stat there {};
+    if (::stat(name.constData(), &there) == 0 || ::lstat(name.constData(), &there) == 0)
+      content.stamp = fileStamp(there);
     if (error == ENOENT) {
-      content.missing = ::lstat(name.constData(), &link) != 0 && errno == ENOENT;
+      content.missing = !content.stamp.exists;
       content.error = QStringLiteral("The file does not exist.");
     } else {
       content.error = qt_error_string(error);
@@ -182,6 +184,7 @@ FileContent readWholeFile(const QString &path, qint64 maxBytes) {
     content.error = qt_error_string(errno);
     return content;
   }
+  content.stamp = fileStamp(info);
   if (!S_ISREG(info.st_mode)) {
     content.error = QStringLiteral("It is not a file.");
     return content;

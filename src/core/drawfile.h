@@ -1,4 +1,6 @@
 #pragma once
+#include "core/filestamp.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -41,10 +43,13 @@ struct DrawHistory {
 // longer than `maxBytes` is not read; the error names its size. A symbolic
 // link is read through: reading changes nothing, and the file it names
 // passes the same checks.
+// `stamp` is what was opened and read, or, when nothing could be opened,
+// what is at the path (the file a link names, or the link itself).
 struct FileContent {
   QByteArray data;
   std::optional<QString> error;
   bool missing = false;  // nothing at all is at the path (not even a link)
+  FileStamp stamp;
 };
 // Far beyond any real history (ten million draws take some 200 MB), and
 // small enough that a file of this size is read and shown.
