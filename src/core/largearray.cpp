@@ -1,5 +1,6 @@
 #include "core/largearray.h"
 
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 
@@ -16,12 +17,31 @@ constexpr std::size_t kPage = 4096;
 
 constexpr std::size_t roundUp(std::size_t n, std::size_t to) { return (n + to - 1) / to * to; }
 
+std::atomic<std::size_t> failingFrom{0};
+
 }  // namespace
+
+void failLargeBlocksFrom(std::size_t bytes) { failingFrom.store(bytes); }
+
+void preferHugePages(void *data, std::size_t bytes) {
+#ifdef __linux__
+  // Only the whole huge pages inside the block.
+  const std::uintptr_t begin = roundUp(reinterpret_cast<std::uintptr_t>(data), kHugePage);
+  const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(data) + bytes) / kHugePage * kHugePage;
+  if (end > begin)
+    madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
+#else
+  (void)data;
+  (void)bytes;
+#endif
+}
 
 void *allocateLargeBlock(std::size_t bytes, std::size_t &taken) {
   taken = 0;
   if (bytes == 0)
     return nullptr;
+  if (const std::size_t from = failingFrom.load(); from != 0 && bytes >= from)
+    throw std::bad_alloc();
 #ifdef __linux__
   if (bytes >= kHugePage) {
     // A 2 MB-aligned mapping: the range is mapped with 2 MB to spare, and

@@ -197,10 +197,11 @@ TEST_F(Shell, ASettingsFileNameThatCannotBeUsedIsReportedOnceAndNeverOpened) {
     // Save in the draw editor goes to the first lottery, never to the named file.
     DrawEditor editor(platform);
     EXPECT_EQ(editor.model().text(0, 0), "1") << c.name;
-    editor.model().setText(1, 0, "2");
+    for (int column = 0; column < 4; ++column)
+      editor.model().setText(1, column, "2");
     editor.SaveDrawings();
     EXPECT_EQ(platform.lastMessage().text, "OK!") << c.name;
-    EXPECT_EQ(home.readFile(home.dataFile("Pick3")), "1 1 2 3\r\n2 0 0 0\r\n") << c.name;
+    EXPECT_EQ(home.readFile(home.dataFile("Pick3")), "1 1 2 3\r\n2 2 2 2\r\n") << c.name;
     home.writeLottery("Pick3", "1 1 2 3\r\n");
     delete main;
   }
@@ -536,11 +537,11 @@ TEST_F(Shell, TheLongestNameNewLotteryTakesCanBeSavedAndImported) {
   ASSERT_EQ(programState().DataFilePath, home.dataFile(name));
 
   DrawEditor editor(platform);
-  editor.model().setText(0, 0, "125");
-  editor.model().setText(0, 1, "1");
+  for (int column = 0; column < 4; ++column)
+    editor.model().setText(0, column, column == 0 ? "125" : "1");
   editor.SaveDrawings();
   EXPECT_EQ(platform.lastMessage().text, "OK!");
-  EXPECT_EQ(home.readFile(home.dataFile(name)), "125 1 0 0\r\n");
+  EXPECT_EQ(home.readFile(home.dataFile(name)), "125 1 1 1\r\n");
   platform.answers.push_back(MessageAnswer::Yes);
   platform.openFiles.push_back(home.writeFile("elsewhere/in.txt", "7 1 1 1\r\n"));
   editor.ImportDrawings();
