@@ -2,6 +2,7 @@
 // computation, showing the window offscreen, the grid's memory, and the same
 // grid filled into a QStandardItemModel as the reference; with --cold also
 // each tool opened once in a fresh process, as a user meets it. See README.md.
+#include "bench_editor.h"
 #include "charts/framework/tool.h"
 #include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
@@ -321,17 +322,21 @@ int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
 
-  QList<int> sizes{1000, 10000, 100000};
+  QList<int> sizes;
   QStringList onlyTools;
   QString csvPath;
-  bool cold = false, reference = true;
+  bool cold = false, reference = true, editor = false;
   int coldRuns = 3, coldPauseMs = 0;
   const QStringList args = app.arguments().mid(1);
   if (args.size() == 4 && args[0] == QLatin1String("--cold-child"))
     return coldChild(args[1], args[2], args[3].toInt());
+  if (args.size() == 2 && args[0] == QLatin1String("--editor-child"))
+    return bench::editorChild(args[1]);
   for (int i = 0; i < args.size(); ++i) {
     if (args[i] == QLatin1String("--sizes") && i + 1 < args.size())
       sizes = parseList(args[++i]);
+    else if (args[i] == QLatin1String("--editor"))
+      editor = true;
     else if (args[i] == QLatin1String("--tools") && i + 1 < args.size())
       onlyTools = args[++i].split(QLatin1Char(','), Qt::SkipEmptyParts);
     else if (args[i] == QLatin1String("--cold"))
@@ -346,16 +351,22 @@ int main(int argc, char **argv) {
       std::fprintf(stderr,
                    "usage: corvessa-bench [--sizes 1000,10000,100000] [--tools NAME,...]\n"
                    "                      [--cold [--cold-runs 3] [--cold-pause MS]]\n"
-                   "                      [--no-reference] [CSV_PATH]\n");
+                   "                      [--no-reference] [CSV_PATH]\n"
+                   "       corvessa-bench --editor [--sizes 1000000,10000000] [--cold-runs 3] [CSV_PATH]\n");
       return 2;
     } else
       csvPath = args[i];
   }
   if (csvPath.isEmpty()) {
     QDir().mkpath(QStringLiteral("bench-results"));
-    csvPath = QStringLiteral("bench-results/tools-%1.csv")
-                  .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    csvPath = QStringLiteral("bench-results/%1-%2.csv")
+                  .arg(editor ? QStringLiteral("editor") : QStringLiteral("tools"),
+                       QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
   }
+  if (sizes.isEmpty())
+    sizes = editor ? QList<int>{1000000, 10000000} : QList<int>{1000, 10000, 100000};
+  if (editor)
+    return bench::editorBench(sizes, coldRuns, csvPath, generatedHistory);
 
   // The histories as files too: a cold run reads its draw file as the window does.
   QTemporaryDir dir;

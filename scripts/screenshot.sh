@@ -2,9 +2,12 @@
 # Developer aid: starts Corvessa under Xvfb on a scratch program folder with a
 # long generated history, presses "Start", opens the five-digit group chart
 # from the "Winning number from" menu (it opens scrolled to the newest draw),
-# "3 Way Box Statistical" (four-digit miss counts), "+ or - of Pairs " (two-digit
-# sums in narrow columns) and "Straight Number Enquire" after an enquiry of a
-# few numbers (its footer in view), then presses "Drawings", and saves
+# the four-digit group chart after End (scrolled to its last column, the first
+# column in view whole), "3 Way Box Statistical" (four-digit miss counts),
+# "+ or - of Pairs " (two-digit sums in narrow columns), "Box Number Enquire"
+# after "123 321" (321 matches no draw, so its five-digit counts fill a
+# narrow column) and "Straight Number Enquire" after an enquiry of a few
+# numbers (its footer in view), then presses "Drawings", and saves
 # screenshots of the welcome window, the main window, each chart window and
 # the draw editor.
 # Needs xvfb, imagemagick and xdotool (scripts/deps.sh installs them); usage: scripts/screenshot.sh [OUTDIR]
@@ -50,12 +53,28 @@ window=$(open_item 84 192 6 "from these 5 digits$")
 import -window "$window" "$out/chart.png"
 xdotool windowunmap "$window"                      # out of the way of the main window
 sleep 1
+# Its fifth item: the "4 digits" box chart, scrolled to its last column with End.
+window=$(open_item 84 192 5 "from these 4 digits$")
+xdotool mousemove --window "$window" 300 150 click 1  # a cell: the grid takes the keys
+xdotool key End
+sleep 1
+import -window "$window" "$out/chartend.png"
+xdotool windowunmap "$window"
+sleep 1
 window=$(open_item 84 168 6 "^3 Way Box Statistical$")
 import -window "$window" "$out/threewaystatistical.png"
 xdotool windowunmap "$window"
 sleep 1
 window=$(open_item 84 72 9 "^\+ or - of Pairs $")
 import -window "$window" "$out/pairsums.png"
+xdotool windowunmap "$window"
+sleep 1
+window=$(open_item 84 240 4 "^Box Number Enquire$")
+xdotool mousemove --window "$window" 100 380 click 1  # into the input box
+xdotool type "123 321"
+xdotool mousemove --window "$window" 57 476 click 1   # "Enquire"
+sleep 3
+import -window "$window" "$out/boxenquiry.png"
 xdotool windowunmap "$window"
 sleep 1
 window=$(open_item 84 240 5 "^Straight Number Enquire$")

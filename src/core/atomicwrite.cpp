@@ -1,15 +1,19 @@
 #include "core/atomicwrite.h"
 
+#include "core/drawfile.h"
 #include "core/filedescriptor.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <cerrno>
+#include <chrono>
 #include <dirent.h>
 #include <fcntl.h>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace corvessa {
@@ -63,6 +67,72 @@ std::optional<struct stat> entryAt(const Folder &folder, const char *name) {
   if (::fstatat(folder.fd.get(), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
     return std::nullopt;
   return info;
+}
+
+// The lock of one file's replaces (see kLockFileSuffix), held while it lives.
+class ReplaceLock {
+ public:
+  ReplaceLock() = default;
+  ReplaceLock(const ReplaceLock &) = delete;
+  ReplaceLock &operator=(const ReplaceLock &) = delete;
+  // The lock file goes before the lock: a replace that waited for it finds
+  // it gone and takes a new one, never a lock no one else can see.
+  ~ReplaceLock() {
+    if (folder_)
+      ::unlinkat(folder_->fd.get(), name_.constData(), 0);
+  }
+
+  // Waits for the replace that holds it to end, a while at most.
+  std::optional<QString> take(const Folder &folder) {
+    using namespace std::chrono_literals;
+    constexpr auto kLongest = 20s;
+    name_ = folder.fileName + kLockFileSuffix;
+    const auto deadline = std::chrono::steady_clock::now() + kLongest;
+    for (;;) {
+      fd_.adopt(::openat(folder.fd.get(), name_.constData(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
+      if (fd_.get() < 0)
+        return qt_error_string(errno);
+      while (::flock(fd_.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR)
+          continue;
+        if (errno != EWOULDBLOCK)
+          return qt_error_string(errno);
+        if (std::chrono::steady_clock::now() > deadline)
+          return QStringLiteral("Another save of this file has held its lock file %1 for %2 seconds and still holds "
+                                "it.")
+              .arg(QFile::decodeName(name_), QString::number(kLongest.count()));
+        std::this_thread::sleep_for(5ms);
+      }
+      struct stat held {}, there {};
+      if (::fstat(fd_.get(), &held) == 0 &&
+          ::fstatat(folder.fd.get(), name_.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
+          held.st_dev == there.st_dev && held.st_ino == there.st_ino) {
+        folder_ = &folder;
+        return std::nullopt;
+      }
+    }
+  }
+
+ private:
+  const Folder *folder_ = nullptr;
+  QByteArray name_;
+  FileDescriptor fd_;
+};
+
+// Whether the file at `path` (not a link: `now` is its stat) is still the
+// one `expected` describes; `now` becomes what it is, with the hash of its
+// bytes where its times cannot tell or the expected file's bytes are known.
+bool stillExpected(const QString &path, const FileStamp &expected, FileStamp &now) {
+  if (S_ISREG(now.mode) && (expected.contentHash || needsContentHash(now))) {
+    const FileContent content = readWholeFile(path);
+    FileStamp read = content.stamp;
+    if (!content.error && sameFile(read, now))
+      now.contentHash = contentHash(content.data);
+  }
+  if (!sameFile(expected, now))
+    return false;
+  // Bytes that were known then and cannot be read now are not known to be the same.
+  return !expected.contentHash || now.contentHash;
 }
 
 // The temporary files of this file that a killed replace left: names of
@@ -128,28 +198,46 @@ bool isTemporaryFileName(QByteArrayView name, QByteArrayView fileName) {
   return true;
 }
 
-std::optional<QString> replaceFileAtomically(const QString &path, const QByteArray &bytes) {
+namespace {
+
+ReplaceOutcome replaceUnderLock(const QString &path, const QByteArray &bytes, const FileStamp *expected) {
+  ReplaceOutcome outcome;
+  auto failed = [&outcome](QString error) {
+    outcome.result = ReplaceOutcome::Result::Failed;
+    outcome.error = std::move(error);
+    return outcome;
+  };
   Folder folder;
   openFolder(path, folder);
   if (folder.error)
-    return folder.error;
+    return failed(*folder.error);
+  ReplaceLock lock;
+  if (const std::optional<QString> error = lock.take(folder))
+    return failed(*error);
   const char *fileName = folder.fileName.constData();
   const std::optional<struct stat> old = entryAt(folder, fileName);
   if (old && S_ISLNK(old->st_mode))
-    return linkRefusal();
+    return failed(linkRefusal());
   if (old && S_ISDIR(old->st_mode))
-    return qt_error_string(EISDIR);
+    return failed(qt_error_string(EISDIR));
+  if (expected) {
+    FileStamp now = old ? fileStamp(*old) : FileStamp{};
+    if (!stillExpected(path, *expected, now)) {
+      outcome.result = ReplaceOutcome::Result::Changed;
+      outcome.stamp = now;
+      return outcome;
+    }
+  }
   removeLeftTemporaries(folder);
 
   QByteArray temporaryName;
   FileDescriptor temporary(createTemporary(folder, temporaryName));
   if (temporary.get() < 0)
-    return qt_error_string(errno);
+    return failed(qt_error_string(errno));
   auto fail = [&](int error) {
     temporary.reset();
     ::unlinkat(folder.fd.get(), temporaryName.constData(), 0);
-    return std::optional<QString>(error != 0 ? qt_error_string(error)
-                                             : QStringLiteral("Not every byte could be written."));
+    return failed(error != 0 ? qt_error_string(error) : QStringLiteral("Not every byte could be written."));
   };
   // The new file keeps the old one's permissions.
   if (old)
@@ -166,12 +254,36 @@ std::optional<QString> replaceFileAtomically(const QString &path, const QByteArr
   // On the disk before the rename makes it the file.
   if (::fsync(temporary.get()) != 0)
     return fail(errno);
+  struct stat made {};
+  if (::fstat(temporary.get(), &made) != 0)
+    return fail(errno);
   if (!temporary.reset())
     return fail(errno);
   if (::renameat(folder.fd.get(), temporaryName.constData(), folder.fd.get(), fileName) != 0)
     return fail(errno);
+  // The rename changed the file's times; should another program have put a
+  // file at the name since, the stamp stays that of the file written.
+  if (const std::optional<struct stat> there = entryAt(folder, fileName);
+      there && there->st_dev == made.st_dev && there->st_ino == made.st_ino)
+    made = *there;
   ::fsync(folder.fd.get());
+  outcome.result = ReplaceOutcome::Result::Written;
+  outcome.stamp = fileStamp(made);
+  addContentHashIfNeeded(outcome.stamp, bytes);
+  return outcome;
+}
+
+}  // namespace
+
+std::optional<QString> replaceFileAtomically(const QString &path, const QByteArray &bytes) {
+  ReplaceOutcome outcome = replaceUnderLock(path, bytes, nullptr);
+  if (outcome.result == ReplaceOutcome::Result::Failed)
+    return std::move(outcome.error);
   return std::nullopt;
+}
+
+ReplaceOutcome replaceFileIfUnchanged(const QString &path, const QByteArray &bytes, const FileStamp &expected) {
+  return replaceUnderLock(path, bytes, &expected);
 }
 
 std::optional<QString> replaceChosenFileAtomically(const QString &path, const QByteArray &bytes) {

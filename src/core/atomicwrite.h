@@ -1,4 +1,6 @@
 #pragma once
+#include "core/filestamp.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -15,6 +17,15 @@ constexpr int kTemporarySuffixBytes = 7;
 // `fileName` writes.
 bool isTemporaryFileName(QByteArrayView name, QByteArrayView fileName);
 
+// A replace holds a lock for its file while it runs, so that two replaces of
+// one file (two Corvessa windows or programs saving one lottery) follow each
+// other: a flock on the lock file beside it, the file's name and this
+// suffix (NY.txt..lock). The lock file is there only while a replace runs,
+// or after one was killed, until the next replace of that file. No lottery
+// name can hold "..", and a temporary file's name ends otherwise; the
+// suffix fits the room a name leaves for the temporary file's.
+constexpr char kLockFileSuffix[] = "..lock";
+
 // Replaces (or creates) a file of the program's own folders (a lottery's draw
 // file, the settings file) with `bytes` through a temporary file in the same
 // folder, renamed over the old file once it is complete. On failure the old
@@ -24,8 +35,23 @@ bool isTemporaryFileName(QByteArrayView name, QByteArrayView fileName);
 // (and a link put in the file's place while the bytes are written is
 // replaced by the rename, never followed).
 // Temporary files of this file that an earlier replace left behind (the
-// program was killed halfway) are removed first; no other file is.
+// program was killed halfway) are removed first; no other file is. This
+// runs under the file's lock, so a temporary file that a running replace
+// holds is never among them.
 std::optional<QString> replaceFileAtomically(const QString &path, const QByteArray &bytes);
+
+// The same, only while the file is still the one `expected` describes (read
+// or written earlier; "nothing there" included), checked under the file's
+// lock, so that no other replace comes between the check and the rename.
+// Changed: nothing was written, and `stamp` is what is there now. Written:
+// `stamp` is the file as written.
+struct ReplaceOutcome {
+  enum class Result { Written, Changed, Failed };
+  Result result = Result::Failed;
+  QString error;  // what failed, for Failed
+  FileStamp stamp;
+};
+ReplaceOutcome replaceFileIfUnchanged(const QString &path, const QByteArray &bytes, const FileStamp &expected);
 
 // Replaces a file that the user chose anywhere (Export) the same way, except
 // that a symbolic link there is written through to the file it names, as the

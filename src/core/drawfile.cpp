@@ -2,6 +2,7 @@
 
 #include "core/fieldreader.h"
 #include "core/filedescriptor.h"
+#include "core/largearray.h"
 
 #include <QFile>
 #include <QStringList>
@@ -114,10 +115,11 @@ std::optional<std::uint8_t> parseDigit(const FieldReader::Field &field) {
 
 }  // namespace
 
-DrawHistory parseDrawHistory(QByteArrayView data) {
-  DrawHistory history;
-  history.draws.reserve(std::size_t(data.size() / 10 + 1));
-  FieldReader reader(data);
+namespace {
+
+// The charts' reading; `keep` takes each draw.
+template <typename Keep>
+void readDrawRecords(FieldReader reader, DrawHistory &history, Keep keep) {
   while (!reader.atEnd()) {
     const FieldReader::Field label = reader.next();
     if (!label.present)
@@ -141,8 +143,58 @@ DrawHistory parseDrawHistory(QByteArrayView data) {
       }
       continue;
     }
-    history.draws.push_back(DrawRecord{*value, *dh, *dt, *du});
+    keep(DrawRecord{*value, *dh, *dt, *du});
   }
+}
+
+}  // namespace
+
+DrawHistory parseDrawHistory(QByteArrayView data) {
+  DrawHistory history;
+  history.draws.reserve(std::size_t(data.size() / 10 + 1));
+  readDrawRecords(FieldReader(data), history, [&history](const DrawRecord &draw) { history.draws.push_back(draw); });
+  return history;
+}
+
+namespace {
+
+// The length of the line at the start of `rest` when it is a record of the
+// one shape Corvessa writes, "label H T U" with a label of figures that is
+// not 0 and fits 64 bits and one figure a digit: the charts' reading takes
+// it whole, as one draw. 0 for any other line.
+qsizetype plainRecordLength(QByteArrayView rest) {
+  const char *p = rest.data();
+  const qsizetype n = rest.size();
+  qsizetype i = 0;
+  if (i >= n || p[i] < '1' || p[i] > '9')
+    return 0;
+  while (i < n && i < 18 && p[i] >= '0' && p[i] <= '9')
+    ++i;
+  for (int digit = 0; digit < 3; ++digit) {
+    if (i + 1 >= n || p[i] != ' ' || p[i + 1] < '0' || p[i + 1] > '9')
+      return 0;
+    i += 2;
+  }
+  return i == n || p[i] == '\r' || p[i] == '\n' ? i : 0;
+}
+
+}  // namespace
+
+DrawHistory parseDrawHistoryNotes(QByteArrayView data) {
+  // Lines of the shape Corvessa writes are passed over quickly: each is one
+  // whole record, so the reading proper starts at the first other line, with
+  // its fields taken four at a time from there, as from the file's start.
+  QByteArrayView rest = data.startsWith("\xEF\xBB\xBF") ? data.sliced(3) : data;
+  std::int64_t line = 1;
+  while (const qsizetype length = plainRecordLength(rest)) {
+    qsizetype end = length;
+    if (end < rest.size())
+      end += rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n' ? 2 : 1;
+    rest = rest.sliced(end);
+    ++line;
+  }
+  DrawHistory history;
+  readDrawRecords(FieldReader::ofPart(rest, line), history, [](const DrawRecord &) {});
   return history;
 }
 
@@ -167,9 +219,11 @@ FileContent readWholeFile(const QString &path, qint64 maxBytes) {
   const FileDescriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (file.get() < 0) {
     const int error = errno;
-    struct stat link {};
+    struct stat there {};
+    if (::stat(name.constData(), &there) == 0 || ::lstat(name.constData(), &there) == 0)
+      content.stamp = fileStamp(there);
     if (error == ENOENT) {
-      content.missing = ::lstat(name.constData(), &link) != 0 && errno == ENOENT;
+      content.missing = !content.stamp.exists;
       content.error = QStringLiteral("The file does not exist.");
     } else {
       content.error = qt_error_string(error);
@@ -182,6 +236,7 @@ FileContent readWholeFile(const QString &path, qint64 maxBytes) {
     content.error = qt_error_string(errno);
     return content;
   }
+  content.stamp = fileStamp(info);
   if (!S_ISREG(info.st_mode)) {
     content.error = QStringLiteral("It is not a file.");
     return content;
@@ -197,6 +252,7 @@ FileContent readWholeFile(const QString &path, qint64 maxBytes) {
     // One byte more than the size, to see a file that grew meanwhile; never
     // more than one byte beyond the limit.
     QByteArray data(qsizetype(std::min<qint64>(info.st_size, maxBytes) + 1), Qt::Uninitialized);
+    preferHugePages(data.data(), std::size_t(data.size()));
     qint64 got = 0;
     for (;;) {
       if (got == data.size()) {
@@ -272,22 +328,6 @@ QString drawHistoryProblem(const DrawHistory &history, const QString &path) {
   if (history.endLine > 0)
     parts << drawHistoryEndNote(history, path);
   return parts.join(QStringLiteral("\n\n"));
-}
-
-std::vector<EditorRecord> parseEditorRecords(QByteArrayView data) {
-  std::vector<EditorRecord> records;
-  FieldReader reader(data);
-  while (!reader.atEnd()) {
-    EditorRecord record;
-    const FieldReader::Field first = reader.next();
-    if (!first.present)
-      break;  // only blanks were left
-    record[0] = QString::fromLatin1(first.text);
-    for (int i = 1; i < 4; ++i)
-      record[std::size_t(i)] = QString::fromLatin1(reader.next().text);
-    records.push_back(std::move(record));
-  }
-  return records;
 }
 
 }  // namespace corvessa

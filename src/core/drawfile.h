@@ -1,4 +1,6 @@
 #pragma once
+#include "core/filestamp.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -41,10 +43,13 @@ struct DrawHistory {
 // longer than `maxBytes` is not read; the error names its size. A symbolic
 // link is read through: reading changes nothing, and the file it names
 // passes the same checks.
+// `stamp` is what was opened and read, or, when nothing could be opened,
+// what is at the path (the file a link names, or the link itself).
 struct FileContent {
   QByteArray data;
   std::optional<QString> error;
   bool missing = false;  // nothing at all is at the path (not even a link)
+  FileStamp stamp;
 };
 // Far beyond any real history (ten million draws take some 200 MB), and
 // small enough that a file of this size is read and shown.
@@ -53,6 +58,11 @@ FileContent readWholeFile(const QString &path, qint64 maxBytes = kMaxDrawFileByt
 
 DrawHistory parseDrawHistory(QByteArrayView data);
 DrawHistory readDrawHistory(const QString &path);
+
+// The same reading without keeping the draws: what a window says about the
+// history (the records left out, where it ended), for the draw editor,
+// which shows the file's lines itself.
+DrawHistory parseDrawHistoryNotes(QByteArrayView data);
 
 // The message a window shows once for a history read from `path`, or an
 // empty text when there is nothing to say. Shown with the title "Error:".
@@ -74,11 +84,5 @@ std::optional<std::int64_t> parseLabel(QByteArrayView field);
 // exponent): the digit d when that value is the whole number d from 0 to 9,
 // so "+5", "05" and "5.0" are 5; nothing for "5.5", "12", "-1" or "7a".
 std::optional<std::uint8_t> parseDigitValue(QByteArrayView field);
-
-// The draw editor's reading: every record of four fields to the end of the
-// file, whatever its label. A record cut short by the end of the file keeps
-// its missing fields empty.
-using EditorRecord = std::array<QString, 4>;
-std::vector<EditorRecord> parseEditorRecords(QByteArrayView data);
 
 }  // namespace corvessa

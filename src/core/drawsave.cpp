@@ -2,69 +2,69 @@
 
 #include "core/fieldreader.h"
 
-
 namespace corvessa {
 
 namespace {
 
 const char *const kColumnNames[4] = {"Date", "H", "T", "U"};
 
-bool isOneDigit(const QString &text) { return text.size() == 1 && text[0] >= u'0' && text[0] <= u'9'; }
+// Enough of a cell for its excerpt in a message.
+constexpr qsizetype kExcerptRoom = 256;
+
+const QString kNothingSaved = QStringLiteral("\r\nNothing was saved. Please correct the cell and save again.");
+
+QString placeOf(int row, int column) {
+  return QStringLiteral("Row %1, column %2").arg(row + 1).arg(QString::fromLatin1(kColumnNames[column]));
+}
 
 CellProblem cellProblem(int row, int column, const QString &text) {
-  const QString place = QStringLiteral("Row %1, column %2 holds \"%3\".")
-                            .arg(row + 1)
-                            .arg(QString::fromLatin1(kColumnNames[column]), messageExcerpt(text));
   const QString rule = column == kLabelColumn
-                           ? QStringLiteral("A date or issue number must be a whole number without blanks or "
-                                            "commas, or empty.")
-                           : QStringLiteral("H, T and U must each be one digit from 0 to 9, or empty.");
+                           ? QStringLiteral("A date or issue number must be a whole number without blanks or commas.")
+                           : QStringLiteral("H, T and U must each be a digit from 0 to 9.");
   return CellProblem{row, column,
-                     place + QStringLiteral("\r\n") + rule +
-                         QStringLiteral("\r\nNothing was saved. Please correct the cell and save again.")};
+                     placeOf(row, column) + QStringLiteral(" holds \"%1\".\r\n").arg(messageExcerpt(text)) + rule +
+                         kNothingSaved};
+}
+
+CellProblem emptyCellProblem(int row, int column) {
+  return CellProblem{row, column,
+                     placeOf(row, column) +
+                         QStringLiteral(" is empty.\r\nA draw needs its date or issue number and its three digits H, "
+                                        "T and U; a row whose cells are all empty is not saved.") +
+                         kNothingSaved};
 }
 
 }  // namespace
 
-bool isBlankEditorRow(const EditorRecord &row) {
-  for (const QString &cell : row)
-    if (!cell.trimmed().isEmpty())
-      return false;
-  return true;
-}
-
-DrawFileBuild buildDrawFile(const std::vector<EditorRecord> &rows) {
+DrawFileBuild buildDrawFile(const EditorRows &rows) {
   DrawFileBuild build;
-  build.bytes.reserve(qsizetype(rows.size()) * 16);
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    const EditorRecord &row = rows[r];
-    if (isBlankEditorRow(row))
+  std::array<QByteArray, 4> scratch;
+  std::array<QByteArrayView, 4> cells;
+  auto refuse = [&build](CellProblem problem) {
+    build.problem = std::move(problem);
+    build.bytes.clear();
+    return std::move(build);
+  };
+  for (int r = 0; r < rows.rowCount(); ++r) {
+    if (rows.isBlank(r))
       continue;
-    const QString label = row[kLabelColumn].trimmed();
-    if (label.isEmpty()) {
-      build.bytes += '0';
-    } else {
-      // Non-Latin-1 characters become '?', which no whole number holds.
-      const QByteArray bytes = label.toLatin1();
-      if (!parseLabel(bytes)) {
-        build.problem = cellProblem(int(r), kLabelColumn, row[kLabelColumn]);
-        build.bytes.clear();
-        return build;
-      }
-      build.bytes += bytes;
+    for (int c = 0; c < 4; ++c) {
+      const QByteArrayView cell = cells[std::size_t(c)] = rows.cellBytes(r, c, scratch[std::size_t(c)]).trimmed();
+      if (cell.isEmpty())
+        return refuse(emptyCellProblem(r, c));
+      if (c == kLabelColumn ? !parseLabel(cell) : !parseDigitValue(cell))
+        return refuse(cellProblem(r, c, rows.textStart(r, c, kExcerptRoom)));
     }
+    if (build.bytes.isEmpty())
+      build.bytes.reserve(qsizetype(rows.rowCount() - r) * 16);
+    build.bytes += cells[kLabelColumn];
     for (int c = kHColumn; c <= kUColumn; ++c) {
-      const QString digit = row[std::size_t(c)].trimmed();
       build.bytes += ' ';
-      if (digit.isEmpty()) {
+      const QByteArrayView digit = cells[std::size_t(c)];
+      if (*parseDigitValue(digit) == 0)
         build.bytes += '0';
-      } else if (isOneDigit(digit)) {
-        build.bytes += char(digit[0].unicode());
-      } else {
-        build.problem = cellProblem(int(r), c, row[std::size_t(c)]);
-        build.bytes.clear();
-        return build;
-      }
+      else
+        build.bytes += digit;
     }
     build.bytes += "\r\n";
   }

@@ -4,6 +4,7 @@
 // accepts as a draw history, and replacing a file without ever losing it.
 #include "core/atomicwrite.h"
 #include "core/drawfile.h"
+#include "core/editorrows.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -16,9 +17,6 @@ namespace corvessa {
 // The editor's columns, in grid order.
 enum EditorColumn { kLabelColumn = 0, kHColumn = 1, kTColumn = 2, kUColumn = 3 };
 
-// A row whose four cells are all empty or blank; it is never written.
-bool isBlankEditorRow(const EditorRecord &row);
-
 // The first cell that Save refuses: its place among `rows` (0-based) and a
 // message for the user that names the row (counted from 1) and the column.
 struct CellProblem {
@@ -28,15 +26,18 @@ struct CellProblem {
 };
 
 // The bytes of a draw file for the editor's rows: one line "label H T U"
-// with CR LF for each row that is not blank. An empty label or digit cell is
-// written "0"; blanks around a cell's text are dropped. A label must be a
-// whole number and a digit one figure 0 to 9; otherwise nothing is built and
-// the first offending cell is returned.
+// with CR LF for each row that is not blank (all four cells empty or
+// blanks), so no draw is invented and none is dropped. Every cell of such a
+// row must be filled: a label with a whole number, a digit with a number
+// that every reader takes as a digit 0 to 9 ("5", "05", "+5", "5.0"). Blanks
+// around a cell's text are dropped; a digit is written as typed, or "0" when
+// its value is 0. Otherwise nothing is built and the first cell refused, in
+// row order, is returned.
 struct DrawFileBuild {
   QByteArray bytes;
   std::optional<CellProblem> problem;
 };
-DrawFileBuild buildDrawFile(const std::vector<EditorRecord> &rows);
+DrawFileBuild buildDrawFile(const EditorRows &rows);
 
 // Why these bytes are not a draw history (NUL bytes, or no record that reads
 // as a draw), or nothing when they are.

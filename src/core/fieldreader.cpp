@@ -13,6 +13,10 @@ QByteArrayView withoutByteOrderMark(QByteArrayView data) {
 FieldReader::FieldReader(QByteArrayView data, std::int64_t firstLine)
     : data_(withoutByteOrderMark(data)), firstLine_(firstLine), line_(firstLine) {}
 
+FieldReader FieldReader::ofPart(QByteArrayView part, std::int64_t firstLine) {
+  return FieldReader(part, firstLine, WholeData{});
+}
+
 void FieldReader::skipBlanks() {
   while (pos_ < data_.size() && isBlank(data_[pos_]))
     ++pos_;

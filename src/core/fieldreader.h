@@ -25,9 +25,16 @@ class FieldReader {
   // rest of a longer text.
   explicit FieldReader(QByteArrayView data, std::int64_t firstLine = 1);
 
+  // A reader of a part of a longer text that starts at the start of a line
+  // (`firstLine`): a byte-order mark there is text, as it is to a reader of
+  // the whole text.
+  static FieldReader ofPart(QByteArrayView part, std::int64_t firstLine = 1);
+
   // True when nothing but the end of the data is left.
   bool atEnd() const { return pos_ >= data_.size(); }
   Field next();
+  // Where the next field's reading starts, as an offset into the data.
+  qsizetype position() const { return pos_; }
 
   // The text of a 1-based line, without its line end (for messages).
   QByteArray lineText(std::int64_t line) const;
@@ -42,6 +49,9 @@ class FieldReader {
   void consumeLineEnd();
   void consumeSeparator();
   qsizetype lineStart(std::int64_t line) const;  // data_.size() when the data has fewer lines
+  struct WholeData {};
+  FieldReader(QByteArrayView data, std::int64_t firstLine, WholeData)
+      : data_(data), firstLine_(firstLine), line_(firstLine) {}
 
   QByteArrayView data_;
   qsizetype pos_ = 0;

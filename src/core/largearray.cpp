@@ -1,5 +1,6 @@
 #include "core/largearray.h"
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -21,6 +22,8 @@
 namespace corvessa {
 
 namespace {
+
+std::atomic<std::size_t> failingFrom{0};
 
 // From this size on a block is mapped and kept: the heap would zero a block
 // it hands out again whole, and so touch pages of a grid's colours that no
@@ -131,6 +134,20 @@ char *mapFresh(std::size_t length) {
   if (data)
     hugePageChoice().advise(data, length);
   return data;
+}
+
+// Whether the page holding `at` has never been touched: the kernel's page
+// map says it is neither in memory nor in swap.
+bool untouchedPage(const char *at) {
+  const int pageMap = open("/proc/self/pagemap", O_RDONLY | O_CLOEXEC);
+  if (pageMap < 0)
+    return false;
+  std::uint64_t entry = 0;
+  const off_t offset = off_t(reinterpret_cast<std::uintptr_t>(at) / pageBytes() * sizeof entry);
+  const bool read = pread(pageMap, &entry, sizeof entry, offset) == ssize_t(sizeof entry);
+  close(pageMap);
+  constexpr std::uint64_t kPresentOrSwapped = std::uint64_t(3) << 62;
+  return read && (entry & kPresentOrSwapped) == 0;
 }
 
 // The largest chart of a session at 100,000 draws, the straight enquiry of
@@ -376,6 +393,8 @@ void *allocateLargeBlock(std::size_t bytes, std::size_t &taken) {
   taken = 0;
   if (bytes == 0)
     return nullptr;
+  if (const std::size_t from = failingFrom.load(); from != 0 && bytes >= from)
+    throw std::bad_alloc();
 #ifdef __linux__
   if (bytes >= kMappedFrom) {
     if (bytes > SIZE_MAX - pageBytes())
@@ -418,6 +437,23 @@ void releaseLargeBlock(void *data, std::size_t taken, std::size_t used) {
   (void)used;
 #endif
   std::free(data);
+}
+
+void failLargeBlocksFrom(std::size_t bytes) { failingFrom.store(bytes); }
+
+void preferHugePages(void *data, std::size_t bytes) {
+#ifdef __linux__
+  // Only the whole huge pages inside the buffer, and only while nothing has
+  // touched them: a buffer the heap hands out again is in memory already.
+  char *const from = static_cast<char *>(data);
+  const std::uintptr_t begin = roundUp(reinterpret_cast<std::uintptr_t>(from), kHugePage);
+  const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(from) + bytes) / kHugePage * kHugePage;
+  if (end > begin && untouchedPage(reinterpret_cast<char *>(begin)))
+    hugePageChoice().advise(reinterpret_cast<char *>(begin), end - begin);
+#else
+  (void)data;
+  (void)bytes;
+#endif
 }
 
 void keepFreedHeapForNextCharts() {

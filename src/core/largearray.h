@@ -44,6 +44,17 @@ void releaseKeptLargeBlocks();
 // of a program that opens charts.
 void keepFreedHeapForNextCharts();
 
+// Asks the kernel for huge pages under memory that nothing has touched yet
+// (a buffer about to be filled), so that filling it takes a page fault
+// every 2 MB instead of every 4 KB, where that is measured to pay, as for a
+// fresh large block.
+void preferHugePages(void *data, std::size_t bytes);
+
+// Tests make memory run out where they choose: while set, every block of at
+// least `bytes` throws std::bad_alloc, as a full memory does. 0 lets every
+// block through again.
+void failLargeBlocksFrom(std::size_t bytes);
+
 // A growable array of plain values on that path. Every element past the
 // size is zero, so growing within the capacity writes nothing.
 template <typename T>

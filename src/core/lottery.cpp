@@ -10,11 +10,17 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace corvessa {
 
 const char *const kFirstLotteryName = "Pick3";
+
+namespace {
+constexpr QLatin1String kLotteryExtension(".txt");
+}  // namespace
 
 QByteArray currentLotteryRecord(const QString &fileName) {
   return '"' + fileName.toLocal8Bit() + "\"\r\n";
@@ -58,7 +64,7 @@ std::optional<QString> makeFirstLottery() {
   const CreateOutcome made = createLotteryFile(first);
   if (made.result == CreateResult::Failed)
     return made.error;
-  return writeCurrentLotteryName(first + QStringLiteral(".txt"));
+  return writeCurrentLotteryName(first + kLotteryExtension);
 }
 
 }  // namespace
@@ -76,7 +82,7 @@ std::optional<QString> prepareProgramFolders() {
 
 StartLottery startCurrentLottery() {
   StartLottery start;
-  start.fileName = QString::fromLatin1(kFirstLotteryName) + QStringLiteral(".txt");
+  start.fileName = QString::fromLatin1(kFirstLotteryName) + kLotteryExtension;
   if (const std::optional<QString> problem = prepareProgramFolders()) {
     // The settings file could not be made; that is said, and the first lottery stands in.
     start.problem = problem;
@@ -122,65 +128,96 @@ int maxFileNameBytes() {
   return limit > 0 ? int(std::min(limit, 4096L)) : 255;
 }
 
-// The rules a name and a file name share.
-std::optional<QString> textProblem(const QString &text) {
+// The characters a name may not hold, read by code point: a format character
+// outside the Basic Multilingual Plane is as invisible as one inside it.
+std::optional<QString> characterProblem(const QString &text) {
   if (text.contains(QLatin1Char('/')) || text.contains(QLatin1Char('\\')))
     return QStringLiteral("A lottery name cannot contain / or \\.");
-  if (text.contains(QStringLiteral("..")))
-    return QStringLiteral("A lottery name cannot contain \"..\".");
   if (text.contains(QLatin1Char('"')))
     return QStringLiteral("A lottery name cannot contain a double quote.");
-  for (QChar c : text)
-    if (c.category() == QChar::Other_Control)
-      return QStringLiteral("A lottery name cannot contain a control character.");
-  for (QChar c : text)
-    if (c.category() == QChar::Other_Format)
-      return QStringLiteral("A lottery name cannot contain an invisible format character, such as a direction "
-                            "mark or a zero-width space.");
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    char32_t c = text[i].unicode();
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+      ++i;
+    }
+    switch (QChar::category(c)) {
+      case QChar::Other_Control:
+        return QStringLiteral("A lottery name cannot contain a control character.");
+      case QChar::Other_Format:
+        return QStringLiteral("A lottery name cannot contain an invisible format character, such as a direction "
+                              "mark or a zero-width space.");
+      case QChar::Other_Surrogate:  // half of a pair: no character at all
+        return QStringLiteral("A lottery name cannot contain an unpaired surrogate, which is no character.");
+      default:
+        break;
+    }
+  }
+  if (!text.isEmpty() && text.front().isSpace())
+    return QStringLiteral("A lottery name cannot begin with a blank.");
   if (std::all_of(text.begin(), text.end(), [](QChar c) { return c == QLatin1Char('.'); }))
     return QStringLiteral("A lottery name cannot be dots only.");
   return std::nullopt;
-}
-
-// A save of a file with this name needs room for its temporary file's name too.
-std::optional<QString> lengthProblem(const QString &fileName, int otherBytes, const char *what) {
-  const int limit = maxFileNameBytes() - kTemporarySuffixBytes - otherBytes;
-  const qsizetype bytes = QFile::encodeName(fileName).size() - otherBytes;
-  if (bytes <= limit)
-    return std::nullopt;
-  return QStringLiteral("A lottery %1 can be at most %2 bytes long; this one has %3.")
-      .arg(QString::fromLatin1(what), QString::number(limit), QString::number(bytes));
 }
 
 }  // namespace
 
 std::optional<QString> lotteryNameProblem(const QString &name) {
   if (name.isEmpty())
-    return QStringLiteral("You have not entered a name.");
-  if (const std::optional<QString> problem = textProblem(name))
+    return QStringLiteral("A lottery name cannot be empty.");
+  if (const std::optional<QString> problem = characterProblem(name))
     return problem;
-  return lengthProblem(name + QStringLiteral(".txt"), 4, "name");
+  // A save needs room for its temporary file's name beside the lottery's file.
+  const int limit = maxFileNameBytes() - kTemporarySuffixBytes - int(kLotteryExtension.size());
+  const qsizetype bytes = QFile::encodeName(name).size();
+  if (bytes > limit)
+    return QStringLiteral("A lottery name can be at most %1 bytes long; this one has %2.")
+        .arg(QString::number(limit), QString::number(bytes));
+  return std::nullopt;
 }
 
 std::optional<QString> lotteryFileNameProblem(const QString &fileName) {
   if (fileName.isEmpty())
     return QStringLiteral("It names no lottery file.");
-  if (const std::optional<QString> problem = textProblem(fileName))
+  const QByteArray bytes = QFile::encodeName(fileName);
+  if (bytes.size() > kTemporarySuffixBytes &&
+      isTemporaryFileName(bytes, QByteArrayView(bytes).chopped(kTemporarySuffixBytes)))
+    return QStringLiteral("It is named as the temporary file of a save (NAME.txt.~ and five letters or figures), "
+                          "which the next save of that lottery removes.");
+  if (const std::optional<QString> problem = characterProblem(fileName))
     return problem;
-  // Whatever the rules above miss: the file must lie directly in the data folder.
-  const QString folder = QDir::cleanPath(dataFolder());
-  if (QDir::cleanPath(folder + QLatin1Char('/') + fileName) != folder + QLatin1Char('/') + fileName)
-    return QStringLiteral("Its file would not lie directly in the data folder %1.").arg(dataFolder());
-  return lengthProblem(fileName, 0, "file name");
+  if (!fileName.endsWith(kLotteryExtension, Qt::CaseInsensitive))
+    return QStringLiteral("A lottery file's name ends in .txt.");
+  return lotteryNameProblem(fileName.chopped(kLotteryExtension.size()));
 }
 
 CreateOutcome createLotteryFile(const QString &name) {
-  CreateOutcome outcome{CreateResult::Failed, dataFolder() + name + QStringLiteral(".txt"), {}};
+  CreateOutcome outcome{CreateResult::Failed, dataFolder() + name + kLotteryExtension, {}};
   const NewFile made = createEmptyFile(outcome.path);
   outcome.result = made.result;
   if (made.result == CreateResult::Failed)
     outcome.error = QStringLiteral("Cannot create the lottery file %1: %2").arg(outcome.path, made.error);
   return outcome;
+}
+
+std::optional<QString> removeNewLotteryFile(const QString &path) {
+  const QByteArray name = QFile::encodeName(path);
+  struct stat info {};
+  if (::lstat(name.constData(), &info) != 0) {
+    const int error = errno;
+    if (error == ENOENT)
+      return std::nullopt;
+    return QStringLiteral("The new file %1 could not be checked: %2").arg(path, qt_error_string(error));
+  }
+  // Only the empty file New Lottery made: never a file with draws in it.
+  if (!S_ISREG(info.st_mode) || info.st_size != 0 || info.st_nlink != 1)
+    return QStringLiteral("The file %1 was left as it is: it is no longer the empty file New Lottery made.").arg(path);
+  if (::unlink(name.constData()) != 0) {
+    const int error = errno;
+    if (error != ENOENT)
+      return QStringLiteral("The new file %1 could not be removed: %2").arg(path, qt_error_string(error));
+  }
+  return std::nullopt;
 }
 
 }  // namespace corvessa

@@ -37,14 +37,23 @@ struct StartLottery {
 };
 StartLottery startCurrentLottery();
 
-// Why a trimmed name cannot become a lottery file, or nothing when it can:
-// no path separator, "..", double quote, control or invisible format
-// character, not dots only, and short enough that the file and the temporary
-// file of its saves fit the data folder's file system.
+// The one rule for a lottery's name, whichever way it comes: typed for New
+// Lottery, or as its file name NAME.txt from the settings file or from Select
+// Lottery, which is accepted when NAME is. So what New Lottery makes can
+// always be selected and started again.
+// Why a trimmed name cannot become a lottery file, or nothing when it can: no
+// path separator, double quote, control, invisible format or unpaired
+// surrogate character (read by code point), no blank at its start (the
+// settings file gives names back trimmed), not dots only, and short enough
+// that the file and the temporary file of its saves fit the data folder's
+// file system. Dots elsewhere are plain characters: with no separator a name
+// cannot leave the data folder.
 std::optional<QString> lotteryNameProblem(const QString &trimmedName);
 
-// The same for a lottery's file name with its extension, as the settings file
-// and Select Lottery give it; its file must lie directly in the data folder.
+// The same for a lottery's file name: NAME.txt (".txt" in any letter case, as
+// the dialog lists them) in the data folder. Ending in .txt, it is never a
+// save's temporary file (NAME.txt.~ and five letters or figures) nor any other
+// file that a save keeps beside NAME.txt under a longer name.
 std::optional<QString> lotteryFileNameProblem(const QString &fileName);
 
 using CreateResult = NewFileResult;
@@ -56,5 +65,11 @@ struct CreateOutcome {
 // Creates the empty file <data>/<name>.txt without ever truncating an
 // existing file or creating one through a symbolic link.
 CreateOutcome createLotteryFile(const QString &trimmedName);
+
+// Removes the empty file that createLotteryFile made when New Lottery cannot
+// make it current after all, so a retry finds the folder as it was. A file
+// that holds bytes by now (another program wrote to it) is kept; the reason
+// is returned when anything is left.
+std::optional<QString> removeNewLotteryFile(const QString &path);
 
 }  // namespace corvessa

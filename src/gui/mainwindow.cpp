@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
+#include <utility>
 
 namespace corvessa {
 
@@ -41,6 +42,9 @@ MainWindow *MainWindow::showMain(Platform &platform, ToolWindows &toolWindows) {
   }
   theMainWindow->show();
   theMainWindow->raise();
+  // What the start found wrong with the settings file shows over the window, not before it.
+  if (const std::optional<QString> problem = std::exchange(theMainWindow->startProblem_, std::nullopt))
+    platform.message(theMainWindow, *problem, MessageStyle::OkInformation, kError);
   return theMainWindow.data();
 }
 
@@ -182,8 +186,7 @@ void MainWindow::ReadCurrentLottery() {
   // first lottery and the settings file, and goes on; so does a start whose
   // settings file names a lottery that cannot be used.
   const StartLottery start = startCurrentLottery();
-  if (start.problem)
-    platform_.message(this, *start.problem, MessageStyle::OkInformation, kError);
+  startProblem_ = start.problem;
   programState().DataFilePath = dataFolder() + start.fileName;
   setLotteryLabel(lotteryLabelText(start.fileName));
 }
@@ -212,12 +215,15 @@ void MainWindow::caixinjiancaipiao_Click() {
     return;
   }
   if (const std::optional<QString> problem = writeCurrentLotteryName(name + QStringLiteral(".txt"))) {
-    platform_.message(this, *problem + QStringLiteral("\r\nThe current lottery stays as it was."),
-                      MessageStyle::OkInformation, kError);
+    // Not made current, so not made at all: the folder says what the message says.
+    QString said = *problem + QStringLiteral("\r\nThe current lottery stays as it was.");
+    if (const std::optional<QString> left = removeNewLotteryFile(made.path))
+      said += QStringLiteral("\r\n") + *left;
+    platform_.message(this, said, MessageStyle::OkInformation, kError);
     return;
   }
   programState().DataFilePath = made.path;
-  setLotteryLabel(QStringLiteral("Lottery:") + name + QLatin1Char('.'));
+  setLotteryLabel(lotteryLabelText(name + QStringLiteral(".txt")));
   platform_.message(this,
                     QStringLiteral("Lottery have been created and selected.Next, you can click Drawings button to edit it."),
                     MessageStyle::OkInformation, kTip);
@@ -235,6 +241,8 @@ void MainWindow::Command13_Click() {
   request.title = QStringLiteral("Select Lottery");
   request.filter = QStringLiteral("Lottery file|*.txt");
   request.initialFolder = programFolder() + QStringLiteral("/data");
+  // A lottery named with a leading dot is listed like any other.
+  request.showHiddenFiles = true;
   const std::optional<QString> chosen = platform_.openFileName(this, request);
   if (!chosen)
     return;

@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 #include <map>
+#include <optional>
 
 class QLabel;
 class QMenu;
@@ -65,6 +66,7 @@ class MainWindow : public QWidget {
   Platform &platform_;
   ToolWindows &toolWindows_;
   std::map<QString, QMenu *> menus_;
+  std::optional<QString> startProblem_;  // said once the window shows
 };
 
 }  // namespace corvessa

@@ -17,11 +17,21 @@ QWidget *ToolWindows::openInstance(const QString &windowName) const {
   return it == open_.end() ? nullptr : it->second.data();
 }
 
+namespace {
+
+// In front, active, and no longer minimised if the user had minimised it.
+void bringForward(QWidget *window) {
+  window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace
+
 QWidget *ToolWindows::open(const QString &windowName, Platform &platform) {
   if (QWidget *window = openInstance(windowName)) {
-    window->show();
-    window->raise();
-    window->activateWindow();
+    bringForward(window);
     return window;
   }
   const ToolEntry *tool = tools_.find(windowName);
@@ -30,9 +40,7 @@ QWidget *ToolWindows::open(const QString &windowName, Platform &platform) {
   QWidget *window = createStandardToolWindow(*tool, platform);
   window->setAttribute(Qt::WA_DeleteOnClose);
   open_[windowName] = window;
-  window->show();
-  window->raise();
-  window->activateWindow();
+  bringForward(window);
   return window;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The program-wide slots of the tool windows, one per window name. A window
 // is created when its menu item is first chosen and shown modeless without
-// an owner; choosing it again while it is open brings it forward, and once
+// an owner; choosing it again while it is open brings it forward (out of
+// the task bar if it was minimised, keeping it maximised if it was), and once
 // it has been closed the next choice loads it afresh.
 #include <QPointer>
 #include <QString>

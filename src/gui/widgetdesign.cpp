@@ -27,6 +27,8 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, 
                   int height) {
   auto *label = new QLabel(caption, parent);
   label->setObjectName(name);
+  // Labels show lottery names and paths: as typed, never as markup.
+  label->setTextFormat(Qt::PlainText);
   if (width > 0 && height > 0) {
     placeTwips(label, left, top, width, height);
   } else {

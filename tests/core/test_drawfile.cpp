@@ -1,7 +1,8 @@
 // Reading draw files: the free-format fields, the tool windows' stop rule and
-// the draw editor's read-to-the-end rule.
+// the draw editor's one row per line.
 #include "charts/framework/chartdump.h"
 #include "core/drawfile.h"
+#include "core/editorrows.h"
 #include "core/fieldreader.h"
 #include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
@@ -32,6 +33,18 @@ QStringList fields(const QByteArray &data) {
     if (!f.present)
       break;
     out << QString::fromLatin1(f.text);
+  }
+  return out;
+}
+
+// The editor's rows, one "label|H|T|U" each.
+QStringList rowTexts(const EditorRows &rows) {
+  QStringList out;
+  for (int r = 0; r < rows.rowCount(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < 4; ++c)
+      cells << rows.text(r, c);
+    out << cells.join('|');
   }
   return out;
 }
@@ -149,6 +162,9 @@ TEST(DrawHistory, AnEarlyEndIsNotedWithItsLineWhenTextFollows) {
     const DrawHistory h = parseDrawHistory(c.data);
     EXPECT_EQ(h.endLine, c.endLine) << c.name;
     EXPECT_EQ(h.endText, c.endText) << c.name;
+    // The editor's reading, which keeps no draws, says the same.
+    EXPECT_EQ(drawHistoryProblem(parseDrawHistoryNotes(c.data), "/data/X.txt"), drawHistoryProblem(h, "/data/X.txt"))
+        << c.name;
     const QString note = drawHistoryEndNote(h, "/data/X.txt");
     if (c.endLine == 0) {
       EXPECT_TRUE(drawHistoryProblem(h, "/data/X.txt").isEmpty()) << c.name;
@@ -162,6 +178,8 @@ TEST(DrawHistory, AnEarlyEndIsNotedWithItsLineWhenTextFollows) {
   // Beside the left-out records, in one message.
   const DrawHistory both = parseDrawHistory("1 1 2 3\r\n2 12 2 3\r\nend\r\n4 4 5 6\r\n");
   const QString message = drawHistoryProblem(both, "/data/X.txt");
+  EXPECT_EQ(drawHistoryProblem(parseDrawHistoryNotes("1 1 2 3\r\n2 12 2 3\r\nend\r\n4 4 5 6\r\n"), "/data/X.txt"),
+            message);
   EXPECT_TRUE(message.startsWith("1 record(s)")) << message.toStdString();
   EXPECT_TRUE(message.endsWith(drawHistoryEndNote(both, "/data/X.txt"))) << message.toStdString();
   EXPECT_TRUE(message.contains("ends at line 3")) << message.toStdString();
@@ -184,14 +202,52 @@ TEST(DrawHistory, MissingFileIsReportedNotCreated) {
   EXPECT_TRUE(drawHistoryProblem(h, path).contains(path));
 }
 
-TEST(EditorRecords, ReadsEveryRecordToTheEnd) {
-  const auto records = parseEditorRecords("1 1 2 3\r\n0 0 0 0\r\n3 4 5 6\r\n7 8");
-  ASSERT_EQ(records.size(), 4u);
-  EXPECT_EQ(records[1], (EditorRecord{"0", "0", "0", "0"}));
-  EXPECT_EQ(records[2], (EditorRecord{"3", "4", "5", "6"}));
-  EXPECT_EQ(records[3], (EditorRecord{"7", "8", "", ""}));  // cut short: missing cells empty
-  EXPECT_TRUE(parseEditorRecords("").empty());
-  EXPECT_EQ(parseEditorRecords("1 2 3 4\r\n  \r\n").size(), 2u);
+// Each line of the file is one row, whatever its fields: nothing moves to
+// another row, and nothing of a line is lost.
+TEST(EditorRows, OneRowPerLine) {
+  struct Case {
+    const char *name;
+    QByteArray file;
+    QStringList rows;
+  };
+  const Case cases[] = {
+      {"empty file", "", {}},
+      {"every record to the end", "1 1 2 3\r\n0 0 0 0\r\n3 4 5 6\r\n", {"1|1|2|3", "0|0|0|0", "3|4|5|6"}},
+      {"a blank line is a blank row", "1 1 2 3\r\n\r\n2 4 5 6\r\n3 7 8 9\r\n",
+       {"1|1|2|3", "|||", "2|4|5|6", "3|7|8|9"}},
+      {"blanks only", "1 2 3 4\r\n  \r\n", {"1|2|3|4", "|||"}},
+      {"a short line leaves its row's last cells empty", "1 1 2\r\n2 4 5 6\r\n7 8", {"1|1|2|", "2|4|5|6", "7|8||"}},
+      {"a long line keeps the rest in its last cell", "1 1 2 3 4  5\r\n2 4 5 6,\r\n3 7,8,9,,\r\n",
+       {"1|1|2|3 4  5", "2|4|5|6", "3|7|8|9,,"}},
+      {"commas, quotes and empty fields", "125,1,2,3\r\n\"126\" 4 5 6\r\n127,,8,9\r\n\"1 2\" 3 4 5\r\n",
+       {"125|1|2|3", "126|4|5|6", "127||8|9", "1 2|3|4|5"}},
+      {"CR, LF and CR LF line ends", "1 1 2 3\r2 4 5 6\n3 7 8 9\r\n\n", {"1|1|2|3", "2|4|5|6", "3|7|8|9", "|||"}},
+      {"a byte-order mark only at the start", "\xEF\xBB\xBF" "1 1 2 3\r\n\xEF\xBB\xBF" "2 4 5 6\r\n",
+       {"1|1|2|3", QString::fromLatin1("\xEF\xBB\xBF" "2|4|5|6")}},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(rowTexts(EditorRows(c.file)), c.rows) << c.name;
+}
+
+// Typed texts, added, removed and emptied rows, beside the lines they came from.
+TEST(EditorRows, EditsLeaveTheOtherRowsAsTheyWere) {
+  EditorRows rows("1 1 2 3\r\n2 4 5 6\r\n3 7 8 9\r\n");
+  rows.setText(1, 2, "x");
+  rows.insertBlankRow(0);
+  rows.insertBlankRow(rows.rowCount());
+  rows.setText(4, 0, "new");
+  rows.removeRow(3);
+  rows.clearRow(2);
+  EXPECT_EQ(rowTexts(rows), (QStringList{"|||", "1|1|2|3", "|||", "new|||"}));
+  EXPECT_TRUE(rows.isBlank(2));
+  EXPECT_FALSE(rows.isBlank(3));
+  rows.setText(0, 3, "  ");
+  EXPECT_TRUE(rows.isBlank(0));
+  // A cell's start without its whole text.
+  const EditorRows huge(QByteArray(1 << 20, 'A') + " 1 2 3");
+  EXPECT_EQ(huge.textStart(0, 0, 5), "AAAAA");
+  EXPECT_EQ(huge.text(0, 0).size(), 1 << 20);
+  EXPECT_EQ(huge.text(0, 1), "1");
 }
 
 // A file saved by a Windows editor starts with a UTF-8 byte-order mark; every
@@ -202,7 +258,7 @@ TEST(ByteOrderMark, IsSkippedByEveryReader) {
   const DrawHistory history = parseDrawHistory(marked);
   EXPECT_EQ(draws(history), "125:123 126:456");
   EXPECT_EQ(drawHistoryProblem(history, "X.txt"), drawHistoryProblem(parseDrawHistory(plain), "X.txt"));
-  EXPECT_EQ(parseEditorRecords(marked), parseEditorRecords(plain));
+  EXPECT_EQ(rowTexts(EditorRows(marked)), rowTexts(EditorRows(plain)));
   const ToolEntry &tool = test::registeredTool("frmgaopin6ma36");
   EXPECT_EQ(charts::chartDumpText(computeChart(tool, history), true),
             charts::chartDumpText(computeChart(tool, parseDrawHistory(plain)), true));

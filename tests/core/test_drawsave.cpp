@@ -20,6 +20,18 @@ using corvessa::test::TestHome;
 
 namespace {
 using Rows = std::vector<EditorRecord>;
+
+// The editor's rows holding these typed texts.
+EditorRows editorRows(const Rows &typed) {
+  EditorRows rows;
+  for (const EditorRecord &record : typed) {
+    rows.insertBlankRow(rows.rowCount());
+    for (int c = 0; c < 4; ++c)
+      if (!record[std::size_t(c)].isEmpty())
+        rows.setText(rows.rowCount() - 1, c, record[std::size_t(c)]);
+  }
+  return rows;
+}
 }  // namespace
 
 TEST(BuildDrawFile, BytesForRows) {
@@ -38,17 +50,27 @@ TEST(BuildDrawFile, BytesForRows) {
        "1 1 1 1\r\n2 2 2 2\r\n"},
       {"a 0 0 0 0 record the file holds is kept", {{"1", "1", "2", "3"}, {"0", "0", "0", "0"}, {"3", "4", "5", "6"}},
        "1 1 2 3\r\n0 0 0 0\r\n3 4 5 6\r\n"},
-      {"empty cells of a row are written 0", {{"", "7", "8", "9"}, {"5", "", "2", ""}}, "0 7 8 9\r\n5 0 2 0\r\n"},
       {"blanks around cells are dropped", {{" 125 ", " 7", "8 ", " 9 "}}, "125 7 8 9\r\n"},
-      {"a label only blanks is 0", {{"   ", "1", "2", "3"}}, "0 1 2 3\r\n"},
       {"labels keep their figures", {{"0042", "0", "9", "0"}, {"20260812001", "9", "0", "4"}, {"-5", "1", "2", "3"}},
        "0042 0 9 0\r\n20260812001 9 0 4\r\n-5 1 2 3\r\n"},
+      // Every reader takes these as the digits 5, 3 and 4; a value of 0 is written 0.
+      {"digits as the charts read them", {{"7", "05", "+3", "4.0"}, {"8", "00", "-0", "0.0e1"}, {"9", "5e0", "0.7e1", "1"}},
+       "7 05 +3 4.0\r\n8 0 0 0\r\n9 5e0 0.7e1 1\r\n"},
   };
   for (const Case &c : cases) {
-    const DrawFileBuild build = buildDrawFile(c.rows);
+    const DrawFileBuild build = buildDrawFile(editorRows(c.rows));
     EXPECT_FALSE(build.problem) << c.name << ": " << build.problem->message.toStdString();
     EXPECT_EQ(build.bytes, c.bytes) << c.name;
   }
+}
+
+// The rows of a file with four fields a line save as its very bytes; other
+// lines each become one draw line of their own.
+TEST(BuildDrawFile, AFileSavedUneditedKeepsEveryDrawOnItsLine) {
+  const QByteArray written = "125 1 2 3\r\n0 0 0 0\r\n20260812001 05 +3 4.0\r\n-7 9 0 0\r\n";
+  EXPECT_EQ(buildDrawFile(EditorRows(written)).bytes, written);
+  EXPECT_EQ(buildDrawFile(EditorRows("1 1 2 3\r\n\r\n2 4 5 6\n3,7,8,9\r\n\r\n")).bytes,
+            "1 1 2 3\r\n2 4 5 6\r\n3 7 8 9\r\n");
 }
 
 TEST(BuildDrawFile, RefusesTheFirstBadCell) {
@@ -64,18 +86,25 @@ TEST(BuildDrawFile, RefusesTheFirstBadCell) {
       {{"125", "1.5", "2", "3"}, kHColumn, "Row 2, column H holds \"1.5\"."},
       {{"125", "7a", "2", "3"}, kHColumn, "Row 2, column H holds \"7a\"."},
       {{"125", "1 2", "2", "3"}, kHColumn, "Row 2, column H holds \"1 2\"."},
-      {{"125", "07", "2", "3"}, kHColumn, "Row 2, column H holds \"07\"."},
       {{"125", "-1", "2", "3"}, kHColumn, "Row 2, column H holds \"-1\"."},
+      {{"125", "1", "2", "3 4"}, kUColumn, "Row 2, column U holds \"3 4\"."},
       {{"12 5", "1", "2", "3"}, kLabelColumn, "Row 2, column Date holds \"12 5\"."},
       {{"12,5", "1", "2", "3"}, kLabelColumn, "Row 2, column Date holds \"12,5\"."},
       {{"2026-08-12", "1", "2", "3"}, kLabelColumn, "Row 2, column Date holds \"2026-08-12\"."},
       {{"99999999999999999999", "1", "2", "3"}, kLabelColumn, "Row 2, column Date holds \"99999999999999999999\"."},
       {{"\u4e00", "1", "2", "3"}, kLabelColumn, "Row 2, column Date holds \"\u4e00\"."},
+      // A row that is neither blank nor complete: no draw 000 is invented, no history ended by a label 0.
+      {{"125", "", "", ""}, kHColumn, "Row 2, column H is empty."},
+      {{"125", "1", "2", ""}, kUColumn, "Row 2, column U is empty."},
+      {{"", "7", "8", "9"}, kLabelColumn, "Row 2, column Date is empty."},
+      {{"   ", "1", "2", "3"}, kLabelColumn, "Row 2, column Date is empty."},
+      {{"12 5", "", "2", "3"}, kLabelColumn, "Row 2, column Date holds \"12 5\"."},
+      {{"125", "12", "", "3"}, kHColumn, "Row 2, column H holds \"12\"."},
   };
   for (const Case &c : cases) {
     // The bad row sits between good ones; a later bad cell is not the one reported.
     const Rows rows{{"124", "1", "1", "1"}, c.bad, {"126", "x", "y", "z"}};
-    const DrawFileBuild build = buildDrawFile(rows);
+    const DrawFileBuild build = buildDrawFile(editorRows(rows));
     ASSERT_TRUE(build.problem) << c.place;
     EXPECT_EQ(build.problem->row, 1) << c.place;
     EXPECT_EQ(build.problem->column, c.column) << c.place;

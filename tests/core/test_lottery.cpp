@@ -46,10 +46,12 @@ TEST(SettingsFile, WritesOneQuotedRecordAndKeepsTheOldOneOnFailure) {
 }
 
 TEST(LotteryNames, RefusedNamesAndLabels) {
-  for (const char *bad : {"", "a/b", "a\\b", "..", "x..y", "a\"b", "a\tb", "a\nb", ".", "...",
-                          "a\u202eb", "a\u200bb", "\u200e"})
+  // Read by code point: a format character is refused wherever it lies in Unicode.
+  for (const char *bad : {"", "a/b", "a\\b", "..", "a\"b", "a\tb", "a\nb", ".", "...", "a\u202eb", "a\u200bb",
+                          "\u200e", "NY\U000E0041", "\U000E0001", "a\U0001D173b", "\U0001BCA0", " NY"})
     EXPECT_TRUE(lotteryNameProblem(QString::fromUtf8(bad)).has_value()) << bad;
-  for (const char *good : {"NY", "my.lot", "Pick 3", "彩票", ".NY", "NY."})
+  EXPECT_TRUE(lotteryNameProblem(QString(QChar(0xDC00)) + "NY").has_value());  // half a pair
+  for (const char *good : {"NY", "my.lot", "Pick 3", "彩票", ".NY", "NY.", "x..y", "NY ", "\U0001F600", "\U0001D11E"})
     EXPECT_FALSE(lotteryNameProblem(QString::fromUtf8(good)).has_value()) << good;
   EXPECT_EQ(lotteryLabelText("NY.txt"), "Lottery:NY.");
   EXPECT_EQ(lotteryLabelText("my.lot.txt"), "Lottery:my.lot.");
@@ -84,9 +86,11 @@ TEST(LotteryNames, LongNamesAreRefusedWhereTheirSavesWouldFail) {
 TEST(LotteryNames, AFileNameMustLieDirectlyInTheDataFolder) {
   test::TestHome home;
   for (const char *bad : {"", ".", "..", "../outside/victim.cfg", "/etc/victim.txt", "sub/NY.txt", "a\"b.txt",
-                          "NY\u202e.txt"})
+                          "NY\u202e.txt", "NY\U000E0041.txt", "noext", ".txt", "...txt", " NY.txt", "NY.txt.~a3Xk9",
+                          "NY.txt.lock", "NY.txt.~a3Xk9.tmp"})
     EXPECT_TRUE(lotteryFileNameProblem(QString::fromUtf8(bad)).has_value()) << bad;
-  for (const char *good : {"NY.txt", "my.lot.txt", "noext", "彩票.txt"})
+  // What New Lottery makes of "NY." and ".NY", and ".txt" in the letter case the dialog lists.
+  for (const char *good : {"NY.txt", "my.lot.txt", "彩票.txt", "NY..txt", ".NY.txt", "NY.TXT", "NY.txt.~a3Xk9.txt"})
     EXPECT_FALSE(lotteryFileNameProblem(QString::fromUtf8(good)).has_value()) << good;
 }
 
@@ -131,4 +135,26 @@ TEST(LotteryFiles, NewLotteryAndTheSettingsFileRefuseSymbolicLinks) {
       << failed->toStdString();
   EXPECT_EQ(home.readFile(outside), "victim\r\n");
   EXPECT_FALSE(QFileInfo::exists(home.path() + "/outside/new.txt"));
+}
+
+// New Lottery takes back the empty file it made; a file that holds draws by
+// now, or anything but a plain file, stays.
+TEST(LotteryFiles, RemovingANewLotteryFileKeepsAnyFileWithDraws) {
+  test::TestHome home;
+  ASSERT_EQ(createLotteryFile("Empty").result, CreateResult::Created);
+  EXPECT_EQ(removeNewLotteryFile(home.dataFile("Empty")), std::nullopt);
+  EXPECT_FALSE(QFileInfo::exists(home.dataFile("Empty")));
+  EXPECT_EQ(removeNewLotteryFile(home.dataFile("Empty")), std::nullopt);  // gone already: nothing to say
+
+  ASSERT_EQ(createLotteryFile("Written").result, CreateResult::Created);
+  home.writeLottery("Written", "1 1 2 3\r\n");
+  ASSERT_TRUE(QFile::link(home.writeFile("outside/empty.txt", ""), home.dataFile("Link")));
+  for (const char *name : {"Written", "Link"}) {
+    const std::optional<QString> left = removeNewLotteryFile(home.dataFile(name));
+    ASSERT_TRUE(left) << name;
+    EXPECT_EQ(*left, "The file " + home.dataFile(name) +
+                         " was left as it is: it is no longer the empty file New Lottery made.");
+  }
+  EXPECT_EQ(home.readFile(home.dataFile("Written")), "1 1 2 3\r\n");
+  EXPECT_TRUE(QFileInfo(home.dataFile("Link")).isSymLink());
 }

@@ -259,19 +259,20 @@ TEST(ThreeWayBoxCharts, MissCountsMaxMissAndCopiedRuns) {
   }
 
   // The clipboard: each closed run's length and CR LF, oldest first, from
-  // whichever row of the column the double-click hit.
+  // whichever row of the column the double-click hit. The fixed row and
+  // column are never the current cell: a double-click there copies nothing.
   const struct {
     int row, col;
     const char *window;
     QString copied;
   } clicks[] = {
       {7, 13, kType, "2\r\n6\r\n"},
-      {0, 13, kType, "2\r\n6\r\n"},
+      {0, 13, kType, "held before"},
       {19, 13, kTrend, "2\r\n6\r\n"},
       {15, 9, kType, "3\r\n5\r\n"},  // not the win in draw 1, nor the one straight after a win
       {4, 8, kType, ""},             // never won: the clipboard is emptied
       {4, 8, kTrend, ""},
-      {4, 0, kType, ""},             // the labels
+      {4, 0, kType, "held before"},  // the labels
       {4, 21, kType, "\r\n\r\n"},    // "3S": red wins without counts above them
       {4, 19, kTrend, "\r\n\r\n"},   // "Small" likewise
       {4, 25, kType, ""},            // "2O1E" is marked in lilac
@@ -291,7 +292,7 @@ TEST(ThreeWayBoxCharts, PairChartsOnAnEmptyHistory) {
     for (int c = 8; c <= 17; ++c)
       maxMiss[std::size_t(c)] = "0" + kGrey;
     EXPECT_EQ(cells[4], maxMiss) << window;
-    EXPECT_EQ(copiedRuns(window, {}, 0, 8), "") << window;
+    EXPECT_EQ(copiedRuns(window, {}, 4, 8), "") << window;  // the "Max Miss" row
     EXPECT_EQ(copiedRuns(window, {"112"}, 1, 9), "") << window;
   }
 }

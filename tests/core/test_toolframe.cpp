@@ -168,8 +168,8 @@ TEST(GridCellToggleHighlight, SwitchesTheCurrentCellOnAndOff) {
 // The handler contract, on a small enquiry window: its load numbers the
 // draws; "Enquire" refuses an empty text with a message, and otherwise works
 // under the busy caption and puts the text on the clipboard; a double-click
-// copies the clicked cell's text, the empty text of the label column's
-// header included.
+// copies the clicked cell's text, an empty one included, and does nothing on
+// the fixed row and column.
 
 namespace {
 
@@ -243,14 +243,21 @@ TEST(ToolSession, MessagesBusyCaptionAndClipboard) {
   EXPECT_EQ(host.clipboard, "123");
   EXPECT_EQ(window.state().control("Text1").text, "123");
 
-  // A double-click on the label column's header cell puts the empty text on
-  // the clipboard, replacing what was there; the cell becomes current.
-  window.doubleClick(0, 0);
+  // A double-click on a cell puts its text on the clipboard, the empty text
+  // of the blank spare row too, and makes it current; on the fixed row or
+  // column it does nothing.
+  window.doubleClick(2, 1);
   EXPECT_EQ(host.clipboard, "");
-  EXPECT_EQ(window.state().grid.currentRow(), 0);
-  EXPECT_EQ(window.state().grid.currentCol(), 0);
-  window.doubleClick(1, 0);
-  EXPECT_EQ(host.clipboard, " 1:123");
+  EXPECT_EQ(window.state().grid.currentRow(), 2);
+  EXPECT_EQ(window.state().grid.currentCol(), 1);
+  window.doubleClick(1, 3);
+  EXPECT_EQ(host.clipboard, "3");
+  host.clipboard = "held";
+  for (const auto &[row, col] : {std::pair{0, 0}, std::pair{1, 0}, std::pair{0, 2}})
+    window.doubleClick(row, col);
+  EXPECT_EQ(host.clipboard, "held");
+  EXPECT_EQ(window.state().grid.currentRow(), 1);
+  EXPECT_EQ(window.state().grid.currentCol(), 3);
 }
 
 TEST(ToolSession, RolesAndUnknownNames) {

@@ -1,5 +1,6 @@
 // The draw editor driven as a user drives it: loading, the edit box, the row
 // buttons, Save, Import, Export, Download, help and leaving.
+#include "core/drawfile.h"
 #include "core/drawsave.h"
 #include "core/paths.h"
 #include "gui/editor/draweditor.h"
@@ -7,6 +8,7 @@
 #include "gui/platform/platform.h"
 #include "gui/sitepages.h"
 #include "support/core/diskfailure.h"
+#include "support/core/memoryfailure.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
@@ -16,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemModelTester>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QStyledItemDelegate>
@@ -26,6 +29,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -85,6 +89,18 @@ class DrawEditorTest : public ::testing::Test {
     clickCell(row, column);
     type(text);
     clickCell(column < 3 ? row : row + 1, column < 3 ? column + 1 : 0);
+  }
+  // Types a whole row cell by cell and leaves it for its label cell.
+  void typeRow(int row, const QStringList &cells) {
+    for (int c = 0; c < 4; ++c) {
+      clickCell(row, c);
+      type(cells[c]);
+    }
+    clickCell(row, 0);
+  }
+  // What the user reads at a cell: the edit box's text where the box lies over it.
+  QString shownAt(int row, int column) const {
+    return boxOver(row, column) ? editor->Text1->text() : model().index(row, column).data().toString();
   }
   void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
   QByteArray file() const { return home.readFile(path); }
@@ -337,22 +353,31 @@ TEST_F(DrawEditorTest, SaveWritesTheRowsAsDraws) {
 }
 
 TEST_F(DrawEditorTest, SaveRefusesABadCellAndMakesItCurrent) {
-  struct Case {
+  struct Typed {
     int row, column;
-    QString typed;
+    QString text;
+  };
+  struct Case {
+    std::vector<Typed> typed;
+    int row, column;  // the cell refused
     const char *place;
   };
   const Case cases[] = {
-      {1, 1, "12", "Row 2, column H holds \"12\"."},
-      {0, 3, "1.5", "Row 1, column U holds \"1.5\"."},
-      {1, 2, "7a", "Row 2, column T holds \"7a\"."},
-      {2, 0, "12 5", "Row 3, column Date holds \"12 5\"."},
+      {{{1, 1, "12"}}, 1, 1, "Row 2, column H holds \"12\"."},
+      {{{0, 3, "1.5"}}, 0, 3, "Row 1, column U holds \"1.5\"."},
+      {{{1, 2, "7a"}}, 1, 2, "Row 2, column T holds \"7a\"."},
+      {{{2, 0, "12 5"}}, 2, 0, "Row 3, column Date holds \"12 5\"."},
+      // Neither blank nor a whole draw: never written as a draw 000, nor with a label 0.
+      {{{2, 0, "127"}}, 2, 1, "Row 3, column H is empty."},
+      {{{2, 0, "127"}, {2, 1, "7"}, {2, 2, "8"}}, 2, 3, "Row 3, column U is empty."},
+      {{{2, 1, "7"}, {2, 2, "8"}, {2, 3, "9"}}, 2, 0, "Row 3, column Date is empty."},
   };
   const QByteArray original = "125 1 2 3\r\n126 4 5 6\r\n";
   for (const Case &c : cases) {
     open(original);
     platform.messages.clear();
-    typeInto(c.row, c.column, c.typed);
+    for (const Typed &t : c.typed)
+      typeInto(t.row, t.column, t.text);
     click(editor->Command13);
     EXPECT_EQ(file(), original) << c.place;
     ASSERT_EQ(platform.messages.size(), 1u) << c.place;
@@ -365,10 +390,59 @@ TEST_F(DrawEditorTest, SaveRefusesABadCellAndMakesItCurrent) {
   }
 }
 
+// Digits as every reader reads them ("05" is 5) are saved as typed; the
+// charts read the saved file as the draws typed.
+TEST_F(DrawEditorTest, SaveWritesEveryDigitTheChartsRead) {
+  open("125 1 2 3\r\n");
+  typeRow(1, {"126", "05", "+3", "4.0"});
+  click(editor->Command13);
+  EXPECT_EQ(messageTexts(), QStringList{"OK!"});
+  EXPECT_EQ(file(), "125 1 2 3\r\n126 05 +3 4.0\r\n");
+  const DrawHistory history = parseDrawHistory(file());
+  ASSERT_EQ(history.draws.size(), 2u);
+  EXPECT_EQ(history.draws[1].label, 126);
+  EXPECT_EQ(QString("%1%2%3").arg(history.draws[1].h).arg(history.draws[1].t).arg(history.draws[1].u), "534");
+}
+
+// One row per line: a blank line or a line of other than four fields never
+// makes later draws take their fields from the wrong lines. Save with no
+// edits mends a blank line and refuses a line it cannot write as a draw.
+TEST_F(DrawEditorTest, SaveWithNoEditsKeepsEveryDrawOnItsOwnLine) {
+  struct Case {
+    const char *name;
+    QByteArray file;
+    QStringList rows;
+    QByteArray saved;     // the file after Save
+    QString refusal;      // or the start of Save's refusal
+  };
+  const Case cases[] = {
+      {"a blank line", "1 1 2 3\r\n\r\n2 4 5 6\r\n3 7 8 9\r\n", {"1|1|2|3", "|||", "2|4|5|6", "3|7|8|9", "|||"},
+       "1 1 2 3\r\n2 4 5 6\r\n3 7 8 9\r\n", {}},
+      {"four fields a line", "20260812001 05 +3 4.0\r\n0 0 0 0\r\n7 9 9 9\r\n",
+       {"20260812001|05|+3|4.0", "0|0|0|0", "7|9|9|9", "|||"}, "20260812001 05 +3 4.0\r\n0 0 0 0\r\n7 9 9 9\r\n", {}},
+      {"a short line", "1 1 2\r\n2 4 5 6\r\n", {"1|1|2|", "2|4|5|6", "|||"}, {}, "Row 1, column U is empty."},
+      {"a long line", "1 1 2 3 4\r\n2 4 5 6\r\n", {"1|1|2|3 4", "2|4|5|6", "|||"}, {}, "Row 1, column U holds \"3 4\"."},
+  };
+  for (const Case &c : cases) {
+    open(c.file);
+    EXPECT_EQ(rows(), c.rows) << c.name;
+    platform.messages.clear();  // the charts' early end, said at the load
+    click(editor->Command13);
+    ASSERT_EQ(platform.messages.size(), 1u) << c.name;
+    if (c.refusal.isEmpty()) {
+      EXPECT_EQ(platform.lastMessage().text, "OK!") << c.name;
+      EXPECT_EQ(file(), c.saved) << c.name;
+    } else {
+      EXPECT_TRUE(platform.lastMessage().text.startsWith(c.refusal)) << platform.lastMessage().text.toStdString();
+      EXPECT_EQ(file(), c.file) << c.name;
+    }
+  }
+}
+
 TEST_F(DrawEditorTest, FailedSaveLeavesTheFileAndSaysWhat) {
   const QByteArray original = "125 1 2 3\r\n";
   open(original);
-  typeInto(1, 0, "126");
+  typeRow(1, {"126", "4", "5", "6"});
   {
     FailingWrites failing;
     click(editor->Command13);
@@ -378,7 +452,7 @@ TEST_F(DrawEditorTest, FailedSaveLeavesTheFileAndSaysWhat) {
   EXPECT_EQ(platform.lastMessage().title, "Error:");
   EXPECT_TRUE(platform.lastMessage().text.contains(path)) << platform.lastMessage().text.toStdString();
   EXPECT_EQ(editor->windowTitle(), "Drawings");
-  EXPECT_EQ(rows()[1], "126|||");  // the edits are still there to save again
+  EXPECT_EQ(rows()[1], "126|4|5|6");  // the edits are still there to save again
   EXPECT_EQ(QDir(home.path() + "/data").entryList(QDir::Files), QStringList{"NY.txt"});
 }
 
@@ -671,32 +745,22 @@ TEST_F(DrawEditorTest, AFileItCouldNotReadIsNeverWrittenOver) {
     click(editor->Command17);
     EXPECT_EQ(platform.lastMessage().text, "The program has been imported.") << c.name;
     EXPECT_EQ(file(), "7 1 1 1\r\n") << c.name;
-    typeInto(1, 0, "8");
+    typeRow(1, {"8", "2", "2", "2"});
     click(editor->Command13);  // the file was read again: Save is the user's to make
     EXPECT_EQ(platform.lastMessage().text, "OK!") << c.name;
-    EXPECT_EQ(file(), "7 1 1 1\r\n8 0 0 0\r\n") << c.name;
+    EXPECT_EQ(file(), "7 1 1 1\r\n8 2 2 2\r\n") << c.name;
   }
 }
 
-// A file that was not there when the editor opened is made by Save, unless a
-// file of that name has come since: that one was never read.
-TEST_F(DrawEditorTest, SaveMakesAMissingFileButNotOneThatCameSince) {
+// A file that was not there when the editor opened is made by Save.
+TEST_F(DrawEditorTest, SaveMakesAMissingFile) {
   home.selectLottery("Gone");
   path = home.dataFile("Gone");
   reopen();
-  typeInto(0, 0, "125");
+  typeRow(0, {"125", "1", "2", "3"});
   click(editor->Command13);
   EXPECT_EQ(platform.lastMessage().text, "OK!");
-  EXPECT_EQ(file(), "125 0 0 0\r\n");
-
-  QFile::remove(path);
-  reopen();
-  home.writeLottery("Gone", "7 7 7 7\r\n");
-  typeInto(0, 0, "125");
-  click(editor->Command13);
-  EXPECT_EQ(platform.lastMessage().title, "Error:");
-  EXPECT_TRUE(platform.lastMessage().text.contains("so Save is refused")) << platform.lastMessage().text.toStdString();
-  EXPECT_EQ(file(), "7 7 7 7\r\n");
+  EXPECT_EQ(file(), "125 1 2 3\r\n");
 }
 
 // A lottery file that is a symbolic link is read through, but Save and Import
@@ -712,7 +776,7 @@ TEST_F(DrawEditorTest, SaveAndImportRefuseASymbolicLink) {
 
   const QString refusal = "It is a symbolic link, and Corvessa writes no file through a link; the file it points "
                           "to was left as it was.\r\nThe file was left as it was.";
-  typeInto(1, 0, "126");
+  typeRow(1, {"126", "4", "5", "6"});
   click(editor->Command13);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.lastMessage().title, "Error:");
@@ -746,4 +810,246 @@ TEST_F(DrawEditorTest, AByteOrderMarkIsReadPastAndSaveWritesNone) {
   click(editor->Command17);
   EXPECT_EQ(platform.lastMessage().text, "The program has been imported.");
   EXPECT_EQ(rows(), (QStringList{"7|1|1|1", "|||"}));
+}
+
+namespace {
+const QString kChangedOnDisk = QStringLiteral("has changed on disk since the editor read it");
+
+// Another program at work on the lottery's file while the editor is open.
+void appendTo(const QString &path, const QByteArray &bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::Append));
+  file.write(bytes);
+}
+void replaceByRename(const QString &path, const QByteArray &bytes) {
+  QFile file(path + ".new");
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  file.close();
+  ASSERT_EQ(::rename(QFile::encodeName(path + ".new").constData(), QFile::encodeName(path).constData()), 0);
+}
+void overwriteInPlace(const QString &path, const QByteArray &bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));  // not truncated: the same size
+  file.write(bytes);
+}
+}  // namespace
+
+// Save and Import never replace a file that changed on disk since the editor
+// read it without asking; No writes nothing and keeps the edits, Yes
+// replaces the file, and what the editor wrote is the file it then knows.
+TEST_F(DrawEditorTest, AFileChangedOnDiskSinceTheLoadMakesSaveAndImportAsk) {
+  const QByteArray original = "125 1 2 3\r\n";
+  struct Case {
+    const char *name;
+    std::function<void(const QString &)> change;
+    QByteArray after;  // the file as the other writer left it
+  };
+  const Case cases[] = {
+      {"a draw appended", [](const QString &p) { appendTo(p, "200 2 2 2\r\n"); }, "125 1 2 3\r\n200 2 2 2\r\n"},
+      {"replaced by a rename", [](const QString &p) { replaceByRename(p, "300 3 3 3\r\n"); }, "300 3 3 3\r\n"},
+      {"rewritten in place, the same size", [](const QString &p) { overwriteInPlace(p, "125 9 9 9\r\n"); },
+       "125 9 9 9\r\n"},
+      {"deleted", [](const QString &p) { QFile::remove(p); }, ""},
+  };
+  for (const bool import : {false, true}) {
+    for (const Case &c : cases) {
+      const std::string name = std::string(c.name) + (import ? " (Import)" : " (Save)");
+      open(original);
+      typeRow(1, {"126", "4", "5", "6"});
+      c.change(path);
+      platform.messages.clear();
+      const QByteArray imported = "7 1 1 1\r\n";
+      auto press = [&] {
+        if (import) {
+          platform.answers.push_front(MessageAnswer::Yes);  // the import's own question
+          platform.openFiles = {home.writeFile("elsewhere/in.txt", imported)};
+          click(editor->Command17);
+        } else {
+          click(editor->Command13);
+        }
+      };
+      platform.answers = {MessageAnswer::No};
+      press();
+      ASSERT_FALSE(platform.messages.empty()) << name;
+      const FakePlatform::Message &question = platform.lastMessage();
+      EXPECT_EQ(question.title, "Query:") << name;
+      EXPECT_EQ(question.style, MessageStyle::YesNoWarning) << name;
+      EXPECT_TRUE(question.text.contains(path + " " + kChangedOnDisk)) << question.text.toStdString();
+      EXPECT_FALSE(question.busyPointer) << name;
+      EXPECT_EQ(home.readFile(path), c.after) << name;
+      EXPECT_EQ(rows(), (QStringList{"125|1|2|3", "126|4|5|6"})) << name;  // the edits stay
+
+      platform.messages.clear();
+      platform.answers = {MessageAnswer::Yes};
+      press();
+      EXPECT_EQ(home.readFile(path), import ? imported : "125 1 2 3\r\n126 4 5 6\r\n") << name;
+      EXPECT_EQ(platform.lastMessage().text, import ? "The program has been imported." : "OK!") << name;
+
+      // The file is now the one the editor wrote: no question.
+      platform.messages.clear();
+      click(editor->Command13);
+      EXPECT_EQ(messageTexts(), QStringList{"OK!"}) << name;
+    }
+  }
+}
+
+// A file made where the editor found none was never read either.
+TEST_F(DrawEditorTest, AFileMadeSinceTheEditorFoundNoneMakesSaveAsk) {
+  home.selectLottery("Gone");
+  path = home.dataFile("Gone");
+  reopen();
+  typeRow(0, {"125", "1", "2", "3"});
+  home.writeLottery("Gone", "7 7 7 7\r\n");
+  platform.messages.clear();
+  click(editor->Command13);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Query:");
+  EXPECT_TRUE(platform.lastMessage().text.contains(kChangedOnDisk));
+  EXPECT_EQ(file(), "7 7 7 7\r\n");
+}
+
+// Two windows of Corvessa with the editor open on one lottery: the second
+// save no longer overwrites the first one's draw without a word.
+TEST_F(DrawEditorTest, TwoEditorsOnOneLotteryNeverOverwriteEachOtherSilently) {
+  open("125 1 2 3\r\n");
+  std::unique_ptr<DrawEditor> first = std::move(editor);
+  reopen();
+  std::unique_ptr<DrawEditor> second = std::move(editor);
+
+  editor = std::move(first);
+  typeRow(1, {"126", "4", "5", "6"});
+  click(editor->Command13);
+  EXPECT_EQ(messageTexts(), QStringList{"OK!"});
+  first = std::move(editor);
+
+  editor = std::move(second);
+  typeRow(1, {"127", "7", "8", "9"});
+  platform.messages.clear();
+  platform.answers = {MessageAnswer::No};
+  click(editor->Command13);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Query:");
+  EXPECT_EQ(file(), "125 1 2 3\r\n126 4 5 6\r\n");  // the first editor's draw is kept
+  platform.answers = {MessageAnswer::Yes};
+  click(editor->Command13);
+  EXPECT_EQ(file(), "125 1 2 3\r\n127 7 8 9\r\n");
+  second = std::move(editor);
+
+  // And the first one, saving again, is asked in its turn.
+  editor = std::move(first);
+  platform.messages.clear();
+  click(editor->Command13);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Query:");
+  EXPECT_EQ(file(), "125 1 2 3\r\n127 7 8 9\r\n");
+}
+
+namespace {
+// A history whose rows need a large block of the editor's memory.
+QByteArray manyDraws(int count) {
+  QByteArray bytes;
+  for (int i = 1; i <= count; ++i)
+    bytes += QByteArray::number(i) + " 1 2 3\r\n";
+  return bytes;
+}
+constexpr std::size_t kFailFrom = 64 << 10;  // the rows of 20,000 draws take more
+}  // namespace
+
+// Memory that runs out while the editor loads ends in one "Error:" message;
+// the editor then acts as after a file it could not read.
+TEST_F(DrawEditorTest, MemoryRunningOutInTheLoadSaysSoAndWritesNothing) {
+  const QByteArray original = manyDraws(20000);
+  path = home.writeLottery("NY", original);
+  home.selectLottery("NY");
+  {
+    test::FailingLargeBlocks failing(kFailFrom);
+    reopen();
+  }
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_EQ(platform.lastMessage().text, "Cannot read the draw file " + path +
+                                             ": There is not enough memory to show its draws.\r\nThe editor opens "
+                                             "with no draws; nothing was created.");
+  EXPECT_EQ(rows(), QStringList{"|||"});
+  EXPECT_TRUE(boxOver(0, 0));
+  typeRow(0, {"1", "1", "1", "1"});
+  click(editor->Command13);
+  EXPECT_TRUE(platform.lastMessage().text.contains("could not be read when the editor opened, so Save is refused"))
+      << platform.lastMessage().text.toStdString();
+  EXPECT_TRUE(file() == original);
+}
+
+// When the file Import wrote cannot be read back, one message says both.
+TEST_F(DrawEditorTest, AnImportThatCannotBeReadBackSaysSoOnce) {
+  open("125 1 2 3\r\n");
+  const QByteArray imported = manyDraws(20000);
+  platform.messages.clear();
+  platform.answers = {MessageAnswer::Yes};
+  platform.openFiles = {home.writeFile("elsewhere/in.txt", imported)};
+  {
+    test::FailingLargeBlocks failing(kFailFrom);
+    click(editor->Command17);
+  }
+  EXPECT_TRUE(file() == imported);
+  ASSERT_EQ(platform.messages.size(), 2u);  // the import's question, then one message
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_EQ(platform.lastMessage().text,
+            "The file " + home.path() + "/elsewhere/in.txt was imported into the draw file " + path +
+                ", but the editor cannot read it back: There is not enough memory to show its draws.\r\nThe editor "
+                "shows no draws, and Save and Export are refused until it has read the file; close it and open it "
+                "again.");
+  EXPECT_EQ(rows(), QStringList{"|||"});
+}
+
+// "Add at the end " shows its row, wherever the grid was scrolled.
+TEST_F(DrawEditorTest, AddAtTheEndShowsTheNewRow) {
+  open(manyDraws(500));
+  clickCell(100, 1);
+  for (int added = 1; added <= 2; ++added) {
+    click(editor->Command3);
+    const int last = model().rowCount() - 1;
+    ASSERT_EQ(last, 500 + added);
+    const QRect cell = grid()->visualRect(model().index(last, 0));
+    EXPECT_TRUE(!cell.isEmpty() && grid()->viewport()->rect().contains(cell)) << added;
+  }
+}
+
+// What Save took from the edit box stays in view over its cell.
+TEST_F(DrawEditorTest, SaveLeavesTheSavedTextInView) {
+  open("125 1 2 3\r\n");
+  for (int c = 0; c < 3; ++c)
+    typeInto(1, c, QStringList{"126", "4", "5"}[c]);
+  type("6");  // still in the box
+  click(editor->Command13);
+  EXPECT_EQ(file(), "125 1 2 3\r\n126 4 5 6\r\n");
+  EXPECT_EQ(shownAt(1, 3), "6");
+  clickCell(1, 0);  // leaving the cell changes nothing
+  EXPECT_EQ(rows()[1], "126|4|5|6");
+  EXPECT_EQ(shownAt(1, 3), "6");
+}
+
+// The model keeps Qt's rules under every change the editor makes.
+TEST(DrawingsModel, KeepsTheModelRulesUnderEveryChange) {
+  DrawingsModel model;
+  QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+  model.setHeaderTexts({"-- Date --", "--H--", "--T--", "--U--"});
+  model.setRows(EditorRows("1 1 2 3\r\n\r\n2 4 5 6 7\r\n"));
+  model.insertBlankRow(model.rowCount());
+  model.insertBlankRow(0);
+  model.setText(2, 1, "9");
+  model.removeRowAt(1);
+  model.clearRow(0);
+  model.insertBlankRow(99);  // past the end: appended
+  model.removeRowAt(99);     // nothing
+  QStringList shown;
+  for (int r = 0; r < model.rowCount(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < model.columnCount(); ++c)
+      cells << model.index(r, c).data().toString();
+    shown << cells.join('|');
+  }
+  EXPECT_EQ(shown, (QStringList{"|||", "|9||", "2|4|5|6 7", "|||", "|||"}));
+  model.setRows({});
+  EXPECT_EQ(model.rowCount(), 0);
 }

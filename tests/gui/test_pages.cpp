@@ -1,6 +1,6 @@
 // The pages that buttons hand to the system's browser: each opener names its
-// page in one "Error:" message when no browser can be started, and says
-// nothing when one can.
+// page in one "Error:" message with the warning icon when no browser can be
+// started, and says nothing when one can.
 #include "core/paths.h"
 #include "gui/editor/draweditor.h"
 #include "gui/frame/toolwindow.h"
@@ -74,7 +74,7 @@ TEST_F(Pages, APageNoBrowserTakesIsNamedInOneErrorMessage) {
       if (starts)
         continue;
       EXPECT_EQ(platform.lastMessage().title, "Error:");
-      EXPECT_EQ(platform.lastMessage().style, MessageStyle::OkInformation);
+      EXPECT_EQ(platform.lastMessage().style, MessageStyle::OkWarning);  // its icon agrees with its title
       EXPECT_TRUE(platform.lastMessage().text.contains(c.page)) << platform.lastMessage().text.toStdString();
     }
   }

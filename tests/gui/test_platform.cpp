@@ -44,9 +44,11 @@ TEST(QtPlatform, MessageBoxStylesTitlesAndAnswers) {
       {MessageStyle::YesNoWarning, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
        MessageAnswer::No},
       {MessageStyle::OkInformation, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, MessageAnswer::Ok},
+      {MessageStyle::OkWarning, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, MessageAnswer::Ok},
   };
   for (const Case &c : cases) {
     QString title, text;
+    Qt::TextFormat format{};
     QMessageBox::Icon icon{};
     QMessageBox::StandardButtons buttons;
     whenModal([&](QWidget *modal) {
@@ -54,13 +56,17 @@ TEST(QtPlatform, MessageBoxStylesTitlesAndAnswers) {
       ASSERT_NE(box, nullptr);
       title = box->windowTitle();
       text = box->text();
+      format = box->textFormat();
       icon = box->icon();
       buttons = box->standardButtons();
       box->button(c.press)->click();
     });
-    EXPECT_EQ(platform.message(nullptr, "first line\r\nsecond line", c.style, "Friendship Tip:"), c.expected);
+    // A name in a message is shown as typed, never as markup.
+    EXPECT_EQ(platform.message(nullptr, "You have selected <b>Bold.txt\r\nsecond line", c.style, "Friendship Tip:"),
+              c.expected);
     EXPECT_EQ(title, "Friendship Tip:");
-    EXPECT_EQ(text, "first line\nsecond line");
+    EXPECT_EQ(text, "You have selected <b>Bold.txt\nsecond line");
+    EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(icon, c.icon);
     EXPECT_EQ(buttons, c.buttons);
   }
@@ -87,7 +93,7 @@ TEST(QtPlatform, InputBoxGivesTheTextOrEmptyOnCancel) {
 TEST(QtPlatform, FileDialogsUseTitleFilterAndFolder) {
   QtPlatform platform;
   QTemporaryDir dir;
-  FileDialogRequest request{"Select Lottery", "", "Lottery file|*.txt", dir.path()};
+  FileDialogRequest request{"Select Lottery", "", "Lottery file|*.txt", dir.path(), true};
   whenModal([&](QWidget *modal) {
     auto *dialog = qobject_cast<QFileDialog *>(modal);
     ASSERT_NE(dialog, nullptr);
@@ -95,6 +101,7 @@ TEST(QtPlatform, FileDialogsUseTitleFilterAndFolder) {
     EXPECT_EQ(dialog->nameFilters(), QStringList{"Lottery file (*.txt)"});
     EXPECT_EQ(dialog->directory().path(), dir.path());
     EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+    EXPECT_TRUE(dialog->filter() & QDir::Hidden);  // a lottery named with a leading dot is listed
     dialog->reject();
   });
   EXPECT_EQ(platform.openFileName(nullptr, request), std::nullopt);
@@ -105,6 +112,7 @@ TEST(QtPlatform, FileDialogsUseTitleFilterAndFolder) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
     EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_FALSE(dialog->filter() & QDir::Hidden);
     dialog->reject();
   });
   EXPECT_EQ(platform.saveFileName(nullptr, request), std::nullopt);

@@ -12,6 +12,7 @@
 #include "gui/startwindow.h"
 #include "gui/toolwindows.h"
 #include "support/gui/windows.h"
+#include "support/core/diskfailure.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
@@ -171,6 +172,11 @@ TEST_F(Shell, ASettingsFileNameThatCannotBeUsedIsReportedOnceAndNeverOpened) {
        "names the lottery file \"sub/NY.txt\", which cannot be used: A lottery name cannot contain / or \\."},
       {"the data folder itself", "\".\"\r\n",
        "names the lottery file \".\", which cannot be used: A lottery name cannot be dots only."},
+      {"a save's temporary file", "\"X.txt.~abcde\"\r\n",
+       "names the lottery file \"X.txt.~abcde\", which cannot be used: It is named as the temporary file of a save "
+       "(NAME.txt.~ and five letters or figures), which the next save of that lottery removes."},
+      {"not a .txt file", "\"X.txt.lock\"\r\n",
+       "names the lottery file \"X.txt.lock\", which cannot be used: A lottery file's name ends in .txt."},
   };
   for (const Case &c : cases) {
     platform.messages.clear();
@@ -178,6 +184,9 @@ TEST_F(Shell, ASettingsFileNameThatCannotBeUsedIsReportedOnceAndNeverOpened) {
     MainWindow *main = openMain();
     ASSERT_EQ(platform.messages.size(), 1u) << c.name;
     EXPECT_EQ(platform.lastMessage().title, "Error:") << c.name;
+    // Over the main window on the screen, not alone in a corner of it.
+    EXPECT_TRUE(platform.lastMessage().ownerShown) << c.name;
+    EXPECT_EQ(platform.lastMessage().ownerCaption, "Corvessa") << c.name;
     EXPECT_EQ(platform.lastMessage().text, "The settings file " + settingsFilePath() + " " + c.said +
                                                "\r\nCorvessa goes on as at a first start, with the lottery Pick3.")
         << c.name;
@@ -188,10 +197,11 @@ TEST_F(Shell, ASettingsFileNameThatCannotBeUsedIsReportedOnceAndNeverOpened) {
     // Save in the draw editor goes to the first lottery, never to the named file.
     DrawEditor editor(platform);
     EXPECT_EQ(editor.model().text(0, 0), "1") << c.name;
-    editor.model().setText(1, 0, "2");
+    for (int column = 0; column < 4; ++column)
+      editor.model().setText(1, column, "2");
     editor.SaveDrawings();
     EXPECT_EQ(platform.lastMessage().text, "OK!") << c.name;
-    EXPECT_EQ(home.readFile(home.dataFile("Pick3")), "1 1 2 3\r\n2 0 0 0\r\n") << c.name;
+    EXPECT_EQ(home.readFile(home.dataFile("Pick3")), "1 1 2 3\r\n2 2 2 2\r\n") << c.name;
     home.writeLottery("Pick3", "1 1 2 3\r\n");
     delete main;
   }
@@ -210,6 +220,7 @@ TEST_F(Shell, ASettingsFileThatCannotBeReadIsReportedOnce) {
   MainWindow *main = openMain();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_TRUE(platform.lastMessage().ownerShown);
   EXPECT_TRUE(platform.lastMessage().text.startsWith("Cannot read the settings file " + settingsFilePath() +
                                                      ": It is not a file.\r\nCorvessa goes on as at a first start"))
       << platform.lastMessage().text.toStdString();
@@ -355,6 +366,15 @@ TEST_F(Shell, AnOpenToolIsBroughtForwardAClosedOneLoadsAfresh) {
   EXPECT_EQ(tools.created, 1);
   EXPECT_EQ(tools.window("frm4qufenge"), first.data());
   EXPECT_TRUE(first->isVisible());
+  // A window the user minimised comes back as it was before, in front.
+  for (const Qt::WindowStates before : {Qt::WindowStates(Qt::WindowNoState), Qt::WindowStates(Qt::WindowMaximized)}) {
+    first->setWindowState(before | Qt::WindowMinimized);
+    item->trigger();
+    EXPECT_EQ(tools.created, 1);
+    EXPECT_FALSE(first->windowState() & Qt::WindowMinimized) << int(before);
+    EXPECT_EQ(first->windowState() & Qt::WindowMaximized, before & Qt::WindowMaximized);
+    EXPECT_TRUE(first->isVisible());
+  }
 
   first->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -400,7 +420,7 @@ TEST_F(Shell, NewLotteryMessagesForEachPath) {
       {"existing name with blanks", "  Old ", "This lottery already exists.Please rename.", tip},
       {"path separator", "a/b", "A lottery name cannot contain / or \\.\r\nPlease enter a valid file name.", tip},
       {"backslash", "a\\b", "A lottery name cannot contain / or \\.\r\nPlease enter a valid file name.", tip},
-      {"two dots", "..", "A lottery name cannot contain \"..\".\r\nPlease enter a valid file name.", tip},
+      {"two dots", "..", "A lottery name cannot be dots only.\r\nPlease enter a valid file name.", tip},
       {"double quote", "a\"b", "A lottery name cannot contain a double quote.\r\nPlease enter a valid file name.", tip},
       {"control character", "a\tb", "A lottery name cannot contain a control character.\r\nPlease enter a valid file name.",
        tip},
@@ -412,6 +432,19 @@ TEST_F(Shell, NewLotteryMessagesForEachPath) {
       {"zero-width space", QString::fromUtf8("N\u200bY"),
        "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
        "space.\r\nPlease enter a valid file name.",
+       tip},
+      // Read by code point: format characters beyond the Basic Multilingual Plane too.
+      {"tag letter U+E0041", QString::fromUtf8("NY\U000E0041"),
+       "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
+       "space.\r\nPlease enter a valid file name.",
+       tip},
+      {"musical begin beam U+1D173", QString::fromUtf8("\U0001D173NY"),
+       "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
+       "space.\r\nPlease enter a valid file name.",
+       tip},
+      {"unpaired surrogate", QStringLiteral("NY") + QChar(0xD834),
+       "A lottery name cannot contain an unpaired surrogate, which is no character.\r\nPlease enter a valid file "
+       "name.",
        tip},
       {"245 bytes", QString(245, 'x'),
        "A lottery name can be at most 244 bytes long; this one has 245.\r\nPlease enter a valid file name.", tip},
@@ -459,6 +492,42 @@ TEST_F(Shell, NewLotteryCreatesAndSelectsTheTrimmedName) {
   EXPECT_EQ(platform.opened.back(), helpFolder() + "New_Lottery.htm");
 }
 
+// Whatever New Lottery makes, the next start keeps and Select Lottery takes
+// again: dots anywhere in the name, a leading dot (the dialog lists such
+// files), commas and blanks, characters beyond the Basic Multilingual Plane.
+TEST_F(Shell, WhatNewLotteryMakesTheNextStartKeepsAndSelectLotteryTakes) {
+  home.writeLottery("Other", "");
+  for (const char *typed : {"NY.", "x..y", ".NY", "...NY", "Pick 3,A", "\U0001F600", "\U00020000"}) {
+    const QString name = QString::fromUtf8(typed);
+    MainWindow *main = openMain();
+    platform.messages.clear();
+    platform.inputs = {name};
+    main->caixinjiancaipiao_Click();
+    ASSERT_EQ(platform.messages.size(), 1u) << typed;
+    ASSERT_EQ(platform.lastMessage().text,
+              "Lottery have been created and selected.Next, you can click Drawings button to edit it.")
+        << typed << ": " << platform.lastMessage().text.toStdString();
+    EXPECT_EQ(main->Label2->text(), "Lottery:" + name + ".") << typed;
+    delete main;
+
+    main = openMain();  // the next start
+    EXPECT_EQ(platform.messages.size(), 1u) << typed << ": " << platform.lastMessage().text.toStdString();
+    EXPECT_EQ(main->Label2->text(), "Lottery:" + name + ".") << typed;
+    EXPECT_EQ(programState().DataFilePath, home.dataFile(name)) << typed;
+
+    // Away to another lottery and back.
+    platform.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    platform.openFiles = {home.dataFile("Other"), home.dataFile(name)};
+    main->Command13_Click();
+    main->Command13_Click();
+    EXPECT_EQ(platform.lastMessage().text, "You have selected " + name + ".txt") << typed;
+    EXPECT_EQ(settingsBytes(), "\"" + (name + ".txt").toUtf8() + "\"\r\n") << typed;
+    EXPECT_EQ(main->Label2->text(), "Lottery:" + name + ".") << typed;
+    EXPECT_TRUE(platform.openRequests.back().showHiddenFiles);
+    delete main;
+  }
+}
+
 TEST_F(Shell, TheLongestNameNewLotteryTakesCanBeSavedAndImported) {
   MainWindow *main = openMain();
   const QString name = QString(2, 'x') + QString::fromUtf8("彩").repeated(80) + QString(2, 'y');  // 244 bytes
@@ -468,11 +537,11 @@ TEST_F(Shell, TheLongestNameNewLotteryTakesCanBeSavedAndImported) {
   ASSERT_EQ(programState().DataFilePath, home.dataFile(name));
 
   DrawEditor editor(platform);
-  editor.model().setText(0, 0, "125");
-  editor.model().setText(0, 1, "1");
+  for (int column = 0; column < 4; ++column)
+    editor.model().setText(0, column, column == 0 ? "125" : "1");
   editor.SaveDrawings();
   EXPECT_EQ(platform.lastMessage().text, "OK!");
-  EXPECT_EQ(home.readFile(home.dataFile(name)), "125 1 0 0\r\n");
+  EXPECT_EQ(home.readFile(home.dataFile(name)), "125 1 1 1\r\n");
   platform.answers.push_back(MessageAnswer::Yes);
   platform.openFiles.push_back(home.writeFile("elsewhere/in.txt", "7 1 1 1\r\n"));
   editor.ImportDrawings();
@@ -495,12 +564,61 @@ TEST_F(Shell, NewLotteryReportsAFileItCannotCreate) {
   EXPECT_EQ(settingsBytes(), QByteArray("\"Pick3.txt\"\r\n"));
 }
 
+// When the settings file cannot be written, New Lottery removes the empty file
+// it made: the folder agrees with the message, and a retry says the same.
+TEST_F(Shell, NewLotteryThatCannotWriteTheSettingsFileLeavesNoFile) {
+  enum class Fault { SettingsFileLink, SettingsFolderLink, FullDisk };
+  for (Fault fault : {Fault::SettingsFileLink, Fault::SettingsFolderLink, Fault::FullDisk}) {
+    TestHome fresh;
+    MainWindow *main = openMain();
+    std::optional<test::FailingWrites> full;
+    QString reason;
+    switch (fault) {
+      case Fault::SettingsFileLink:
+        QFile::remove(settingsFilePath());
+        ASSERT_TRUE(QFile::link(fresh.writeFile("outside/shujuwenjian.ini", "\"Pick3.txt\"\r\n"), settingsFilePath()));
+        reason = "It is a symbolic link";
+        break;
+      case Fault::SettingsFolderLink:
+        ASSERT_TRUE(QDir(fresh.path()).mkdir("outside"));
+        ASSERT_TRUE(QDir(fresh.path()).rename("Varnel3", "outside/Varnel3"));
+        ASSERT_TRUE(QFile::link(fresh.path() + "/outside/Varnel3", fresh.path() + "/Varnel3"));
+        reason = "Its folder " + fresh.path() + "/Varnel3 is a symbolic link";
+        break;
+      case Fault::FullDisk:
+        full.emplace();
+        reason = "File too large";
+        break;
+    }
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+      platform.messages.clear();
+      platform.inputs = {"NY"};
+      main->caixinjiancaipiao_Click();
+      ASSERT_EQ(platform.messages.size(), 1u) << int(fault);
+      EXPECT_EQ(platform.lastMessage().title, "Error:") << int(fault);
+      const QString said = platform.lastMessage().text;
+      EXPECT_TRUE(said.startsWith("Cannot write the settings file " + settingsFilePath() + ": " + reason))
+          << said.toStdString();
+      EXPECT_TRUE(said.endsWith("\r\nThe current lottery stays as it was.")) << said.toStdString();
+      EXPECT_EQ(QDir(fresh.path() + "/data").entryList(QDir::Files | QDir::Hidden), QStringList{"Pick3.txt"})
+          << int(fault) << " attempt " << attempt;
+      EXPECT_EQ(main->Label2->text(), "Lottery:Pick3.");
+      EXPECT_EQ(programState().DataFilePath, fresh.dataFile("Pick3"));
+    }
+    delete main;
+  }
+}
+
 TEST_F(Shell, SelectLotteryMessagesForEachPath) {
   home.writeLottery("Old", "");
   home.writeLottery("B", "1 1 2 3\r\n");
   home.writeFile("data/sub/C.txt", "");
   home.writeFile("other/D.txt", "");
   home.writeLottery("a\"b", "");
+  home.writeLottery("X", "1 1 2 3\r\n");
+  home.writeFile("data/X.txt.~abcde", "1 1 2 3\r\n2 4 5 6\r\n");
+  home.writeFile("data/X.txt.lock", "");
+  home.writeLottery(" B", "");
   home.writeFile("Varnel3/shujuwenjian.ini", "\"Old.txt\"\r\n");
   MainWindow *main = openMain();
   const QString data = home.path() + "/data/";
@@ -522,6 +640,16 @@ TEST_F(Shell, SelectLotteryMessagesForEachPath) {
       {"other letter case", MessageAnswer::Yes, upper, wrongFolder, "Error:"},
       {"a name the next start would refuse", MessageAnswer::Yes, data + "a\"b.txt",
        "A lottery name cannot contain a double quote.\r\nPlease select again!", "Error:"},
+      // The next save of X would remove it, draws and all.
+      {"a save's temporary file", MessageAnswer::Yes, data + "X.txt.~abcde",
+       "It is named as the temporary file of a save (NAME.txt.~ and five letters or figures), which the next save "
+       "of that lottery removes.\r\nPlease select again!",
+       "Error:"},
+      {"not a .txt file", MessageAnswer::Yes, data + "X.txt.lock",
+       "A lottery file's name ends in .txt.\r\nPlease select again!", "Error:"},
+      // The settings file gives names back trimmed: the next start would open B.txt.
+      {"a leading blank", MessageAnswer::Yes, data + " B.txt",
+       "A lottery name cannot begin with a blank.\r\nPlease select again!", "Error:"},
   };
   for (const Case &c : cases) {
     platform.messages.clear();
@@ -636,4 +764,29 @@ TEST_F(Shell, NewAndSelectLotteryWriteNoSettingsThroughALink) {
   EXPECT_EQ(platform.lastMessage().text, refusal);
   EXPECT_EQ(main->Label2->text(), "Lottery:Pick3.");
   EXPECT_EQ(home.readFile(outside), "victim\r\n");
+}
+
+// A name is shown as typed, never read as markup: in the main window's label
+// and the editor's, and in every other label the two windows show. (The
+// message boxes show their texts so too: the platform's own test.)
+TEST_F(Shell, ANameIsShownAsTyped) {
+  MainWindow *main = openMain();
+  platform.inputs = {"<b>Bold"};
+  main->caixinjiancaipiao_Click();
+  ASSERT_EQ(platform.lastMessage().title, "Friendship Tip:") << platform.lastMessage().text.toStdString();
+  DrawEditor editor(platform);
+  EXPECT_EQ(main->Label2->text(), "Lottery:<b>Bold.");
+  EXPECT_EQ(editor.Label6->text(), "Lottery:<b>Bold.");
+  for (QWidget *window : {static_cast<QWidget *>(main), static_cast<QWidget *>(&editor)})
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+      if (label->isVisibleTo(window)) {
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+      }
+    }
+
+  platform.answers = {MessageAnswer::Yes};
+  platform.openFiles = {home.dataFile("<b>Bold")};
+  main->Command13_Click();
+  EXPECT_EQ(platform.lastMessage().text, "You have selected <b>Bold.txt");
+  EXPECT_EQ(platform.lastMessage().title, "OK:");
 }

@@ -3,7 +3,8 @@
 // the scroll bars, the buttons, the resize rule, the highlight, the messages
 // about the draw file, and a window with extras of its own; texts that fit
 // their column painted whole, the grid's own colours, keys that move on from
-// the grid's current cell, and an enquiry that shows its footer.
+// the grid's current cell, and an enquiry that shows its footer; the fixed
+// cells take no mouse event.
 #include "charts/drawrows.h"
 #include "charts/framework/toolframe.h"
 #include "core/paths.h"
@@ -506,29 +507,35 @@ TEST_F(ToolWindowTest, AWindowWithExtrasOfItsOwn) {
   EXPECT_TRUE(guard.isNull());
 }
 
-TEST_F(ToolWindowTest, TheFixedRowColumnAndCornerTakePressesAndDoubleClicks) {
+// The fixed row, column and corner are never the current cell: a press, a
+// click or a double-click there changes no colour, runs no handler, moves
+// nothing and selects nothing.
+TEST_F(ToolWindowTest, TheFixedRowColumnAndCornerTakeNoMouseEvents) {
   home.writeLottery("A", "1 9 0 4\r\n2 1 1 2\r\n");
   home.selectLottery("A");
   ToolWindow *w = open("frmframetest");
   GridView *view = w->gridView();
   QHeaderView *down = view->verticalHeader(), *across = view->horizontalHeader();
-  const QPoint firstLabel(down->width() / 2, down->sectionViewportPosition(0) + down->sectionSize(0) / 2);
-  const QPoint sumHeader(across->sectionViewportPosition(3) + across->sectionSize(3) / 2, across->height() / 2);
-
-  QTest::mouseDClick(down->viewport(), Qt::LeftButton, {}, firstLabel);
-  EXPECT_EQ(platform.clipboard, " 1:904");
-  EXPECT_EQ(w->grid().currentRow(), 1);
-  EXPECT_EQ(w->grid().currentCol(), 0);
-
-  QTest::mouseClick(across->viewport(), Qt::LeftButton, {}, sumHeader);
-  EXPECT_EQ(w->state().own<Seen>().pressed, "0,4");
-  EXPECT_EQ(w->grid().backColor(0, 4), kHighlight);
-  EXPECT_EQ(view->model()->headerData(3, Qt::Horizontal, Qt::BackgroundRole).value<QColor>(), QColor(43, 145, 255));
-
   QAbstractButton *corner = view->findChild<QAbstractButton *>();
   ASSERT_NE(corner, nullptr);
-  QTest::mouseDClick(corner, Qt::LeftButton);
-  EXPECT_EQ(platform.clipboard, "No.");
+  const QPoint firstLabel(down->width() / 2, down->sectionViewportPosition(0) + down->sectionSize(0) / 2);
+  const QPoint sumHeader(across->sectionViewportPosition(3) + across->sectionSize(3) / 2, across->height() / 2);
+  const int row = w->grid().currentRow(), col = w->grid().currentCol();
+  const QImage headerBefore = across->viewport()->grab().toImage();
+  platform.clipboard = "held";
+  for (const auto &[widget, at] : {std::pair<QWidget *, QPoint>{down->viewport(), firstLabel},
+                                   {across->viewport(), sumHeader}, {corner, corner->rect().center()}}) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+  }
+  EXPECT_EQ(platform.clipboard, "held");
+  EXPECT_EQ(w->state().own<Seen>().pressed, "");
+  EXPECT_EQ(w->grid().backColor(0, 4), 0u);
+  EXPECT_EQ(w->grid().backColor(1, 0), 0u);
+  EXPECT_EQ(w->grid().currentRow(), row);
+  EXPECT_EQ(w->grid().currentCol(), col);
+  EXPECT_TRUE(view->selectionModel()->selectedIndexes().isEmpty());
+  EXPECT_TRUE(across->viewport()->grab().toImage() == headerBefore) << "the header row changed its look";
 }
 
 TEST_F(ToolWindowTest, AFrameBoxWithAnInputBoxLabelsAndAnEnquiry) {
@@ -572,6 +579,7 @@ TEST_F(ToolWindowTest, AFrameBoxWithAnInputBoxLabelsAndAnEnquiry) {
   ASSERT_EQ(m->columnCount(), 7);
   EXPECT_EQ(m->headerData(6, Qt::Horizontal).toString(), "1");
   EXPECT_EQ(w->label("Label2")->text(), "4 numbers");
+  EXPECT_EQ(w->label("Label2")->textFormat(), Qt::PlainText);  // what a handler writes shows as written
   EXPECT_EQ(input->toPlainText(), "4711");  // the window never writes into the input
   // The grid's current cell, moved by the handler, is the view's: keys go on from it.
   EXPECT_EQ(w->gridView()->currentIndex(), m->index(0, 1));

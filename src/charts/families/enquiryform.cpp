@@ -17,6 +17,9 @@ constexpr int kFirstEntryCol = 5;  // one column per entry from here, then "Gath
 constexpr std::string_view kMark = "***";
 constexpr const char *kFrame = "Frame1";
 constexpr const char *kInput = "Text1";
+// The longest text the input box takes: 400 numbers with any separators fit
+// many times over, and a paste beyond it is refused before it is laid out.
+constexpr int kInputMaxLength = 65536;
 
 // A key routine: the draw's digits in draw order, 505 for 5 0 5.
 std::string drawNumberKey(Digits &d) { return {char('0' + d[0]), char('0' + d[1]), char('0' + d[2])}; }
@@ -120,6 +123,7 @@ ToolEntry enquiryTool(const EnquiryForm &form) {
                     .name = kInput,
                     .place = {240, 240, 12255, 1815},
                     .parent = kFrame,
+                    .maxLength = kInputMaxLength,
                     .role = ControlRole::Input},
       ControlDesign{.name = QStringLiteral("Command2"),
                     .caption = QStringLiteral("Enquire"),

@@ -59,6 +59,7 @@ struct ControlDesign {
   bool visible = true;
   bool enabled = true;
   double fontPoints = 0;  // 0: the toolkit's own size
+  int maxLength = 0;      // a text box's longest text, in characters; 0: no limit
   Rgb foreColor = 0, backColor = 0;  // 0: the toolkit's own colours
   ControlRole role = ControlRole::None;
   ToolAction action{}; // a button's click handler of the tool's own

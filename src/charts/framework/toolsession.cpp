@@ -100,7 +100,8 @@ void ToolSession::type(const QString &textBox, const QString &text) { state_.con
 
 void ToolSession::cellEvent(const CellAction &action, int row, int col, bool press) {
   const Rgb highlight = press ? tool_.design.highlight : 0;
-  if (!action && highlight == 0)
+  // The fixed row and column are never the current cell: nothing runs there.
+  if ((!action && highlight == 0) || row < state_.grid.fixedRows() || col < state_.grid.fixedCols())
     return;
   run([&] {
     state_.grid.setCurrentCell(row, col);

@@ -29,9 +29,9 @@ class ToolSession {
   void click(const QString &control);
   // The user's text in a text box.
   void type(const QString &textBox, const QString &text);
-  // Mouse events on the grid cell (row, col), the fixed row and column
-  // included. The cell becomes the current cell first; a press also toggles
-  // the design's highlight.
+  // Mouse events on the grid cell (row, col). The cell becomes the current
+  // cell first; a press also toggles the design's highlight. On the fixed
+  // row or column they do nothing.
   void press(int row, int col);
   void clickCell(int row, int col);
   void doubleClick(int row, int col);

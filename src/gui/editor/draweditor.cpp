@@ -2,6 +2,7 @@
 
 #include "core/drawfile.h"
 #include "core/drawsave.h"
+#include "core/editorrows.h"
 #include "core/lottery.h"
 #include "core/paths.h"
 #include "core/programstate.h"
@@ -25,7 +26,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <new>
-#include <sys/stat.h>
 
 namespace corvessa {
 
@@ -116,8 +116,13 @@ class DrawingsView final : public QTableView {
 // Hourglass until restored or destroyed.
 class WaitCursor {
  public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  WaitCursor() { set(); }
   ~WaitCursor() { restore(); }
+  void set() {
+    if (!on_)
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+    on_ = true;
+  }
   void restore() {
     if (on_)
       QApplication::restoreOverrideCursor();
@@ -125,7 +130,7 @@ class WaitCursor {
   }
 
  private:
-  bool on_ = true;
+  bool on_ = false;
 };
 
 class BusyFlag {
@@ -297,63 +302,73 @@ void DrawEditor::buildDesign() {
 // ---- Loading ----
 
 void DrawEditor::Form_Load() {
-  std::optional<QString> problem;
+  LoadReport report;
   setWindowTitle(QStringLiteral("Loading......"));
   {
     WaitCursor wait;
-    problem = LoadDrawingsGrid();
+    report = LoadDrawingsGrid();
   }
   setWindowTitle(kCaption);
   enterSpareRow();
   Label6->setText(lotteryLabelText(QFileInfo(programState().DataFilePath).fileName()));
   Label6->adjustSize();
-  if (problem)
-    showError(*problem);
+  showLoadReport(report);
 }
 
-// What the user is to be told about the file, if anything (it could not be
-// read, or its draws end before its last record): the caller says so once the
-// window is no longer busy, so the message is read with the normal pointer.
-std::optional<QString> DrawEditor::LoadDrawingsGrid() {
+// The caller says what the load found once the window is no longer busy, so
+// the message is read with the normal pointer.
+DrawEditor::LoadReport DrawEditor::LoadDrawingsGrid() {
   const QString path = programState().DataFilePath;
-  FileContent file = readWholeFile(path);
-  std::vector<EditorRecord> rows;
-  if (!file.error) {
-    try {
-      rows = parseEditorRecords(file.data);
-    } catch (const std::bad_alloc &) {
-      rows.clear();
-      file.error = QStringLiteral("There is not enough memory to show its draws.");
+  LoadReport report;
+  // Every allocation of the load is in here: a file too large for the memory
+  // left leaves the editor as a file it could not read does.
+  try {
+    FileContent file = readWholeFile(path);
+    fileRead_ = file.stamp;
+    if (file.error) {
+      loaded_ = file.missing ? LoadedFile::Missing : LoadedFile::Unreadable;
+      report.failure = file.error;
+      EditorRows spare;
+      spare.insertBlankRow(0);
+      model_->setRows(std::move(spare));
+    } else {
+      addContentHashIfNeeded(fileRead_, file.data);
+      // The editor shows every line, but the charts may stop early: where is said.
+      report.endNote = drawHistoryEndNote(parseDrawHistoryNotes(file.data), path);
+      EditorRows rows(std::move(file.data));
+      rows.insertBlankRow(rows.rowCount());  // the spare row for the next draw
+      model_->setRows(std::move(rows));
+      loaded_ = LoadedFile::Read;
     }
+  } catch (const std::bad_alloc &) {
+    loaded_ = LoadedFile::Unreadable;
+    report = LoadReport{QStringLiteral("There is not enough memory to show its draws."), {}};
+    EditorRows spare;
+    spare.insertBlankRow(0);
+    model_->setRows(std::move(spare));
   }
-  loaded_ = !file.error ? LoadedFile::Read : file.missing ? LoadedFile::Missing : LoadedFile::Unreadable;
-  rows.emplace_back();  // the spare row for the next draw
-  model_->setRows(std::move(rows));
   setCurrentCell(model_->rowCount() - 1, kLabelColumn);
-  if (file.error)
-    return QStringLiteral("Cannot read the draw file %1: %2%3The editor opens with no draws; nothing was created.")
-        .arg(path, *file.error, kCrLf);
-  // The editor shows every record, but the charts stop early: say where.
-  if (const QString note = drawHistoryEndNote(parseDrawHistory(file.data), path); !note.isEmpty())
-    return note;
-  return std::nullopt;
+  return report;
+}
+
+void DrawEditor::showLoadReport(const LoadReport &report) {
+  if (report.failure)
+    showError(QStringLiteral("Cannot read the draw file %1: %2%3The editor opens with no draws; nothing was created.")
+                  .arg(programState().DataFilePath, *report.failure, kCrLf));
+  else if (!report.endNote.isEmpty())
+    showError(report.endNote);
 }
 
 std::optional<QString> DrawEditor::unreadFileRefusal(const QString &what) const {
-  const QString path = programState().DataFilePath;
-  // A file that was not there may be made by Save, as long as none has come since.
-  struct stat info {};
-  const bool cameSince =
-      loaded_ == LoadedFile::Missing && ::lstat(QFile::encodeName(path).constData(), &info) == 0;
-  if (loaded_ != LoadedFile::Unreadable && !cameSince)
+  if (loaded_ != LoadedFile::Unreadable)
     return std::nullopt;
-  return QStringLiteral("The draw file %1 %2 when the editor opened, so %3 is refused: the file was left as it "
-                        "was.%4Close the editor and open it again once the file can be read, or replace the file "
-                        "with Import.")
-      .arg(path, cameSince ? QStringLiteral("was not there") : QStringLiteral("could not be read"), what, kCrLf);
+  return QStringLiteral("The draw file %1 could not be read when the editor opened, so %2 is refused: the file was "
+                        "left as it was.%3Close the editor and open it again once the file can be read, or replace "
+                        "the file with Import.")
+      .arg(programState().DataFilePath, what, kCrLf);
 }
 
-void DrawEditor::InitDrawingsGrid() {
+DrawEditor::LoadReport DrawEditor::InitDrawingsGrid() {
   MSFlexGrid1->hide();
   model_->setRows({});
   Text1->hide();
@@ -361,18 +376,17 @@ void DrawEditor::InitDrawingsGrid() {
   boxPlaced_ = false;
   boxCell_ = QPersistentModelIndex();
   setWindowTitle(QStringLiteral("Loading......"));
-  std::optional<QString> problem;
+  LoadReport report;
   {
     WaitCursor wait;
     model_->setHeaderTexts(kHeadersAfterReload);
     QCoreApplication::processEvents();
-    problem = LoadDrawingsGrid();
+    report = LoadDrawingsGrid();
     MSFlexGrid1->show();
   }
   setWindowTitle(kCaption);
   enterSpareRow();
-  if (problem)
-    showError(*problem);
+  return report;
 }
 
 // The last row, then column 1, then column 0: the edit box ends over the
@@ -445,11 +459,12 @@ void DrawEditor::FocusCellEditor() {
     Text1->setFocus(Qt::MouseFocusReason);
 }
 
+// The box keeps the text over its cell, so what was typed stays in view;
+// leaving the cell stores it again, which changes nothing.
 void DrawEditor::storePendingText() {
   if (Text1->text().isEmpty() || !boxCell_.isValid())
     return;
   model_->setText(boxCell_.row(), boxCell_.column(), Text1->text());
-  Text1->clear();
 }
 
 void DrawEditor::followCell() {
@@ -485,42 +500,85 @@ bool DrawEditor::eventFilter(QObject *watched, QEvent *event) {
 
 // ---- Row buttons ----
 
-void DrawEditor::Command3_Click() {
+template <typename Change>
+void DrawEditor::changeRows(Change change) {
   if (busy_)
     return;
   storePendingText();
-  model_->insertBlankRow(model_->rowCount());
-  MSFlexGrid1->scrollTo(model_->index(model_->rowCount() - 1, 0), QAbstractItemView::PositionAtTop);
-  followCell();
+  try {
+    change();
+  } catch (const std::bad_alloc &) {
+    showError(QStringLiteral("There is not enough memory for another row. The rows were left as they were."));
+  }
+}
+
+void DrawEditor::Command3_Click() {
+  changeRows([this] {
+    model_->insertBlankRow(model_->rowCount());
+    // The view learns of the new row in its next layout: lay it out now, so
+    // the scroll reaches the new last row.
+    MSFlexGrid1->doItemsLayout();
+    MSFlexGrid1->scrollTo(model_->index(model_->rowCount() - 1, 0), QAbstractItemView::PositionAtTop);
+    followCell();
+  });
 }
 
 void DrawEditor::Command11_Click() {
-  if (busy_ || currentRow() < 0)
-    return;
-  storePendingText();
-  const int row = currentRow(), column = currentColumn();
-  model_->insertBlankRow(row);
-  // The current cell stays at its place, now in the new blank row.
-  setCurrentCell(row, column);
-  PlaceCellEditor(MSFlexGrid1->currentIndex());
+  changeRows([this] {
+    const int row = currentRow(), column = currentColumn();
+    if (row < 0)
+      return;
+    model_->insertBlankRow(row);
+    // The current cell stays at its place, now in the new blank row.
+    setCurrentCell(row, column);
+    PlaceCellEditor(MSFlexGrid1->currentIndex());
+  });
 }
 
 void DrawEditor::Command12_Click() {
-  if (busy_ || currentRow() < 0)
-    return;
-  storePendingText();
-  const int row = currentRow(), column = currentColumn();
-  if (model_->rowCount() == 1)
-    model_->clearRow(row);  // the grid keeps one row under the header
-  else
-    model_->removeRowAt(row);
-  setCurrentCell(std::min(row, model_->rowCount() - 1), column);
-  PlaceCellEditor(MSFlexGrid1->currentIndex());
+  changeRows([this] {
+    const int row = currentRow(), column = currentColumn();
+    if (row < 0)
+      return;
+    if (model_->rowCount() == 1)
+      model_->clearRow(row);  // the grid keeps one row under the header
+    else
+      model_->removeRowAt(row);
+    setCurrentCell(std::min(row, model_->rowCount() - 1), column);
+    PlaceCellEditor(MSFlexGrid1->currentIndex());
+  });
 }
 
 // ---- Save, Import, Export, Download ----
 
 void DrawEditor::showError(const QString &text) { platform_.message(this, text, MessageStyle::OkInformation, kError); }
+
+std::optional<ReplaceOutcome> DrawEditor::replaceIfStillTheFileRead(const QByteArray &bytes, const QString &caption,
+                                                                     const QString &choices) {
+  const QString path = programState().DataFilePath;
+  FileStamp expected = fileRead_;
+  for (;;) {
+    setWindowTitle(caption);
+    std::optional<ReplaceOutcome> outcome;
+    {
+      WaitCursor wait;
+      outcome = replaceFileIfUnchanged(path, bytes, expected);
+    }
+    setWindowTitle(kCaption);
+    if (outcome->result == ReplaceOutcome::Result::Written)
+      fileRead_ = outcome->stamp;
+    if (outcome->result != ReplaceOutcome::Result::Changed)
+      return outcome;
+    if (platform_.message(this,
+                          QStringLiteral("The draw file %1 has changed on disk since the editor read it: another "
+                                         "program, or Corvessa in another window, has written it.%2%3")
+                              .arg(path, kCrLf, choices),
+                          MessageStyle::YesNoWarning, QStringLiteral("Query:")) != MessageAnswer::Yes)
+      return std::nullopt;
+    // Yes replaces the file as it is now; should it change again meanwhile, the question comes again.
+    expected = outcome->stamp;
+  }
+}
 
 void DrawEditor::SaveDrawings() {
   if (busy_)
@@ -531,36 +589,39 @@ void DrawEditor::SaveDrawings() {
     showError(*refusal);
     return;
   }
-  setWindowTitle(QStringLiteral("Saving,Please wait......"));
-  WaitCursor wait;
-  QCoreApplication::processEvents();
-
+  const QString saving = QStringLiteral("Saving,Please wait......");
+  setWindowTitle(saving);
   const QString path = programState().DataFilePath;
   DrawFileBuild build;
-  try {
-    build = buildDrawFile(model_->rows());
-  } catch (const std::bad_alloc &) {
-    wait.restore();
-    setWindowTitle(kCaption);
-    showError(QStringLiteral("There is not enough memory to save the draws to %1.%2The file was left as it was.")
-                  .arg(path, kCrLf));
-    return;
+  {
+    WaitCursor wait;
+    QCoreApplication::processEvents();
+    try {
+      build = buildDrawFile(model_->rows());
+    } catch (const std::bad_alloc &) {
+      wait.restore();
+      setWindowTitle(kCaption);
+      showError(QStringLiteral("There is not enough memory to save the draws to %1.%2The file was left as it was.")
+                    .arg(path, kCrLf));
+      return;
+    }
   }
+  setWindowTitle(kCaption);
   if (build.problem) {
-    wait.restore();
-    setWindowTitle(kCaption);
     setCurrentCell(build.problem->row, build.problem->column);
     PlaceCellEditor(MSFlexGrid1->currentIndex());
     MSFlexGrid1->scrollTo(MSFlexGrid1->currentIndex());
     platform_.message(this, build.problem->message, MessageStyle::OkInformation, kTip);
     return;
   }
-  const std::optional<QString> failure = replaceFileAtomically(path, build.bytes);
-  wait.restore();
-  if (failure) {
-    setWindowTitle(kCaption);
+  const std::optional<ReplaceOutcome> outcome = replaceIfStillTheFileRead(
+      build.bytes, saving, QStringLiteral("Yes replaces those changes with the draws shown here; No saves nothing and "
+                                          "keeps your edits."));
+  if (!outcome)
+    return;
+  if (outcome->result == ReplaceOutcome::Result::Failed) {
     showError(QStringLiteral("Cannot save the draws to %1: %2%3The file was left as it was.")
-                  .arg(path, *failure, kCrLf));
+                  .arg(path, outcome->error, kCrLf));
     return;
   }
   loaded_ = LoadedFile::Read;  // the file holds what the grid shows
@@ -598,12 +659,26 @@ void DrawEditor::ImportDrawings() {
                   .arg(*chosen, *problem, kCrLf));
     return;
   }
-  if (const std::optional<QString> failure = replaceFileAtomically(path, source.data)) {
+  const std::optional<ReplaceOutcome> outcome = replaceIfStillTheFileRead(
+      source.data, kCaption,
+      QStringLiteral("Yes replaces those changes with the imported file; No imports nothing and keeps your edits."));
+  if (!outcome)
+    return;
+  if (outcome->result == ReplaceOutcome::Result::Failed) {
     showError(QStringLiteral("Cannot import into the draw file %1: %2%3The file was left as it was.")
-                  .arg(path, *failure, kCrLf));
+                  .arg(path, outcome->error, kCrLf));
     return;
   }
-  InitDrawingsGrid();
+  const LoadReport reread = InitDrawingsGrid();
+  if (reread.failure) {
+    // One message for what happened: the file was replaced, but cannot be shown.
+    showError(QStringLiteral("The file %1 was imported into the draw file %2, but the editor cannot read it back: "
+                             "%3%4The editor shows no draws, and Save and Export are refused until it has read the "
+                             "file; close it and open it again.")
+                  .arg(*chosen, path, *reread.failure, kCrLf));
+    return;
+  }
+  showLoadReport(reread);
   platform_.message(this, QStringLiteral("The program has been imported."), MessageStyle::OkInformation, kTip);
 }
 

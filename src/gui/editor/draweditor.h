@@ -1,4 +1,6 @@
 #pragma once
+#include "core/filestamp.h"
+
 #include <QDialog>
 #include <QPersistentModelIndex>
 #include <QPoint>
@@ -19,6 +21,7 @@ class QWidget;
 namespace corvessa {
 class Platform;
 class DrawingsModel;
+struct ReplaceOutcome;
 
 // Shows the draw editor modal over `owner` ("Drawings").
 void showDrawEditor(QWidget *owner, Platform &platform);
@@ -72,10 +75,17 @@ class DrawEditor final : public QDialog {
   bool eventFilter(QObject *watched, QEvent *event) override;
 
  private:
+  // What a load found to say: the file could not be read (why), or the
+  // charts' reading of it ends before its last line.
+  struct LoadReport {
+    std::optional<QString> failure;
+    QString endNote;
+  };
   void buildDesign();
   void Form_Load();
-  std::optional<QString> LoadDrawingsGrid();
-  void InitDrawingsGrid();
+  LoadReport LoadDrawingsGrid();
+  LoadReport InitDrawingsGrid();
+  void showLoadReport(const LoadReport &report);
   void enterSpareRow();
   void PlaceCellEditor(const QModelIndex &cell);
   void StoreCellEditor();
@@ -90,6 +100,15 @@ class DrawEditor final : public QDialog {
   // The refusal of Save or Export (`what`) after a load that could not read
   // the file: writing the grid would replace draws the editor never showed.
   std::optional<QString> unreadFileRefusal(const QString &what) const;
+  // Replaces the lottery's file with `bytes` while it is still the file the
+  // editor read (or last wrote); when it has changed on disk since, only
+  // once the user says Yes (`choices` says what Yes and No do). Nothing when
+  // the user said No. The caption and pointer show the work meanwhile.
+  std::optional<ReplaceOutcome> replaceIfStillTheFileRead(const QByteArray &bytes, const QString &caption,
+                                                          const QString &choices);
+  // Runs a row button's change; a change that finds no memory says so.
+  template <typename Change>
+  void changeRows(Change change);
 
   Platform &platform_;
   DrawingsModel *model_ = nullptr;
@@ -103,6 +122,7 @@ class DrawEditor final : public QDialog {
   // What the last load found: the file read, nothing at its path, or a file it could not read.
   enum class LoadedFile { Read, Missing, Unreadable };
   LoadedFile loaded_ = LoadedFile::Read;
+  FileStamp fileRead_;  // the file as the editor read it or, after a save, wrote it
 };
 
 }  // namespace corvessa

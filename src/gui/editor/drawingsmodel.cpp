@@ -11,10 +11,16 @@ namespace {
 // how long its text is. The text itself is kept whole.
 constexpr qsizetype kShownCharacters = 2000;
 
-QString shownText(const QString &text) {
-  if (text.size() <= kShownCharacters)
-    return text;
-  return text.left(kShownCharacters) + QChar(0x2026);
+// The cell's first characters, one more than are shown, to tell whether
+// there are more.
+QString cellStart(const EditorRows &rows, int row, int column) {
+  return rows.textStart(row, column, kShownCharacters + 1);
+}
+
+QString shownText(const QString &start) {
+  if (start.size() <= kShownCharacters)
+    return start;
+  return start.left(kShownCharacters) + QChar(0x2026);
 }
 
 // General alignment: numbers to the right, other texts to the left, so the
@@ -32,18 +38,19 @@ bool looksNumeric(const QString &text) {
 
 DrawingsModel::DrawingsModel(QObject *parent) : QAbstractTableModel(parent) {}
 
-int DrawingsModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(rows_.size()); }
+int DrawingsModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : rows_.rowCount(); }
 
 int DrawingsModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : 4; }
 
 QVariant DrawingsModel::data(const QModelIndex &index, int role) const {
   if (!index.isValid())
     return {};
-  const QString &cell = rows_[std::size_t(index.row())][std::size_t(index.column())];
   if (role == Qt::DisplayRole)
-    return shownText(cell);
+    return shownText(cellStart(rows_, index.row(), index.column()));
   if (role == Qt::TextAlignmentRole)
-    return QVariant::fromValue(Qt::AlignVCenter | (looksNumeric(cell) ? Qt::AlignRight : Qt::AlignLeft));
+    return QVariant::fromValue(Qt::AlignVCenter | (looksNumeric(cellStart(rows_, index.row(), index.column()))
+                                                       ? Qt::AlignRight
+                                                       : Qt::AlignLeft));
   if (role == Qt::BackgroundRole)
     return QColor(Qt::white);  // the view's own background shows beyond the cells
   return {};
@@ -64,7 +71,7 @@ Qt::ItemFlags DrawingsModel::flags(const QModelIndex &index) const {
   return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-void DrawingsModel::setRows(std::vector<EditorRecord> rows) {
+void DrawingsModel::setRows(EditorRows rows) {
   beginResetModel();
   rows_ = std::move(rows);
   endResetModel();
@@ -73,13 +80,13 @@ void DrawingsModel::setRows(std::vector<EditorRecord> rows) {
 QString DrawingsModel::text(int row, int column) const {
   if (row < 0 || row >= rowCount() || column < 0 || column >= 4)
     return {};
-  return rows_[std::size_t(row)][std::size_t(column)];
+  return rows_.text(row, column);
 }
 
 void DrawingsModel::setText(int row, int column, const QString &text) {
   if (row < 0 || row >= rowCount() || column < 0 || column >= 4)
     return;
-  rows_[std::size_t(row)][std::size_t(column)] = text;
+  rows_.setText(row, column, text);
   const QModelIndex cell = index(row, column);
   Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole, Qt::TextAlignmentRole});
 }
@@ -91,8 +98,9 @@ void DrawingsModel::setHeaderTexts(const std::array<QString, 4> &texts) {
 
 void DrawingsModel::insertBlankRow(int row) {
   row = std::clamp(row, 0, rowCount());
+  rows_.makeRoomForRow();  // what may fail comes before the views hear of the row
   beginInsertRows(QModelIndex(), row, row);
-  rows_.insert(rows_.begin() + row, EditorRecord{});
+  rows_.insertBlankRow(row);
   endInsertRows();
 }
 
@@ -100,14 +108,14 @@ void DrawingsModel::removeRowAt(int row) {
   if (row < 0 || row >= rowCount())
     return;
   beginRemoveRows(QModelIndex(), row, row);
-  rows_.erase(rows_.begin() + row);
+  rows_.removeRow(row);
   endRemoveRows();
 }
 
 void DrawingsModel::clearRow(int row) {
   if (row < 0 || row >= rowCount())
     return;
-  rows_[std::size_t(row)] = EditorRecord{};
+  rows_.clearRow(row);
   Q_EMIT dataChanged(index(row, 0), index(row, 3), {Qt::DisplayRole, Qt::TextAlignmentRole});
 }
 

@@ -1,13 +1,12 @@
 #pragma once
-// The draw editor's grid as a Qt model: plain rows of four texts (label, H,
-// T, U) as the user typed them, with the header row's captions. A cell's
-// shown text is cut, with an ellipsis, to what a screen could show; text()
-// and rows() give it whole.
-#include "core/drawfile.h"
+// The draw editor's grid as a Qt model: it adapts the editor's rows (one a
+// line of the file, four cells each) and holds the header row's captions. A
+// cell's shown text is cut, with an ellipsis, to what a screen could show;
+// text() and rows() give it whole.
+#include "core/editorrows.h"
 
 #include <QAbstractTableModel>
 #include <array>
-#include <vector>
 
 namespace corvessa {
 
@@ -22,8 +21,8 @@ class DrawingsModel final : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-  const std::vector<EditorRecord> &rows() const { return rows_; }
-  void setRows(std::vector<EditorRecord> rows);
+  const EditorRows &rows() const { return rows_; }
+  void setRows(EditorRows rows);
   QString text(int row, int column) const;
   void setText(int row, int column, const QString &text);
   void setHeaderTexts(const std::array<QString, 4> &texts);
@@ -33,7 +32,7 @@ class DrawingsModel final : public QAbstractTableModel {
   void clearRow(int row);
 
  private:
-  std::vector<EditorRecord> rows_;
+  EditorRows rows_;
   std::array<QString, 4> headers_;
 };
 

@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QEvent>
 #include <QFont>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QIcon>
 #include <QItemSelectionModel>
@@ -13,6 +15,7 @@
 #include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
+#include <optional>
 
 namespace corvessa {
 
@@ -47,18 +50,75 @@ QColor colourOr(const QVariant &value, QRgb otherwise) {
   return value.isValid() ? value.value<QColor>() : QColor(otherwise);
 }
 
+// A number as a count or a statistic is written: an optional sign, digits,
+// and an optional decimal point with digits after it. Nothing else (a
+// label, a mark, a blank) shrinks.
+bool isPlainNumber(QStringView text) {
+  qsizetype i = 0;
+  if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+    ++i;
+  const auto digitsFrom = [&](qsizetype from) {
+    qsizetype end = from;
+    while (end < text.size() && text[end] >= u'0' && text[end] <= u'9')
+      ++end;
+    return end;
+  };
+  qsizetype end = digitsFrom(i);
+  if (end == i)
+    return false;
+  if (end < text.size() && text[end] == u'.') {
+    const qsizetype fraction = end + 1;
+    end = digitsFrom(fraction);
+    if (end == fraction)
+      return false;
+  }
+  return end == text.size();
+}
+
+// The grid's font, or a smaller size of it, in which the text fits the
+// width; nothing when it does not fit even at the smallest size that still
+// reads.
+std::optional<QFont> fittingFont(const QString &text, const QFont &font, qreal width) {
+  if (QFontMetricsF(font).horizontalAdvance(text) <= width)
+    return font;
+  QFont smaller = font;
+  for (int pixels = QFontInfo(font).pixelSize() - 1; pixels > 0; --pixels) {
+    smaller.setPixelSize(pixels);
+    const QFontMetricsF metrics(smaller);
+    if (metrics.tightBoundingRect(QStringLiteral("0123456789")).height() < kSmallestDigitPixels)
+      break;
+    if (metrics.horizontalAdvance(text) <= width)
+      return smaller;
+  }
+  return std::nullopt;
+}
+
 // A cell's text as the grid control draws it: a pixel of margin each side,
-// never shortened, cut at the cell's edge when it is wider than the cell.
+// never shortened. A text wider than the cell is cut at the cell's edge,
+// but a number is never cut, as some of its digits would read as another
+// number: it is drawn whole in a smaller size, or shown as the mark.
 void drawCellText(QPainter *painter, const QRect &cell, const QString &text, Qt::Alignment alignment,
                   const QColor &colour, const QFont &font) {
   if (text.isEmpty() || cell.width() <= 0 || cell.height() <= 0)
     return;
+  const QRect space = cell.adjusted(kCellTextMargin, 0, -kCellTextMargin, 0);
+  QString shown = text;
+  QFont shownFont = font;
+  if (isPlainNumber(text)) {
+    std::optional<QFont> fitting = fittingFont(text, font, space.width());
+    if (!fitting) {
+      shown = QString::fromLatin1(kNumberTooWideMark);
+      fitting = fittingFont(shown, font, space.width());
+    }
+    if (!fitting)
+      return;  // not even the mark fits: the cell stays blank rather than show a part of it
+    shownFont = *fitting;
+  }
   painter->save();
   painter->setClipRect(cell, painter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-  painter->setFont(font);
+  painter->setFont(shownFont);
   painter->setPen(colour);
-  painter->drawText(cell.adjusted(kCellTextMargin, 0, -kCellTextMargin, 0),
-                    int(alignment) | Qt::TextSingleLine | Qt::TextDontClip, text);
+  painter->drawText(space, int(alignment) | Qt::TextSingleLine | Qt::TextDontClip, shown);
   painter->restore();
 }
 
@@ -78,24 +138,31 @@ void drawFixedCell(QPainter *painter, const QWidget *widget, QStyleOptionHeader 
 }
 
 // The grid's cells: white unless a cell has a colour of its own, a grey line
-// on the right and at the bottom of each. No focus, hover or selection tint
-// covers the colours a chart's marks are made of; the current cell has a
-// dotted frame while the grid has the focus.
+// on the right and at the bottom of each. No focus or hover tint covers the
+// colours a chart's marks are made of; the current cell has a dotted frame
+// while the grid has the focus. A range of cells that the user selected
+// shows in the style's highlight colours; a single cell only has the frame.
 class GridCellDelegate final : public QStyledItemDelegate {
  public:
-  using QStyledItemDelegate::QStyledItemDelegate;
+  explicit GridCellDelegate(GridView *view) : QStyledItemDelegate(view), view_(view) {}
 
   void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override {
     const QRect &area = option.rect;
     if (area.width() <= 0 || area.height() <= 0)
       return;
     const QRect cell = area.adjusted(0, 0, -1, -1);
+    const bool inRange = option.state & QStyle::State_Selected && view_->hasSelectedRange();
+    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                       : option.state & QStyle::State_Active ? QPalette::Active
+                                                                             : QPalette::Inactive;
     painter->save();
-    painter->fillRect(cell, colourOr(index.data(Qt::BackgroundRole), kGridCellColour));
+    painter->fillRect(cell, inRange ? option.palette.color(group, QPalette::Highlight)
+                                    : colourOr(index.data(Qt::BackgroundRole), kGridCellColour));
     painter->setPen(QColor(kGridLineColour));
     painter->drawLine(area.topRight(), area.bottomRight());
     painter->drawLine(area.bottomLeft(), area.bottomRight());
-    const QColor textColour = colourOr(index.data(Qt::ForegroundRole), kGridTextColour);
+    const QColor textColour = inRange ? option.palette.color(group, QPalette::HighlightedText)
+                                      : colourOr(index.data(Qt::ForegroundRole), kGridTextColour);
     drawCellText(painter, cell, index.data().toString(), alignmentOf(index.data(Qt::TextAlignmentRole)), textColour,
                  option.font);
     if (option.state & QStyle::State_HasFocus && cell.width() > 1 && cell.height() > 1) {
@@ -104,6 +171,9 @@ class GridCellDelegate final : public QStyledItemDelegate {
     }
     painter->restore();
   }
+
+ private:
+  const GridView *view_;
 };
 
 // The fixed row or column: each section is a fixed cell of the grid.
@@ -206,7 +276,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 }
 
 Qt::ItemFlags GridModel::flags(const QModelIndex &index) const {
-  return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+  return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
 GridView::GridView(QWidget *parent) : QTableView(parent) {
@@ -214,9 +284,13 @@ GridView::GridView(QWidget *parent) : QTableView(parent) {
   setHorizontalHeader(new GridHeader(Qt::Horizontal, this));
   setVerticalHeader(new GridHeader(Qt::Vertical, this));
   setEditTriggers(NoEditTriggers);
-  setSelectionMode(NoSelection);  // a selection would hide the cells' own colours
+  // A range as a grid control selects one: a drag, or Shift with the keys.
+  setSelectionMode(ContiguousSelection);
+  setSelectionBehavior(SelectItems);
   setVerticalScrollMode(ScrollPerItem);
-  setHorizontalScrollMode(ScrollPerPixel);
+  setHorizontalScrollMode(ScrollPerItem);
+  // Tab goes on to the window's next control, as from any other control.
+  setTabKeyNavigation(false);
   setWordWrap(false);
   setShowGrid(false);  // the cells draw the grid's lines in its own colour
   setItemDelegate(new GridCellDelegate(this));
@@ -239,6 +313,21 @@ GridView::GridView(QWidget *parent) : QTableView(parent) {
 void GridView::setGridModel(GridModel *model) {
   model_ = model;
   setModel(model);
+  if (!model)
+    return;
+  // A new shape clears the selection without a word.
+  connect(model, &QAbstractItemModel::modelReset, this, [this] { selectedRange_ = false; });
+  if (QItemSelectionModel *selection = selectionModel())
+    connect(selection, &QItemSelectionModel::selectionChanged, this, [this, selection] {
+      const QItemSelection ranges = selection->selection();
+      const bool range = ranges.size() > 1 || (ranges.size() == 1 && (ranges.first().width() > 1 ||
+                                                                       ranges.first().height() > 1));
+      // A single cell and a range paint differently, so the cell a range started from changes too.
+      if (range != selectedRange_) {
+        selectedRange_ = range;
+        viewport()->update();
+      }
+    });
 }
 
 void GridView::applyGridSizes() {
@@ -325,27 +414,41 @@ QModelIndex GridView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifier
 
 void GridView::scrollContentsBy(int dx, int dy) {
   QTableView::scrollContentsBy(dx, dy);
-  keepTopRowWhole();
+  keepFirstRowAndColumnWhole();
 }
 
 void GridView::updateGeometries() {
   QTableView::updateGeometries();
-  keepTopRowWhole();
+  keepFirstRowAndColumnWhole();
 }
 
-void GridView::keepTopRowWhole() {
-  QHeaderView *down = verticalHeader();
-  const int offset = down->offset();
-  down->setOffsetToSectionPosition(verticalScrollBar()->value());
-  if (down->offset() != offset)
+void GridView::keepFirstRowAndColumnWhole() {
+  bool moved = false;
+  for (auto [header, bar] : {std::pair{verticalHeader(), verticalScrollBar()},
+                             std::pair{horizontalHeader(), horizontalScrollBar()}}) {
+    const int offset = header->offset();
+    header->setOffsetToSectionPosition(bar->value());
+    moved |= header->offset() != offset;
+  }
+  if (moved)
     viewport()->update();
 }
 
 bool GridView::eventFilter(QObject *watched, QEvent *event) {
   // The corner is grid cell (0, 0): paint its text and colours like a header.
   // The view watches other widgets too (its scroll bars); they paint themselves.
-  if (watched != corner_ || event->type() != QEvent::Paint || !model_ || model_->fixedRows() == 0 ||
-      model_->fixedCols() == 0)
+  if (watched != corner_)
+    return QTableView::eventFilter(watched, event);
+  // A fixed cell, not a button that selects every cell.
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+      return true;
+    default:
+      break;
+  }
+  if (event->type() != QEvent::Paint || !model_ || model_->fixedRows() == 0 || model_->fixedCols() == 0)
     return QTableView::eventFilter(watched, event);
   QWidget *corner = corner_;
   QStyleOptionHeader option;

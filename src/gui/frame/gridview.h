@@ -6,8 +6,11 @@
 // The view paints the grid as a grid control does: white cells with grey
 // lines between them, the area beyond the last cell dark grey, and each text
 // with one pixel of margin, never shortened: a text that fits its column
-// shows whole, a wider one is cut at the cell's edge. It scrolls by whole
-// rows, and its current cell is the grid's.
+// shows whole, a wider one is cut at the cell's edge, and a number too wide
+// for its cell is drawn smaller or as a mark, never in part. It scrolls by
+// whole rows and columns, and its current cell is the grid's. A drag or
+// Shift with the keys selects a range, shown in the highlight colours; the
+// cells' own colours stay as they are.
 #include "core/resultgrid.h"
 
 #include <QAbstractTableModel>
@@ -29,6 +32,11 @@ inline constexpr QRgb kGridLineColour = qRgb(192, 192, 192);
 inline constexpr QRgb kGridBeyondColour = qRgb(128, 128, 128);
 // Pixels between a cell's text and its left and right edges.
 inline constexpr int kCellTextMargin = 1;
+// A number wider than its cell is drawn in a smaller size of the grid's
+// font, no smaller than digits whose ink is this many pixels high; one that
+// does not fit even then shows this mark, which no one reads as a figure.
+inline constexpr int kSmallestDigitPixels = 5;
+inline constexpr char kNumberTooWideMark[] = "#";
 
 class GridModel final : public QAbstractTableModel {
   Q_OBJECT
@@ -82,6 +90,8 @@ class GridView final : public QTableView {
   // of the fixed row or column leaves the view without one: a key then
   // starts from the top left cell in view.
   void showCurrentCell();
+  // The user has selected more than one cell: the selection shows.
+  bool hasSelectedRange() const { return selectedRange_; }
 
  protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
@@ -90,11 +100,14 @@ class GridView final : public QTableView {
   void updateGeometries() override;
 
  private:
-  // Qt lines the last row up with the bottom edge at the end of the scroll
-  // range, which leaves the top row half hidden; the grid keeps it whole.
-  void keepTopRowWhole();
+  // Qt lines the last row up with the bottom edge, and the last column with
+  // the right edge, at the end of the scroll range, which leaves the first
+  // row or column beside the fixed ones partly hidden; the grid keeps them
+  // whole (and the last ones too, as the range ends where they fit).
+  void keepFirstRowAndColumnWhole();
 
   GridModel *model_ = nullptr;
+  bool selectedRange_ = false;
   QWidget *corner_ = nullptr;  // the table's corner button, painted as grid cell (0, 0)
 };
 

@@ -7,22 +7,51 @@
 #include "gui/platform/platform.h"
 #include "gui/widgetdesign.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QMouseEvent>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace corvessa {
 
 namespace {
 
 const QString kErrorTitle = QStringLiteral("Error:");
+
+// A text box of the design. Tab goes on to the next control. Where the
+// design limits its text, a paste or a drop that would make the text longer
+// is refused at once, before a long text is laid out, and the box stays as
+// it was.
+class TextBox final : public QPlainTextEdit {
+ public:
+  TextBox(const QString &text, int maxLength, std::function<void()> refused, QWidget *parent)
+      : QPlainTextEdit(text, parent), maxLength_(maxLength), refused_(std::move(refused)) {
+    setTabChangesFocus(true);
+  }
+
+ protected:
+  void insertFromMimeData(const QMimeData *source) override {
+    if (maxLength_ > 0 && source && source->hasText()) {
+      const QTextCursor cursor = textCursor();
+      const qsizetype kept = document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
+      if (kept + source->text().size() > maxLength_) {
+        refused_();
+        return;
+      }
+    }
+    QPlainTextEdit::insertFromMimeData(source);
+  }
+
+ private:
+  int maxLength_;
+  std::function<void()> refused_;
+};
 
 QColor qcolor(Rgb rgb) { return QColor(int(rgb >> 16 & 0xFF), int(rgb >> 8 & 0xFF), int(rgb & 0xFF)); }
 
@@ -88,12 +117,6 @@ QWidget *ToolWindow::makeControl(const ControlDesign &c) {
         const std::pair<int, int> cell = cellOf(index);
         state().grid.setCurrentCell(cell.first, cell.second);
       });
-      // The fixed row and column are the view's headers, cell (0, 0) its corner.
-      view_->horizontalHeader()->viewport()->installEventFilter(this);
-      view_->verticalHeader()->viewport()->installEventFilter(this);
-      corner_ = view_->findChild<QAbstractButton *>();
-      if (corner_)
-        corner_->installEventFilter(this);
       widget = view_;
       break;
     }
@@ -104,11 +127,19 @@ QWidget *ToolWindow::makeControl(const ControlDesign &c) {
       widget = button;
       break;
     }
-    case ControlKind::Label:
-      widget = new QLabel(c.caption, parent);
+    case ControlKind::Label: {
+      auto *label = new QLabel(c.caption, parent);
+      label->setTextFormat(Qt::PlainText);  // handlers may show what the user typed or pasted
+      widget = label;
       break;
+    }
     case ControlKind::TextBox: {
-      auto *text = new QPlainTextEdit(c.caption, parent);
+      const int maxLength = c.maxLength;
+      auto *text = new TextBox(c.caption, maxLength, [this, maxLength] {
+        showMessage(QStringLiteral("The text you want to paste is too long.The box takes at most %1 characters!")
+                        .arg(maxLength),
+                    QStringLiteral("Information"), MessageStyle::OkInformation);
+      }, parent);
       text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
       widget = text;
@@ -258,44 +289,6 @@ std::pair<int, int> ToolWindow::cellOf(const QModelIndex &index) const {
 
 void ToolWindow::runCellEvent(void (ToolSession::*event)(int row, int col), std::pair<int, int> cell) {
   runHandler([this, event, cell] { (session_.*event)(cell.first, cell.second); });
-}
-
-std::pair<int, int> ToolWindow::headerCell(QObject *watched, const QPoint &pos) const {
-  if (watched == corner_)
-    return {0, 0};
-  if (watched == view_->horizontalHeader()->viewport()) {
-    const int section = view_->horizontalHeader()->logicalIndexAt(pos);
-    if (section >= 0)
-      return {0, model_->gridCol(section)};
-  } else if (watched == view_->verticalHeader()->viewport()) {
-    const int section = view_->verticalHeader()->logicalIndexAt(pos);
-    if (section >= 0)
-      return {model_->gridRow(section), 0};
-  }
-  return {-1, -1};
-}
-
-bool ToolWindow::eventFilter(QObject *watched, QEvent *event) {
-  const QEvent::Type type = event->type();
-  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
-    return QWidget::eventFilter(watched, event);
-  const auto *mouse = static_cast<QMouseEvent *>(event);
-  if (mouse->button() != Qt::LeftButton)
-    return QWidget::eventFilter(watched, event);
-  const std::pair<int, int> cell = headerCell(watched, mouse->position().toPoint());
-  if (cell.first < 0)
-    return QWidget::eventFilter(watched, event);
-  if (type == QEvent::MouseButtonPress) {
-    headerPressed_ = cell;
-    runCellEvent(&ToolSession::press, cell);
-  } else if (type == QEvent::MouseButtonRelease) {
-    if (headerPressed_ == cell)
-      runCellEvent(&ToolSession::clickCell, cell);
-    headerPressed_ = {-1, -1};
-  } else {
-    runCellEvent(&ToolSession::doubleClick, cell);
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace corvessa

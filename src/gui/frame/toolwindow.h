@@ -12,8 +12,11 @@
 // grid shown and scrolled to its top row, then one "Error:" message when the
 // draw file could not be read or some of its records were left out.
 //
-// Mouse events reach the session with grid coordinates on every cell, the
-// fixed row and column and the corner included.
+// Mouse events on the cells reach the session with grid coordinates; the
+// fixed row and column take none, as they never become the current cell.
+// Tab in the grid or a text box goes on to the next control, and a text box
+// refuses at once a paste that would make its text longer than its design
+// allows.
 //
 // The view's current cell is the grid's: after the load and every handler
 // the view takes the grid's, and a key or click gives the grid the view's.
@@ -67,7 +70,6 @@ class ToolWindow : public QWidget, private ToolHost {
  protected:
   void resizeEvent(QResizeEvent *event) override;
   void showEvent(QShowEvent *event) override;
-  bool eventFilter(QObject *watched, QEvent *event) override;
 
  private:
   // ToolHost
@@ -84,8 +86,6 @@ class ToolWindow : public QWidget, private ToolHost {
   bool showState(int rowsBefore, int colsBefore);
   // Scrolls to the grid's top row now, or when the window shows.
   void showTopRow();
-  // The grid cell under a header or corner event, or (-1, -1).
-  std::pair<int, int> headerCell(QObject *watched, const QPoint &pos) const;
   // The grid cell (row, col) of a view index.
   std::pair<int, int> cellOf(const QModelIndex &index) const;
   // A press, click or double-click on a grid cell, run as a handler.
@@ -95,12 +95,10 @@ class ToolWindow : public QWidget, private ToolHost {
   Platform &platform_;
   GridModel *model_ = nullptr;
   GridView *view_ = nullptr;
-  QWidget *corner_ = nullptr;
   std::map<QString, QWidget *> controls_;
   charts::FormGeometry geometry_;
   bool scrollPending_ = true;
   bool busyCursor_ = false;
-  std::pair<int, int> headerPressed_{-1, -1};
 };
 
 }  // namespace corvessa

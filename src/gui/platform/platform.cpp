@@ -23,7 +23,7 @@ QString qtNameFilter(const QString &filter) {
 void openPage(Platform &platform, QWidget *owner, const QString &pageOrUrl) {
   if (!platform.openInBrowser(owner, pageOrUrl))
     platform.message(owner, QStringLiteral("No web browser could be started for the page\r\n") + pageOrUrl,
-                     MessageStyle::OkInformation, QStringLiteral("Error:"));
+                     MessageStyle::OkWarning, QStringLiteral("Error:"));
 }
 
 MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageStyle style, const QString &title) {
@@ -31,6 +31,8 @@ MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageS
   box.setWindowTitle(title);
   QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // the texts keep CR LF line breaks
+  // A name, a path or a file's text is shown as it is, never as markup.
+  box.setTextFormat(Qt::PlainText);
   box.setText(shown);
   switch (style) {
     case MessageStyle::YesNo:
@@ -41,13 +43,17 @@ MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageS
       box.setIcon(QMessageBox::Warning);
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       break;
+    case MessageStyle::OkWarning:
+      box.setIcon(QMessageBox::Warning);
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
     case MessageStyle::OkInformation:
       box.setIcon(QMessageBox::Information);
       box.setStandardButtons(QMessageBox::Ok);
       break;
   }
   const int result = box.exec();
-  if (style == MessageStyle::OkInformation)
+  if (style == MessageStyle::OkInformation || style == MessageStyle::OkWarning)
     return MessageAnswer::Ok;
   return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
@@ -68,6 +74,8 @@ void prepare(QFileDialog &dialog, const FileDialogRequest &request) {
     dialog.setNameFilter(qtNameFilter(request.filter));
   if (!request.fileName.isEmpty())
     dialog.selectFile(request.fileName);
+  if (request.showHiddenFiles)
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
 }
 }  // namespace
 

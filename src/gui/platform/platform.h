@@ -18,6 +18,7 @@ struct FileDialogRequest {
   QString fileName;       // proposed name, may be empty
   QString filter;         // "description|pattern", pairs separated by "|"
   QString initialFolder;  // empty: the dialog's own choice
+  bool showHiddenFiles = false;  // names beginning with a dot are listed too
 };
 
 class Platform {
@@ -50,8 +51,8 @@ class QtPlatform final : public Platform {
 };
 
 // Opens a help page or one of the maker's pages for a window's button. When
-// no browser can be started, one "Error:" message names the page, so the
-// user can still find it.
+// no browser can be started, one "Error:" message with the warning icon
+// names the page, so the user can still find it.
 void openPage(Platform &platform, QWidget *owner, const QString &pageOrUrl);
 
 // Sizes in the designs are twips; the screen is taken at 96 dpi.

@@ -1,7 +1,7 @@
 #pragma once
 // A scratch program folder for one test: CORVESSA_HOME points at it while the
 // object lives, with the data and settings folders in place. The help pages
-// stay beside the test program, as they stay beside Corvessa.
+// stay beside the test program, as Corvessa's stay beside it in its build folder.
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>

@@ -24,8 +24,9 @@ T takeNext(std::deque<T> &script, T whenEmpty) {
 MessageAnswer FakePlatform::message(QWidget *parent, const QString &text, MessageStyle style, const QString &title) {
   const QCursor *pointer = QApplication::overrideCursor();
   messages.push_back(Message{text, style, title, pointer && pointer->shape() == Qt::WaitCursor,
-                             parent ? parent->window()->windowTitle() : QString()});
-  if (style == MessageStyle::OkInformation)
+                             parent ? parent->window()->windowTitle() : QString(),
+                             parent && parent->window()->isVisible()});
+  if (style == MessageStyle::OkInformation || style == MessageStyle::OkWarning)
     return MessageAnswer::Ok;
   return takeNext(answers, MessageAnswer::No);
 }

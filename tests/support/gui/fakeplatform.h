@@ -20,6 +20,7 @@ class FakePlatform final : public Platform {
     QString title;
     bool busyPointer = false;  // the hourglass was set while the message showed
     QString ownerCaption;      // the caption of the window that showed it
+    bool ownerShown = false;   // that window was on the screen, so the message showed over it
   };
   struct Input {
     QString prompt, title, defaultText;

@@ -1,0 +1,75 @@
+#pragma once
+// The draw editor's rows: one row per line of the lottery's file, each of
+// four cells (label, H, T, U). A line's fields fill its row in order; a
+// blank line is a blank row; a line of fewer than four fields leaves the
+// rest of its row empty, and one of more keeps the rest of the line in its
+// last cell, so nothing of the file is lost.
+//
+// Rows are held compactly, as the charts hold their cells: the file's bytes
+// once, and for each row eight bytes naming its line. A row the user has
+// typed into is kept beside them as four texts; a blank row added by the
+// user names an empty line. A line is split into its cells when a cell is
+// read; the last line read is kept split, so reading a row cell by cell
+// splits it once, however long its line.
+#include "core/largearray.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace corvessa {
+
+// A row's cells, as the user typed them.
+using EditorRecord = std::array<QString, 4>;
+
+class EditorRows {
+ public:
+  EditorRows() = default;
+  // One row per line of `file` (a line ends at CR LF, LF or CR; a UTF-8
+  // byte-order mark at its start is no part of the first line). A file
+  // longer than 4 GiB is refused with std::length_error; running out of
+  // memory throws std::bad_alloc.
+  explicit EditorRows(QByteArray file);
+
+  int rowCount() const { return int(rows_.size()); }
+
+  // A cell's whole text; at most its first `count` characters.
+  QString text(int row, int column) const;
+  QString textStart(int row, int column, qsizetype count) const;
+  // A cell's bytes as Save writes them (Latin-1, as the file is read): a
+  // view of the file's bytes, or of `scratch` for a typed text.
+  QByteArrayView cellBytes(int row, int column, QByteArray &scratch) const;
+  // All four cells empty or blanks (of those bytes).
+  bool isBlank(int row) const;
+
+  void setText(int row, int column, const QString &text);
+  // Room for one more row: after it, insertBlankRow takes no memory.
+  void makeRoomForRow();
+  void insertBlankRow(int row);  // before `row`; rowCount() appends
+  void removeRow(int row);
+  void clearRow(int row);
+
+ private:
+  // A line of the file (its start and length), or a typed row: then
+  // `start` is its place in typed_.
+  struct Row {
+    std::uint32_t start = 0, length = 0;
+  };
+  static constexpr std::uint32_t kTyped = UINT32_MAX;
+  using LineCells = std::array<QByteArrayView, 4>;
+
+  const LineCells &lineCells(Row row) const;
+  void releaseTyped(Row row);
+
+  QByteArray file_;
+  LargeArray<Row> rows_;
+  std::vector<EditorRecord> typed_;
+  std::vector<std::uint32_t> freeTyped_;  // places in typed_ no row names
+  mutable Row splitRow_{0, kTyped};       // the line split last, and its cells
+  mutable LineCells splitCells_;
+};
+
+}  // namespace corvessa
