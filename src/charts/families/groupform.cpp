@@ -14,7 +14,7 @@ void loadGroupForm(ToolWindowState &state, const DrawHistory &history, const Gro
   const int n = state.drawCount;
   const int lastCol = kFirstGroupCol + int(form.groups.size()) - 1;
   grid.reserveRows(n + 6);  // the footer's rows too: the grid is not copied when it grows
-  startDrawRows(state, form.reset);
+  startDrawRows(state);
   fillBoxKeyDrawRows(grid, history);
   writeGroupHeaders(grid, kFirstGroupCol, form.groups);
   showSpareRow(grid, n);

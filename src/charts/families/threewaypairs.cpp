@@ -43,7 +43,7 @@ ToolDesign threeWayPairChartDesign(const ThreeWayPairChartForm &form) {
 
 ToolEntry threeWayPairChartTool(const ThreeWayPairChartForm &form) {
   return {threeWayPairChartDesign(form), [form](ToolWindowState &state, const DrawHistory &history) {
-            ResultGrid &grid = startDrawRows(state, SpareRowReset::LongGrid);
+            ResultGrid &grid = startDrawRows(state);
             const int n = state.drawCount;
             fillThreeWayPairRows(grid, history, form.labelForm);
             writeThreeWayPairHeaders(grid);

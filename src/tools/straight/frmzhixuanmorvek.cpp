@@ -52,7 +52,7 @@ void markCandidateHits(ResultGrid &grid, int drawCount);
 void summariseCandidateHits(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = startDrawRows(state, SpareRowReset::LongGrid);
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
   fillDrawRows(grid, history, LabelForm::LabelOnly);
   writeDigitHeaders(grid);
