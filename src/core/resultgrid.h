@@ -12,7 +12,10 @@
 
 namespace corvessa {
 
-// A colour as 0xRRGGBB. 0 means "the grid's own colour" (no colour of the cell's own).
+// A colour as 0xRRGGBB. 0 means "the grid's own colour" (no colour of the
+// cell's own), so pure black is no colour a cell can be given: it shows the
+// grid's own, white behind and black text. No chart paints black; one that
+// needs it takes rgb(0, 0, 1), which no screen tells from black.
 using Rgb = std::uint32_t;
 constexpr Rgb rgb(int r, int g, int b) { return Rgb(r) << 16 | Rgb(g) << 8 | Rgb(b); }
 
@@ -121,7 +124,8 @@ class ResultGrid {
     return std::string_view(pool_.data() + offsets_[id], offsets_[id + 1] - offsets_[id]);
   }
 
-  // Colours; 0 is the grid's own colour.
+  // Colours; 0 is the grid's own colour. A grid holds up to 255 colours of
+  // its own; a 256th is a mistake in the tool: it throws std::out_of_range.
   Rgb backColor(int row, int col) const { return palette_[back_[index(row, col)]]; }
   Rgb foreColor(int row, int col) const { return palette_[fore_[index(row, col)]]; }
   void setBackColor(int row, int col, Rgb color) { back_[index(row, col)] = paletteIndex(color); }
@@ -175,6 +179,7 @@ class ResultGrid {
     return std::size_t(row) * std::size_t(cols_) + std::size_t(col);
   }
   [[noreturn]] void outOfRange(int row, int col) const;
+  [[noreturn]] void paletteFull(Rgb color) const;
   // Every change of shape: the cells of rows 0..rows - 1 in room for
   // rowRoom rows, the first keptCols columns kept.
   void reshape(int rows, int cols, int keptCols, int rowRoom);

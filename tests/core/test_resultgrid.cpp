@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -82,12 +83,29 @@ TEST(ResultGrid, TextsAreInternedOnce) {
   }
 }
 
-TEST(ResultGrid, ColoursKeepTheirValues) {
-  ResultGrid grid(1, 200);
-  for (int c = 0; c < 200; ++c)
+// A grid holds 255 colours of its own beside its own colour 0. A 256th is
+// refused, as a cell outside the grid is, and no cell changes colour.
+TEST(ResultGrid, ColoursKeepTheirValuesAndA256thIsRefused) {
+  ResultGrid grid(2, 256);
+  for (int c = 0; c < 255; ++c)
     grid.setBackColor(0, c, rgb(c, 255 - c, 7));
-  for (int c = 0; c < 200; ++c)
+  for (int c = 0; c < 255; ++c)
     EXPECT_EQ(grid.backColor(0, c), rgb(c, 255 - c, 7));
+
+  try {
+    grid.setBackColor(0, 255, rgb(1, 2, 3));
+    ADD_FAILURE() << "a 256th colour was taken";
+  } catch (const std::out_of_range &e) {
+    EXPECT_STREQ(e.what(), "colour #010203 beyond the 255 colours a grid holds");
+  }
+  EXPECT_THROW(grid.setForeColor(1, 0, rgb(1, 2, 3)), std::out_of_range);
+  EXPECT_THROW(grid.paletteIndex(rgb(0, 0, 1)), std::out_of_range);
+  EXPECT_EQ(grid.backColor(0, 255), 0u);
+  EXPECT_EQ(grid.foreColor(1, 0), 0u);
+
+  // The colours it holds, and its own, still go anywhere.
+  grid.setForeColor(1, 0, rgb(254, 1, 7));
+  EXPECT_EQ(grid.foreColor(1, 0), rgb(254, 1, 7));
   grid.setBackColor(0, 5, 0);
   EXPECT_EQ(grid.backColor(0, 5), 0u);
 }
