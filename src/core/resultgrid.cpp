@@ -112,7 +112,7 @@ void ResultGrid::reshape(int rows, int cols, int keptCols, int rowRoom) {
   widths_.resize(std::size_t(keptCols));
   widths_.resize(std::size_t(cols), kDefaultWidth);
   aligns_.resize(std::size_t(keptCols));
-  aligns_.resize(std::size_t(cols), std::int8_t(kAlignGeneral));
+  aligns_.resize(std::size_t(cols), ColumnAlignment::General);
   if (!rowHeights_.empty())
     rowHeights_.resize(std::size_t(rows), kDefaultWidth);
   rows_ = rows;

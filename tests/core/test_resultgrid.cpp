@@ -20,7 +20,7 @@ TEST(ResultGrid, CellsSurviveAChangeOfShape) {
   grid.setBackColor(1, 1, rgb(255, 0, 0));
   grid.setForeColor(2, 2, rgb(0, 0, 255));
   grid.setColWidth(2, 806);
-  grid.setColAlignment(1, 2);
+  grid.setColAlignment(1, ColumnAlignment::LeftBottom);
 
   grid.setCols(5);  // a later menu widens the grid after the load
   EXPECT_EQ(grid.text(1, 1), "a");
@@ -29,8 +29,8 @@ TEST(ResultGrid, CellsSurviveAChangeOfShape) {
   EXPECT_EQ(grid.foreColor(2, 2), rgb(0, 0, 255));
   EXPECT_EQ(grid.colWidth(2), 806);
   EXPECT_EQ(grid.colWidth(4), ResultGrid::kDefaultWidth);
-  EXPECT_EQ(grid.colAlignment(1), 2);
-  EXPECT_EQ(grid.colAlignment(4), ResultGrid::kAlignGeneral);
+  EXPECT_EQ(grid.colAlignment(1), ColumnAlignment::LeftBottom);
+  EXPECT_EQ(grid.colAlignment(4), ColumnAlignment::General);
   EXPECT_TRUE(grid.isEmpty(1, 4));
   EXPECT_EQ(grid.backColor(1, 4), 0u);
 
@@ -188,7 +188,7 @@ TEST(ResultGrid, ShapeTakenInOneStep) {
     }
   grid.setColWidth(1, 300);
   grid.setColWidth(6, 372);
-  grid.setColAlignment(6, 3);
+  grid.setColAlignment(6, ColumnAlignment::CentreTop);
   grid.setShape(7, 12, 5);
   ASSERT_EQ(grid.rows(), 7);
   ASSERT_EQ(grid.cols(), 12);
@@ -200,7 +200,7 @@ TEST(ResultGrid, ShapeTakenInOneStep) {
     }
   EXPECT_EQ(grid.colWidth(1), 300);
   EXPECT_EQ(grid.colWidth(6), ResultGrid::kDefaultWidth);
-  EXPECT_EQ(grid.colAlignment(6), ResultGrid::kAlignGeneral);
+  EXPECT_EQ(grid.colAlignment(6), ColumnAlignment::General);
 
   // Shrunk and grown again within its room, the rows that come back are empty.
   grid.setNumber(6, 11, 5);
