@@ -13,6 +13,7 @@
 #include "tools/menus.h"
 #include "charts/framework/chartdump.h"
 #include "charts/framework/tool.h"
+#include "support/core/menuitems.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -78,7 +79,7 @@ TEST(ChartGoldens, EveryRegisteredToolOnEveryDrawFileIsKept) {
   ASSERT_EQ(keptFor, drawFiles());
   EXPECT_GE(keptFor.size(), 6);
   const QStringList tools = registeredWindows();
-  ASSERT_EQ(tools.size(), 75);
+  ASSERT_EQ(tools.size(), test::menuToolCount());
   for (const QString &fixture : charts.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
     EXPECT_EQ(keptWindows(charts.filePath(fixture)), tools) << fixture.toStdString();
   QStringList digested;
