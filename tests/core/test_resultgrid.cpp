@@ -74,12 +74,13 @@ TEST(ResultGrid, TextsAreInternedOnce) {
   grid.setText(1, 0, "");
   EXPECT_TRUE(grid.isEmpty(1, 0));
   // Many different texts keep their own ids as the lookup table grows.
+  const auto text = [](int i) { return std::string("t").append(std::to_string(i)); };
   std::vector<ResultGrid::TextId> ids;
   for (int i = 0; i < 5000; ++i)
-    ids.push_back(grid.intern("t" + std::to_string(i)));
+    ids.push_back(grid.intern(text(i)));
   for (int i = 0; i < 5000; ++i) {
-    EXPECT_EQ(grid.intern("t" + std::to_string(i)), ids[std::size_t(i)]);
-    EXPECT_EQ(grid.viewOf(ids[std::size_t(i)]), "t" + std::to_string(i));
+    EXPECT_EQ(grid.intern(text(i)), ids[std::size_t(i)]);
+    EXPECT_EQ(grid.viewOf(ids[std::size_t(i)]), text(i));
   }
 }
 
@@ -116,7 +117,7 @@ TEST(ResultGrid, ALongChartStaysCompact) {
   grid.setRows(kRows - 4);
   grid.reserveTexts(100000, 100000 * 12);
   for (int r = 1; r <= 100000; ++r) {
-    grid.setTextId(r, 0, grid.addUnique(" " + std::to_string(2000000 + r) + ":123"));
+    grid.setTextId(r, 0, grid.addUnique(std::string(" ").append(std::to_string(2000000 + r)).append(":123")));
     grid.setNumber(r, 5, r % 50);
   }
   grid.setRows(kRows);
@@ -157,7 +158,7 @@ TEST(ResultGrid, MadeTextsReadLikeOtherTexts) {
     views.push_back(grid.textView(r, 0));
   const ResultGrid copy = grid;
   for (int r = 0; r < kRows; ++r) {
-    const std::string expected = "L" + std::to_string(std::uint64_t(r) * 7919);
+    const std::string expected = std::string("L").append(std::to_string(std::uint64_t(r) * 7919));
     EXPECT_EQ(views[std::size_t(kRows - 1 - r)], expected);
     EXPECT_EQ(grid.text(r, 0), QString::fromStdString(expected));
     EXPECT_EQ(copy.textView(r, 0), expected);
