@@ -10,6 +10,7 @@
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/platform/platform.h"
+#include "history/generatedhistory.h"
 #include "tools/menus.h"
 
 #include <QApplication>
@@ -40,26 +41,9 @@ using namespace corvessa;
 
 namespace {
 
-// A history of `count` draws: labels 2000001, 2000002, ... and digits from a
-// fixed pseudo-random sequence, so every run times the same data.
-QByteArray generatedHistory(int count) {
-  QByteArray file;
-  file.reserve(qsizetype(count) * 16);
-  std::uint32_t state = 12345;
-  const auto digit = [&state] {
-    state = state * 1664525u + 1013904223u;
-    return char('0' + (state >> 16) % 10);
-  };
-  for (int i = 1; i <= count; ++i) {
-    file += QByteArray::number(2000000 + i);
-    for (int k = 0; k < 3; ++k) {
-      file += ' ';
-      file += digit();
-    }
-    file += "\r\n";
-  }
-  return file;
-}
+// The benchmark's history of `count` draws (devtools/history): every run
+// times the same data.
+QByteArray generatedHistory(int count) { return devtools::generatedHistory(devtools::GeneratedHistory::Bench, count); }
 
 double msSince(const QElapsedTimer &timer) { return double(timer.nsecsElapsed()) / 1e6; }
 

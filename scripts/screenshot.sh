@@ -20,11 +20,9 @@ if [ -z "${CORVESSA_SCREENSHOT_INNER:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$out"
 fi
 export CORVESSA_HOME=$(mktemp -d)
-# 26,832 draws of pseudo-random digits, the current lottery "Pick3".
+# 26,832 draws of the screenshots' generated history, the current lottery "Pick3".
 mkdir -p "$CORVESSA_HOME/data" "$CORVESSA_HOME/Varnel3"
-awk 'BEGIN { srand(10); for (i = 1; i <= 26832; i++)
-       printf "%d %d %d %d\r\n", i, int(rand() * 10), int(rand() * 10), int(rand() * 10) }' \
-  > "$CORVESSA_HOME/data/Pick3.txt"
+build/devtools/history/corvessa-history screenshot 26832 > "$CORVESSA_HOME/data/Pick3.txt"
 printf '"Pick3.txt"\r\n' > "$CORVESSA_HOME/Varnel3/shujuwenjian.ini"
 build/src/corvessa & pid=$!
 sleep 2

@@ -3,18 +3,17 @@
 # (with colours) and design on two long generated histories (26,832 and
 # 100,000 draws), the number enquiries also after an enquiry, into OUTDIR.
 # Take a snapshot before a change and one after, then `diff -r` the two.
+# The histories come from corvessa-history of the same build
+# (BUILD/devtools/history beside BUILD/devtools/chartdump).
 # Usage: devtools/chartdump/snapshot.sh CORVESSA_CHART OUTDIR
 set -euo pipefail
 chart=$(realpath "$1")
+history=$(dirname "$chart")/../history/corvessa-history
 out=$(realpath -m "$2")
 mkdir -p "$out"
-# The screenshot script's history and the benchmark's, byte for byte.
-awk 'BEGIN { srand(10); for (i = 1; i <= 26832; i++)
-       printf "%d %d %d %d\r\n", i, int(rand() * 10), int(rand() * 10), int(rand() * 10) }' > "$out/h26832.txt"
-awk 'BEGIN { s = 12345; for (i = 1; i <= 100000; i++) { line = 2000000 + i
-       for (k = 0; k < 3; k++) { s = (s * 1664525 + 1013904223) % 4294967296
-         line = line " " int(s / 65536) % 10 }
-       printf "%s\r\n", line } }' > "$out/h100000.txt"
+# The screenshot script's history and the benchmark's.
+"$history" screenshot 26832 > "$out/h26832.txt"
+"$history" bench 100000 > "$out/h100000.txt"
 "$chart" --list | cut -f1 | while read -r tool; do
   for h in h26832 h100000; do
     "$chart" --colors "$tool" "$out/$h.txt" > "$out/$tool.$h.grid"

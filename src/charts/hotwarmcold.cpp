@@ -16,8 +16,8 @@ Rgb countColor(int count) {
 
 }  // namespace
 
-void rankDigitsHotWarmCold(ResultGrid &grid) {
-  const int lastTarget = grid.rows() - 2;
+void rankDigitsHotWarmCold(ResultGrid &grid, int drawCount) {
+  const int lastTarget = drawCount + 1;
   if (lastTarget <= kRankedDraws || grid.cols() <= kRankDigitCol + 2)
     return;
 

@@ -20,11 +20,12 @@ inline constexpr int kRankedDraws = 7;
 inline constexpr Rgb kCountExactly2 = rgb(255, 243, 42);
 inline constexpr Rgb kCountBelow2 = rgb(1, 188, 243);
 
-// For every row r from 8 to rows - 2: the counts of the ten digits over the
+// For every row r from 8 to N + 1, the coming draw's row included, of a grid
+// of N draws in rows 1..N: the counts of the ten digits over the
 // digits in columns 34..36 of rows r - 7 .. r - 1 (a repeated digit counts
 // twice) into columns 1..10, coloured by count, and the header texts of those
 // columns (their digits) into columns 12..21 in descending order of count.
 // A cell that holds no digit 0 to 9 is not counted.
-void rankDigitsHotWarmCold(ResultGrid &grid);
+void rankDigitsHotWarmCold(ResultGrid &grid, int drawCount);
 
 }  // namespace corvessa::charts

@@ -2,6 +2,7 @@
 
 #include "charts/drawrows.h"
 
+#include <stdexcept>
 #include <utility>
 
 namespace corvessa::charts {
@@ -22,8 +23,10 @@ void resetSpareRow(ToolWindowState &state, SpareRowReset reset) {
   }
 }
 
-ResultGrid &startDrawRows(ToolWindowState &state, SpareRowReset reset) {
-  resetSpareRow(state, reset);
+ResultGrid &startDrawRows(ToolWindowState &state) {
+  if (!state.resetRows)
+    throw std::logic_error("startDrawRows in a window without a reset button");
+  state.resetRows(state);
   return state.grid;
 }
 

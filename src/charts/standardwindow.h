@@ -56,8 +56,10 @@ std::vector<ColumnWidths> joinWidths(std::initializer_list<std::span<const Colum
 // The reset of Command1 on the window's state.
 void resetSpareRow(ToolWindowState &state, SpareRowReset reset);
 // A load's first step: the grid's rows for the draws and the spare row under
-// them, made as Command1 makes them. Returns the grid.
-ResultGrid &startDrawRows(ToolWindowState &state, SpareRowReset reset = SpareRowReset::Cells0To6);
+// them, made by the design's own reset (a click on the hidden Command1), so
+// the two never differ. Returns the grid. In a window without a reset it
+// throws std::logic_error.
+ResultGrid &startDrawRows(ToolWindowState &state);
 // The hidden Command1 with that reset, for a window whose controls come in
 // an order of their own.
 ControlDesign spareRowResetButton(SpareRowReset reset);

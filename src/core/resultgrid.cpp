@@ -4,6 +4,7 @@
 #include <atomic>
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <stdexcept>
@@ -111,7 +112,7 @@ void ResultGrid::reshape(int rows, int cols, int keptCols, int rowRoom) {
   widths_.resize(std::size_t(keptCols));
   widths_.resize(std::size_t(cols), kDefaultWidth);
   aligns_.resize(std::size_t(keptCols));
-  aligns_.resize(std::size_t(cols), std::int8_t(kAlignGeneral));
+  aligns_.resize(std::size_t(cols), ColumnAlignment::General);
   if (!rowHeights_.empty())
     rowHeights_.resize(std::size_t(rows), kDefaultWidth);
   rows_ = rows;
@@ -133,6 +134,13 @@ void ResultGrid::setShape(int rows, int cols, int keptCols) { reshape(rows, cols
 void ResultGrid::outOfRange(int row, int col) const {
   throw std::out_of_range("cell (" + std::to_string(row) + ", " + std::to_string(col) + ") outside a grid of " +
                           std::to_string(rows_) + " x " + std::to_string(cols_));
+}
+
+void ResultGrid::paletteFull(Rgb color) const {
+  char hex[8];
+  std::snprintf(hex, sizeof hex, "%06X", unsigned(color));
+  throw std::out_of_range(std::string("colour #") + hex + " beyond the " + std::to_string(palette_.size() - 1) +
+                          " colours a grid holds");
 }
 
 int ResultGrid::rowHeight(int row) const {
@@ -325,7 +333,7 @@ std::uint8_t ResultGrid::findPaletteIndex(Rgb color) {
     if (known != palette_.end()) {
       index = std::uint8_t(known - palette_.begin());
     } else if (palette_.size() >= 256) {
-      index = std::uint8_t(palette_.size() - 1);  // more colours than any chart uses
+      paletteFull(color);
     } else {
       palette_.push_back(color);
       index = std::uint8_t(palette_.size() - 1);

@@ -12,9 +12,21 @@
 
 namespace corvessa {
 
-// A colour as 0xRRGGBB. 0 means "the grid's own colour" (no colour of the cell's own).
+// A colour as 0xRRGGBB. 0 means "the grid's own colour" (no colour of the
+// cell's own), so pure black is no colour a cell can be given: it shows the
+// grid's own, white behind and black text. No chart paints black; one that
+// needs it takes rgb(0, 0, 1), which no screen tells from black.
 using Rgb = std::uint32_t;
 constexpr Rgb rgb(int r, int g, int b) { return Rgb(r) << 16 | Rgb(g) << 8 | Rgb(b); }
+
+// Where a column's texts sit in their cells, across and up and down; General
+// puts numbers right and other texts left, in the middle.
+enum class ColumnAlignment : std::int8_t {
+  LeftTop, LeftCentre, LeftBottom,
+  CentreTop, CentreCentre, CentreBottom,
+  RightTop, RightCentre, RightBottom,
+  General,
+};
 
 // A grid is refused before any of its cells is allocated when it would have
 // more cells than gridCellLimit(); the refusal says how many it would have.
@@ -54,9 +66,6 @@ class ResultGrid {
   // What a column or row left to the grid's default measures, in every window.
   static constexpr int kDefaultColumnTwips = 960;
   static constexpr int kDefaultRowTwips = 240;
-  // Column alignment codes: 0-2 left (top, centre, bottom),
-  // 3-5 centre, 6-8 right, 9 general (texts left, numbers right).
-  static constexpr int kAlignGeneral = 9;
 
   ResultGrid();
   ResultGrid(int rows, int cols);
@@ -121,7 +130,8 @@ class ResultGrid {
     return std::string_view(pool_.data() + offsets_[id], offsets_[id + 1] - offsets_[id]);
   }
 
-  // Colours; 0 is the grid's own colour.
+  // Colours; 0 is the grid's own colour. A grid holds up to 255 colours of
+  // its own; a 256th is a mistake in the tool: it throws std::out_of_range.
   Rgb backColor(int row, int col) const { return palette_[back_[index(row, col)]]; }
   Rgb foreColor(int row, int col) const { return palette_[fore_[index(row, col)]]; }
   void setBackColor(int row, int col, Rgb color) { back_[index(row, col)] = paletteIndex(color); }
@@ -146,8 +156,8 @@ class ResultGrid {
     for (int c = firstCol; c <= lastCol; ++c)
       setColWidth(c, twips);
   }
-  int colAlignment(int col) const { return aligns_[std::size_t(col)]; }
-  void setColAlignment(int col, int code) { aligns_[std::size_t(col)] = std::int8_t(code); }
+  ColumnAlignment colAlignment(int col) const { return aligns_[std::size_t(col)]; }
+  void setColAlignment(int col, ColumnAlignment alignment) { aligns_[std::size_t(col)] = alignment; }
   int rowHeight(int row) const;  // kDefaultWidth when the grid's default
   bool hasRowHeights() const { return !rowHeights_.empty(); }
   void setRowHeight(int row, int twips);
@@ -175,6 +185,7 @@ class ResultGrid {
     return std::size_t(row) * std::size_t(cols_) + std::size_t(col);
   }
   [[noreturn]] void outOfRange(int row, int col) const;
+  [[noreturn]] void paletteFull(Rgb color) const;
   // Every change of shape: the cells of rows 0..rows - 1 in room for
   // rowRoom rows, the first keptCols columns kept.
   void reshape(int rows, int cols, int keptCols, int rowRoom);
@@ -190,7 +201,7 @@ class ResultGrid {
   LargeArray<TextId> texts_;
   LargeArray<std::uint8_t> fore_, back_;
   std::vector<int> widths_;
-  std::vector<std::int8_t> aligns_;
+  std::vector<ColumnAlignment> aligns_;
   std::vector<int> rowHeights_;  // empty until a height is set
 
   // Interned texts: UTF-8 bytes of text i at pool_[offsets_[i] .. offsets_[i + 1]).

@@ -148,7 +148,7 @@ TEST(ChartDumpCommandLine, ListsTheRegistrysToolsInOrderWithTheirCaptions) {
   // The program's: every menu item's tool once, in menu order, with the
   // caption its design gives.
   std::string expected;
-  for (const test::MenuItemCase &c : test::kMenuItems)
+  for (const test::MenuItemCase &c : test::menuTools())
     expected += std::string(c.window) + "\t" + toolRegistry().find(c.window)->design.caption.toStdString() + "\n";
   std::ostringstream out, err;
   EXPECT_EQ(runChartDump(toolRegistry(), {"--list"}, out, err), 0);

@@ -57,8 +57,8 @@ bool rowHasNoRankingOrPattern(const ResultGrid &g, int row) {
 }  // namespace
 
 // The shared routine on a bare grid, as any window with these columns calls it.
-TEST(RankDigitsHotWarmCold, RanksRowsEightToRowsLessTwoFromColumns34To36) {
-  ResultGrid g(11, 37);
+TEST(RankDigitsHotWarmCold, RanksRowsEightToTheComingDrawsFromColumns34To36) {
+  ResultGrid g(11, 37);  // 8 draws, the coming draw's row and one more
   for (int d = 0; d < 10; ++d)
     g.setNumber(0, 1 + d, d);
   const char *const draws[] = {"555", "888", "555", "811", "199", "023", "467", "44x", "12"};
@@ -66,14 +66,14 @@ TEST(RankDigitsHotWarmCold, RanksRowsEightToRowsLessTwoFromColumns34To36) {
     for (int k = 0; draws[r - 1][k]; ++k)
       g.setText(r, 34 + k, std::string_view(draws[r - 1] + k, 1));
   g.setText(10, 12, "kept");
-  rankDigitsHotWarmCold(g);
+  rankDigitsHotWarmCold(g, 8);
 
   EXPECT_EQ(rowTexts(g, 8, 1, 21), "1 3 1 1 1 6 1 1 4 2  5 8 1 9 0 2 3 4 6 7");
   // Row 8's "x" is no digit and is not counted: 21 positions less one.
   EXPECT_EQ(rowTexts(g, 9, 1, 21), "1 3 1 1 3 3 1 1 4 2  8 1 4 5 9 0 2 3 6 7");
   for (int r : {1, 7})
     EXPECT_EQ(rowTexts(g, r, 1, 21).trimmed(), QString()) << "row " << r;
-  // Row 10 = rows - 1 is no target.
+  // Row 10, after the coming draw's row 9, is no target.
   EXPECT_EQ(rowTexts(g, 10, 1, 21), "           kept         ");
 }
 
@@ -87,9 +87,9 @@ TEST(ColdWarmHot, LayoutHeadersWidthsAndAlignment) {
   for (auto [col, twips] : widths)
     EXPECT_EQ(g.colWidth(col), twips) << "column " << col;
   for (int c = 1; c <= 24; ++c)
-    EXPECT_EQ(g.colAlignment(c), 2) << "column " << c;
+    EXPECT_EQ(g.colAlignment(c), ColumnAlignment::LeftBottom) << "column " << c;
   for (int c : {0, 25, 32, 36})
-    EXPECT_EQ(g.colAlignment(c), ResultGrid::kAlignGeneral) << "column " << c;
+    EXPECT_EQ(g.colAlignment(c), ColumnAlignment::General) << "column " << c;
   EXPECT_EQ(g.rows(), 8 + 3);
   EXPECT_EQ(g.topRow(), g.rows() - 1);
   // The draw's digits sit in the nearly hidden columns 34..36.

@@ -215,8 +215,11 @@ namespace {
 // The cells of a row from column 5 on, separated by "|".
 std::string marksOf(const ResultGrid &grid, int row) {
   std::string out;
-  for (int c = 5; c < grid.cols(); ++c)
-    out += (c > 5 ? "|" : "") + grid.text(row, c).toStdString();
+  for (int c = 5; c < grid.cols(); ++c) {
+    if (c > 5)
+      out += '|';
+    out += grid.text(row, c).toStdString();
+  }
   return out;
 }
 

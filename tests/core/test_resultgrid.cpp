@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,7 @@ TEST(ResultGrid, CellsSurviveAChangeOfShape) {
   grid.setBackColor(1, 1, rgb(255, 0, 0));
   grid.setForeColor(2, 2, rgb(0, 0, 255));
   grid.setColWidth(2, 806);
-  grid.setColAlignment(1, 2);
+  grid.setColAlignment(1, ColumnAlignment::LeftBottom);
 
   grid.setCols(5);  // a later menu widens the grid after the load
   EXPECT_EQ(grid.text(1, 1), "a");
@@ -28,8 +29,8 @@ TEST(ResultGrid, CellsSurviveAChangeOfShape) {
   EXPECT_EQ(grid.foreColor(2, 2), rgb(0, 0, 255));
   EXPECT_EQ(grid.colWidth(2), 806);
   EXPECT_EQ(grid.colWidth(4), ResultGrid::kDefaultWidth);
-  EXPECT_EQ(grid.colAlignment(1), 2);
-  EXPECT_EQ(grid.colAlignment(4), ResultGrid::kAlignGeneral);
+  EXPECT_EQ(grid.colAlignment(1), ColumnAlignment::LeftBottom);
+  EXPECT_EQ(grid.colAlignment(4), ColumnAlignment::General);
   EXPECT_TRUE(grid.isEmpty(1, 4));
   EXPECT_EQ(grid.backColor(1, 4), 0u);
 
@@ -73,21 +74,39 @@ TEST(ResultGrid, TextsAreInternedOnce) {
   grid.setText(1, 0, "");
   EXPECT_TRUE(grid.isEmpty(1, 0));
   // Many different texts keep their own ids as the lookup table grows.
+  const auto text = [](int i) { return std::string("t").append(std::to_string(i)); };
   std::vector<ResultGrid::TextId> ids;
   for (int i = 0; i < 5000; ++i)
-    ids.push_back(grid.intern("t" + std::to_string(i)));
+    ids.push_back(grid.intern(text(i)));
   for (int i = 0; i < 5000; ++i) {
-    EXPECT_EQ(grid.intern("t" + std::to_string(i)), ids[std::size_t(i)]);
-    EXPECT_EQ(grid.viewOf(ids[std::size_t(i)]), "t" + std::to_string(i));
+    EXPECT_EQ(grid.intern(text(i)), ids[std::size_t(i)]);
+    EXPECT_EQ(grid.viewOf(ids[std::size_t(i)]), text(i));
   }
 }
 
-TEST(ResultGrid, ColoursKeepTheirValues) {
-  ResultGrid grid(1, 200);
-  for (int c = 0; c < 200; ++c)
+// A grid holds 255 colours of its own beside its own colour 0. A 256th is
+// refused, as a cell outside the grid is, and no cell changes colour.
+TEST(ResultGrid, ColoursKeepTheirValuesAndA256thIsRefused) {
+  ResultGrid grid(2, 256);
+  for (int c = 0; c < 255; ++c)
     grid.setBackColor(0, c, rgb(c, 255 - c, 7));
-  for (int c = 0; c < 200; ++c)
+  for (int c = 0; c < 255; ++c)
     EXPECT_EQ(grid.backColor(0, c), rgb(c, 255 - c, 7));
+
+  try {
+    grid.setBackColor(0, 255, rgb(1, 2, 3));
+    ADD_FAILURE() << "a 256th colour was taken";
+  } catch (const std::out_of_range &e) {
+    EXPECT_STREQ(e.what(), "colour #010203 beyond the 255 colours a grid holds");
+  }
+  EXPECT_THROW(grid.setForeColor(1, 0, rgb(1, 2, 3)), std::out_of_range);
+  EXPECT_THROW(grid.paletteIndex(rgb(0, 0, 1)), std::out_of_range);
+  EXPECT_EQ(grid.backColor(0, 255), 0u);
+  EXPECT_EQ(grid.foreColor(1, 0), 0u);
+
+  // The colours it holds, and its own, still go anywhere.
+  grid.setForeColor(1, 0, rgb(254, 1, 7));
+  EXPECT_EQ(grid.foreColor(1, 0), rgb(254, 1, 7));
   grid.setBackColor(0, 5, 0);
   EXPECT_EQ(grid.backColor(0, 5), 0u);
 }
@@ -98,7 +117,7 @@ TEST(ResultGrid, ALongChartStaysCompact) {
   grid.setRows(kRows - 4);
   grid.reserveTexts(100000, 100000 * 12);
   for (int r = 1; r <= 100000; ++r) {
-    grid.setTextId(r, 0, grid.addUnique(" " + std::to_string(2000000 + r) + ":123"));
+    grid.setTextId(r, 0, grid.addUnique(std::string(" ").append(std::to_string(2000000 + r)).append(":123")));
     grid.setNumber(r, 5, r % 50);
   }
   grid.setRows(kRows);
@@ -139,7 +158,7 @@ TEST(ResultGrid, MadeTextsReadLikeOtherTexts) {
     views.push_back(grid.textView(r, 0));
   const ResultGrid copy = grid;
   for (int r = 0; r < kRows; ++r) {
-    const std::string expected = "L" + std::to_string(std::uint64_t(r) * 7919);
+    const std::string expected = std::string("L").append(std::to_string(std::uint64_t(r) * 7919));
     EXPECT_EQ(views[std::size_t(kRows - 1 - r)], expected);
     EXPECT_EQ(grid.text(r, 0), QString::fromStdString(expected));
     EXPECT_EQ(copy.textView(r, 0), expected);
@@ -170,7 +189,7 @@ TEST(ResultGrid, ShapeTakenInOneStep) {
     }
   grid.setColWidth(1, 300);
   grid.setColWidth(6, 372);
-  grid.setColAlignment(6, 3);
+  grid.setColAlignment(6, ColumnAlignment::CentreTop);
   grid.setShape(7, 12, 5);
   ASSERT_EQ(grid.rows(), 7);
   ASSERT_EQ(grid.cols(), 12);
@@ -182,7 +201,7 @@ TEST(ResultGrid, ShapeTakenInOneStep) {
     }
   EXPECT_EQ(grid.colWidth(1), 300);
   EXPECT_EQ(grid.colWidth(6), ResultGrid::kDefaultWidth);
-  EXPECT_EQ(grid.colAlignment(6), ResultGrid::kAlignGeneral);
+  EXPECT_EQ(grid.colAlignment(6), ColumnAlignment::General);
 
   // Shrunk and grown again within its room, the rows that come back are empty.
   grid.setNumber(6, 11, 5);

@@ -394,8 +394,10 @@ TEST(StandardWindow, ControlsAndResizeFollowTheResetAndHelp) {
 }
 
 // A click on the hidden Command1 gives the grid its rows again and empties
-// the first cells of the spare row, as the design says.
-TEST(StandardWindow, Command1ResetsTheSpareRowAsDescribed) {
+// the first cells of the spare row, as the design says; a load's first step
+// (startDrawRows) makes the rows the same way, and has no way to make them
+// otherwise.
+TEST(StandardWindow, Command1AndTheLoadsFirstStepResetTheSpareRowAsDescribed) {
   struct Case {
     SpareRowReset reset;
     int rowsAfterDraws;
@@ -406,6 +408,7 @@ TEST(StandardWindow, Command1ResetsTheSpareRowAsDescribed) {
       {SpareRowReset::Cells0To6, 2, 6},
       {SpareRowReset::LongGrid, 5, 4},
   };
+  const DrawHistory history = parseDrawHistory("1 1 2 3\r\n2 4 5 6\r\n");
   for (const Case &c : cases) {
     SCOPED_TRACE(c.lastEmptied);
     ToolSession window(ToolEntry{standardWindow({.id = titledWindow("frmreset", "Reset"), .cols = 8, .reset = c.reset}),
@@ -414,13 +417,22 @@ TEST(StandardWindow, Command1ResetsTheSpareRowAsDescribed) {
                                    for (int col = 0; col < 8; ++col)
                                      s.grid.setText(s.drawCount + 1, col, "x");
                                  }});
-    window.load(parseDrawHistory("1 1 2 3\r\n2 4 5 6\r\n"));
+    window.load(history);
     window.click("Command1");
     const ResultGrid &grid = window.state().grid;
     EXPECT_EQ(grid.rows(), 2 + c.rowsAfterDraws);
     for (int col = 0; col < 8; ++col)
       EXPECT_EQ(grid.text(3, col), col <= c.lastEmptied ? "" : "x") << col;
+
+    ToolSession started(ToolEntry{standardWindow({.id = titledWindow("frmstart", "Start"), .cols = 8, .reset = c.reset}),
+                                  [](ToolWindowState &s, const DrawHistory &) { startDrawRows(s); }});
+    started.load(history);
+    EXPECT_EQ(started.state().grid.rows(), 2 + c.rowsAfterDraws);
   }
+  ToolSession withoutReset(
+      ToolEntry{standardWindow({.id = titledWindow("frmnoreset", "No reset"), .cols = 8, .reset = SpareRowReset::None}),
+                [](ToolWindowState &s, const DrawHistory &) { startDrawRows(s); }});
+  EXPECT_THROW(withoutReset.load(history), std::logic_error);
 }
 
 // A tool's own value lives in its window: two windows of one tool count apart.

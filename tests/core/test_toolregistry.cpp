@@ -49,7 +49,7 @@ TEST(ToolRegistry, TheProgramsHoldsEveryMenuItemsToolInMenuOrder) {
         fromMenus << item.windowName();
     }
   QStringList expected;
-  for (const test::MenuItemCase &c : test::kMenuItems)
+  for (const test::MenuItemCase &c : test::menuTools())
     expected << QString::fromUtf8(c.window);
   QStringList registered;
   for (const ToolEntry &entry : toolRegistry().entries())

@@ -58,10 +58,7 @@ std::optional<QString> shownText(QWidget *widget, ControlKind kind) {
 
 // The items of the menu that the category button pops up, separators left out.
 QList<QAction *> popUpItems(MainWindow *main, const char *buttonCaption) {
-  QPushButton *button = nullptr;
-  for (QPushButton *b : main->findChildren<QPushButton *>())
-    if (b->text() == QString::fromUtf8(buttonCaption))
-      button = b;
+  QPushButton *button = test::categoryButton(main, QString::fromUtf8(buttonCaption));
   if (!button)
     return {};
   QTest::mouseClick(button, Qt::LeftButton);
@@ -89,7 +86,7 @@ TEST_F(MenuItems, EveryItemOpensItsWindowWithItsTitleAndDesign) {
 
   QString menuBefore;
   int inMenu = 0;
-  for (const test::MenuItemCase &c : test::kMenuItems) {
+  for (const test::MenuItemCase &c : test::menuTools()) {
     SCOPED_TRACE(std::string(c.menu) + " / " + c.caption);
     inMenu = QString::fromUtf8(c.menu) == menuBefore ? inMenu + 1 : 0;
     menuBefore = QString::fromUtf8(c.menu);

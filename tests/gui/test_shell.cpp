@@ -11,8 +11,10 @@
 #include "gui/mainwindow.h"
 #include "gui/startwindow.h"
 #include "gui/toolwindows.h"
+#include "support/gui/menuwindows.h"
 #include "support/gui/windows.h"
 #include "support/core/diskfailure.h"
+#include "support/core/menuitems.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
@@ -232,67 +234,39 @@ TEST_F(Shell, ASettingsFileThatCannotBeReadIsReportedOnce) {
 
 TEST_F(Shell, CategoryMenusHoldTheirItemsInOrder) {
   MainWindow *main = openMain();
-  const QString d6 = QStringLiteral("\"6 digits\"");
-  EXPECT_EQ(popUp(main->Command8),
-            (QStringList{"6 Way Box winning number from this " + d6, "Box winning number from this " + d6,
-                         "6 Way Box winning number from this \"7 digits\"", "Box winning number from this \"7 digits\"",
-                         "-", "6 Way Box winning number from these \"4 digits\"",
-                         "6 Way Box winning number from these \"5 digits\"", "6 Way Box winning number from these " + d6,
-                         "6 Way Box winning number from these \"7 digits\"", "-",
-                         "Box winning number from these \"N digits\"", "6 Way Box winning number from these " + d6,
-                         "6 Way Box winning number from these \"N digits\"", "-", "Cold Warm Hot",
-                         "Three Regions Small Middle Large", "Four Regions-1234"}));
-  EXPECT_EQ(popUp(main->Command7), (QStringList{"3 Way Box Chance[1]", "3 Way Box Chance[2]", "3 Way Box Chance[3]", "-",
-                                                "3 Way Box Type", "3 Way Box Trend", "3 Way Box Statistical"}));
-  EXPECT_EQ(popUp(main->Command6),
-            (QStringList{"Tundred Ten Units Trend", "-", "Units of H+T H+U T+U", "absolute value of H-T H-U T-U",
-                         "Units of H*T H*U T*U", "Rise-Down shape", "Straight Number shape", "-",
-                         "Recommend 320 Straight Numbers", "Recommend Tundred Ten Units"}));
-  EXPECT_EQ(popUp(main->Command2),
-            (QStringList{"Recommend 3 digits-A", "Recommend 3 digits-BC", "Recommend 2 digits",
-                         "Other recommend digits-[formula]", "Other recommend digits-[2/3 formula]",
-                         "Other recommend digits-[Serial]", "Recommend 1 digit[1]", "Recommend 1 digit[2]", "-",
-                         "2 digits from 3 digits", "2 digits from 4 digits", "0 digits from 3 digits",
-                         "0 digits from 4 digits", "1-2 digits from 2 digits", "1-3 digits from 3 digits"}));
-  EXPECT_EQ(popUp(main->Command3),
-            (QStringList{"Pairs", "Box Number:Large-Small;Large+Small", "Box Number:Large-Middle;Large+Middle",
-                         "Box Number:Middle-Small;Middle+Small", "0 Type Pairs", "Serial Pairs", "Inherit 2 Digits",
-                         "Five Regions Pairs", "+ or - of Pairs", "Units of product of two digits", "-",
-                         "Recommend \"Pairs\""}));
-  EXPECT_EQ(popUp(main->Command4), (QStringList{"Sum-Sum Units", "Sum 012 Type&&Width 012 Type",
-                                                "Sum Units Four Regions&&Width Four Regions", "-",
-                                                "Recommend Number Sum"}));
-  EXPECT_EQ(popUp(main->Command5),
-            (QStringList{"Box Number Shape", "Box Number-Small/Middle/Large", "Four Models", "6 Way Box Statistical",
-                         "-", "16 Tickets follow", "27 Tickets follow", "30 Tickets follow A", "30 Tickets follow B",
-                         "50 Tickets follow AB", "18 Tickets follow ABC", "70 Tickets follow", "-",
-                         "Sum of returns the remainder after each digital divide by 5",
-                         "Addition Box Number&&Multiplication Box Number"}));
-  EXPECT_EQ(popUp(main->Command9), (QStringList{"Sum of Odd-Sum of Even", "Sum of Small-Sum of Big",
-                                                "Sum of Prime-Sum of Composite", "Box Number Enquire",
-                                                "Straight Number Enquire"}));
+  const QStringList buttons = test::menuButtons();
+  EXPECT_EQ(buttons.size(), int(toolMenus().size()));
+  for (const QString &caption : buttons) {
+    SCOPED_TRACE(caption.toStdString());
+    QPushButton *button = test::categoryButton(main, caption);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(popUp(button), test::menuEntries(caption));
+  }
   EXPECT_EQ(popUp(main->Command12), (QStringList{"New Lottery", "New Lottery Help"}));
 
   // "&&" shows one ampersand.
   EXPECT_EQ(main->Command4->text().replace("&&", "&"), "Sum&Width");
 
-  // 75 tools, 46 opened with the wait caption, 11 separators; one window per item.
-  int items = 0, separators = 0, withWait = 0;
+  // The program's menu table, entry by entry: the menu, the caption, the
+  // tool's window and whether it opens with the wait caption; one window per item.
+  std::size_t entry = 0;
   QSet<QString> windows;
   for (const ToolMenu &m : toolMenus())
     for (const ToolMenuItem &item : m.items) {
-      if (item.isSeparator()) {
-        ++separators;
+      ASSERT_LT(entry, std::size(test::kMenuEntries));
+      const test::MenuItemCase &c = test::kMenuEntries[entry++];
+      SCOPED_TRACE(item.name);
+      EXPECT_STREQ(m.buttonCaption, c.menu);
+      EXPECT_STREQ(item.caption, c.caption);
+      EXPECT_EQ(item.isSeparator(), c.isSeparator());
+      if (item.isSeparator())
         continue;
-      }
-      ++items;
-      withWait += item.opening == Opening::WithWait;
+      EXPECT_EQ(item.windowName(), c.window);
+      EXPECT_EQ(item.opening == Opening::WithWait, c.waitCaption);
       windows.insert(item.windowName());
     }
-  EXPECT_EQ(items, 75);
-  EXPECT_EQ(withWait, 46);
-  EXPECT_EQ(separators, 11);
-  EXPECT_EQ(windows.size(), 75);
+  EXPECT_EQ(entry, std::size(test::kMenuEntries));
+  EXPECT_EQ(windows.size(), test::menuToolCount());
 }
 
 TEST_F(Shell, EveryMenuItemIsEnabled) {
@@ -304,7 +278,7 @@ TEST_F(Shell, EveryMenuItemIsEnabled) {
         EXPECT_TRUE(main->menu(m.name)->findChild<QAction *>(item.name)->isEnabled()) << item.name;
         ++items;
       }
-  EXPECT_EQ(items, 75);
+  EXPECT_EQ(items, test::menuToolCount());
 }
 
 // Tool windows are stand-ins here, tools of the test's own registry that the

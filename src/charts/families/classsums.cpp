@@ -38,7 +38,7 @@ void markClassSums(ResultGrid &grid, int drawCount, bool (*firstClass)(int)) {
 }
 
 void load(ToolWindowState &state, const DrawHistory &history, const ClassSumForm &form) {
-  ResultGrid &grid = startDrawRows(state, SpareRowReset::Cells0To5);
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
   fillDrawRows(grid, history);
   writeHeaders(grid, form.lastCol);

@@ -4,9 +4,8 @@
 // sum of the first class marked in a left block of columns at the column of
 // its value, the sum of the second class in a right block. A member is its
 // description: tools/others/<window>.cpp returns classSumTool({...}).
+#include "charts/families/ownedtable.h"
 #include "charts/framework/tool.h"
-
-#include <span>
 
 namespace corvessa::charts {
 
@@ -16,7 +15,7 @@ struct ClassSumForm {
   int lastCol;                    // of the right block, the second class's sums 0 .. lastCol - 36
   // The narrow spacers, then the columns of the sums that three digits of a
   // class cannot make, nearly hidden.
-  std::span<const ColumnWidths> widths;
+  OwnedTable<ColumnWidths> widths;
 };
 
 // The window: the label, H T U, three spacers, the first class's sums 0..27

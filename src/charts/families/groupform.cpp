@@ -6,12 +6,15 @@
 
 namespace corvessa::charts {
 
+namespace {
+
+// Builds the chart into the design's grid of 5 + groups.size() columns.
 void loadGroupForm(ToolWindowState &state, const DrawHistory &history, const GroupForm &form) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
   const int lastCol = kFirstGroupCol + int(form.groups.size()) - 1;
   grid.reserveRows(n + 6);  // the footer's rows too: the grid is not copied when it grows
-  startDrawRows(state, form.reset);
+  startDrawRows(state);
   fillBoxKeyDrawRows(grid, history);
   writeGroupHeaders(grid, kFirstGroupCol, form.groups);
   showSpareRow(grid, n);
@@ -21,8 +24,8 @@ void loadGroupForm(ToolWindowState &state, const DrawHistory &history, const Gro
   fillMissCountsAndFooter(grid, n, {.firstCol = kFirstGroupCol, .lastCol = lastCol, .mark = form.mark});
 }
 
-ToolDesign groupChartDesign(const GroupForm &form, int groupCount) {
-  const int lastCol = kFirstGroupCol + groupCount - 1;
+ToolDesign groupChartDesign(const GroupForm &form) {
+  const int lastCol = kFirstGroupCol + int(form.groups.size()) - 1;
   return standardWindow(
       {.id = form.id,
        .cols = lastCol + 1,
@@ -34,9 +37,11 @@ ToolDesign groupChartDesign(const GroupForm &form, int groupCount) {
        .fontPoints = form.fontPoints});
 }
 
+}  // namespace
+
 ToolEntry groupChartTool(const GroupForm &form) {
   return ToolEntry{
-      groupChartDesign(form, int(form.groups.size())),
+      groupChartDesign(form),
       [form](ToolWindowState &state, const DrawHistory &history) { loadGroupForm(state, history, form); }};
 }
 

@@ -3,10 +3,10 @@
 // group's mark where a draw's box number lies inside it, the miss counts
 // between the marks and the footer statistics under the draws. A member is
 // its description: tools/<menu>/<window>.cpp returns groupChartTool({...}).
+#include "charts/families/ownedtable.h"
 #include "charts/groupmarks.h"
 #include "charts/standardwindow.h"
 
-#include <span>
 #include <string_view>
 
 namespace corvessa::charts {
@@ -17,7 +17,7 @@ namespace corvessa::charts {
 // places a "Help" that is never shown, and "Exit" 120 twips lower.
 struct GroupForm {
   ToolIdentity id;
-  std::span<const std::string_view> groups{};  // headers of columns 5, 6, ... in list order
+  OwnedTable<std::string_view> groups{};     // headers of columns 5, 6, ... in list order
   int groupLength;                           // digits compared per group, or kWholeHeader
   int groupColWidth;                         // twips
   std::string_view mark;
@@ -28,11 +28,6 @@ struct GroupForm {
   double fontPoints = 6.75;
 };
 
-// The window of a member with `groupCount` groups.
-ToolDesign groupChartDesign(const GroupForm &form, int groupCount);
-// The load shared by the family: builds the chart into the design's grid of
-// 5 + groups.size() columns.
-void loadGroupForm(ToolWindowState &state, const DrawHistory &history, const GroupForm &form);
 ToolEntry groupChartTool(const GroupForm &form);
 
 }  // namespace corvessa::charts

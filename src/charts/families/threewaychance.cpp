@@ -59,7 +59,7 @@ void paintRepeatWindow(ResultGrid &grid, int drawCount) {
 }
 
 void loadChanceChart(ToolWindowState &state, const DrawHistory &history, const ChanceChartForm &form) {
-  ResultGrid &grid = startDrawRows(state, SpareRowReset::LongGrid);
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
   fillChanceRows(grid, history, form);
   writeDigitHeaders(grid);

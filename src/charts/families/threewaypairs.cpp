@@ -19,7 +19,7 @@ ToolDesign threeWayPairChartDesign(const ThreeWayPairChartForm &form) {
                                  .widths = {form.widths.begin(), form.widths.end()},
                                  .reset = SpareRowReset::LongGrid,
                                  .help = HelpButton::None});
-  const std::span<const char *const> legends = form.legends;
+  const OwnedTable<const char *> &legends = form.legends;
   // The legends sit where the resize puts them in the window's own size.
   int top = d.clientHeight - layout::Grid{}.heightLess + kLegendBelowGrid;
   QString above;
@@ -43,7 +43,7 @@ ToolDesign threeWayPairChartDesign(const ThreeWayPairChartForm &form) {
 
 ToolEntry threeWayPairChartTool(const ThreeWayPairChartForm &form) {
   return {threeWayPairChartDesign(form), [form](ToolWindowState &state, const DrawHistory &history) {
-            ResultGrid &grid = startDrawRows(state, SpareRowReset::LongGrid);
+            ResultGrid &grid = startDrawRows(state);
             const int n = state.drawCount;
             fillThreeWayPairRows(grid, history, form.labelForm);
             writeThreeWayPairHeaders(grid);

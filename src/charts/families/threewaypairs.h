@@ -7,9 +7,8 @@
 // each pair's longest run that a hit ended. A double-click copies the
 // finished runs of the clicked column.
 #include "charts/drawrows.h"
+#include "charts/families/ownedtable.h"
 #include "charts/framework/tool.h"
-
-#include <span>
 
 namespace corvessa::charts {
 
@@ -33,9 +32,9 @@ using PairTypeMarks = void (*)(ResultGrid &grid, int row, int pair);
 struct ThreeWayPairChartForm {
   ToolIdentity id;  // the title is the caption: titledWindow
   int cols;
-  std::span<const char *const> legends;
+  OwnedTable<const char *> legends;
   LabelForm labelForm;
-  std::span<const ColumnWidths> widths;
+  OwnedTable<ColumnWidths> widths;
   void (*writeTypeHeaders)(ResultGrid &grid);
   PairTypeMarks markTypes;
 };

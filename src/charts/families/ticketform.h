@@ -5,10 +5,10 @@
 // marks and the statistics under the draws; some add the letter of each set
 // of tickets that a draw hit. A member is its description:
 // tools/box/<window>.cpp returns ticketChartTool({...}).
+#include "charts/families/ownedtable.h"
 #include "charts/missstats.h"
 #include "charts/framework/tool.h"
 
-#include <span>
 #include <string_view>
 
 namespace corvessa::charts {
@@ -20,7 +20,7 @@ enum class TicketMatch {
 
 struct TicketChartForm {
   ToolIdentity id;                            // the title is the caption: titledWindow
-  std::span<const std::string_view> tickets;  // headers of columns 5, 6, ... in column order
+  OwnedTable<std::string_view> tickets;       // headers of columns 5, 6, ... in column order
   TicketMatch match;
   std::string_view mark;
   const char *gatherHeader;

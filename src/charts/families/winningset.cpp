@@ -4,22 +4,16 @@
 
 namespace corvessa::charts {
 
+// The set is the one group.
 ToolEntry winningSetTool(const WinningSetForm &form) {
-  const GroupForm group{.id = form.id,
-                        .groupLength = int(form.digits.size()),
-                        .groupColWidth = 806,
-                        .mark = "*****",
-                        .threeWayBox = form.marking == WinningSetMarking::AnyBox,
-                        .reset = SpareRowReset::Cells0To5,
-                        .fontPoints = 7.5};
-  const std::string_view digits = form.digits;
-  return ToolEntry{groupChartDesign(group, 1), [group, digits](ToolWindowState &state, const DrawHistory &history) {
-                     // The set is the one group.
-                     const std::string_view groups[] = {digits};
-                     GroupForm withSet = group;
-                     withSet.groups = groups;
-                     loadGroupForm(state, history, withSet);
-                   }};
+  return groupChartTool({.id = form.id,
+                         .groups = {form.digits},
+                         .groupLength = int(form.digits.size()),
+                         .groupColWidth = 806,
+                         .mark = "*****",
+                         .threeWayBox = form.marking == WinningSetMarking::AnyBox,
+                         .reset = SpareRowReset::Cells0To5,
+                         .fontPoints = 7.5});
 }
 
 }  // namespace corvessa::charts

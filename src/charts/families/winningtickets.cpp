@@ -95,7 +95,7 @@ void loadWinningTicketChart(ToolWindowState &state, const DrawHistory &history, 
   const int n = state.drawCount;
   const int lastTicketCol = kFirstWinningTicketCol + int(form.tickets.size()) - 1;
 
-  startDrawRows(state, SpareRowReset::LongGrid);
+  startDrawRows(state);
   fillTicketDrawRows(grid, history);
   const std::uint8_t shade = grid.paletteIndex(kTicketShade);
   for (int r = 1; r <= n; ++r)

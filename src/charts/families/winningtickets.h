@@ -7,11 +7,11 @@
 // the ticket had missed before it, plus one (0 for a win on the draw after
 // a win), and a "*" in the column of its range, L + 2 ("0-100") to L + 7
 // (">500"). Only L changes from one chart to another.
+#include "charts/families/ownedtable.h"
 #include "charts/framework/tool.h"
 #include "core/drawfile.h"
 #include "core/resultgrid.h"
 
-#include <span>
 #include <string_view>
 
 namespace corvessa::charts {
@@ -45,9 +45,9 @@ inline constexpr Rgb kTicketShade = rgb(170, 210, 176);
 // A member of the family of winning-ticket charts; the caption is the title too.
 struct WinningTicketForm {
   ToolIdentity id;  // the title is the caption: titledWindow; no page: a "Help" that opens nothing
-  std::span<const std::string_view> tickets;  // headers of columns 6, 7, ... in column order
+  OwnedTable<std::string_view> tickets;  // headers of columns 6, 7, ... in column order
   // Draw cells shaded in kTicketShade before the marking, so a win ends red over the shade.
-  std::span<const ColumnRange> shadedColumns = {};
+  OwnedTable<ColumnRange> shadedColumns = {};
 };
 ToolEntry winningTicketTool(const WinningTicketForm &form);
 

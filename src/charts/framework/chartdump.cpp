@@ -1,5 +1,10 @@
 #include "charts/framework/chartdump.h"
 
+#include <initializer_list>
+#include <span>
+#include <string_view>
+#include <vector>
+
 namespace corvessa::charts {
 
 namespace {
@@ -47,6 +52,19 @@ std::string utf8(const QString &text) { return text.toStdString(); }
 
 std::string number(double value) { return QString::number(value).toStdString(); }
 
+// A line of the design dump: its name, then each field after a tab.
+void appendLine(std::string &out, std::string_view name, std::span<const std::string> fields) {
+  out += name;
+  for (const std::string &field : fields) {
+    out += '\t';
+    out += field;
+  }
+  out += '\n';
+}
+void appendLine(std::string &out, std::string_view name, std::initializer_list<std::string> fields) {
+  appendLine(out, name, std::span<const std::string>(fields.begin(), fields.size()));
+}
+
 }  // namespace
 
 std::string chartDumpText(const ResultGrid &grid, bool withColors) {
@@ -70,29 +88,34 @@ std::string designDumpText(const ToolSession &session) {
   const ToolWindowState &state = session.state();
   const ResultGrid &grid = state.grid;
   std::string out;
-  out += "caption\t" + utf8(state.caption) + "\n";
-  out += "title\t" + utf8(d.title) + "\n";
-  out += "client\t" + std::to_string(d.clientWidth) + "\t" + std::to_string(d.clientHeight) + "\n";
-  out += "font\tArial\t" + number(grid.fontPoints()) + "\n";
-  out += "help\t" + utf8(d.helpPage) + "\n";
+  // Appended piece by piece: GCC 12 warns of an overlap (-Wrestrict) that
+  // cannot happen where a literal is added to a temporary string
+  // (gcc.gnu.org/PR105329).
+  appendLine(out, "caption", {utf8(state.caption)});
+  appendLine(out, "title", {utf8(d.title)});
+  appendLine(out, "client", {std::to_string(d.clientWidth), std::to_string(d.clientHeight)});
+  appendLine(out, "font", {"Arial", number(grid.fontPoints())});
+  appendLine(out, "help", {utf8(d.helpPage)});
   for (const ControlDesign &c : d.controls) {
     const bool isGrid = c.kind == ControlKind::Grid;
     const QString caption = isGrid ? QString() : state.control(c.name).text;
     const bool visible = isGrid ? grid.isVisible() : state.control(c.name).visible;
-    out += "control\t" + utf8(c.name) + "\t" + kindName(c.kind) + "\t" + utf8(caption) + "\t" + utf8(c.parent);
-    for (int v : {c.place.left, c.place.top, c.place.width, c.place.height})
-      out += "\t" + std::to_string(v);
-    out += visible ? "\tvisible\n" : "\thidden\n";
+    appendLine(out, "control",
+               {utf8(c.name), kindName(c.kind), utf8(caption), utf8(c.parent), std::to_string(c.place.left),
+                std::to_string(c.place.top), std::to_string(c.place.width), std::to_string(c.place.height),
+                visible ? "visible" : "hidden"});
   }
-  out += "cols";
+  std::vector<std::string> widths;
   for (int c = 0; c < grid.cols(); ++c)
-    out += "\t" + std::to_string(grid.shownColWidth(c));
-  out += "\nrows";
+    widths.push_back(std::to_string(grid.shownColWidth(c)));
+  appendLine(out, "cols", widths);
+  std::vector<std::string> heights;
   if (grid.hasRowHeights())
     for (int r = 0; r < grid.rows(); ++r)
       if (grid.rowHeight(r) >= 0)
-        out += "\t" + std::to_string(r) + "=" + std::to_string(grid.rowHeight(r));
-  out += "\ntoprow\t" + std::to_string(grid.topRow()) + "\n";
+        heights.push_back(std::to_string(r).append("=").append(std::to_string(grid.rowHeight(r))));
+  appendLine(out, "rows", heights);
+  appendLine(out, "toprow", {std::to_string(grid.topRow())});
   return out;
 }
 

@@ -40,6 +40,7 @@ enum class ControlRole {
   Help,     // opens the design's help page; a window without a page does nothing
   Input,    // the text box that --input types into
   Enquiry,  // the button that --input presses after typing
+  Reset,    // the hidden Command1 that gives the grid its rows for the draws again
 };
 
 struct ToolWindowState;
@@ -169,6 +170,10 @@ struct ToolWindowState {
   int drawCount = 0;
   int gameType = 0;    // the lottery's GameType when the window loaded
   QString caption;
+  // What a click on the design's reset button (ControlRole::Reset) does, so
+  // a load can make its rows the same way (charts::startDrawRows); empty in
+  // a window without one.
+  ToolAction resetRows;
 
   // The tool's own value of type T, kept as long as the window lives; a
   // value-initialised T the first time it is asked for.

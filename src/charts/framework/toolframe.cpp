@@ -8,7 +8,7 @@ ControlDesign gridControl(int width, int height) {
 
 ControlDesign resetButton(ToolAction reset, TwipsRect place) {
   return ControlDesign{.name = QStringLiteral("Command1"), .caption = QStringLiteral("Command1"), .place = place,
-                       .visible = false, .action = std::move(reset)};
+                       .visible = false, .role = ControlRole::Reset, .action = std::move(reset)};
 }
 
 ControlDesign exitButton(TwipsRect place, const QString &name) {

@@ -15,6 +15,8 @@ ToolSession::ToolSession(ToolEntry tool, ToolHost *host) : tool_(std::move(tool)
   for (const ControlDesign &c : d.controls)
     if (c.kind != ControlKind::Grid)
       state_.controls[c.name] = ControlState{c.caption, c.visible, c.enabled};
+  if (const ControlDesign *reset = d.control(ControlRole::Reset))
+    state_.resetRows = reset->action;
 }
 
 namespace {

@@ -211,7 +211,8 @@ class GridHeader final : public QHeaderView {
 
 }  // namespace
 
-Qt::Alignment cellAlignment(int code, std::string_view text) {
+Qt::Alignment cellAlignment(ColumnAlignment alignment, std::string_view text) {
+  const int code = int(alignment);  // across in thirds, up and down within each third
   if (code < 0 || code > 8)
     return (looksNumeric(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
   static constexpr Qt::AlignmentFlag kHorizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};

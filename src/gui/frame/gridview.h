@@ -111,8 +111,8 @@ class GridView final : public QTableView {
   QWidget *corner_ = nullptr;  // the table's corner button, painted as grid cell (0, 0)
 };
 
-// The grid's column alignment codes: 0-2 left, 3-5 centre, 6-8 right (each
-// top, middle, bottom); 9 puts numbers right and other texts left.
-Qt::Alignment cellAlignment(int code, std::string_view text);
+// A column's alignment for a cell's text: General puts numbers right and
+// other texts left.
+Qt::Alignment cellAlignment(ColumnAlignment alignment, std::string_view text);
 
 }  // namespace corvessa

@@ -38,7 +38,7 @@ ToolDesign design() {
 void markRemainderSum(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = startDrawRows(state, SpareRowReset::Cells0To5);
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
   fillDrawRows(grid, history);
   writeDigitHeaders(grid);

@@ -20,9 +20,10 @@ using namespace charts;
 // The digit goes into the next row; beside a draw, the number of its
 // positions that hold the digit (" 0" to " 3"), until the marks replace it.
 void recommendFormulaDigit(ResultGrid &grid, int drawCount) {
+  static constexpr std::string_view kCountTexts[4] = {" 0", " 1", " 2", " 3"};
   ResultGrid::TextId counts[4];
   for (int k = 0; k <= 3; ++k)
-    counts[k] = grid.intern(" " + std::to_string(k));
+    counts[k] = grid.intern(kCountTexts[k]);
   for (int k = 1; k <= drawCount; ++k) {
     const std::optional<Digits> draw = readDrawDigits(grid, k);
     if (!draw)

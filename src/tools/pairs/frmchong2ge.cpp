@@ -26,7 +26,7 @@ ToolDesign design() {
 void markInheritTwoDigits(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = startDrawRows(state, SpareRowReset::Cells0To5);
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
   fillBoxKeyDrawRows(grid, history);
   grid.setText(0, kInheritCol, "Inherit 2 Digits");

@@ -52,8 +52,8 @@ ToolDesign design() {
                          .showsLoadingCaption = false});
 }
 
-void buildRecommendedPairs(ResultGrid &grid);
-void markRecommendedPairHits(ResultGrid &grid);
+void buildRecommendedPairs(ResultGrid &grid, int drawCount);
+void markRecommendedPairHits(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
@@ -62,12 +62,12 @@ void load(ToolWindowState &state, const DrawHistory &history) {
     grid.setNumber(0, kFirstCountCol + d, d);
   startOffsetDrawRows(grid, n, history, kDigitOffset);
   fillSortedPairs(grid, history, kFirstPairCol);
-  rankDigitsHotWarmCold(grid);
+  rankDigitsHotWarmCold(grid, n);
   for (int r = 1; r <= grid.rows() - 1; ++r)
     for (int c = kFirstTintCol; c <= kLastTintCol; ++c)
       grid.setBackColor(r, c, kPeach);
-  buildRecommendedPairs(grid);
-  markRecommendedPairHits(grid);
+  buildRecommendedPairs(grid, n);
+  markRecommendedPairHits(grid, n);
   // Only the rows that exist: a history of fewer than 22 draws has fewer.
   for (int r = 1; r <= std::min(kHiddenRows, grid.rows() - 1); ++r)
     grid.setRowHeight(r, 2);
@@ -75,9 +75,9 @@ void load(ToolWindowState &state, const DrawHistory &history) {
 }
 
 // Rows 11 to N + 1, the coming draw's row included; each pair smaller digit first.
-void buildRecommendedPairs(ResultGrid &grid) {
+void buildRecommendedPairs(ResultGrid &grid, int drawCount) {
   ResultGrid::TextId pairs[100] = {};  // interned when first met
-  for (int r = kFirstPairRow; r <= grid.rows() - 2; ++r)
+  for (int r = kFirstPairRow; r <= drawCount + 1; ++r)
     for (const RecommendedPair &p : kRecommended) {
       const int x = cellDigit(grid, r, p.x), y = cellDigit(grid, r, p.y);
       if (x < 0 || y < 0)
@@ -91,9 +91,9 @@ void buildRecommendedPairs(ResultGrid &grid) {
 
 // Draw rows 11 to N: a recommended pair that the draw holds turns red, and
 // "-Y-" on blue stands in the last column.
-void markRecommendedPairHits(ResultGrid &grid) {
+void markRecommendedPairHits(ResultGrid &grid, int drawCount) {
   const ResultGrid::TextId yes = grid.intern(std::string_view("-Y-"));
-  for (int r = kFirstPairRow; r <= grid.rows() - 3; ++r)
+  for (int r = kFirstPairRow; r <= drawCount; ++r)
     for (int c = kFirstPairCol; c <= kFirstPairCol + 2; ++c) {
       const ResultGrid::TextId drawn = grid.textId(r, c);
       for (int j = kFirstRecommendedCol; j <= kLastRecommendedCol; ++j)

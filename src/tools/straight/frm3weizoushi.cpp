@@ -37,7 +37,7 @@ void markDigitTrend(ResultGrid &grid, int drawCount);
 void markDigitChange(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = startDrawRows(state, SpareRowReset::LongGrid);
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
   fillDrawRows(grid, history, LabelForm::NoBlank);
   writeHeaders(grid);

@@ -30,10 +30,11 @@ constexpr Candidate kCandidates[6] = {
 };
 // Stars stand for the other two positions: 5**, *5*, **5.
 std::string candidateText(int position, std::string_view digit, bool hit) {
-  std::string text = position == 1 ? std::string(digit) + "**"
-                     : position == 2 ? "*" + std::string(digit) + "*"
-                                     : "**" + std::string(digit);
-  return hit ? text + "(YES)" : text;
+  std::string text = "***";
+  text.replace(std::size_t(position - 1), 1, digit);
+  if (hit)
+    text += "(YES)";
+  return text;
 }
 
 // The summary columns: candidates 1 to 3, 4 to 6, and any of the six.
@@ -52,7 +53,7 @@ void markCandidateHits(ResultGrid &grid, int drawCount);
 void summariseCandidateHits(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
-  ResultGrid &grid = startDrawRows(state, SpareRowReset::LongGrid);
+  ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
   fillDrawRows(grid, history, LabelForm::LabelOnly);
   writeDigitHeaders(grid);

@@ -79,22 +79,21 @@ constexpr RankClass kClasses[] = {
     {kFirstColdCol, kLastRankCol, "C", rgb(42, 140, 167)},
 };
 
-constexpr int kLeftBottom = 2;
 constexpr int kLastAlignedCol = 24;
 
 void writeHeaders(ResultGrid &grid);
 void tintWarmColumns(ResultGrid &grid);
-void markHotWarmColdPattern(ResultGrid &grid);
+void markHotWarmColdPattern(ResultGrid &grid, int drawCount);
 
 void load(ToolWindowState &state, const DrawHistory &history) {
   ResultGrid &grid = state.grid;
   writeHeaders(grid);
   startOffsetDrawRows(grid, state.drawCount, history, kDigitOffset);
-  rankDigitsHotWarmCold(grid);
+  rankDigitsHotWarmCold(grid, state.drawCount);
   tintWarmColumns(grid);
-  markHotWarmColdPattern(grid);
+  markHotWarmColdPattern(grid, state.drawCount);
   for (int c = 1; c <= kLastAlignedCol; ++c)
-    grid.setColAlignment(c, kLeftBottom);
+    grid.setColAlignment(c, ColumnAlignment::LeftBottom);
   grid.setTopRow(grid.rows() - 1);
 }
 
@@ -116,9 +115,8 @@ void tintWarmColumns(ResultGrid &grid) {
 
 // Each of the draw's three positions falls on exactly one ranked digit; the
 // classes it falls in give the pattern. Rows without a ranking match nothing.
-void markHotWarmColdPattern(ResultGrid &grid) {
-  const int lastDraw = grid.rows() - 3;
-  for (int r = 1; r <= lastDraw; ++r) {
+void markHotWarmColdPattern(ResultGrid &grid, int drawCount) {
+  for (int r = 1; r <= drawCount; ++r) {
     int drawn[3];
     for (int k = 0; k < 3; ++k)
       drawn[k] = cellDigit(grid, r, kRankDigitCol + k);
@@ -151,7 +149,7 @@ void showNextBoxNumbers(ToolWindowState &state) {
   state.control(kListButton).text = toggle.caption();
   ControlState &list = state.control(kList);
   if (toggle.listShown())
-    list.text = nextBoxNumbersText(rankingOfRow(state.grid, state.grid.rows() - 2));
+    list.text = nextBoxNumbersText(rankingOfRow(state.grid, state.drawCount + 1));
   list.visible = toggle.listShown();
 }
 

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 namespace corvessa::test {
@@ -38,6 +39,13 @@ ToolWindow *MenuWindowTest::chooseItem(const char *item) {
         return tool;
       }
   ADD_FAILURE() << "no menu item " << item;
+  return nullptr;
+}
+
+QPushButton *categoryButton(MainWindow *main, const QString &caption) {
+  for (QPushButton *button : main->findChildren<QPushButton *>())
+    if (button->text() == caption)
+      return button;
   return nullptr;
 }
 

@@ -11,6 +11,8 @@
 #include <QVariant>
 #include <gtest/gtest.h>
 
+class QPushButton;
+
 namespace corvessa {
 class GridView;
 }
@@ -31,6 +33,9 @@ class MenuWindowTest : public ::testing::Test {
   FakePlatform platform;
   MainWindow *main = nullptr;
 };
+
+// The main window's category button with this caption, or nullptr.
+QPushButton *categoryButton(MainWindow *main, const QString &caption);
 
 // Grid cell (row, col) as the window shows it; row 0 and column 0 are its headers.
 QVariant shown(ToolWindow *window, int row, int col, int role = Qt::DisplayRole);
