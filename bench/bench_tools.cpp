@@ -3,6 +3,7 @@
 // grid filled into a QStandardItemModel as the reference; with --cold also
 // each tool opened once in a fresh process, as a user meets it. See README.md.
 #include "bench_editor.h"
+#include "bench_window.h"
 #include "charts/framework/tool.h"
 #include "charts/framework/toolsession.h"
 #include "core/drawfile.h"
@@ -309,18 +310,22 @@ int main(int argc, char **argv) {
   QList<int> sizes;
   QStringList onlyTools;
   QString csvPath;
-  bool cold = false, reference = true, editor = false;
+  bool cold = false, reference = true, editor = false, window = false;
   int coldRuns = 3, coldPauseMs = 0;
   const QStringList args = app.arguments().mid(1);
   if (args.size() == 4 && args[0] == QLatin1String("--cold-child"))
     return coldChild(args[1], args[2], args[3].toInt());
   if (args.size() == 2 && args[0] == QLatin1String("--editor-child"))
     return bench::editorChild(args[1]);
+  if (args.size() == 4 && args[0] == QLatin1String("--window-child"))
+    return bench::windowChild(args[1], args[2], args[3].toInt());
   for (int i = 0; i < args.size(); ++i) {
     if (args[i] == QLatin1String("--sizes") && i + 1 < args.size())
       sizes = parseList(args[++i]);
     else if (args[i] == QLatin1String("--editor"))
       editor = true;
+    else if (args[i] == QLatin1String("--window"))
+      window = true;
     else if (args[i] == QLatin1String("--tools") && i + 1 < args.size())
       onlyTools = args[++i].split(QLatin1Char(','), Qt::SkipEmptyParts);
     else if (args[i] == QLatin1String("--cold"))
@@ -336,7 +341,9 @@ int main(int argc, char **argv) {
                    "usage: corvessa-bench [--sizes 1000,10000,100000] [--tools NAME,...]\n"
                    "                      [--cold [--cold-runs 3] [--cold-pause MS]]\n"
                    "                      [--no-reference] [CSV_PATH]\n"
-                   "       corvessa-bench --editor [--sizes 1000000,10000000] [--cold-runs 3] [CSV_PATH]\n");
+                   "       corvessa-bench --editor [--sizes 1000000,10000000] [--cold-runs 3] [CSV_PATH]\n"
+                   "       corvessa-bench --window [--sizes 100000,1000000] [--tools NAME,...] [--cold-runs 3]\n"
+                   "                      [CSV_PATH]\n");
       return 2;
     } else
       csvPath = args[i];
@@ -344,13 +351,19 @@ int main(int argc, char **argv) {
   if (csvPath.isEmpty()) {
     QDir().mkpath(QStringLiteral("bench-results"));
     csvPath = QStringLiteral("bench-results/%1-%2.csv")
-                  .arg(editor ? QStringLiteral("editor") : QStringLiteral("tools"),
+                  .arg(editor   ? QStringLiteral("editor")
+                       : window ? QStringLiteral("window")
+                                : QStringLiteral("tools"),
                        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
   }
   if (sizes.isEmpty())
-    sizes = editor ? QList<int>{1000000, 10000000} : QList<int>{1000, 10000, 100000};
+    sizes = editor   ? QList<int>{1000000, 10000000}
+            : window ? QList<int>{100000, 1000000}
+                     : QList<int>{1000, 10000, 100000};
   if (editor)
     return bench::editorBench(sizes, coldRuns, csvPath, generatedHistory);
+  if (window)
+    return bench::windowBench(sizes, onlyTools, coldRuns, csvPath, generatedHistory);
 
   // The histories as files too: a cold run reads its draw file as the window does.
   QTemporaryDir dir;

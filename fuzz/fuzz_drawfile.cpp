@@ -1,6 +1,7 @@
 // libFuzzer target: one input is the bytes of a draw file. It goes through
 // the field reader (counting lines from 1 and from past 2^31), the charts'
-// history reader and its message (and the editor's quicker reading of it
+// history reader and its message (checked against the same reading with
+// every record through the field reader, and the editor's readings of it
 // without the draws), the draw editor's rows (one a line), the save check and
 // the import check, and every registered tool's chart. Besides crashes,
 // hangs and leaks it stops on a save that the editor would not read back as
@@ -69,14 +70,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
   const DrawHistory history = parseDrawHistory(bytes);
   (void)drawHistoryProblem(history, QStringLiteral("fuzz.txt"));
-  // The editor's reading, which passes lines of the usual shape over quickly, notes the same.
-  const DrawHistory notes = parseDrawHistoryNotes(bytes);
-  if (notes.skippedCount != history.skippedCount || notes.firstSkippedLine != history.firstSkippedLine ||
-      notes.firstSkippedText != history.firstSkippedText || notes.endLine != history.endLine ||
-      notes.endText != history.endText)
+  // The quick reading of the usual records reads as the field reader does,
+  // record by record; the editor's readings, which keep no draws, note the same.
+  const DrawHistory byFields = parseDrawHistoryByFields(bytes);
+  if (history.draws.size() != byFields.draws.size())
     std::abort();
+  for (std::size_t i = 0; i < history.draws.size(); ++i) {
+    const DrawRecord &a = history.draws[i], &b = byFields.draws[i];
+    if (a.label != b.label || a.h != b.h || a.t != b.t || a.u != b.u)
+      std::abort();
+  }
+  const EditorRows rows(bytes.toByteArray());
+  for (const DrawHistory &notes : {history, parseDrawHistoryNotes(bytes), rows.chartNotes()})
+    if (notes.skippedCount != byFields.skippedCount || notes.firstSkippedLine != byFields.firstSkippedLine ||
+        notes.firstSkippedText != byFields.firstSkippedText || notes.endLine != byFields.endLine ||
+        notes.endText != byFields.endText)
+      std::abort();
 
-  checkSaveReadsBack(EditorRows(bytes.toByteArray()));
+  checkSaveReadsBack(rows);
   (void)drawHistoryContentProblem(bytes);
 
   for (const ToolEntry &tool : toolRegistry().entries())

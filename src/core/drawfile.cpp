@@ -117,84 +117,136 @@ std::optional<std::uint8_t> parseDigit(const FieldReader::Field &field) {
 
 namespace {
 
-// The charts' reading; `keep` takes each draw.
+// One record through the field reader, the reading every record of any shape
+// gets; false once the history has ended.
 template <typename Keep>
-void readDrawRecords(FieldReader reader, DrawHistory &history, Keep keep) {
-  while (!reader.atEnd()) {
-    const FieldReader::Field label = reader.next();
-    if (!label.present)
-      break;
-    const std::optional<std::int64_t> value = parseLabel(label.text);
-    if (!value || *value == 0) {
-      if (reader.hasTextAfterLine(label.line)) {
-        history.endLine = label.line;
-        history.endText = lineExcerpt(reader, label.line);
-      }
-      break;
+bool readGeneralRecord(FieldReader &reader, DrawHistory &history, Keep &keep) {
+  const FieldReader::Field label = reader.next();
+  if (!label.present)
+    return false;
+  const std::optional<std::int64_t> value = parseLabel(label.text);
+  if (!value || *value == 0) {
+    if (reader.hasTextAfterLine(label.line)) {
+      history.endLine = label.line;
+      history.endText = lineExcerpt(reader, label.line);
     }
-    const FieldReader::Field h = reader.next();
-    const FieldReader::Field t = reader.next();
-    const FieldReader::Field u = reader.next();
-    const auto dh = parseDigit(h), dt = parseDigit(t), du = parseDigit(u);
-    if (!dh || !dt || !du) {
-      if (history.skippedCount++ == 0) {
-        history.firstSkippedLine = label.line;
-        history.firstSkippedText = lineExcerpt(reader, label.line);
-      }
-      continue;
+    return false;
+  }
+  const FieldReader::Field h = reader.next();
+  const FieldReader::Field t = reader.next();
+  const FieldReader::Field u = reader.next();
+  const auto dh = parseDigit(h), dt = parseDigit(t), du = parseDigit(u);
+  if (!dh || !dt || !du) {
+    if (history.skippedCount++ == 0) {
+      history.firstSkippedLine = label.line;
+      history.firstSkippedText = lineExcerpt(reader, label.line);
     }
-    keep(DrawRecord{*value, *dh, *dt, *du});
+    return true;
+  }
+  keep(DrawRecord{*value, *dh, *dt, *du});
+  return true;
+}
+
+// The longest label the quick reading takes: 18 figures always fit 64 bits.
+constexpr int kPlainLabelFigures = 18;
+
+// Reads lines of the one shape Corvessa writes from `pos` (a line start) on,
+// "label H T U" with a label of figures that does not start with 0 and one
+// figure a digit, each line ending in CR LF, LF, CR or the end of the data:
+// each such line is one whole record to the field reader too, read here with
+// no field of its own. Returns where the first line of another shape starts,
+// `line` its number.
+template <typename Keep>
+qsizetype readPlainRecords(QByteArrayView data, qsizetype pos, std::int64_t &line, Keep &keep) {
+  const char *const begin = data.data();
+  const char *const end = begin + data.size();
+  const char *p = begin + pos;
+  std::int64_t lines = 0;
+  while (p < end) {
+    const char *q = p;
+    if (unsigned(*q - '1') > 8u)
+      break;
+    std::uint64_t label = std::uint64_t(*q++ - '0');
+    const char *const figuresEnd = end - q > kPlainLabelFigures - 1 ? q + (kPlainLabelFigures - 1) : end;
+    while (q < figuresEnd && unsigned(*q - '0') <= 9u)
+      label = label * 10 + std::uint64_t(*q++ - '0');
+    if (end - q < 6 || q[0] != ' ' || q[2] != ' ' || q[4] != ' ')
+      break;
+    const unsigned h = unsigned(q[1] - '0'), t = unsigned(q[3] - '0'), u = unsigned(q[5] - '0');
+    if ((h > 9u) | (t > 9u) | (u > 9u))
+      break;
+    q += 6;
+    if (q < end) {
+      if (*q == '\r')
+        q += q + 1 < end && q[1] == '\n' ? 2 : 1;
+      else if (*q == '\n')
+        ++q;
+      else
+        break;
+    }
+    keep(DrawRecord{std::int64_t(label), std::uint8_t(h), std::uint8_t(t), std::uint8_t(u)});
+    ++lines;
+    p = q;
+  }
+  line += lines;
+  return p - begin;
+}
+
+// The charts' reading of `data` (without a byte-order mark) from `pos`, a
+// line start of line `line`; `keep` takes each draw. Lines of the usual shape
+// are read quickly; from any other line the field reader reads records (a
+// short one lends fields from the next line) until a record ends where a
+// line ends, and the quick reading goes on from there. With `quick` false
+// every record goes through the field reader: the reading the quick one must
+// equal.
+template <typename Keep>
+void readDrawRecords(QByteArrayView data, qsizetype pos, std::int64_t line, DrawHistory &history, Keep keep,
+                     bool quick = true) {
+  for (;;) {
+    if (quick)
+      pos = readPlainRecords(data, pos, line, keep);
+    if (pos >= data.size())
+      return;
+    FieldReader reader = FieldReader::ofPart(data.sliced(pos), line);
+    do {
+      if (!readGeneralRecord(reader, history, keep))
+        return;
+    } while (!quick || (!reader.atEnd() && !reader.atLineStart()));
+    pos += reader.position();
+    line = reader.line();
   }
 }
 
-}  // namespace
+QByteArrayView withoutByteOrderMark(QByteArrayView data) {
+  return data.startsWith("\xEF\xBB\xBF") ? data.sliced(3) : data;
+}
 
-DrawHistory parseDrawHistory(QByteArrayView data) {
+DrawHistory readHistory(QByteArrayView data, bool quick) {
   DrawHistory history;
   history.draws.reserve(std::size_t(data.size() / 10 + 1));
-  readDrawRecords(FieldReader(data), history, [&history](const DrawRecord &draw) { history.draws.push_back(draw); });
+  readDrawRecords(
+      withoutByteOrderMark(data), 0, 1, history, [&history](const DrawRecord &draw) { history.draws.push_back(draw); },
+      quick);
   return history;
 }
 
-namespace {
-
-// The length of the line at the start of `rest` when it is a record of the
-// one shape Corvessa writes, "label H T U" with a label of figures that is
-// not 0 and fits 64 bits and one figure a digit: the charts' reading takes
-// it whole, as one draw. 0 for any other line.
-qsizetype plainRecordLength(QByteArrayView rest) {
-  const char *p = rest.data();
-  const qsizetype n = rest.size();
-  qsizetype i = 0;
-  if (i >= n || p[i] < '1' || p[i] > '9')
-    return 0;
-  while (i < n && i < 18 && p[i] >= '0' && p[i] <= '9')
-    ++i;
-  for (int digit = 0; digit < 3; ++digit) {
-    if (i + 1 >= n || p[i] != ' ' || p[i + 1] < '0' || p[i + 1] > '9')
-      return 0;
-    i += 2;
-  }
-  return i == n || p[i] == '\r' || p[i] == '\n' ? i : 0;
-}
-
 }  // namespace
 
-DrawHistory parseDrawHistoryNotes(QByteArrayView data) {
-  // Lines of the shape Corvessa writes are passed over quickly: each is one
-  // whole record, so the reading proper starts at the first other line, with
-  // its fields taken four at a time from there, as from the file's start.
-  QByteArrayView rest = data.startsWith("\xEF\xBB\xBF") ? data.sliced(3) : data;
-  std::int64_t line = 1;
-  while (const qsizetype length = plainRecordLength(rest)) {
-    qsizetype end = length;
-    if (end < rest.size())
-      end += rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n' ? 2 : 1;
-    rest = rest.sliced(end);
-    ++line;
-  }
+DrawHistory parseDrawHistory(QByteArrayView data) { return readHistory(data, true); }
+
+DrawHistory parseDrawHistoryByFields(QByteArrayView data) { return readHistory(data, false); }
+
+bool isPlainDrawRecord(QByteArrayView line) {
+  std::int64_t lines = 0;
+  const auto ignore = [](const DrawRecord &) {};
+  return !line.isEmpty() && readPlainRecords(line, 0, lines, ignore) == line.size() && lines == 1;
+}
+
+DrawHistory parseDrawHistoryNotes(QByteArrayView data) { return parseDrawHistoryNotes(withoutByteOrderMark(data), 1); }
+
+DrawHistory parseDrawHistoryNotes(QByteArrayView rest, std::int64_t line) {
   DrawHistory history;
-  readDrawRecords(FieldReader::ofPart(rest, line), history, [](const DrawRecord &) {});
+  readDrawRecords(rest, 0, line, history, [](const DrawRecord &) {});
   return history;
 }
 

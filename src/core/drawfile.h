@@ -56,13 +56,26 @@ struct FileContent {
 constexpr qint64 kMaxDrawFileBytes = qint64(256) << 20;
 FileContent readWholeFile(const QString &path, qint64 maxBytes = kMaxDrawFileBytes);
 
+// Lines of the usual shape, "label H T U" (a label of at most 18 figures
+// that does not start with 0, one figure a digit, blanks between), are read
+// quickly, any other line through the field reader; the draws are the same.
 DrawHistory parseDrawHistory(QByteArrayView data);
 DrawHistory readDrawHistory(const QString &path);
+// The same reading with every record through the field reader: what the
+// quick reading is checked against.
+DrawHistory parseDrawHistoryByFields(QByteArrayView data);
+
+// Whether a line (without its line end) is one record of the usual shape.
+bool isPlainDrawRecord(QByteArrayView line);
 
 // The same reading without keeping the draws: what a window says about the
 // history (the records left out, where it ended), for the draw editor,
 // which shows the file's lines itself.
 DrawHistory parseDrawHistoryNotes(QByteArrayView data);
+// The same from a line of the file on: `rest` starts at the start of line
+// `line`, and every line before it is a record of the usual shape (a byte-
+// order mark at the start of `rest` is text then).
+DrawHistory parseDrawHistoryNotes(QByteArrayView rest, std::int64_t line);
 
 // The message a window shows once for a history read from `path`, or an
 // empty text when there is nothing to say. Shown with the title "Error:".

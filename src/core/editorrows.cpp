@@ -46,20 +46,33 @@ EditorRows::EditorRows(QByteArray file) : file_(std::move(file)) {
   const bool lastEnded = n == from || data[n - 1] == '\n' || data[n - 1] == '\r';
   // Room for the spare row and a few more without moving the table.
   rows_.reserve(lineFeeds + carriageReturns - pairs + (lastEnded ? 0 : 1) + 16);
-  const auto add = [this](qsizetype start, qsizetype length) {
+  // The lines of the usual shape at the file's start are each one record of
+  // the charts' reading: told while the line is at hand, they are not read again.
+  std::size_t plainLines = 0;
+  const auto add = [this, data, &plainLines](qsizetype start, qsizetype length) {
+    if (plainLines == rows_.size() && isPlainDrawRecord(QByteArrayView(data + start, length)))
+      ++plainLines;
     rows_.push_back(Row{std::uint32_t(start), std::uint32_t(length)});
   };
   if (carriageReturns != pairs) {
     forEachLine(data, from, n, add);
-    return;
+  } else {
+    // Every CR stands before an LF: the lines are found by their LFs.
+    for (qsizetype start = from; start < n;) {
+      const void *lineFeed = std::memchr(data + start, '\n', std::size_t(n - start));
+      const qsizetype end = lineFeed ? static_cast<const char *>(lineFeed) - data : n;
+      add(start, end > start && data[end - 1] == '\r' ? end - start - 1 : end - start);
+      start = end + 1;
+    }
   }
-  // Every CR stands before an LF: the lines are found by their LFs.
-  for (qsizetype start = from; start < n;) {
-    const void *lineFeed = std::memchr(data + start, '\n', std::size_t(n - start));
-    const qsizetype end = lineFeed ? static_cast<const char *>(lineFeed) - data : n;
-    add(start, end > start && data[end - 1] == '\r' ? end - start - 1 : end - start);
-    start = end + 1;
-  }
+  irregularFrom_ = plainLines < rows_.size() ? qsizetype(rows_[plainLines].start) : n;
+  irregularLine_ = std::int64_t(plainLines) + 1;
+}
+
+DrawHistory EditorRows::chartNotes() const {
+  if (irregularFrom_ >= file_.size())
+    return {};
+  return parseDrawHistoryNotes(QByteArrayView(file_).sliced(irregularFrom_), irregularLine_);
 }
 
 const EditorRows::LineCells &EditorRows::lineCells(Row row) const {

@@ -11,6 +11,7 @@
 // user names an empty line. A line is split into its cells when a cell is
 // read; the last line read is kept split, so reading a row cell by cell
 // splits it once, however long its line.
+#include "core/drawfile.h"
 #include "core/largearray.h"
 
 #include <QByteArray>
@@ -35,6 +36,12 @@ class EditorRows {
   explicit EditorRows(QByteArray file);
 
   int rowCount() const { return int(rows_.size()); }
+
+  // What the charts' reading of the file as it was given says about it (the
+  // records it leaves out, where it ends; see parseDrawHistoryNotes). The
+  // lines were checked for the usual record's shape as they were split, so
+  // only the lines from the first of another shape on are read again.
+  DrawHistory chartNotes() const;
 
   // A cell's whole text; at most its first `count` characters.
   QString text(int row, int column) const;
@@ -66,6 +73,10 @@ class EditorRows {
 
   QByteArray file_;
   LargeArray<Row> rows_;
+  // Where in file_ the first line that is not a record of the usual shape
+  // starts (its size when there is none), and that line's number.
+  qsizetype irregularFrom_ = 0;
+  std::int64_t irregularLine_ = 1;
   std::vector<EditorRecord> typed_;
   std::vector<std::uint32_t> freeTyped_;  // places in typed_ no row names
   mutable Row splitRow_{0, kTyped};       // the line split last, and its cells

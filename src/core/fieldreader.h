@@ -35,6 +35,10 @@ class FieldReader {
   Field next();
   // Where the next field's reading starts, as an offset into the data.
   qsizetype position() const { return pos_; }
+  // The line the reading stands on, and whether it stands at its start: a
+  // reader ofPart() of the rest from there reads on as this one would.
+  std::int64_t line() const { return line_; }
+  bool atLineStart() const { return pos_ == 0 || data_[pos_ - 1] == '\r' || data_[pos_ - 1] == '\n'; }
 
   // The text of a 1-based line, without its line end (for messages).
   QByteArray lineText(std::int64_t line) const;

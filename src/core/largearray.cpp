@@ -460,7 +460,7 @@ void keepFreedHeapForNextCharts() {
 #ifdef __GLIBC__
   // Fixed thresholds: glibc's own move with every block freed, so that a
   // block of a few megabytes is mapped afresh on one open and not the next.
-  constexpr int kMapFrom = 32 << 20, kTrimFrom = 64 << 20;
+  constexpr int kMapFrom = 64 << 20, kTrimFrom = 128 << 20;
   mallopt(M_MMAP_THRESHOLD, kMapFrom);
   mallopt(M_TRIM_THRESHOLD, kTrimFrom);
 #endif

@@ -115,6 +115,8 @@ void ResultGrid::reshape(int rows, int cols, int keptCols, int rowRoom) {
   aligns_.resize(std::size_t(cols), ColumnAlignment::General);
   if (!rowHeights_.empty())
     rowHeights_.resize(std::size_t(rows), kDefaultWidth);
+  if (rows != rows_ || cols != cols_ || keptCols < cols)
+    ++sizeChanges_;
   rows_ = rows;
   cols_ = cols;
   topRow_ = std::min(topRow_, std::max(rows_ - 1, 0));
@@ -148,9 +150,11 @@ int ResultGrid::rowHeight(int row) const {
 }
 
 void ResultGrid::setRowHeight(int row, int twips) {
-  if (rowHeights_.empty())
+  if (rowHeights_.empty()) {
     rowHeights_.assign(std::size_t(rows_), kDefaultWidth);
-  rowHeights_[std::size_t(row)] = twips;
+    ++sizeChanges_;  // the rows have heights of their own from now on
+  }
+  sized(rowHeights_[std::size_t(row)], twips);
 }
 
 QString ResultGrid::textOf(TextId id) const {

@@ -85,8 +85,8 @@ class ResultGrid {
   void setShape(int rows, int cols, int keptCols);
   int fixedRows() const { return fixedRows_; }
   int fixedCols() const { return fixedCols_; }
-  void setFixedRows(int n) { fixedRows_ = n; }
-  void setFixedCols(int n) { fixedCols_ = n; }
+  void setFixedRows(int n) { sized(fixedRows_, n); }
+  void setFixedCols(int n) { sized(fixedCols_, n); }
 
   // Texts.
   QString text(int row, int col) const { return textOf(textId(row, col)); }
@@ -151,7 +151,7 @@ class ResultGrid {
   int colWidth(int col) const { return widths_[std::size_t(col)]; }
   // The width the column shows: its own, or the grid's default.
   int shownColWidth(int col) const { return colWidth(col) < 0 ? kDefaultColumnTwips : colWidth(col); }
-  void setColWidth(int col, int twips) { widths_[std::size_t(col)] = twips; }
+  void setColWidth(int col, int twips) { sized(widths_[std::size_t(col)], twips); }
   void setColWidths(int firstCol, int lastCol, int twips) {
     for (int c = firstCol; c <= lastCol; ++c)
       setColWidth(c, twips);
@@ -171,7 +171,13 @@ class ResultGrid {
   bool isVisible() const { return visible_; }
   void setVisible(bool visible) { visible_ = visible; }
   double fontPoints() const { return fontPoints_; }
-  void setFontPoints(double points) { fontPoints_ = points; }
+  void setFontPoints(double points) { sized(fontPoints_, points); }
+
+  // How many times what the grid's sizes on screen are made of has changed:
+  // its shape, fixed rows and columns, column widths, row heights or font. A
+  // view sets its sizes again only when the count has moved, so a handler
+  // that changes none of them costs no size of a long history's rows.
+  std::uint64_t sizeChanges() const { return sizeChanges_; }
 
   // Bytes held by the grid, pool and tables included.
   std::size_t memoryBytes() const;
@@ -186,6 +192,13 @@ class ResultGrid {
   }
   [[noreturn]] void outOfRange(int row, int col) const;
   [[noreturn]] void paletteFull(Rgb color) const;
+  template <typename T>
+  void sized(T &measure, T value) {
+    if (measure != value) {
+      measure = value;
+      ++sizeChanges_;
+    }
+  }
   // Every change of shape: the cells of rows 0..rows - 1 in room for
   // rowRoom rows, the first keptCols columns kept.
   void reshape(int rows, int cols, int keptCols, int rowRoom);
@@ -246,6 +259,7 @@ class ResultGrid {
   int topRow_ = 0, currentRow_ = 0, currentCol_ = 0;
   bool visible_ = true;
   double fontPoints_ = 7.5;
+  std::uint64_t sizeChanges_ = 0;
 };
 
 }  // namespace corvessa

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <atomic>
 #include <chrono>
+#include <string_view>
 #include <cstdio>
 #include <fcntl.h>
 #include <future>
@@ -22,6 +23,7 @@
 #include <unistd.h>
 
 using namespace corvessa;
+using namespace std::literals;
 
 namespace {
 
@@ -183,6 +185,80 @@ TEST(DrawHistory, AnEarlyEndIsNotedWithItsLineWhenTextFollows) {
   EXPECT_TRUE(message.startsWith("1 record(s)")) << message.toStdString();
   EXPECT_TRUE(message.endsWith(drawHistoryEndNote(both, "/data/X.txt"))) << message.toStdString();
   EXPECT_TRUE(message.contains("ends at line 3")) << message.toStdString();
+}
+
+// The quick reading of the usual records gives what the field reader gives
+// for every record: the draws, the records left out and where the history
+// ends, for the charts, the editor's notes and the editor's rows alike.
+void expectSameAsByFields(const QByteArray &data, const std::string &name) {
+  SCOPED_TRACE(name);
+  const DrawHistory quick = parseDrawHistory(data), slow = parseDrawHistoryByFields(data);
+  ASSERT_EQ(quick.draws.size(), slow.draws.size());
+  for (std::size_t i = 0; i < quick.draws.size(); ++i) {
+    const DrawRecord &a = quick.draws[i], &b = slow.draws[i];
+    ASSERT_TRUE(a.label == b.label && a.h == b.h && a.t == b.t && a.u == b.u) << "draw " << i;
+  }
+  for (const DrawHistory &notes : {quick, parseDrawHistoryNotes(data), EditorRows(data).chartNotes()}) {
+    EXPECT_EQ(notes.skippedCount, slow.skippedCount);
+    EXPECT_EQ(notes.firstSkippedLine, slow.firstSkippedLine);
+    EXPECT_EQ(notes.firstSkippedText, slow.firstSkippedText);
+    EXPECT_EQ(notes.endLine, slow.endLine);
+    EXPECT_EQ(notes.endText, slow.endText);
+  }
+}
+
+TEST(DrawHistory, TheQuickReadingOfTheUsualRecordsReadsAsTheFieldReader) {
+  const QByteArray usual = "20260101 1 2 3\r\n20260102 4 5 6\r\n";
+  const std::string_view tricky[] = {
+      ""sv,
+      "\xEF\xBB\xBF"sv,
+      "\xEF\xBB\xBF" "1 2 3 4\r\n"sv,
+      "1 2 3 4"sv,
+      "1 2 3 4\n2 3 4 5\r3 4 5 6\r\n"sv,
+      "1 2 3 4\r\r\n2 3 4 5\n\r3 4 5 6"sv,
+      "123456789012345678 1 2 3\r\n"sv,
+      "1234567890123456789 1 2 3\r\n"sv,
+      "9223372036854775807 1 2 3\r\n9223372036854775808 1 2 3\r\n"sv,
+      "12345678901234567890 1 2 3\r\n4 5 6 7\r\n"sv,
+      "01 2 3 4\r\n"sv,
+      "0 1 2 3\r\n5 6 7 8\r\n"sv,
+      "-5 1 2 3\r\n+6 1 2 3\r\n"sv,
+      "7 12 1 2\r\n8 5.0 +5 05\r\n9 5.5 1 2\r\n"sv,
+      "7\t1\t2\t3\r\n8  1  2  3\r\n9 1 2 3 \r\n"sv,
+      "7,1,2,3\r\n8,1,2,3,\r\n9 1 2 3\r\n"sv,
+      "\"7\" \"1\" 2 3\r\n\"8 1 2 3\r\n9 1 2 3\r\n"sv,
+      "7 1 2\r\n8 1 2 3\r\n9 1 2 3\r\n"sv,
+      "7 1 2 3 4\r\n5 6 7\r\n8 1 2 3\r\n"sv,
+      "7 1 2 3\r\n\r\n8 1 2 3\r\n"sv,
+      "7 1 2 3\r\n   \r\n,,\r\n"sv,
+      "7 1 2 3\r\n0 0 0 0\r\nend\r\n"sv,
+      "7 1 2 3\r\nx 1 2 3\r\n"sv,
+      "7 1 2 3\r\n8 1 2 a\r\n9 1 2 3\r\n10 1 2\r\n"sv,
+      "7 1 2 3\r\n8 1 2 3\x00\r\n9 1 2 3\r\n"sv,
+      "7 1 2 3\r\n8 \xC3\xA9 2 3\r\n9 1 2 3\r\n"sv,
+      "7 1 2 3\r\n\r"sv,
+      "7 1 2 3\r\n8 1 2"sv,
+      "7 1 2 3\r\n8 1 2 "sv,
+      "7 1 2 3\r\n8 1 2 34"sv,
+      "\r\n7 1 2 3\r\n"sv,
+  };
+  for (const std::string_view text : tricky) {
+    const QByteArray data(text.data(), qsizetype(text.size()));
+    expectSameAsByFields(data, data.toStdString());
+    expectSameAsByFields(usual + data + usual, "between usual records: " + data.toStdString());
+  }
+  // The same pieces strung together at random, the usual records among them.
+  std::uint32_t state = 7;
+  const auto next = [&state] { return state = state * 1664525u + 1013904223u; };
+  for (int round = 0; round < 500; ++round) {
+    QByteArray data;
+    for (int piece = int(next() >> 28); piece >= 0; --piece) {
+      const std::uint32_t pick = next() >> 20;
+      const std::string_view text = tricky[pick % std::size(tricky)];
+      data += pick % 3 == 0 ? usual : QByteArray(text.data(), qsizetype(text.size()));
+    }
+    expectSameAsByFields(data, "round " + std::to_string(round));
+  }
 }
 
 TEST(DrawHistory, MessagesQuoteAHugeLineOnlyInPart) {

@@ -28,6 +28,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
@@ -799,4 +800,96 @@ TEST_F(ToolWindowTest, AnEnquiryShowsItsFooter) {
     EXPECT_TRUE(topRowIsWhole(view));
     w->close();
   }
+}
+
+// The sections a header paints, each paint event's apart: the style draws
+// one header face a section.
+class HeaderSectionCount final : public QProxyStyle {
+ public:
+  explicit HeaderSectionCount(QHeaderView *header) {
+    header->setStyle(this);
+    header->viewport()->installEventFilter(this);
+  }
+  void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                   const QWidget *widget) const override {
+    if (element == CE_Header && !perPaint_.empty())
+      ++perPaint_.back();
+    QProxyStyle::drawControl(element, option, painter, widget);
+  }
+  bool eventFilter(QObject *, QEvent *event) override {
+    if (event->type() == QEvent::Paint)
+      perPaint_.push_back(0);
+    return false;
+  }
+  // The most sections one paint painted since the last call.
+  int mostInOnePaint() {
+    const int most = perPaint_.empty() ? 0 : *std::max_element(perPaint_.begin(), perPaint_.end());
+    perPaint_.clear();
+    return most;
+  }
+
+ private:
+  mutable std::vector<int> perPaint_;
+};
+
+// Lets the window paint what its last event changed, as the event loop does.
+void paintPending() {
+  for (int i = 0; i < 5; ++i)
+    QTest::qWait(5);
+}
+
+// The rows of the fixed column in view.
+int headerSectionsInView(QHeaderView *header) {
+  const int first = header->visualIndexAt(0);
+  const int last = header->visualIndexAt(header->viewport()->height() - 1);
+  return (last < 0 ? header->count() - 1 : last) - first + 1;
+}
+
+TEST_F(ToolWindowTest, AnEnquiryRepaintsOnlyTheFixedColumnsRowsInView) {
+  home.writeLottery("A", draws(3000));
+  home.selectLottery("A");
+  ToolWindow *w = open("frmzhixuanhaocx");
+  ASSERT_NE(w, nullptr);
+  QHeaderView *down = w->gridView()->verticalHeader();
+  HeaderSectionCount sections(down);
+  paintPending();
+  // The first enquiry adds the footer's rows and the entries' columns, the
+  // second only columns; each repaints the newest draws and the footer.
+  for (const char *numbers : {"123 456 789", "111 222 333 444 555 666"}) {
+    SCOPED_TRACE(numbers);
+    sections.mostInOnePaint();
+    w->textBox("Text1")->setPlainText(numbers);
+    QTest::mouseClick(w->button("Command2"), Qt::LeftButton);
+    paintPending();
+    ASSERT_EQ(down->model()->headerData(down->count() - 1, Qt::Vertical).toString(), "Average");
+    const int inView = headerSectionsInView(down);
+    EXPECT_GT(inView, 5);
+    const int painted = sections.mostInOnePaint();
+    EXPECT_GT(painted, 0);
+    EXPECT_LE(painted, inView);
+  }
+  down->setStyle(nullptr);
+}
+
+TEST_F(ToolWindowTest, ACellPressSetsNoRowHeightWhenNoneChanged) {
+  home.writeLottery("A", draws(300));
+  home.selectLottery("A");
+  ToolWindow *w = open("frmzuxuan012lu");  // "Box Number Shape", whose rows have heights of their own
+  ASSERT_NE(w, nullptr);
+  ASSERT_TRUE(w->grid().hasRowHeights());
+  QHeaderView *down = w->gridView()->verticalHeader();
+  // A row's height on screen that is not the grid's: a press that set the
+  // heights again would put it back.
+  const int probe = w->gridView()->rowAt(0) + 1;
+  const int height = down->sectionSize(probe);
+  down->resizeSection(probe, height + 7);
+  const QModelIndex cell = w->gridView()->indexAt(w->gridView()->viewport()->rect().center());
+  ASSERT_TRUE(cell.isValid());
+  test::pressCell(w, cell.row() + 1, cell.column() + 1);
+  EXPECT_TRUE(cell.data(Qt::BackgroundRole).isValid()) << "the press highlights the cell";
+  test::doubleClickCell(w, cell.row() + 1, cell.column() + 1);
+  EXPECT_EQ(down->sectionSize(probe), height + 7);
+  // A new load sets the grid's heights again.
+  w->load();
+  EXPECT_EQ(down->sectionSize(probe), height);
 }

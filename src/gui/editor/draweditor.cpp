@@ -333,9 +333,9 @@ DrawEditor::LoadReport DrawEditor::LoadDrawingsGrid() {
       model_->setRows(std::move(spare));
     } else {
       addContentHashIfNeeded(fileRead_, file.data);
-      // The editor shows every line, but the charts may stop early: where is said.
-      report.endNote = drawHistoryEndNote(parseDrawHistoryNotes(file.data), path);
       EditorRows rows(std::move(file.data));
+      // The editor shows every line, but the charts may stop early: where is said.
+      report.endNote = drawHistoryEndNote(rows.chartNotes(), path);
       rows.insertBlankRow(rows.rowCount());  // the spare row for the next draw
       model_->setRows(std::move(rows));
       loaded_ = LoadedFile::Read;

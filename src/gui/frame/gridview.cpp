@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QItemSelectionModel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
@@ -181,6 +182,26 @@ class GridHeader final : public QHeaderView {
  public:
   using QHeaderView::QHeaderView;
 
+  // The toolkit's header walks every section of a changed range to find
+  // where to repaint: a million of them when a handler has run on a long
+  // history. The grid's header repaints what it shows instead, once its
+  // measures are forgotten (by a change of one section).
+  void setModel(QAbstractItemModel *model) override {
+    if (QAbstractItemModel *before = this->model())
+      disconnect(before, &QAbstractItemModel::headerDataChanged, this, nullptr);
+    QHeaderView::setModel(model);
+    if (!model)
+      return;
+    disconnect(model, SIGNAL(headerDataChanged(Qt::Orientation, int, int)), this,
+               SLOT(headerDataChanged(Qt::Orientation, int, int)));
+    connect(model, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation changed, int first, int) {
+      if (changed != orientation() || first < 0 || first >= count())
+        return;
+      headerDataChanged(changed, first, first);
+      viewport()->update();
+    });
+  }
+
  protected:
   void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override {
     if (!rect.isValid())
@@ -194,14 +215,28 @@ class GridHeader final : public QHeaderView {
 
   // Beside the fixed row and under the fixed column, past the last cell,
   // lies the grid's background like everywhere beyond its cells.
+  //
+  // The sections are painted for the part of the event's area that they
+  // cover: the toolkit's header paints every section, from the first row of
+  // a long history to its last, when the area lies wholly past the last one
+  // (as the strip under the last row of a grid scrolled to its end does).
   void paintEvent(QPaintEvent *event) override {
-    QHeaderView::paintEvent(event);
-    QRect beyond = viewport()->rect();
     const int end = length() - offset();
-    if (orientation() == Qt::Horizontal)
+    QRect sections = event->rect();
+    QRect beyond = viewport()->rect();
+    if (orientation() == Qt::Horizontal) {
+      sections.setRight(std::min(sections.right(), end - 1));
       beyond.setLeft(end);
-    else
+    } else {
+      sections.setBottom(std::min(sections.bottom(), end - 1));
       beyond.setTop(end);
+    }
+    if (sections == event->rect()) {
+      QHeaderView::paintEvent(event);
+    } else if (sections.isValid()) {
+      QPaintEvent part(sections);
+      QHeaderView::paintEvent(&part);
+    }
     if (beyond.isValid()) {
       QPainter painter(viewport());
       painter.fillRect(beyond, QColor(kGridBeyondColour));
@@ -223,7 +258,49 @@ Qt::Alignment cellAlignment(ColumnAlignment alignment, std::string_view text) {
 void GridModel::setGrid(const ResultGrid *grid) {
   beginResetModel();
   grid_ = grid;
+  takeShape();
   endResetModel();
+}
+
+int GridModel::gridFixedRows() const { return grid_ ? std::min(grid_->fixedRows(), grid_->rows()) : 0; }
+int GridModel::gridFixedCols() const { return grid_ ? std::min(grid_->fixedCols(), grid_->cols()) : 0; }
+
+void GridModel::takeShape() {
+  fixedRows_ = gridFixedRows();
+  fixedCols_ = gridFixedCols();
+  rows_ = grid_ ? grid_->rows() - fixedRows_ : 0;
+  cols_ = grid_ ? grid_->cols() - fixedCols_ : 0;
+}
+
+bool GridModel::showShape() {
+  if (gridFixedRows() != fixedRows_ || gridFixedCols() != fixedCols_) {
+    beginResetModel();
+    takeShape();
+    endResetModel();
+    return true;
+  }
+  const int rows = grid_ ? grid_->rows() - fixedRows_ : 0;
+  const int cols = grid_ ? grid_->cols() - fixedCols_ : 0;
+  const bool changed = rows != rows_ || cols != cols_;
+  if (cols < cols_) {
+    beginRemoveColumns({}, cols, cols_ - 1);
+    cols_ = cols;
+    endRemoveColumns();
+  } else if (cols > cols_) {
+    beginInsertColumns({}, cols_, cols - 1);
+    cols_ = cols;
+    endInsertColumns();
+  }
+  if (rows < rows_) {
+    beginRemoveRows({}, rows, rows_ - 1);
+    rows_ = rows;
+    endRemoveRows();
+  } else if (rows > rows_) {
+    beginInsertRows({}, rows_, rows - 1);
+    rows_ = rows;
+    endInsertRows();
+  }
+  return changed;
 }
 
 void GridModel::refresh() {
@@ -235,16 +312,9 @@ void GridModel::refresh() {
     Q_EMIT headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
-int GridModel::fixedRows() const { return grid_ ? std::min(grid_->fixedRows(), grid_->rows()) : 0; }
-int GridModel::fixedCols() const { return grid_ ? std::min(grid_->fixedCols(), grid_->cols()) : 0; }
+int GridModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : rows_; }
 
-int GridModel::rowCount(const QModelIndex &parent) const {
-  return grid_ && !parent.isValid() ? grid_->rows() - fixedRows() : 0;
-}
-
-int GridModel::columnCount(const QModelIndex &parent) const {
-  return grid_ && !parent.isValid() ? grid_->cols() - fixedCols() : 0;
-}
+int GridModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : cols_; }
 
 QVariant GridModel::cellData(int row, int col, int role) const {
   if (!grid_ || row < 0 || col < 0 || row >= grid_->rows() || col >= grid_->cols())
@@ -316,8 +386,20 @@ void GridView::setGridModel(GridModel *model) {
   setModel(model);
   if (!model)
     return;
-  // A new shape clears the selection without a word.
-  connect(model, &QAbstractItemModel::modelReset, this, [this] { selectedRange_ = false; });
+  // A new shape clears the selection without a word, and the sizes are set afresh.
+  connect(model, &QAbstractItemModel::modelReset, this, [this] {
+    selectedRange_ = false;
+    appliedSizes_.reset();
+  });
+  const auto reshaped = [this] {
+    clearSelection();
+    selectedRange_ = false;
+    appliedSizes_.reset();
+  };
+  connect(model, &QAbstractItemModel::rowsInserted, this, reshaped);
+  connect(model, &QAbstractItemModel::rowsRemoved, this, reshaped);
+  connect(model, &QAbstractItemModel::columnsInserted, this, reshaped);
+  connect(model, &QAbstractItemModel::columnsRemoved, this, reshaped);
   if (QItemSelectionModel *selection = selectionModel())
     connect(selection, &QItemSelectionModel::selectionChanged, this, [this, selection] {
       const QItemSelection ranges = selection->selection();
@@ -333,8 +415,9 @@ void GridView::setGridModel(GridModel *model) {
 
 void GridView::applyGridSizes() {
   const ResultGrid *grid = model_ ? model_->grid() : nullptr;
-  if (!grid)
+  if (!grid || appliedSizes_ == grid->sizeChanges())
     return;
+  appliedSizes_ = grid->sizeChanges();
   QFont font(QStringLiteral("Arial"));
   font.setPointSizeF(grid->fontPoints());
   setFont(font);

@@ -16,6 +16,8 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QTableView>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace corvessa {
@@ -43,12 +45,21 @@ class GridModel final : public QAbstractTableModel {
  public:
   explicit GridModel(QObject *parent = nullptr) : QAbstractTableModel(parent) {}
 
-  // The grid must outlive the model or be replaced first.
+  // The grid must outlive the model or be replaced first. The views start
+  // over, as with a grid they have not seen.
   void setGrid(const ResultGrid *grid);
   const ResultGrid *grid() const { return grid_; }
-  // Call around a change of the grid's row or column count.
+  // After a change of the grid's row or column count: the rows and columns
+  // that came or went at the end are inserted or removed as such, so a view
+  // keeps its place and sizes; only a change of the fixed rows or columns
+  // starts the views over. False when the counts are as they were.
+  bool showShape();
+  // Around any change of the grid's shape, the views start over.
   void beginGridReset() { beginResetModel(); }
-  void endGridReset() { endResetModel(); }
+  void endGridReset() {
+    takeShape();
+    endResetModel();
+  }
   // Every cell may have changed, but not the counts.
   void refresh();
 
@@ -58,8 +69,8 @@ class GridModel final : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
   Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-  int fixedRows() const;
-  int fixedCols() const;
+  int fixedRows() const { return fixedRows_; }
+  int fixedCols() const { return fixedCols_; }
   // Model position to grid position.
   int gridRow(int modelRow) const { return modelRow + fixedRows(); }
   int gridCol(int modelCol) const { return modelCol + fixedCols(); }
@@ -68,7 +79,14 @@ class GridModel final : public QAbstractTableModel {
   QVariant cellData(int row, int col, int role) const;
 
  private:
+  // The counts the views were told of, which a change of the grid's shape
+  // leaves behind until showShape() tells them.
+  void takeShape();
+  int gridFixedRows() const;
+  int gridFixedCols() const;
+
   const ResultGrid *grid_ = nullptr;
+  int rows_ = 0, cols_ = 0, fixedRows_ = 0, fixedCols_ = 0;
 };
 
 class GridView final : public QTableView {
@@ -79,7 +97,8 @@ class GridView final : public QTableView {
   void setGridModel(GridModel *model);
   GridModel *gridModel() const { return model_; }
 
-  // Column widths, row heights, header sizes and font from the grid.
+  // Column widths, row heights, header sizes and font from the grid, when
+  // they have changed since they were last set (or the view started over).
   void applyGridSizes();
   // Shows the grid's top row at the top, or the last rows when there are
   // too few rows under it to fill the view.
@@ -108,6 +127,8 @@ class GridView final : public QTableView {
 
   GridModel *model_ = nullptr;
   bool selectedRange_ = false;
+  // The grid's sizeChanges() when its sizes were set; none after a start over.
+  std::optional<std::uint64_t> appliedSizes_;
   QWidget *corner_ = nullptr;  // the table's corner button, painted as grid cell (0, 0)
 };
 

@@ -182,7 +182,8 @@ void ToolWindow::load() {
 
 void ToolWindow::showChart() {
   // The load has replaced the grid: the view starts over.
-  showState(-1, -1);
+  model_->setGrid(&state().grid);
+  showState();
   showTopRow();
 }
 
@@ -199,7 +200,6 @@ void ToolWindow::runHandler(const std::function<void()> &handler) {
     if (c.kind == ControlKind::TextBox)
       session_.type(c.name, textBox(c.name)->toPlainText());
   ResultGrid &grid = state().grid;
-  const int rows = grid.rows(), cols = grid.cols();
   // The grid's top row is the one in view, so that a handler which sets it,
   // even to the row the load set, brings that row into view.
   if (!scrollPending_)
@@ -207,20 +207,16 @@ void ToolWindow::runHandler(const std::function<void()> &handler) {
   const int topRow = grid.topRow();
   handler();
   // A new shape starts the view over; it keeps the top row all the same.
-  if (showState(rows, cols) || grid.topRow() != topRow)
+  if (showState() || grid.topRow() != topRow)
     showTopRow();
 }
 
-bool ToolWindow::showState(int rowsBefore, int colsBefore) {
+bool ToolWindow::showState() {
   const ToolWindowState &s = state();
-  const bool reshaped = s.grid.rows() != rowsBefore || s.grid.cols() != colsBefore;
-  if (reshaped) {
-    // The grid's shape has changed already; the view starts over.
-    model_->beginGridReset();
-    model_->endGridReset();
-  } else {
-    model_->refresh();
-  }
+  // The grid's shape may have changed already: the view is told what came
+  // and went (an enquiry's columns), then that any cell may have changed.
+  const bool reshaped = model_->showShape();
+  model_->refresh();
   view_->applyGridSizes();
   view_->setVisible(s.grid.isVisible());
   view_->showCurrentCell();

@@ -83,7 +83,7 @@ class ToolWindow : public QWidget, private ToolHost {
   void applyGeometry();
   void runHandler(const std::function<void()> &handler);
   // Shows the state the load or a handler left; true when the grid's shape changed.
-  bool showState(int rowsBefore, int colsBefore);
+  bool showState();
   // Scrolls to the grid's top row now, or when the window shows.
   void showTopRow();
   // The grid cell (row, col) of a view index.
