@@ -39,6 +39,7 @@
 #include <map>
 
 using namespace corvessa;
+using bench::enquiryText;
 
 namespace {
 
@@ -110,14 +111,6 @@ void showReference(const ResultGrid &grid) {
   view.show();
   view.scrollToBottom();
   view.grab();
-}
-
-// An enquiry's text: `count` numbers of three digits, "000 001 002 ...".
-QString enquiryText(int count) {
-  QString text;
-  for (int i = 0; i < count; ++i)
-    text += QStringLiteral("%1 ").arg(i % 1000, 3, 10, QLatin1Char('0'));
-  return text;
 }
 
 // The most numbers, up to 400, that the window's enquiry takes: a window

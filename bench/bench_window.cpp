@@ -101,13 +101,6 @@ double untilLastPaint(const QElapsedTimer &since, const PaintCounter &counter) {
   }
 }
 
-QString enquiryText(int count) {
-  QString text;
-  for (int i = 0; i < count; ++i)
-    text += QStringLiteral("%1 ").arg(i % 1000, 3, 10, QLatin1Char('0'));
-  return text;
-}
-
 const char *menuItemOf(const QString &windowName) {
   for (const ToolMenu &menu : toolMenus())
     for (const ToolMenuItem &item : menu.items)
@@ -316,6 +309,13 @@ int windowBench(const QList<int> &sizes, const QStringList &onlyTools, int runs,
   }
   std::printf("CSV written to %s\n", qPrintable(QFileInfo(csvPath).absoluteFilePath()));
   return 0;
+}
+
+QString enquiryText(int count) {
+  QString text;
+  for (int i = 0; i < count; ++i)
+    text += QStringLiteral("%1 ").arg(i % 1000, 3, 10, QLatin1Char('0'));
+  return text;
 }
 
 }  // namespace corvessa::bench

@@ -53,16 +53,7 @@ bool lastColumnIsWhole(GridView *view) {
 
 // A press and release on a part of a scroll bar, or a drag of its handle by dx.
 void pressOn(QScrollBar *bar, QStyle::SubControl part, int dragBy = 0) {
-  QStyleOptionSlider option;
-  option.initFrom(bar);
-  option.orientation = bar->orientation();
-  option.state |= QStyle::State_Horizontal;
-  option.minimum = bar->minimum();
-  option.maximum = bar->maximum();
-  option.sliderPosition = bar->sliderPosition();
-  option.sliderValue = bar->value();
-  option.pageStep = bar->pageStep();
-  option.singleStep = bar->singleStep();
+  const QStyleOptionSlider option = test::scrollBarOption(bar);
   const QPoint from = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
   const QPoint to = from + QPoint(dragBy, 0);
   QTest::mousePress(bar, Qt::LeftButton, {}, from);

@@ -39,6 +39,7 @@
 using namespace corvessa;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
+using corvessa::test::scrollBarOption;
 using corvessa::test::showsLastRowWhole;
 using corvessa::test::topRowIsWhole;
 
@@ -262,23 +263,6 @@ QColor paintedColour(ToolWindow *w, int row, int col) {
   const QRect rect = view->visualRect(view->model()->index(row - 1, col - 1));
   const QImage image = view->viewport()->grab().toImage();
   return image.pixelColor(rect.left() + rect.width() / 4, rect.center().y());
-}
-
-// A scroll bar's state as its style sees it.
-QStyleOptionSlider scrollBarOption(QScrollBar *bar) {
-  QStyleOptionSlider option;
-  option.initFrom(bar);
-  option.orientation = bar->orientation();
-  if (bar->orientation() == Qt::Horizontal)
-    option.state |= QStyle::State_Horizontal;
-  option.minimum = bar->minimum();
-  option.maximum = bar->maximum();
-  option.sliderPosition = bar->sliderPosition();
-  option.sliderValue = bar->value();
-  option.singleStep = bar->singleStep();
-  option.pageStep = bar->pageStep();
-  option.subControls = QStyle::SC_All;
-  return option;
 }
 
 // The scroll bar as the window shows it, and as its style paints one in

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QColor>
 #include <QPointer>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -60,6 +62,22 @@ void expectPressTogglesHighlight(ToolWindow *window, int row, int col, const QCo
   pressCell(window, row, col);
   EXPECT_FALSE(model->data(cell, Qt::BackgroundRole).isValid()) << "after the second press";
   EXPECT_EQ(model->data(cell).toString(), text);
+}
+
+QStyleOptionSlider scrollBarOption(QScrollBar *bar) {
+  QStyleOptionSlider option;
+  option.initFrom(bar);
+  option.orientation = bar->orientation();
+  if (bar->orientation() == Qt::Horizontal)
+    option.state |= QStyle::State_Horizontal;
+  option.minimum = bar->minimum();
+  option.maximum = bar->maximum();
+  option.sliderPosition = bar->sliderPosition();
+  option.sliderValue = bar->value();
+  option.singleStep = bar->singleStep();
+  option.pageStep = bar->pageStep();
+  option.subControls = QStyle::SC_All;
+  return option;
 }
 
 }  // namespace corvessa::test

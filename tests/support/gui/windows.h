@@ -2,6 +2,8 @@
 // Window test helpers: ending a test with no window left, and the mouse on a
 // tool window's grid as a user moves it.
 class QColor;
+class QScrollBar;
+class QStyleOptionSlider;
 
 namespace corvessa {
 class ToolWindow;
@@ -25,5 +27,9 @@ void doubleClickCell(ToolWindow *window, int row, int col);
 // second clears it to the grid's colour, its own colour gone for good; its
 // text stays through both.
 void expectPressTogglesHighlight(ToolWindow *window, int row, int col, const QColor &highlight);
+
+// A scroll bar's state as its style sees it, to find where its arrows, page
+// areas and thumb lie.
+QStyleOptionSlider scrollBarOption(QScrollBar *bar);
 
 }  // namespace corvessa::test
