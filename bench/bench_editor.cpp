@@ -4,6 +4,8 @@
 // See README.md.
 #include "bench_editor.h"
 
+#include "bench_child.h"
+
 #include "core/programstate.h"
 #include "gui/editor/draweditor.h"
 #include "gui/platform/platform.h"
@@ -140,16 +142,10 @@ int editorBench(const QList<int> &sizes, int runs, const QString &csvPath,
     }
     std::vector<EditorRun> measured;
     for (int i = 0; i < runs; ++i) {
-      QProcess child;
-      child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--editor-child"), home.path()});
-      if (!child.waitForFinished(-1) || child.exitCode() != 0) {
-        std::fprintf(stderr, "corvessa-bench: the editor's run at %d draws failed: %s\n", n,
-                     child.readAllStandardError().constData());
-        continue;
-      }
-      const QList<QByteArray> parts = child.readAllStandardOutput().trimmed().split(' ');
-      if (parts.size() == 3)
-        measured.push_back(EditorRun{parts[0].toDouble(), parts[1].toLong(), parts[2].toLong()});
+      const auto parts = childFigures({QStringLiteral("--editor-child"), home.path()}, 3,
+                                      QStringLiteral("editor's run at %1 draws").arg(n));
+      if (parts)
+        measured.push_back(EditorRun{(*parts)[0].toDouble(), (*parts)[1].toLong(), (*parts)[2].toLong()});
     }
     if (measured.empty())
       continue;

@@ -3,6 +3,7 @@
 // grid filled into a QStandardItemModel as the reference; with --cold also
 // each tool opened once in a fresh process, as a user meets it. See README.md.
 #include "bench_editor.h"
+#include "bench_child.h"
 #include "bench_window.h"
 #include "charts/framework/tool.h"
 #include "charts/framework/toolsession.h"
@@ -39,6 +40,7 @@
 #include <map>
 
 using namespace corvessa;
+using bench::childFigures;
 using bench::enquiryText;
 
 namespace {
@@ -232,17 +234,11 @@ ColdRun coldOpen(const QString &windowName, const QString &path, int entries, in
   for (int i = 0; i < runs; ++i) {
     if (pauseMs > 0)
       QThread::msleep(static_cast<unsigned long>(pauseMs));
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--cold-child"), windowName, path, QString::number(entries)});
-    if (!child.waitForFinished(-1) || child.exitCode() != 0) {
-      std::fprintf(stderr, "corvessa-bench: the cold run of %s failed: %s\n", qPrintable(windowName),
-                   child.readAllStandardError().constData());
+    const auto figures = childFigures({QStringLiteral("--cold-child"), windowName, path, QString::number(entries)}, 7,
+                                      QStringLiteral("cold run of ") + windowName);
+    if (!figures)
       continue;
-    }
-    const QList<QByteArray> parts = child.readAllStandardOutput().trimmed().split(' ');
-    if (parts.size() != 7)
-      continue;
+    const QList<QByteArray> &parts = *figures;
     measured.push_back(ColdRun{parts[0].toDouble(), parts[1].toDouble(), parts[2].toDouble(), parts[3].toLong(),
                                parts[4].toLong(), parts[5].toDouble(), parts[6].toLong()});
   }

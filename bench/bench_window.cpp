@@ -7,6 +7,8 @@
 // counted, against the sections in view.
 #include "bench_window.h"
 
+#include "bench_child.h"
+
 #include "core/lottery.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
@@ -272,22 +274,14 @@ int windowBench(const QList<int> &sizes, const QStringList &onlyTools, int runs,
       const int entries = entry->design.control(ControlRole::Input) ? 400 : 0;
       std::vector<std::vector<double>> measured(kFields);
       for (int run = 0; run < runs; ++run) {
-        QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("CORVESSA_HOME"), folder);
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--window-child"), tool, folder, QString::number(entries)});
-        if (!child.waitForFinished(-1) || child.exitCode() != 0) {
-          std::fprintf(stderr, "corvessa-bench: the window run of %s failed: %s\n", qPrintable(tool),
-                       child.readAllStandardError().constData());
-          continue;
-        }
-        const QList<QByteArray> parts = child.readAllStandardOutput().trimmed().split(' ');
-        if (parts.size() != kFields)
+        const auto parts = childFigures({QStringLiteral("--window-child"), tool, folder, QString::number(entries)},
+                                        kFields, QStringLiteral("window run of ") + tool, env);
+        if (!parts)
           continue;
         for (int i = 0; i < kFields; ++i)
-          measured[std::size_t(i)].push_back(parts[i].toDouble());
+          measured[std::size_t(i)].push_back((*parts)[i].toDouble());
       }
       if (measured[0].empty())
         continue;
@@ -309,13 +303,6 @@ int windowBench(const QList<int> &sizes, const QStringList &onlyTools, int runs,
   }
   std::printf("CSV written to %s\n", qPrintable(QFileInfo(csvPath).absoluteFilePath()));
   return 0;
-}
-
-QString enquiryText(int count) {
-  QString text;
-  for (int i = 0; i < count; ++i)
-    text += QStringLiteral("%1 ").arg(i % 1000, 3, 10, QLatin1Char('0'));
-  return text;
 }
 
 }  // namespace corvessa::bench

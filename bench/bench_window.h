@@ -11,9 +11,6 @@ namespace corvessa::bench {
 
 int windowBench(const QList<int> &sizes, const QStringList &tools, int runs, const QString &csvPath,
                 const std::function<QByteArray(int)> &history);
-// An enquiry's text: `count` numbers of three digits, "000 001 002 ...".
-QString enquiryText(int count);
-
 int windowChild(const QString &windowName, const QString &programFolder, int entries);
 
 }  // namespace corvessa::bench

@@ -387,6 +387,9 @@ TEST_F(Shell, NewLotteryMessagesForEachPath) {
     QString title;
   };
   const QString tip = "Friendship Tip:";
+  const QString invisible =
+      "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
+      "space.\r\nPlease enter a valid file name.";
   const Case cases[] = {
       {"cancel", std::nullopt, "You have not entered a name.", tip},
       {"blanks only", "   ", "You have not entered a name.", tip},
@@ -399,23 +402,11 @@ TEST_F(Shell, NewLotteryMessagesForEachPath) {
       {"control character", "a\tb", "A lottery name cannot contain a control character.\r\nPlease enter a valid file name.",
        tip},
       {"one dot", ".", "A lottery name cannot be dots only.\r\nPlease enter a valid file name.", tip},
-      {"right-to-left override", QString::fromUtf8("NY\u202eabc"),
-       "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
-       "space.\r\nPlease enter a valid file name.",
-       tip},
-      {"zero-width space", QString::fromUtf8("N\u200bY"),
-       "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
-       "space.\r\nPlease enter a valid file name.",
-       tip},
+      {"right-to-left override", QString::fromUtf8("NY\u202eabc"), invisible, tip},
+      {"zero-width space", QString::fromUtf8("N\u200bY"), invisible, tip},
       // Read by code point: format characters beyond the Basic Multilingual Plane too.
-      {"tag letter U+E0041", QString::fromUtf8("NY\U000E0041"),
-       "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
-       "space.\r\nPlease enter a valid file name.",
-       tip},
-      {"musical begin beam U+1D173", QString::fromUtf8("\U0001D173NY"),
-       "A lottery name cannot contain an invisible format character, such as a direction mark or a zero-width "
-       "space.\r\nPlease enter a valid file name.",
-       tip},
+      {"tag letter U+E0041", QString::fromUtf8("NY\U000E0041"), invisible, tip},
+      {"musical begin beam U+1D173", QString::fromUtf8("\U0001D173NY"), invisible, tip},
       {"unpaired surrogate", QStringLiteral("NY") + QChar(0xD834),
        "A lottery name cannot contain an unpaired surrogate, which is no character.\r\nPlease enter a valid file "
        "name.",
