@@ -5,11 +5,13 @@
 // without the draws), the draw editor's rows (one a line), the save check and
 // the import check, and every registered tool's chart. Besides crashes,
 // hangs and leaks it stops on a save that the editor would not read back as
-// the rows it saved.
+// the rows it saved, and on an unedited save of a file that the charts read
+// line by line that changes what they read.
 #include "core/drawfile.h"
 #include "core/drawsave.h"
 #include "core/editorrows.h"
 #include "core/fieldreader.h"
+#include "support/core/unchangedsave.h"
 #include "tools/menus.h"
 
 #include <cstddef>
@@ -37,7 +39,7 @@ void readFields(QByteArrayView bytes, std::int64_t firstLine) {
 }
 
 // What Save writes, the editor reads back as the rows that were not blank,
-// one a line, each cell trimmed and a digit of value 0 as "0".
+// one a line, each cell as its value and a digit of value 0 as "0".
 void checkSaveReadsBack(const EditorRows &rows) {
   const DrawFileBuild build = buildDrawFile(rows);
   if (build.problem)
@@ -50,7 +52,7 @@ void checkSaveReadsBack(const EditorRows &rows) {
     if (next >= back.rowCount())
       std::abort();
     for (int c = 0; c < 4; ++c) {
-      const QString cell = rows.text(r, c).trimmed();
+      const QString cell = QString::fromLatin1(fieldValue(rows.text(r, c).toLatin1()));
       const bool zero = c > 0 && parseDigitValue(cell.toLatin1()) == 0;
       if (back.text(next, c) != (zero ? QStringLiteral("0") : cell))
         std::abort();
@@ -88,6 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
       std::abort();
 
   checkSaveReadsBack(rows);
+  if (test::readsLineByLine(bytes) && !test::unchangedSaveDifference(bytes).empty())
+    std::abort();
   (void)drawHistoryContentProblem(bytes);
 
   for (const ToolEntry &tool : toolRegistry().entries())

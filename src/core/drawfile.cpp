@@ -16,7 +16,17 @@
 
 namespace corvessa {
 
-std::optional<std::int64_t> parseLabel(QByteArrayView field) {
+QByteArrayView fieldValue(QByteArrayView field) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!field.isEmpty() && blank(field.front()))
+    field = field.sliced(1);
+  while (!field.isEmpty() && blank(field.back()))
+    field.chop(1);
+  return field;
+}
+
+std::optional<std::int64_t> parseLabel(QByteArrayView text) {
+  const QByteArrayView field = fieldValue(text);
   if (field.isEmpty())
     return std::nullopt;
   qsizetype i = 0;
@@ -44,7 +54,8 @@ std::optional<std::int64_t> parseLabel(QByteArrayView field) {
   return std::int64_t(value);
 }
 
-std::optional<std::uint8_t> parseDigitValue(QByteArrayView field) {
+std::optional<std::uint8_t> parseDigitValue(QByteArrayView text) {
+  const QByteArrayView field = fieldValue(text);
   // [sign] figures [. figures] [e|E [sign] figures], with at least one figure
   // before the exponent. The value is judged exactly, not through a double:
   // a whole digit has at most one figure other than 0, and that figure's

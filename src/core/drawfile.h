@@ -89,13 +89,22 @@ QString drawHistoryEndNote(const DrawHistory &history, const QString &path);
 // ellipsis, so that a huge field never makes a huge message.
 QString messageExcerpt(const QString &text, qsizetype limit = 200);
 
-// A label field as a whole number in 64 bits, written with figures and an
-// optional sign; nothing otherwise ("1.5", "1e3" and words are not labels).
+// The value of a field, the one reading of a field's text that the charts'
+// reader and the draw editor (its Save, its blank rows) share: the text
+// without the blanks (space, tab) around it, inside double quotes too, so
+// `"7 "` holds the value 7. Nothing else is trimmed: a vertical tab, a form
+// feed or a line end is part of the value, which is then no number.
+QByteArrayView fieldValue(QByteArrayView field);
+
+// A label field read by its value as a whole number in 64 bits, written with
+// figures and an optional sign; nothing otherwise ("1.5", "1e3" and words
+// are not labels).
 std::optional<std::int64_t> parseLabel(QByteArrayView field);
 
 // A digit field read by its value as a number (sign, decimal point,
 // exponent): the digit d when that value is the whole number d from 0 to 9,
-// so "+5", "05" and "5.0" are 5; nothing for "5.5", "12", "-1" or "7a".
+// so "+5", "05", "5.0" and " 5 " are 5; nothing for "5.5", "12", "-1", "7a"
+// or "5" followed by a vertical tab.
 std::optional<std::uint8_t> parseDigitValue(QByteArrayView field);
 
 }  // namespace corvessa

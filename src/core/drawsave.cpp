@@ -34,6 +34,17 @@ CellProblem emptyCellProblem(int row, int column) {
                          kNothingSaved};
 }
 
+// A row that shows blank but whose line the charts read as a record of
+// empty fields: leaving it out would let the charts read on past it.
+CellProblem separatorRowProblem(int row) {
+  return CellProblem{row, kLabelColumn,
+                     QStringLiteral("Row %1 shows no draw, but its line in the file holds commas or double quotes, "
+                                    "which the charts read as a draw with an empty date: their draw history ends "
+                                    "there.\r\nNothing was saved. Please delete the row, or type its draw, and save "
+                                    "again.")
+                         .arg(row + 1)};
+}
+
 }  // namespace
 
 DrawFileBuild buildDrawFile(const EditorRows &rows) {
@@ -45,11 +56,19 @@ DrawFileBuild buildDrawFile(const EditorRows &rows) {
     build.bytes.clear();
     return std::move(build);
   };
+  // A row of the file's separators alone, left out only when no draw follows it.
+  std::optional<int> separatorRow;
   for (int r = 0; r < rows.rowCount(); ++r) {
-    if (rows.isBlank(r))
+    if (rows.isBlank(r)) {
+      if (!separatorRow && rows.holdsOnlySeparators(r))
+        separatorRow = r;
       continue;
+    }
+    if (separatorRow)
+      return refuse(separatorRowProblem(*separatorRow));
     for (int c = 0; c < 4; ++c) {
-      const QByteArrayView cell = cells[std::size_t(c)] = rows.cellBytes(r, c, scratch[std::size_t(c)]).trimmed();
+      // A cell is written as its value, read as the charts read a field.
+      const QByteArrayView cell = cells[std::size_t(c)] = fieldValue(rows.cellBytes(r, c, scratch[std::size_t(c)]));
       if (cell.isEmpty())
         return refuse(emptyCellProblem(r, c));
       if (c == kLabelColumn ? !parseLabel(cell) : !parseDigitValue(cell))

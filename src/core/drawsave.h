@@ -26,13 +26,16 @@ struct CellProblem {
 };
 
 // The bytes of a draw file for the editor's rows: one line "label H T U"
-// with CR LF for each row that is not blank (all four cells empty or
-// blanks), so no draw is invented and none is dropped. Every cell of such a
-// row must be filled: a label with a whole number, a digit with a number
-// that every reader takes as a digit 0 to 9 ("5", "05", "+5", "5.0"). Blanks
-// around a cell's text are dropped; a digit is written as typed, or "0" when
-// its value is 0. Otherwise nothing is built and the first cell refused, in
-// row order, is returned.
+// with CR LF for each row that is not blank (no cell holds a value), so no
+// draw is invented and none is dropped. Every cell of such a row must be
+// filled: a label with a whole number, a digit with a number that every
+// reader takes as a digit 0 to 9 ("5", "05", "+5", "5.0"). A cell is read
+// as the charts read a field (fieldValue: blanks around its text are no part
+// of it) and written as that value, a digit of value 0 as "0": the charts
+// read the line written as they read the row's line before. A blank row
+// whose line held commas or quotes (",,,"), which ends the charts' history,
+// is left out only when no draw follows it. Otherwise nothing is built and
+// the first cell or row refused, in row order, is returned.
 struct DrawFileBuild {
   QByteArray bytes;
   std::optional<CellProblem> problem;

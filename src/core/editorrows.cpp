@@ -87,9 +87,16 @@ const EditorRows::LineCells &EditorRows::lineCells(Row row) const {
     if (!field.present)
       break;
     cells[c] = field.text;
-    // More fields than cells: the last cell keeps the rest of the line.
-    if (c + 1 == cells.size() && reader.next().present)
-      cells[c] = line.sliced(rest).trimmed();
+    if (c + 1 < cells.size())
+      continue;
+    // More fields than cells: empty ones at the line's end are dropped
+    // ("1 2 3 4," is a whole row); otherwise the last cell keeps the rest of
+    // the line, so nothing is lost.
+    for (FieldReader::Field more = reader.next(); more.present; more = reader.next())
+      if (!fieldValue(more.text).isEmpty()) {
+        cells[c] = fieldValue(line.sliced(rest));
+        break;
+      }
   }
   splitRow_ = row;
   splitCells_ = cells;
@@ -123,9 +130,17 @@ QByteArrayView EditorRows::cellBytes(int row, int column, QByteArray &scratch) c
 bool EditorRows::isBlank(int row) const {
   QByteArray scratch;
   for (int c = 0; c < 4; ++c)
-    if (!cellBytes(row, c, scratch).trimmed().isEmpty())
+    if (!fieldValue(cellBytes(row, c, scratch)).isEmpty())
       return false;
   return true;
+}
+
+bool EditorRows::holdsOnlySeparators(int row) const {
+  const Row r = rows_[std::size_t(row)];
+  if (r.length == kTyped || !isBlank(row))
+    return false;
+  const QByteArrayView line = QByteArrayView(file_).sliced(r.start, r.length);
+  return line.contains(',') || line.contains('"');
 }
 
 void EditorRows::setText(int row, int column, const QString &text) {

@@ -1,9 +1,11 @@
 #pragma once
 // The draw editor's rows: one row per line of the lottery's file, each of
-// four cells (label, H, T, U). A line's fields fill its row in order; a
-// blank line is a blank row; a line of fewer than four fields leaves the
-// rest of its row empty, and one of more keeps the rest of the line in its
-// last cell, so nothing of the file is lost.
+// four cells (label, H, T, U). A line's fields fill its row in order, read
+// by the field reader as the charts read them; a blank line is a blank row;
+// a line of fewer than four fields leaves the rest of its row empty; empty
+// fields at the end of a line are dropped ("1 2 3 4," is a whole row), and
+// a line of more keeps the rest of the line in its last cell, so nothing of
+// the file is lost.
 //
 // Rows are held compactly, as the charts hold their cells: the file's bytes
 // once, and for each row eight bytes naming its line. A row the user has
@@ -49,8 +51,12 @@ class EditorRows {
   // A cell's bytes as Save writes them (Latin-1, as the file is read): a
   // view of the file's bytes, or of `scratch` for a typed text.
   QByteArrayView cellBytes(int row, int column, QByteArray &scratch) const;
-  // All four cells empty or blanks (of those bytes).
+  // No cell holds a value (see fieldValue): all empty or blanks.
   bool isBlank(int row) const;
+  // A blank row read from a line that is not blank but holds commas or
+  // double quotes (",,,"): to the charts a record of empty fields, which
+  // ends their draw history there, as a blank line does.
+  bool holdsOnlySeparators(int row) const;
 
   void setText(int row, int column, const QString &text);
   // Room for one more row: after it, insertBlankRow takes no memory.

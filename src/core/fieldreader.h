@@ -5,12 +5,19 @@
 
 namespace corvessa {
 
-// Free-format field input over the bytes of a text file.
-// Fields are separated by blanks, commas and line ends (CR LF, LF or CR);
-// a field in double quotes runs to the closing quote. An empty line, or two
-// commas in a row, give an empty field. A short line therefore lends its
-// missing fields from the next line. A UTF-8 byte-order mark at the start
-// (a file saved by a Windows editor) is not part of the first field.
+// Free-format field input over the bytes of a text file, the one reading of
+// the draw file's fields that the charts and the draw editor share.
+// - A UTF-8 byte-order mark at the start (a file saved by a Windows editor)
+//   is not text: no part of the first field.
+// - CR LF, LF and a lone CR each end a line.
+// - Fields are separated by blanks (space, tab), commas and line ends; one
+//   comma or one line end after a field (and the blanks around it) is that
+//   field's separator. An empty line, or two commas in a row, give an empty
+//   field, so a short line lends its missing fields from the next line.
+// - A field in double quotes runs to its closing quote or its line end,
+//   whichever comes first; the quotes are no part of its text.
+// A field's text may keep blanks inside quotes; its value is read by
+// fieldValue (drawfile.h), which every reader uses.
 // Lines are counted in 64 bits: a file of more than 2^31 lines is no reason
 // for the count to go wrong.
 class FieldReader {

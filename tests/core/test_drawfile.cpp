@@ -119,6 +119,8 @@ TEST(DrawHistory, DigitFieldsAreReadByTheirValue) {
       {"5.5", -1},  {"12", -1},  {"-1", -1},   {"7a", -1},   {"-5", -1},   {"5e1", -1},   {"5e", -1},
       {".", -1},    {"+", -1},   {"1.2.3", -1}, {"0x5", -1}, {"inf", -1},  {"10e-1", 1},
       {"5e99999999999999999999", -1}, {"0.5e99999999999999999999", -1}, {"15e-1", -1},
+      // Blanks around a field's text are no part of its value, inside quotes too; nothing else is.
+      {"\"5 \"", 5}, {"\" 5\"", 5}, {"\"\t5\t\"", 5}, {"\"5\"", 5}, {"5\v", -1}, {"5\f", -1}, {"\"5\v\"", -1},
   };
   for (const Case &c : cases) {
     const QByteArray data = QByteArray("1 1 1 1\r\n7 ") + c.field + " 1 2\r\n9 9 9 9\r\n";
@@ -135,6 +137,10 @@ TEST(DrawHistory, DigitFieldsAreReadByTheirValue) {
 }
 
 TEST(DrawHistory, ALabelIsAWholeNumberOfFiguresIn64Bits) {
+  EXPECT_EQ(draws(parseDrawHistory("\"20260101003 \" 5 2 4\r\n\" +7\t\" 1 1 1\r\n")), "20260101003:524 7:111");
+  for (const char *label : {"1\v", "\"1\f\""})
+    EXPECT_EQ(draws(parseDrawHistory(QByteArray("1 1 1 1\r\n") + label + " 2 2 2\r\n3 3 3 3\r\n")), "1:111")
+        << label;
   for (const char *label : {"1.5", "1e3", "99999999999999999999", "9223372036854775808", "+", "12a", "5.0"})
     EXPECT_EQ(draws(parseDrawHistory(QByteArray("1 1 1 1\r\n") + label + " 2 2 2\r\n3 3 3 3\r\n")), "1:111")
         << label;
@@ -294,7 +300,9 @@ TEST(EditorRows, OneRowPerLine) {
       {"blanks only", "1 2 3 4\r\n  \r\n", {"1|2|3|4", "|||"}},
       {"a short line leaves its row's last cells empty", "1 1 2\r\n2 4 5 6\r\n7 8", {"1|1|2|", "2|4|5|6", "7|8||"}},
       {"a long line keeps the rest in its last cell", "1 1 2 3 4  5\r\n2 4 5 6,\r\n3 7,8,9,,\r\n",
-       {"1|1|2|3 4  5", "2|4|5|6", "3|7|8|9,,"}},
+       {"1|1|2|3 4  5", "2|4|5|6", "3|7|8|9"}},
+      {"empty fields at a line's end are dropped, others kept", "1 2 3 4, ,\"\"\r\n1 2 3 4,,5\r\n",
+       {"1|2|3|4", "1|2|3|4,,5"}},
       {"commas, quotes and empty fields", "125,1,2,3\r\n\"126\" 4 5 6\r\n127,,8,9\r\n\"1 2\" 3 4 5\r\n",
        {"125|1|2|3", "126|4|5|6", "127||8|9", "1 2|3|4|5"}},
       {"CR, LF and CR LF line ends", "1 1 2 3\r2 4 5 6\n3 7 8 9\r\n\n", {"1|1|2|3", "2|4|5|6", "3|7|8|9", "|||"}},

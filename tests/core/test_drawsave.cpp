@@ -5,11 +5,13 @@
 #include "support/core/diskfailure.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
+#include "support/core/unchangedsave.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <random>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -71,6 +73,93 @@ TEST(BuildDrawFile, AFileSavedUneditedKeepsEveryDrawOnItsLine) {
   EXPECT_EQ(buildDrawFile(EditorRows(written)).bytes, written);
   EXPECT_EQ(buildDrawFile(EditorRows("1 1 2 3\r\n\r\n2 4 5 6\n3,7,8,9\r\n\r\n")).bytes,
             "1 1 2 3\r\n2 4 5 6\r\n3 7 8 9\r\n");
+}
+
+// The charts and the editor read a field by one rule, so an unedited Save
+// never makes the charts show a draw they did not show, nor hide one.
+TEST(BuildDrawFile, AnUneditedSaveKeepsWhatTheChartsRead) {
+  struct Case {
+    const char *name;
+    QByteArray file;
+    QByteArray saved;  // empty: refused
+  };
+  const Case cases[] = {
+      {"a digit in quotes with a blank", "1 1 2 3\r\n2 \"4 \"5 6\r\n3 7 8 9\r\n", "1 1 2 3\r\n2 4 5 6\r\n3 7 8 9\r\n"},
+      {"a label in quotes with a blank", "\"20260101003 \" 5 2 4\r\n7 1 1 1\r\n", "20260101003 5 2 4\r\n7 1 1 1\r\n"},
+      {"a tab inside quotes", "1 \"\t5\t\" 2 3\r\n", "1 5 2 3\r\n"},
+      {"a vertical tab after a digit", "1 1 2 3\v\r\n2 4 5 6\r\n", {}},
+      {"a form feed after a label", "1\f 1 2 3\r\n", {}},
+      {"a line of vertical tabs", "1 1 2 3\r\n\v \v \v \v\r\n2 4 5 6\r\n", {}},
+      {"empty fields at a line's end", "1 2 3 4,,\r\n5 6 7 8, ,\r\n", "1 2 3 4\r\n5 6 7 8\r\n"},
+      {"a line of commas before a draw", "1 1 2 3\r\n,,,\r\n2 4 5 6\r\n", {}},
+      {"a line of commas at the end", "1 1 2 3\r\n,,,\r\n\r\n", "1 1 2 3\r\n"},
+  };
+  for (const Case &c : cases) {
+    const DrawFileBuild build = buildDrawFile(EditorRows(c.file));
+    EXPECT_EQ(build.bytes, c.saved) << c.name;
+    EXPECT_EQ(build.problem.has_value(), c.saved.isEmpty()) << c.name;
+    if (test::readsLineByLine(c.file)) {
+      EXPECT_EQ(test::unchangedSaveDifference(c.file), "") << c.name;
+    }
+  }
+  const DrawFileBuild separators = buildDrawFile(EditorRows("1 1 2 3\r\n,,,\r\n2 4 5 6\r\n"));
+  EXPECT_EQ(separators.problem->row, 1);
+  EXPECT_TRUE(separators.problem->message.startsWith("Row 2 shows no draw, but its line in the file holds commas"))
+      << separators.problem->message.toStdString();
+  EXPECT_TRUE(buildDrawFile(EditorRows("1 1 2 3\v\r\n")).problem->message.startsWith("Row 1, column U holds"));
+}
+
+// The same over many generated files of odd fields, separators and line
+// ends: whenever the charts read a file line by line (four fields a line,
+// empty lines only at its end), an unedited Save refuses or keeps what they read.
+TEST(BuildDrawFile, GeneratedOddFilesSaveUneditedAsTheChartsReadThem) {
+  static const char *const kLabels[] = {"1", "7", "125", "20260101003", "+7", "0042", "0"};
+  static const char *const kDigits[] = {"0", "1", "5", "9", "+5", "05", "5.0", "5e0"};
+  static const char *const kOdd[] = {"-3", "12", "5.5", "-1", "7a", "abc", "1.5", ""};
+  static const char *const kBlanks[] = {"", " ", "\t", " \t"};
+  static const char *const kTails[] = {"", "", "", "", "", "", "", "", "\v", "\f"};
+  static const char *const kSeparators[] = {" ", " ", "  ", "\t", ",", " , ", ", "};
+  static const char *const kLineEnds[] = {"\r\n", "\r\n", "\n", "\r"};
+  std::mt19937 random(38);
+  const auto pick = [&random](const auto &table) {
+    return table[std::uniform_int_distribution<std::size_t>(0, std::size(table) - 1)(random)];
+  };
+  const auto chance = [&random](int percent) { return int(random() % 100) < percent; };
+  const auto field = [&](int f) {
+    QByteArray value = QByteArray(chance(90) ? (f == 0 ? pick(kLabels) : pick(kDigits)) : pick(kOdd)) + pick(kTails);
+    if (chance(25))
+      return QByteArray("\"") + pick(kBlanks) + value + pick(kBlanks) + (chance(90) ? "\"" : "");
+    return value.isEmpty() ? QByteArray("1") : value;
+  };
+  const int kFiles = 20000;
+  int lineByLine = 0, saved = 0;
+  for (int i = 0; i < kFiles; ++i) {
+    QByteArray file = chance(10) ? "\xEF\xBB\xBF" : "";
+    const int lines = 1 + int(random() % 6);
+    for (int l = 0; l < lines; ++l) {
+      const int roll = int(random() % 100);
+      const int fields = roll < 85 ? 4 : roll < 90 ? 3 : roll < 95 ? 5 : 0;
+      for (int f = 0; f < fields; ++f)
+        file += (f > 0 ? QByteArray(pick(kSeparators)) : QByteArray(pick(kBlanks))) + field(f);
+      if (fields == 0)
+        file += chance(50) ? ",,," : pick(kBlanks);
+      else if (chance(10))
+        file += chance(50) ? "," : ",,";
+      if (l + 1 < lines || chance(80))
+        file += pick(kLineEnds);
+    }
+    if (chance(10))
+      file += "\r\n\r\n";
+    if (!test::readsLineByLine(file))
+      continue;
+    ++lineByLine;
+    saved += !buildDrawFile(EditorRows(file)).problem;
+    const std::string difference = test::unchangedSaveDifference(file);
+    ASSERT_EQ(difference, "") << "file: " << file.toStdString();
+  }
+  // Enough of them are read line by line, and saved, for the check to mean something.
+  EXPECT_GT(lineByLine, kFiles / 5);
+  EXPECT_GT(saved, kFiles / 20);
 }
 
 TEST(BuildDrawFile, RefusesTheFirstBadCell) {

@@ -11,6 +11,7 @@
 #include "support/core/memoryfailure.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
+#include "support/core/unchangedsave.h"
 #include "support/gui/fakeplatform.h"
 
 #include <QDir>
@@ -406,7 +407,8 @@ TEST_F(DrawEditorTest, SaveWritesEveryDigitTheChartsRead) {
 
 // One row per line: a blank line or a line of other than four fields never
 // makes later draws take their fields from the wrong lines. Save with no
-// edits mends a blank line and refuses a line it cannot write as a draw.
+// edits mends a blank line and empty fields at a line's end, refuses a line
+// it cannot write as the charts read it, and otherwise keeps what they read.
 TEST_F(DrawEditorTest, SaveWithNoEditsKeepsEveryDrawOnItsOwnLine) {
   struct Case {
     const char *name;
@@ -422,6 +424,15 @@ TEST_F(DrawEditorTest, SaveWithNoEditsKeepsEveryDrawOnItsOwnLine) {
        {"20260812001|05|+3|4.0", "0|0|0|0", "7|9|9|9", "|||"}, "20260812001 05 +3 4.0\r\n0 0 0 0\r\n7 9 9 9\r\n", {}},
       {"a short line", "1 1 2\r\n2 4 5 6\r\n", {"1|1|2|", "2|4|5|6", "|||"}, {}, "Row 1, column U is empty."},
       {"a long line", "1 1 2 3 4\r\n2 4 5 6\r\n", {"1|1|2|3 4", "2|4|5|6", "|||"}, {}, "Row 1, column U holds \"3 4\"."},
+      // Read as the charts read them: a draw they show is saved, one they leave out is refused.
+      {"a digit in quotes with a blank", "1 1 2 3\r\n2 \"4 \"5 6\r\n\"20260101003 \" 7 8 9\r\n",
+       {"1|1|2|3", "2|4 |5|6", "20260101003 |7|8|9", "|||"}, "1 1 2 3\r\n2 4 5 6\r\n20260101003 7 8 9\r\n", {}},
+      {"a vertical tab after a digit", "1 1 2 3\v\r\n2 4 5 6\r\n", {"1|1|2|3\v", "2|4|5|6", "|||"}, {},
+       "Row 1, column U holds \"3\v\"."},
+      {"empty fields at a line's end", "1 1 2 3,,\r\n2 4 5 6,\r\n", {"1|1|2|3", "2|4|5|6", "|||"},
+       "1 1 2 3\r\n2 4 5 6\r\n", {}},
+      {"a line of commas before a draw", "1 1 2 3\r\n,,,\r\n2 4 5 6\r\n", {"1|1|2|3", "|||", "2|4|5|6", "|||"}, {},
+       "Row 2 shows no draw, but its line in the file holds commas or double quotes"},
   };
   for (const Case &c : cases) {
     open(c.file);
@@ -432,6 +443,9 @@ TEST_F(DrawEditorTest, SaveWithNoEditsKeepsEveryDrawOnItsOwnLine) {
     if (c.refusal.isEmpty()) {
       EXPECT_EQ(platform.lastMessage().text, "OK!") << c.name;
       EXPECT_EQ(file(), c.saved) << c.name;
+      if (test::readsLineByLine(c.file)) {
+        EXPECT_EQ(test::chartReading(file()), test::chartReading(c.file)) << c.name;
+      }
     } else {
       EXPECT_TRUE(platform.lastMessage().text.startsWith(c.refusal)) << platform.lastMessage().text.toStdString();
       EXPECT_EQ(file(), c.file) << c.name;
