@@ -35,11 +35,13 @@ QString linkRefusal() {
 // relative to it, so a link swapped in for the folder meanwhile changes nothing.
 struct Folder {
   FileDescriptor fd;
+  QString path;         // the file's path, for messages
   QByteArray fileName;  // the file's name in it
   std::optional<QString> error;
 };
 
 void openFolder(const QString &path, Folder &folder) {
+  folder.path = path;
   const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
   const QString folderPath = slash < 0 ? QStringLiteral(".") : slash == 0 ? QStringLiteral("/") : path.left(slash);
   folder.fileName = QFile::encodeName(path.mid(slash + 1));
@@ -69,16 +71,46 @@ std::optional<struct stat> entryAt(const Folder &folder, const char *name) {
   return info;
 }
 
+// What stands at a name, in a message: "a folder", "a named pipe (FIFO)", ...
+QString kindOfEntry(const struct stat &info) {
+  if (S_ISDIR(info.st_mode))
+    return QStringLiteral("a folder");
+  if (S_ISLNK(info.st_mode))
+    return QStringLiteral("a symbolic link");
+  if (S_ISFIFO(info.st_mode))
+    return QStringLiteral("a named pipe (FIFO)");
+  if (S_ISSOCK(info.st_mode))
+    return QStringLiteral("a socket");
+  if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+    return QStringLiteral("a device");
+  if (!S_ISREG(info.st_mode))
+    return QStringLiteral("not a plain file");
+  return QStringLiteral("a file of another user");
+}
+
 // The lock of one file's replaces (see kLockFileSuffix), held while it lives.
+// Its life: the lock file is made (or found) when a replace begins and
+// removed when that replace ends, whatever its outcome; only a replace that
+// was killed leaves it, and the next replace of the file takes it and
+// removes it in its turn. Only a plain file of this user at that name is
+// taken as the lock: anything else there (a folder, a link, a pipe, a
+// device, another user's file) is refused with a message that names it, and
+// is never opened in a way that could wait.
 class ReplaceLock {
  public:
   ReplaceLock() = default;
   ReplaceLock(const ReplaceLock &) = delete;
   ReplaceLock &operator=(const ReplaceLock &) = delete;
   // The lock file goes before the lock: a replace that waited for it finds
-  // it gone and takes a new one, never a lock no one else can see.
+  // it gone and takes a new one, never a lock no one else can see. Only the
+  // file held is removed, never one put at its name meanwhile.
   ~ReplaceLock() {
-    if (folder_)
+    if (!folder_)
+      return;
+    struct stat held {}, there {};
+    if (::fstat(fd_.get(), &held) == 0 &&
+        ::fstatat(folder_->fd.get(), name_.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
+        held.st_dev == there.st_dev && held.st_ino == there.st_ino)
       ::unlinkat(folder_->fd.get(), name_.constData(), 0);
   }
 
@@ -87,25 +119,44 @@ class ReplaceLock {
     using namespace std::chrono_literals;
     constexpr auto kLongest = 20s;
     name_ = folder.fileName + kLockFileSuffix;
+    const QString path = folder.path + QLatin1String(kLockFileSuffix);
+    const auto refusal = [&path](const struct stat &info) {
+      return QStringLiteral("At the name of its lock file %1 there is %2, not the lock file that Corvessa makes "
+                            "there while it saves. Please remove it and save again.")
+          .arg(path, kindOfEntry(info));
+    };
+    const auto ours = [](const struct stat &info) { return S_ISREG(info.st_mode) && info.st_uid == ::geteuid(); };
     const auto deadline = std::chrono::steady_clock::now() + kLongest;
     for (;;) {
-      fd_.adopt(::openat(folder.fd.get(), name_.constData(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
-      if (fd_.get() < 0)
-        return qt_error_string(errno);
+      // O_NONBLOCK: opening a pipe for reading would wait for a writer, forever.
+      fd_.adopt(::openat(folder.fd.get(), name_.constData(),
+                         O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
+      if (fd_.get() < 0) {
+        const int error = errno;
+        if (const std::optional<struct stat> there = entryAt(folder, name_.constData()); there && !ours(*there))
+          return refusal(*there);
+        return qt_error_string(error);
+      }
+      struct stat held {};
+      if (::fstat(fd_.get(), &held) != 0)
+        return QStringLiteral("Cannot use its lock file %1: %2").arg(path, qt_error_string(errno));
+      if (!ours(held)) {
+        fd_.reset();
+        return refusal(held);
+      }
       while (::flock(fd_.get(), LOCK_EX | LOCK_NB) != 0) {
         if (errno == EINTR)
           continue;
         if (errno != EWOULDBLOCK)
-          return qt_error_string(errno);
+          return QStringLiteral("Cannot lock its lock file %1: %2").arg(path, qt_error_string(errno));
         if (std::chrono::steady_clock::now() > deadline)
           return QStringLiteral("Another save of this file has held its lock file %1 for %2 seconds and still holds "
                                 "it.")
-              .arg(QFile::decodeName(name_), QString::number(kLongest.count()));
+              .arg(path, QString::number(kLongest.count()));
         std::this_thread::sleep_for(5ms);
       }
-      struct stat held {}, there {};
-      if (::fstat(fd_.get(), &held) == 0 &&
-          ::fstatat(folder.fd.get(), name_.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
+      struct stat there {};
+      if (::fstatat(folder.fd.get(), name_.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0 &&
           held.st_dev == there.st_dev && held.st_ino == there.st_ino) {
         folder_ = &folder;
         return std::nullopt;

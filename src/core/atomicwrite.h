@@ -20,10 +20,10 @@ bool isTemporaryFileName(QByteArrayView name, QByteArrayView fileName);
 // A replace holds a lock for its file while it runs, so that two replaces of
 // one file (two Corvessa windows or programs saving one lottery) follow each
 // other: a flock on the lock file beside it, the file's name and this
-// suffix (NY.txt..lock). The lock file is there only while a replace runs,
-// or after one was killed, until the next replace of that file. No lottery
-// name can hold "..", and a temporary file's name ends otherwise; the
-// suffix fits the room a name leaves for the temporary file's.
+// suffix (NY.txt..lock). Its life, and what else at its name is refused, is
+// told at ReplaceLock in atomicwrite.cpp. No lottery name can hold "..",
+// and a temporary file's name ends otherwise; the suffix fits the room a
+// name leaves for the temporary file's.
 constexpr char kLockFileSuffix[] = "..lock";
 
 // Replaces (or creates) a file of the program's own folders (a lottery's draw

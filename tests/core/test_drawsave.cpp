@@ -3,6 +3,7 @@
 #include "core/drawsave.h"
 #include "core/paths.h"
 #include "support/core/diskfailure.h"
+#include "support/core/fiforelease.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/core/unchangedsave.h"
@@ -11,7 +12,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <functional>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -250,6 +253,52 @@ TEST(ReplaceFile, ReplacesCreatesAndNeverLosesTheOldFile) {
   EXPECT_EQ(QDir(home.path() + "/data").entryList(QDir::Files), (QStringList{"Fresh.txt", "NY.txt"}));
 
   EXPECT_TRUE(replaceFileAtomically(home.path() + "/no-such-folder/NY.txt", "1 1 1 1\r\n"));
+}
+
+// Only a plain file of this user at the lock file's name is taken as the
+// lock: anything else is refused at once, named, and left there, and the
+// draw file stays as it was. A completed replace leaves no lock file.
+TEST(ReplaceFile, TakesOnlyAPlainFileOfItsOwnAsTheLock) {
+  struct Case {
+    const char *kind;
+    std::function<void(const QString &lock)> make;
+  };
+  std::vector<Case> cases = {
+      {"a named pipe (FIFO)", [](const QString &lock) { ASSERT_EQ(mkfifo(QFile::encodeName(lock), 0600), 0); }},
+      {"a folder", [](const QString &lock) { ASSERT_TRUE(QDir().mkdir(lock)); }},
+      {"a symbolic link",
+       [](const QString &lock) { ASSERT_TRUE(QFile::link(QFileInfo(lock).dir().filePath("NY.txt"), lock)); }},
+  };
+  if (geteuid() == 0)  // only root can give a file to another user
+    cases.push_back({"a file of another user", [](const QString &lock) {
+                       QFile file(lock);
+                       ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                       ASSERT_EQ(fchown(file.handle(), 65534, 65534), 0);
+                     }});
+  for (const Case &c : cases) {
+    TestHome home;
+    const QString path = home.writeLottery("NY", "1 1 1 1\r\n"), lock = path + "..lock";
+    c.make(lock);
+    std::optional<QString> error;
+    {
+      test::FifoRelease release(lock);  // should the replace wait on the pipe, it fails instead of hanging
+      error = replaceFileAtomically(path, "2 2 2 2\r\n");
+    }
+    ASSERT_TRUE(error) << c.kind;
+    EXPECT_EQ(*error, "At the name of its lock file " + lock + " there is " + c.kind +
+                          ", not the lock file that Corvessa makes there while it saves. Please remove it and save "
+                          "again.");
+    EXPECT_EQ(home.readFile(path), "1 1 1 1\r\n") << c.kind;
+    EXPECT_TRUE(QFileInfo(lock).exists() || QFileInfo(lock).isSymLink()) << c.kind;
+
+    // Once it is removed, the replace takes its own lock file and removes it when done.
+    ASSERT_TRUE(QFileInfo(lock).isDir() ? QDir().rmdir(lock) : QFile::remove(lock)) << c.kind;
+    EXPECT_FALSE(replaceFileAtomically(path, "2 2 2 2\r\n")) << c.kind;
+    EXPECT_EQ(home.readFile(path), "2 2 2 2\r\n") << c.kind;
+    EXPECT_EQ(QDir(home.path() + "/data").entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{"NY.txt"})
+        << c.kind;
+  }
 }
 
 TEST(ReplaceFile, AFailedReplaceSaysWhatTheSystemSays) {

@@ -8,6 +8,7 @@
 #include "gui/platform/platform.h"
 #include "gui/sitepages.h"
 #include "support/core/diskfailure.h"
+#include "support/core/fiforelease.h"
 #include "support/core/memoryfailure.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
@@ -468,6 +469,50 @@ TEST_F(DrawEditorTest, FailedSaveLeavesTheFileAndSaysWhat) {
   EXPECT_EQ(editor->windowTitle(), "Drawings");
   EXPECT_EQ(rows()[1], "126|4|5|6");  // the edits are still there to save again
   EXPECT_EQ(QDir(home.path() + "/data").entryList(QDir::Files), QStringList{"NY.txt"});
+}
+
+// A pipe, a folder or a link at the lock file's name: Save never waits on
+// it, says what stands there and what to do, keeps the edits and the file.
+TEST_F(DrawEditorTest, SaveRefusesWhatStandsAtTheLockFilesNameAndNeverWaits) {
+  struct Case {
+    const char *kind;
+    std::function<void(const QString &lock)> make;
+  };
+  const Case cases[] = {
+      {"a named pipe (FIFO)", [](const QString &lock) { ASSERT_EQ(mkfifo(QFile::encodeName(lock), 0600), 0); }},
+      {"a folder", [](const QString &lock) { ASSERT_TRUE(QDir().mkdir(lock)); }},
+      {"a symbolic link", [](const QString &lock) { ASSERT_TRUE(QFile::link("NY.txt", lock)); }},
+  };
+  const QByteArray original = "125 1 2 3\r\n";
+  for (const Case &c : cases) {
+    open(original);
+    const QString lock = path + "..lock";
+    c.make(lock);
+    typeRow(1, {"126", "4", "5", "6"});
+    platform.messages.clear();
+    {
+      test::FifoRelease release(lock);  // a save that waited on the pipe would fail here instead of hanging
+      click(editor->Command13);
+    }
+    EXPECT_EQ(messageTexts(),
+              QStringList{"Cannot save the draws to " + path + ": At the name of its lock file " + lock + " there is " +
+                          c.kind +
+                          ", not the lock file that Corvessa makes there while it saves. Please remove it and save "
+                          "again.\r\nThe file was left as it was."})
+        << c.kind;
+    EXPECT_EQ(platform.lastMessage().title, "Error:") << c.kind;
+    EXPECT_EQ(editor->windowTitle(), "Drawings") << c.kind;
+    EXPECT_EQ(file(), original) << c.kind;
+    EXPECT_EQ(rows()[1], "126|4|5|6") << c.kind;
+
+    // Removed as the message asks, the next Save writes the edits.
+    ASSERT_TRUE(QFileInfo(lock).isDir() ? QDir().rmdir(lock) : QFile::remove(lock)) << c.kind;
+    platform.messages.clear();
+    click(editor->Command13);
+    EXPECT_EQ(messageTexts(), QStringList{"OK!"}) << c.kind;
+    EXPECT_EQ(file(), "125 1 2 3\r\n126 4 5 6\r\n") << c.kind;
+    EXPECT_FALSE(QFileInfo::exists(lock)) << c.kind;
+  }
 }
 
 TEST_F(DrawEditorTest, NoOtherButtonActsWhileSaving) {
