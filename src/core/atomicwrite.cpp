@@ -173,17 +173,29 @@ class ReplaceLock {
 // Whether the file at `path` (not a link: `now` is its stat) is still the
 // one `expected` describes; `now` becomes what it is, with the hash of its
 // bytes where its times cannot tell or the expected file's bytes are known.
-bool stillExpected(const QString &path, const FileStamp &expected, FileStamp &now) {
+// When the bytes were known then and cannot be read now (a read error,
+// memory short for a large file), there is no telling: `reason` says why.
+enum class Check { Same, Changed, CannotTell };
+Check stillExpected(const QString &path, const FileStamp &expected, FileStamp &now, QString &reason) {
+  std::optional<QString> readError;
   if (S_ISREG(now.mode) && (expected.contentHash || needsContentHash(now))) {
+    // Another file, or one that changed while it was read, is not the one expected: it gets no hash.
     const FileContent content = readWholeFile(path);
-    FileStamp read = content.stamp;
-    if (!content.error && sameFile(read, now))
-      now.contentHash = contentHash(content.data);
+    if (sameFile(content.stamp, now)) {
+      if (content.error)
+        readError = content.error;
+      else
+        now.contentHash = contentHash(content.data);
+    }
   }
   if (!sameFile(expected, now))
-    return false;
-  // Bytes that were known then and cannot be read now are not known to be the same.
-  return !expected.contentHash || now.contentHash;
+    return Check::Changed;
+  if (!expected.contentHash || now.contentHash)
+    return Check::Same;
+  if (!readError)
+    return Check::Changed;
+  reason = *readError;
+  return Check::CannotTell;
 }
 
 // The temporary files of this file that a killed replace left: names of
@@ -273,8 +285,11 @@ ReplaceOutcome replaceUnderLock(const QString &path, const QByteArray &bytes, co
     return failed(qt_error_string(EISDIR));
   if (expected) {
     FileStamp now = old ? fileStamp(*old) : FileStamp{};
-    if (!stillExpected(path, *expected, now)) {
-      outcome.result = ReplaceOutcome::Result::Changed;
+    QString reason;
+    const Check check = stillExpected(path, *expected, now, reason);
+    if (check != Check::Same) {
+      outcome.result = check == Check::Changed ? ReplaceOutcome::Result::Changed : ReplaceOutcome::Result::Unverified;
+      outcome.error = reason;
       outcome.stamp = now;
       return outcome;
     }

@@ -43,12 +43,14 @@ std::optional<QString> replaceFileAtomically(const QString &path, const QByteArr
 // The same, only while the file is still the one `expected` describes (read
 // or written earlier; "nothing there" included), checked under the file's
 // lock, so that no other replace comes between the check and the rename.
-// Changed: nothing was written, and `stamp` is what is there now. Written:
-// `stamp` is the file as written.
+// Changed: nothing was written, and `stamp` is what is there now.
+// Unverified: nothing was written, since the check could not be made (the
+// file's bytes had to be compared and could not be read again: `error` says
+// why); `stamp` is what is there now. Written: `stamp` is the file as written.
 struct ReplaceOutcome {
-  enum class Result { Written, Changed, Failed };
+  enum class Result { Written, Changed, Unverified, Failed };
   Result result = Result::Failed;
-  QString error;  // what failed, for Failed
+  QString error;  // what failed, for Failed; why the check could not be made, for Unverified
   FileStamp stamp;
 };
 ReplaceOutcome replaceFileIfUnchanged(const QString &path, const QByteArray &bytes, const FileStamp &expected);

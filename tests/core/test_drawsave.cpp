@@ -4,6 +4,7 @@
 #include "core/paths.h"
 #include "support/core/diskfailure.h"
 #include "support/core/fiforelease.h"
+#include "support/core/memoryfailure.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/core/unchangedsave.h"
@@ -299,6 +300,37 @@ TEST(ReplaceFile, TakesOnlyAPlainFileOfItsOwnAsTheLock) {
               QStringList{"NY.txt"})
         << c.kind;
   }
+}
+
+// A file that changed moments before it was read is known by its bytes too;
+// when they cannot be read again (here memory is short for them), the
+// replace says that the check could not be made, and why, and writes nothing.
+TEST(ReplaceFile, AChangeCheckThatCannotBeMadeSaysWhyAndWritesNothing) {
+  if (!test::ShortMemory::available())
+    GTEST_SKIP() << "memory cannot be limited under AddressSanitizer";
+  TestHome home;
+  const qsizetype size = qsizetype(32) << 20;
+  const QString path = home.writeLottery("NY", QByteArray(size, '7'));
+  FileStamp expected;
+  {
+    const FileContent read = readWholeFile(path);
+    expected = read.stamp;
+    addContentHashIfNeeded(expected, read.data);
+  }
+  ASSERT_TRUE(expected.contentHash);  // just written
+  ReplaceOutcome outcome;
+  {
+    test::ShortMemory shortOfMemory(16 << 20);
+    outcome = replaceFileIfUnchanged(path, "1 1 1 1\r\n", expected);
+  }
+  EXPECT_EQ(outcome.result, ReplaceOutcome::Result::Unverified);
+  EXPECT_EQ(outcome.error, "There is not enough memory to read its 33554432 bytes.");
+  EXPECT_EQ(home.readFile(path), QByteArray(size, '7'));
+  EXPECT_EQ(QDir(home.path() + "/data").entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{"NY.txt"});
+  // With the memory back, the check is made: the same file is replaced.
+  EXPECT_EQ(replaceFileIfUnchanged(path, "1 1 1 1\r\n", expected).result, ReplaceOutcome::Result::Written);
+  EXPECT_EQ(home.readFile(path), "1 1 1 1\r\n");
 }
 
 TEST(ReplaceFile, AFailedReplaceSaysWhatTheSystemSays) {

@@ -1040,6 +1040,46 @@ TEST_F(DrawEditorTest, MemoryRunningOutInTheLoadSaysSoAndWritesNothing) {
 }
 
 // When the file Import wrote cannot be read back, one message says both.
+// A file that changed moments before the editor read it is known by its
+// bytes; when they cannot be read again at Save (here memory is short for
+// them), the question says that the check could not be made, and why, and
+// the file is written only after Yes.
+TEST_F(DrawEditorTest, AChangeCheckThatCannotBeMadeIsToldTrulyAndWritesOnlyAfterYes) {
+  if (!test::ShortMemory::available())
+    GTEST_SKIP() << "memory cannot be limited under AddressSanitizer";
+  const int count = 2000000;  // some 30 MB, written moments before the editor reads it
+  const QByteArray original = manyDraws(count);
+  open(original);
+  typeRow(count, {"9999999", "4", "5", "6"});
+  const QString question =
+      "Corvessa cannot tell whether the draw file " + path +
+      " has changed on disk since the editor read it: it had changed moments before the editor read it, so its bytes "
+      "have to be compared, and reading it again failed: There is not enough memory to read its " +
+      QString::number(original.size()) +
+      " bytes.\r\nYes replaces the file as it is now with the draws shown here; No saves nothing and keeps your edits.";
+  for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+    platform.messages.clear();
+    platform.answers = {answer};
+    {
+      // Room to build the bytes to save, not to read the file's again beside them.
+      test::ShortMemory shortOfMemory(std::size_t(original.size()) + (16 << 20));
+      click(editor->Command13);
+    }
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_EQ(platform.messages[0].text, question);
+    EXPECT_EQ(platform.messages[0].title, "Query:");
+    EXPECT_EQ(platform.messages[0].style, MessageStyle::YesNoWarning);
+    if (answer == MessageAnswer::No) {
+      EXPECT_EQ(platform.messages.size(), 1u);
+      EXPECT_EQ(file(), original);
+      EXPECT_EQ(model().index(count, 0).data().toString(), "9999999");  // the edits stay
+    } else {
+      EXPECT_EQ(messageTexts().last(), "OK!");
+      EXPECT_EQ(file(), original + "9999999 4 5 6\r\n");
+    }
+  }
+}
+
 TEST_F(DrawEditorTest, AnImportThatCannotBeReadBackSaysSoOnce) {
   open("125 1 2 3\r\n");
   const QByteArray imported = manyDraws(20000);

@@ -554,7 +554,8 @@ void DrawEditor::Command12_Click() {
 void DrawEditor::showError(const QString &text) { platform_.message(this, text, MessageStyle::OkInformation, kError); }
 
 std::optional<ReplaceOutcome> DrawEditor::replaceIfStillTheFileRead(const QByteArray &bytes, const QString &caption,
-                                                                     const QString &choices) {
+                                                                     const QString &replacement,
+                                                                     const QString &nothingDone) {
   const QString path = programState().DataFilePath;
   FileStamp expected = fileRead_;
   for (;;) {
@@ -567,13 +568,21 @@ std::optional<ReplaceOutcome> DrawEditor::replaceIfStillTheFileRead(const QByteA
     setWindowTitle(kCaption);
     if (outcome->result == ReplaceOutcome::Result::Written)
       fileRead_ = outcome->stamp;
-    if (outcome->result != ReplaceOutcome::Result::Changed)
+    QString question;
+    if (outcome->result == ReplaceOutcome::Result::Changed)
+      question = QStringLiteral("The draw file %1 has changed on disk since the editor read it: another program, or "
+                                "Corvessa in another window, has written it.%2Yes replaces those changes with %3; No "
+                                "%4 and keeps your edits.")
+                     .arg(path, kCrLf, replacement, nothingDone);
+    else if (outcome->result == ReplaceOutcome::Result::Unverified)
+      question = QStringLiteral("Corvessa cannot tell whether the draw file %1 has changed on disk since the editor "
+                                "read it: it had changed moments before the editor read it, so its bytes have to be "
+                                "compared, and reading it again failed: %2%3Yes replaces the file as it is now with "
+                                "%4; No %5 and keeps your edits.")
+                     .arg(path, outcome->error, kCrLf, replacement, nothingDone);
+    else
       return outcome;
-    if (platform_.message(this,
-                          QStringLiteral("The draw file %1 has changed on disk since the editor read it: another "
-                                         "program, or Corvessa in another window, has written it.%2%3")
-                              .arg(path, kCrLf, choices),
-                          MessageStyle::YesNoWarning, QStringLiteral("Query:")) != MessageAnswer::Yes)
+    if (platform_.message(this, question, MessageStyle::YesNoWarning, QStringLiteral("Query:")) != MessageAnswer::Yes)
       return std::nullopt;
     // Yes replaces the file as it is now; should it change again meanwhile, the question comes again.
     expected = outcome->stamp;
@@ -615,8 +624,7 @@ void DrawEditor::SaveDrawings() {
     return;
   }
   const std::optional<ReplaceOutcome> outcome = replaceIfStillTheFileRead(
-      build.bytes, saving, QStringLiteral("Yes replaces those changes with the draws shown here; No saves nothing and "
-                                          "keeps your edits."));
+      build.bytes, saving, QStringLiteral("the draws shown here"), QStringLiteral("saves nothing"));
   if (!outcome)
     return;
   if (outcome->result == ReplaceOutcome::Result::Failed) {
@@ -660,8 +668,7 @@ void DrawEditor::ImportDrawings() {
     return;
   }
   const std::optional<ReplaceOutcome> outcome = replaceIfStillTheFileRead(
-      source.data, kCaption,
-      QStringLiteral("Yes replaces those changes with the imported file; No imports nothing and keeps your edits."));
+      source.data, kCaption, QStringLiteral("the imported file"), QStringLiteral("imports nothing"));
   if (!outcome)
     return;
   if (outcome->result == ReplaceOutcome::Result::Failed) {

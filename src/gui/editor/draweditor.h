@@ -101,11 +101,12 @@ class DrawEditor final : public QDialog {
   // the file: writing the grid would replace draws the editor never showed.
   std::optional<QString> unreadFileRefusal(const QString &what) const;
   // Replaces the lottery's file with `bytes` while it is still the file the
-  // editor read (or last wrote); when it has changed on disk since, only
-  // once the user says Yes (`choices` says what Yes and No do). Nothing when
-  // the user said No. The caption and pointer show the work meanwhile.
+  // editor read (or last wrote); when it has changed on disk since, or that
+  // cannot be told, only once the user says Yes to a question that says so
+  // (Yes replaces the file with `replacement`; No `nothingDone`). Nothing
+  // when the user said No. The caption and pointer show the work meanwhile.
   std::optional<ReplaceOutcome> replaceIfStillTheFileRead(const QByteArray &bytes, const QString &caption,
-                                                          const QString &choices);
+                                                          const QString &replacement, const QString &nothingDone);
   // Runs a row button's change; a change that finds no memory says so.
   template <typename Change>
   void changeRows(Change change);
