@@ -9,7 +9,9 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -25,9 +27,12 @@ namespace {
 const QString kErrorTitle = QStringLiteral("Error:");
 
 // A text box of the design. Tab goes on to the next control. Where the
-// design limits its text, a paste or a drop that would make the text longer
-// is refused at once, before a long text is laid out, and the box stays as
-// it was.
+// design limits its text, no paste, drop or typing makes it longer: a paste
+// or a drop that would is refused at once, before a long text is laid out,
+// and the box stays as it was; typing beyond the limit is not taken.
+// A paste reads the pasted text once and inserts that text: the clipboard's
+// data may belong to a program that answers one request and quits, and the
+// toolkit's own paste would ask it again, through an object gone meanwhile.
 class TextBox final : public QPlainTextEdit {
  public:
   TextBox(const QString &text, int maxLength, std::function<void()> refused, QWidget *parent)
@@ -36,19 +41,50 @@ class TextBox final : public QPlainTextEdit {
   }
 
  protected:
+  bool canInsertFromMimeData(const QMimeData *source) const override { return source != nullptr; }
+
   void insertFromMimeData(const QMimeData *source) override {
-    if (maxLength_ > 0 && source && source->hasText()) {
-      const QTextCursor cursor = textCursor();
-      const qsizetype kept = document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
-      if (kept + source->text().size() > maxLength_) {
-        refused_();
-        return;
-      }
+    if (!source)
+      return;
+    const QString text = source->text();  // the one request
+    if (text.isEmpty())
+      return;
+    if (maxLength_ > 0 && lengthWith(text.size()) > maxLength_) {
+      refused_();
+      return;
     }
-    QPlainTextEdit::insertFromMimeData(source);
+    textCursor().insertText(text);
+    ensureCursorVisible();
+  }
+
+  void keyPressEvent(QKeyEvent *event) override {
+    // A key that types text (a character, or Enter a line break) is not taken beyond the limit.
+    const QString text = event->text();
+    const qsizetype typed = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ? 1
+                            : !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == u'\t') ? text.size()
+                                                                                               : 0;
+    if (maxLength_ > 0 && typed > 0 && lengthWith(typed) > maxLength_) {
+      event->accept();
+      return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+  }
+
+  void inputMethodEvent(QInputMethodEvent *event) override {
+    const QString commit = event->commitString();
+    if (maxLength_ > 0 && !commit.isEmpty() && lengthWith(commit.size()) > maxLength_) {
+      event->setCommitString(QString());
+    }
+    QPlainTextEdit::inputMethodEvent(event);
   }
 
  private:
+  // The text's length once `inserted` characters replace the selection.
+  qsizetype lengthWith(qsizetype inserted) const {
+    const QTextCursor cursor = textCursor();
+    return document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart()) + inserted;
+  }
+
   int maxLength_;
   std::function<void()> refused_;
 };
