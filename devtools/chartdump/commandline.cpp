@@ -4,15 +4,19 @@
 #include "core/drawfile.h"
 
 #include <charconv>
+#include <new>
 
 namespace corvessa {
 
-using charts::chartDumpText;
 using charts::designDumpText;
+using charts::writeChartDump;
 
 namespace {
 
 std::string utf8(const QString &text) { return text.toStdString(); }
+
+int dumpChart(const ToolEntry &tool, const std::string &windowName, const std::string &file, int gameType,
+              const std::vector<std::string> &inputs, bool colors, bool design, std::ostream &out, std::ostream &err);
 
 constexpr const char *kUsage =
     "usage: corvessa-chart [--colors] [--game N] [--input TEXT]... [--design] WINDOW_NAME DRAW_FILE\n"
@@ -69,7 +73,20 @@ int runChartDump(const ToolRegistry &tools, const std::vector<std::string> &argu
     err << "corvessa-chart: no chart is registered for the window name " << positional[0] << "\n";
     return 2;
   }
-  const QString path = QString::fromLocal8Bit(positional[1].c_str());
+  try {
+    return dumpChart(*tool, positional[0], positional[1], gameType, inputs, colors, design, out, err);
+  } catch (const std::bad_alloc &) {
+    err << "corvessa-chart: there is not enough memory to make or write the chart of " << positional[0] << " for "
+        << positional[1] << "\n";
+    return 3;
+  }
+}
+
+namespace {
+
+int dumpChart(const ToolEntry &tool, const std::string &windowName, const std::string &file, int gameType,
+              const std::vector<std::string> &inputs, bool colors, bool design, std::ostream &out, std::ostream &err) {
+  const QString path = QString::fromLocal8Bit(file.c_str());
   const DrawHistory history = readDrawHistory(path);
   const QString problem = drawHistoryProblem(history, path);
   if (!problem.isEmpty())
@@ -78,17 +95,27 @@ int runChartDump(const ToolRegistry &tools, const std::vector<std::string> &argu
     return 2;
 
   RecordingHost host;
-  ToolSession session(*tool, &host);
+  ToolSession session(tool, &host);
   session.load(history, gameType);
   for (const std::string &input : inputs)
     if (!session.enquire(QString::fromStdString(input))) {
-      err << "corvessa-chart: the window " << positional[0] << " has no input box\n";
+      err << "corvessa-chart: the window " << windowName << " has no input box\n";
       return 2;
     }
   for (const RecordingHost::Message &m : host.messages)
     out << "MESSAGE: " << utf8(m.text) << "\n";
-  out << (design ? designDumpText(session) : chartDumpText(session.state().grid, colors));
+  if (design)
+    out << designDumpText(session);
+  else
+    writeChartDump(out, session.state().grid, colors);
+  out.flush();
+  if (!out) {
+    err << "corvessa-chart: the chart could not be written out whole\n";
+    return 2;
+  }
   return 0;
 }
+
+}  // namespace
 
 }  // namespace corvessa

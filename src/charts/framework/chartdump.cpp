@@ -1,6 +1,7 @@
 #include "charts/framework/chartdump.h"
 
 #include <initializer_list>
+#include <ostream>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -67,20 +68,43 @@ void appendLine(std::string &out, std::string_view name, std::initializer_list<s
 
 }  // namespace
 
+namespace {
+
+void appendRow(std::string &out, const ResultGrid &grid, int r, bool withColors) {
+  for (int c = 0; c < grid.cols(); ++c) {
+    if (c > 0)
+      out.push_back('\t');
+    const ResultGrid::TextId id = grid.textId(r, c);
+    if (id & ResultGrid::kMadeTextBit) {
+      // A made text (a draw's label) is formatted for this row alone: a view
+      // of it would be kept by the grid, for every draw of the chart.
+      out += grid.textOf(id).toStdString();
+    } else {
+      out += grid.viewOf(id);
+    }
+    if (withColors)
+      appendColors(out, grid.foreColor(r, c), grid.backColor(r, c));
+  }
+  out.push_back('\n');
+}
+
+}  // namespace
+
 std::string chartDumpText(const ResultGrid &grid, bool withColors) {
   std::string out;
   out.reserve(std::size_t(grid.rows()) * std::size_t(grid.cols()) * 3);
-  for (int r = 0; r < grid.rows(); ++r) {
-    for (int c = 0; c < grid.cols(); ++c) {
-      if (c > 0)
-        out.push_back('\t');
-      out += grid.textView(r, c);
-      if (withColors)
-        appendColors(out, grid.foreColor(r, c), grid.backColor(r, c));
-    }
-    out.push_back('\n');
-  }
+  for (int r = 0; r < grid.rows(); ++r)
+    appendRow(out, grid, r, withColors);
   return out;
+}
+
+void writeChartDump(std::ostream &out, const ResultGrid &grid, bool withColors) {
+  std::string row;
+  for (int r = 0; r < grid.rows() && out; ++r) {
+    row.clear();
+    appendRow(row, grid, r, withColors);
+    out.write(row.data(), std::streamsize(row.size()));
+  }
 }
 
 std::string designDumpText(const ToolSession &session) {

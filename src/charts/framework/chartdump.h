@@ -10,11 +10,15 @@
 // that shows the grid's own colours gets nothing.
 #include "charts/framework/toolsession.h"
 
+#include <iosfwd>
 #include <string>
 
 namespace corvessa::charts {
 
 std::string chartDumpText(const ResultGrid &grid, bool withColors = false);
+// The same text written to `out` row by row as it is made, so a chart of
+// any size needs no more memory than one row's text.
+void writeChartDump(std::ostream &out, const ResultGrid &grid, bool withColors = false);
 
 // What the window shows besides its cells, one tab-separated line each:
 // caption, title, client size, font, help page, each control in design
