@@ -84,7 +84,7 @@ QString kindOfEntry(const struct stat &info) {
   if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
     return QStringLiteral("a device");
   if (!S_ISREG(info.st_mode))
-    return QStringLiteral("not a plain file");
+    return QStringLiteral("something that is not a plain file");
   return QStringLiteral("a file of another user");
 }
 
