@@ -19,7 +19,6 @@ namespace {
   const std::string_view groups[] = {"0126", "3459"};
   return charts::groupChartTool({.id = titledWindow("frmlocalgroups", "Local groups"),
                                  .groups = groups,
-                                 .groupLength = 4,
                                  .groupColWidth = 434,
                                  .mark = "****"});
 }

@@ -20,7 +20,7 @@ void loadGroupForm(ToolWindowState &state, const DrawHistory &history, const Gro
   showSpareRow(grid, n);
 
   // The marking reads the groups back from the header row.
-  markGroupHits(grid, n, form.groupLength, lastCol, form.mark, form.threeWayBox, form.redHitBecomesCurrent);
+  markGroupHits(grid, n, lastCol, form.mark, form.threeWayBox, form.redHitBecomesCurrent);
   fillMissCountsAndFooter(grid, n, {.firstCol = kFirstGroupCol, .lastCol = lastCol, .mark = form.mark});
 }
 
