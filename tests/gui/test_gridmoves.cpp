@@ -5,6 +5,7 @@
 #include "charts/framework/toolframe.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
+#include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 #include "support/gui/menuwindows.h"
 #include "support/gui/windows.h"
@@ -24,19 +25,11 @@
 #include <optional>
 
 using namespace corvessa;
+using corvessa::test::draws;
 
 namespace {
 
 class GridMoves : public test::MenuWindowTest {};
-
-// Draws 1 to count, each digits from its label, so the digits vary.
-QByteArray draws(int count) {
-  QByteArray file;
-  for (int i = 1; i <= count; ++i)
-    file += QByteArray::number(i) + ' ' + QByteArray::number(i % 10) + ' ' + QByteArray::number(i / 10 % 10) + ' ' +
-            QByteArray::number(i / 100 % 10) + "\r\n";
-  return file;
-}
 
 // ---- columns --------------------------------------------------------------
 
