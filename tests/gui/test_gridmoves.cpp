@@ -208,6 +208,71 @@ TEST_F(GridMoves, ColumnsScrollWholeEveryWayTheUserScrolls) {
   }
 }
 
+// The current cell lies wholly in the viewport.
+bool showsCurrentCell(QAbstractItemView *view) {
+  const QRect cell = view->visualRect(view->currentIndex());
+  return view->currentIndex().isValid() && view->viewport()->rect().contains(cell);
+}
+
+TEST_F(GridMoves, EndAfterTheWindowNarrowedBringsTheLastColumnBack) {
+  startWith(draws(40));
+  ToolWindow *w = chooseItem("cai3dliangma");  // "Pairs"
+  ASSERT_NE(w, nullptr);
+  GridView *view = w->gridView();
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_End);
+  ASSERT_TRUE(lastColumnIsWhole(view));
+  w->resize(w->width() - 200, w->height());
+  QCoreApplication::processEvents();
+  ASSERT_FALSE(lastColumnIsWhole(view));  // the current cell has not moved, but it is out of sight
+  QTest::keyClick(view, Qt::Key_End);
+  EXPECT_TRUE(lastColumnIsWhole(view));
+  EXPECT_TRUE(showsCurrentCell(view));
+}
+
+// Every key that moves the current cell shows it, also when it stays where it
+// was: at an edge of the grid, with the view scrolled away from it.
+TEST_F(GridMoves, AMoveKeyAtTheGridsEdgeShowsTheCurrentCell) {
+  startWith(draws(300));
+  ToolWindow *w = chooseItem("cai3dliangma");
+  ASSERT_NE(w, nullptr);
+  GridView *view = w->gridView();
+  QScrollBar *across = view->horizontalScrollBar(), *down = view->verticalScrollBar();
+  ASSERT_GT(across->maximum(), 0);
+  ASSERT_GT(down->maximum(), 0);
+  const auto toStart = [](QScrollBar *bar) { bar->setValue(bar->minimum()); };
+  const auto toEnd = [](QScrollBar *bar) { bar->setValue(bar->maximum()); };
+  const struct {
+    const char *name;
+    Qt::Key edge;  // with Ctrl: a corner of the grid
+    QScrollBar *away;
+    std::function<void(QScrollBar *)> scroll;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+  } cases[] = {
+      {"End", Qt::Key_End, across, toStart, Qt::Key_End, {}},
+      {"Ctrl+End", Qt::Key_End, down, toStart, Qt::Key_End, Qt::ControlModifier},
+      {"Home", Qt::Key_Home, across, toEnd, Qt::Key_Home, {}},
+      {"Ctrl+Home", Qt::Key_Home, down, toEnd, Qt::Key_Home, Qt::ControlModifier},
+      {"Right", Qt::Key_End, across, toStart, Qt::Key_Right, {}},
+      {"Left", Qt::Key_Home, across, toEnd, Qt::Key_Left, {}},
+      {"Down", Qt::Key_End, down, toStart, Qt::Key_Down, {}},
+      {"Up", Qt::Key_Home, down, toEnd, Qt::Key_Up, {}},
+  };
+  view->setFocus();
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    QTest::keyClick(view, c.edge, Qt::ControlModifier);
+    const QModelIndex corner = view->currentIndex();
+    c.scroll(c.away);
+    ASSERT_FALSE(showsCurrentCell(view));
+    QTest::keyClick(view, c.key, c.modifiers);
+    EXPECT_EQ(view->currentIndex(), corner);
+    EXPECT_TRUE(showsCurrentCell(view));
+    EXPECT_TRUE(firstColumnIsWhole(view));
+  }
+}
+
 TEST_F(GridMoves, ANumberWiderThanItsColumnIsNeverCut) {
   // In "Box Number Enquire" 321 matches no draw: its count runs to the draw count.
   for (const auto &[count, shown] : {std::pair{26832, Shown::Whole}, std::pair{100000, Shown::Mark}}) {
