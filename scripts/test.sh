@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (headless).
+# Installs what is missing, builds, and runs every test (headless), each in
+# JOBS parallel jobs (-j JOBS or CORVESSA_JOBS; every core by default).
+# Usage: scripts/test.sh [-j JOBS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/jobs.sh
+read_jobs "$@"
+shift $((OPTIND - 1))
 scripts/deps.sh
 scripts/build.sh
 cd build
-ctest --output-on-failure --parallel "$(nproc)" --timeout 300
+ctest --output-on-failure --parallel "$jobs" --timeout 300

@@ -2,6 +2,7 @@
 // The classes of a digit 0 to 9 that the classification charts count:
 // big (5 to 9) or small (0 to 4), odd or even, prime (1, 2, 3, 5, 7) or
 // composite (0, 4, 6, 8, 9), and its 012 route (the digit modulo 3).
+#include <cstddef>
 #include <string_view>
 
 namespace corvessa::charts {
@@ -23,5 +24,26 @@ struct DigitClass {
 inline constexpr DigitClass kEvenOdd{isEvenDigit, 'E', 'O'};
 inline constexpr DigitClass kBigSmall{isBigDigit, 'B', 'S'};
 inline constexpr DigitClass kPrimeComposite{isPrimeDigit, 'P', 'C'};
+
+// Texts of digits as the tables of groups, tickets and pairs write them, and
+// as the markings read them back from the headers.
+constexpr bool isDigitChar(char ch) { return ch >= '0' && ch <= '9'; }
+// Digits, each named once, in any order: a digit group ("036925").
+constexpr bool areDifferentDigits(std::string_view text) {
+  unsigned seen = 0;
+  for (char ch : text) {
+    if (!isDigitChar(ch) || seen & 1u << (ch - '0'))
+      return false;
+    seen |= 1u << (ch - '0');
+  }
+  return !text.empty();
+}
+// Digits in ascending order, repeats kept: a box number as a sorted key ("055").
+constexpr bool areAscendingDigits(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (!isDigitChar(text[i]) || (i > 0 && text[i] < text[i - 1]))
+      return false;
+  return !text.empty();
+}
 
 }  // namespace corvessa::charts

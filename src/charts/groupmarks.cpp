@@ -10,12 +10,11 @@ namespace corvessa::charts {
 
 namespace {
 
-// How often each character occurs among the first groupLength characters of a header.
-std::array<std::uint8_t, 256> groupTable(std::string_view header, int groupLength) {
+// How often each character occurs in a header.
+std::array<std::uint8_t, 256> groupTable(std::string_view header) {
   std::array<std::uint8_t, 256> table{};
-  const std::size_t n = groupLength < 0 ? header.size() : std::min<std::size_t>(header.size(), std::size_t(groupLength));
-  for (std::size_t i = 0; i < n; ++i)
-    ++table[static_cast<unsigned char>(header[i])];
+  for (char ch : header)
+    ++table[static_cast<unsigned char>(ch)];
   return table;
 }
 
@@ -38,16 +37,16 @@ void writeGroupHeaders(ResultGrid &grid, int firstCol, std::span<const std::stri
     grid.setText(0, firstCol + int(i), groups[i]);
 }
 
-int groupMatchCount(const ResultGrid &grid, int row, int col, int groupLength) {
-  return matchCount(groupTable(grid.textView(0, col), groupLength), grid.textView(row, kKeyCol));
+int groupMatchCount(const ResultGrid &grid, int row, int col) {
+  return matchCount(groupTable(grid.textView(0, col)), grid.textView(row, kKeyCol));
 }
 
-void markGroupHits(ResultGrid &grid, int drawCount, int groupLength, int lastCol, std::string_view mark,
-                   bool threeWayBox, bool redHitBecomesCurrent) {
+void markGroupHits(ResultGrid &grid, int drawCount, int lastCol, std::string_view mark, bool threeWayBox,
+                   bool redHitBecomesCurrent) {
   const ResultGrid::TextId markId = grid.intern(mark);
   std::vector<std::array<std::uint8_t, 256>> tables;
   for (int c = kFirstGroupCol; c <= lastCol; ++c)
-    tables.push_back(groupTable(grid.textView(0, c), groupLength));
+    tables.push_back(groupTable(grid.textView(0, c)));
   // Row by row: a row's cells lie side by side in the grid.
   for (int r = 1; r <= drawCount; ++r) {
     const std::string_view key = grid.textView(r, kKeyCol);

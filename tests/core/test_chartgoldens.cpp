@@ -6,8 +6,10 @@
 // The window around the chart is kept too: tests/fixtures/designs holds each
 // window's design lines (--design) after its load on cases.txt.
 //
-// A new tool, or an intended change of what tools show, writes them again
-// once checked by hand: devtools/chartdump/goldens.sh CORVESSA_CHART.
+// Each comparison names the kept text first, so a failure's diff reads from
+// the golden to what the tool shows now. A new tool, or an intended change
+// of what tools show, writes them again once checked by hand:
+// devtools/chartdump/goldens.sh CORVESSA_CHART, which says what changed.
 #include "chartdump/commandline.h"
 #include "tools/menus.h"
 #include "charts/framework/chartdump.h"
@@ -100,7 +102,7 @@ TEST(ChartGoldens, EveryKeptChartIsDumpedByteForByte) {
       const QString window = kept.chopped(4);
       SCOPED_TRACE((fixture + "/" + window).toStdString());
       ASSERT_NE(toolRegistry().find(window), nullptr);
-      EXPECT_EQ(dumpOf(window, drawFile), readAll(charts.filePath(fixture + "/" + kept)).toStdString());
+      EXPECT_EQ(readAll(charts.filePath(fixture + "/" + kept)).toStdString(), dumpOf(window, drawFile));
       ++compared;
     }
   }
@@ -120,7 +122,7 @@ TEST(ChartGoldens, EveryNumberOnceAsDigests) {
     const QByteArray digest =
         QCryptographicHash::hash(QByteArrayView(dump.data(), qsizetype(dump.size())), QCryptographicHash::Sha256)
             .toHex();
-    EXPECT_EQ(digest, fields.first()) << window.toStdString();
+    EXPECT_EQ(fields.first(), digest) << window.toStdString();
     ++compared;
   }
   EXPECT_EQ(compared, registeredWindows().size());
@@ -131,7 +133,7 @@ TEST(ChartGoldens, EveryKeptDesign) {
   int compared = 0;
   for (const QString &kept : designs.entryList({"*.txt"}, QDir::Files)) {
     const QString window = kept.chopped(4);
-    EXPECT_EQ(dumpOf(window, kFixtures + "/draws/cases.txt", "--design"), readAll(designs.filePath(kept)).toStdString())
+    EXPECT_EQ(readAll(designs.filePath(kept)).toStdString(), dumpOf(window, kFixtures + "/draws/cases.txt", "--design"))
         << window.toStdString();
     ++compared;
   }

@@ -30,27 +30,25 @@ QStringList marks(const ResultGrid &grid, int col) {
 
 TEST(GroupMarks, MatchCountCountsEqualCharacterPairs) {
   ResultGrid grid = keyed({"149", "17", "5", "123"}, {"145789", "11234", "0123456789"});
-  EXPECT_EQ(groupMatchCount(grid, 1, 5, 6), 3);
-  EXPECT_EQ(groupMatchCount(grid, 2, 5, 6), 2);
-  EXPECT_EQ(groupMatchCount(grid, 3, 5, 6), 1);
-  EXPECT_EQ(groupMatchCount(grid, 1, 5, 2), 2);            // only "14" of the group is read
-  EXPECT_EQ(groupMatchCount(grid, 1, 5, 9), 3);            // past the group's end nothing matches
-  EXPECT_EQ(groupMatchCount(grid, 4, 6, 5), 4);            // a repeated group digit counts twice
-  EXPECT_EQ(groupMatchCount(grid, 4, 7, kWholeHeader), 3);
+  EXPECT_EQ(groupMatchCount(grid, 1, 5), 3);
+  EXPECT_EQ(groupMatchCount(grid, 2, 5), 2);
+  EXPECT_EQ(groupMatchCount(grid, 3, 5), 1);
+  EXPECT_EQ(groupMatchCount(grid, 4, 6), 4);  // a repeated group digit counts twice
+  EXPECT_EQ(groupMatchCount(grid, 4, 7), 3);
 }
 
 TEST(GroupMarks, SeveralGroupsLengthAndMarker) {
   ResultGrid grid = keyed({"012", "013", "12", "4", "234", "123"}, {"01234", "1234", "0123"});
-  markGroupHits(grid, 6, 4, 7, "****");
-  // G = 4 reads "0123" of the first header: 234 lies outside it.
-  EXPECT_EQ(marks(grid, 5), (QStringList{"****", "****", "", "", "", "****"}));
+  markGroupHits(grid, 6, 7, "****");
+  // Each group is read whole, whatever its length: 234 lies inside "01234", not inside "0123".
+  EXPECT_EQ(marks(grid, 5), (QStringList{"****", "****", "", "", "****", "****"}));
   EXPECT_EQ(marks(grid, 6), (QStringList{"", "", "", "", "****", "****"}));
   EXPECT_EQ(marks(grid, 7), (QStringList{"****", "****", "", "", "", "****"}));
 
   ResultGrid any = keyed({"149", "17", "5", "146", "38", "14"}, {"145789"});
-  markGroupHits(any, 6, 6, 5, "*****", true);  // the winning sets of any box
+  markGroupHits(any, 6, 5, "*****", true);  // the winning sets of any box
   EXPECT_EQ(marks(any, 5), (QStringList{"*****", "*****/red", "", "", "", "*****/red"}));
   ResultGrid sixWay = keyed({"149", "17", "5", "146", "38", "14"}, {"145789"});
-  markGroupHits(sixWay, 6, 6, 5, "*****");
+  markGroupHits(sixWay, 6, 5, "*****");
   EXPECT_EQ(marks(sixWay, 5), (QStringList{"*****", "", "", "", "", ""}));
 }

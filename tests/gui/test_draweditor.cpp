@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QAbstractItemModelTester>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -273,6 +274,48 @@ TEST_F(DrawEditorTest, EditBoxStartsEmptyAndStoresOnLeaving) {
   grid()->setFocus();
   QTest::keyClick(grid(), Qt::Key_Left);
   EXPECT_TRUE(boxOver(1, 2));
+}
+
+// Every key that moves the current cell shows it, also when it stays where it
+// was: at the first or last row, with the grid scrolled away from it.
+TEST_F(DrawEditorTest, AMoveKeyAtTheGridsEdgeShowsTheCurrentCell) {
+  QByteArray draws;
+  for (int i = 1; i <= 200; ++i)
+    draws += QByteArray::number(i) + " 1 2 3\r\n";
+  open(draws);
+  QScrollBar *down = grid()->verticalScrollBar();
+  ASSERT_GT(down->maximum(), 0);
+  const auto showsCurrentCell = [this] {
+    return grid()->viewport()->rect().contains(grid()->visualRect(grid()->currentIndex()));
+  };
+  const struct {
+    const char *name;
+    Qt::Key corner;  // with Ctrl
+    int scrolledTo;  // the scroll bar's end away from it: 0 the top, 1 the bottom
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+  } cases[] = {
+      {"Ctrl+End", Qt::Key_End, 0, Qt::Key_End, Qt::ControlModifier},
+      {"End", Qt::Key_End, 0, Qt::Key_End, {}},
+      {"Down", Qt::Key_End, 0, Qt::Key_Down, {}},
+      {"Right", Qt::Key_End, 0, Qt::Key_Right, {}},
+      {"Ctrl+Home", Qt::Key_Home, 1, Qt::Key_Home, Qt::ControlModifier},
+      {"Home", Qt::Key_Home, 1, Qt::Key_Home, {}},
+      {"Up", Qt::Key_Home, 1, Qt::Key_Up, {}},
+      {"Left", Qt::Key_Home, 1, Qt::Key_Left, {}},
+  };
+  grid()->setFocus();
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    QTest::keyClick(grid(), c.corner, Qt::ControlModifier);
+    const QModelIndex corner = grid()->currentIndex();
+    down->setValue(c.scrolledTo ? down->maximum() : down->minimum());
+    ASSERT_FALSE(showsCurrentCell());
+    QTest::keyClick(grid(), c.key, c.modifiers);
+    EXPECT_EQ(grid()->currentIndex(), corner);
+    EXPECT_TRUE(showsCurrentCell());
+    EXPECT_TRUE(boxOver(corner.row(), corner.column()));  // the edit box goes with it
+  }
 }
 
 TEST_F(DrawEditorTest, MouseOverTheBoxGivesItTheKeyboard) {

@@ -5,6 +5,7 @@
 #include "charts/framework/toolframe.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
+#include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 #include "support/gui/menuwindows.h"
 #include "support/gui/windows.h"
@@ -24,19 +25,11 @@
 #include <optional>
 
 using namespace corvessa;
+using corvessa::test::draws;
 
 namespace {
 
 class GridMoves : public test::MenuWindowTest {};
-
-// Draws 1 to count, each digits from its label, so the digits vary.
-QByteArray draws(int count) {
-  QByteArray file;
-  for (int i = 1; i <= count; ++i)
-    file += QByteArray::number(i) + ' ' + QByteArray::number(i % 10) + ' ' + QByteArray::number(i / 10 % 10) + ' ' +
-            QByteArray::number(i / 100 % 10) + "\r\n";
-  return file;
-}
 
 // ---- columns --------------------------------------------------------------
 
@@ -212,6 +205,71 @@ TEST_F(GridMoves, ColumnsScrollWholeEveryWayTheUserScrolls) {
     } else {
       EXPECT_LT(bar->value(), bar->maximum());
     }
+  }
+}
+
+// The current cell lies wholly in the viewport.
+bool showsCurrentCell(QAbstractItemView *view) {
+  const QRect cell = view->visualRect(view->currentIndex());
+  return view->currentIndex().isValid() && view->viewport()->rect().contains(cell);
+}
+
+TEST_F(GridMoves, EndAfterTheWindowNarrowedBringsTheLastColumnBack) {
+  startWith(draws(40));
+  ToolWindow *w = chooseItem("cai3dliangma");  // "Pairs"
+  ASSERT_NE(w, nullptr);
+  GridView *view = w->gridView();
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_End);
+  ASSERT_TRUE(lastColumnIsWhole(view));
+  w->resize(w->width() - 200, w->height());
+  QCoreApplication::processEvents();
+  ASSERT_FALSE(lastColumnIsWhole(view));  // the current cell has not moved, but it is out of sight
+  QTest::keyClick(view, Qt::Key_End);
+  EXPECT_TRUE(lastColumnIsWhole(view));
+  EXPECT_TRUE(showsCurrentCell(view));
+}
+
+// Every key that moves the current cell shows it, also when it stays where it
+// was: at an edge of the grid, with the view scrolled away from it.
+TEST_F(GridMoves, AMoveKeyAtTheGridsEdgeShowsTheCurrentCell) {
+  startWith(draws(300));
+  ToolWindow *w = chooseItem("cai3dliangma");
+  ASSERT_NE(w, nullptr);
+  GridView *view = w->gridView();
+  QScrollBar *across = view->horizontalScrollBar(), *down = view->verticalScrollBar();
+  ASSERT_GT(across->maximum(), 0);
+  ASSERT_GT(down->maximum(), 0);
+  const auto toStart = [](QScrollBar *bar) { bar->setValue(bar->minimum()); };
+  const auto toEnd = [](QScrollBar *bar) { bar->setValue(bar->maximum()); };
+  const struct {
+    const char *name;
+    Qt::Key edge;  // with Ctrl: a corner of the grid
+    QScrollBar *away;
+    std::function<void(QScrollBar *)> scroll;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+  } cases[] = {
+      {"End", Qt::Key_End, across, toStart, Qt::Key_End, {}},
+      {"Ctrl+End", Qt::Key_End, down, toStart, Qt::Key_End, Qt::ControlModifier},
+      {"Home", Qt::Key_Home, across, toEnd, Qt::Key_Home, {}},
+      {"Ctrl+Home", Qt::Key_Home, down, toEnd, Qt::Key_Home, Qt::ControlModifier},
+      {"Right", Qt::Key_End, across, toStart, Qt::Key_Right, {}},
+      {"Left", Qt::Key_Home, across, toEnd, Qt::Key_Left, {}},
+      {"Down", Qt::Key_End, down, toStart, Qt::Key_Down, {}},
+      {"Up", Qt::Key_Home, down, toEnd, Qt::Key_Up, {}},
+  };
+  view->setFocus();
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    QTest::keyClick(view, c.edge, Qt::ControlModifier);
+    const QModelIndex corner = view->currentIndex();
+    c.scroll(c.away);
+    ASSERT_FALSE(showsCurrentCell(view));
+    QTest::keyClick(view, c.key, c.modifiers);
+    EXPECT_EQ(view->currentIndex(), corner);
+    EXPECT_TRUE(showsCurrentCell(view));
+    EXPECT_TRUE(firstColumnIsWhole(view));
   }
 }
 

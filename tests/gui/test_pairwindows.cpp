@@ -7,6 +7,7 @@
 #include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"
 #include "gui/toolwindows.h"
+#include "support/core/chartcells.h"
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
@@ -27,16 +28,9 @@ using namespace corvessa;
 using corvessa::test::shown;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
+using corvessa::test::draws;
 
 namespace {
-
-QByteArray draws(int count) {
-  QByteArray out;
-  for (int k = 1; k <= count; ++k)
-    out += QByteArray::number(k) + ' ' + QByteArray::number(k * 7 % 10) + ' ' + QByteArray::number(k * 3 % 10) + ' ' +
-           QByteArray::number(k % 10) + "\r\n";
-  return out;
-}
 
 class PairWindows : public test::MenuWindowTest {
  protected:

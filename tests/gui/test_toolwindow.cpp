@@ -13,6 +13,7 @@
 #include "gui/frame/toolwindow.h"
 #include "tools/menus.h"
 #include "gui/toolwindows.h"
+#include "support/core/chartcells.h"
 #include "support/gui/menuwindows.h"
 #include "support/gui/windows.h"
 #include "support/core/qtprint.h"
@@ -39,6 +40,7 @@
 using namespace corvessa;
 using corvessa::test::FakePlatform;
 using corvessa::test::TestHome;
+using corvessa::test::draws;
 using corvessa::test::scrollBarOption;
 using corvessa::test::showsLastRowWhole;
 using corvessa::test::topRowIsWhole;
@@ -224,14 +226,6 @@ const ToolRegistry &testTools() {
     return r;
   }();
   return tools;
-}
-
-QByteArray draws(int count) {
-  QByteArray file;
-  for (int i = 1; i <= count; ++i)
-    file += QByteArray::number(i) + ' ' + QByteArray::number(i % 10) + ' ' + QByteArray::number(i / 10 % 10) + ' ' +
-            QByteArray::number(i / 100 % 10) + "\r\n";
-  return file;
 }
 
 class ToolWindowTest : public ::testing::Test {

@@ -4,12 +4,50 @@
 #include "charts/palette.h"
 #include "charts/standardwindow.h"
 
+#include <bitset>
+#include <functional>
+#include <vector>
+
 namespace corvessa::charts {
 
 namespace {
 
 constexpr int kFirstLeftCol = 7;    // the first class's sum 0
 constexpr int kFirstRightCol = 36;  // the second class's sum 0
+constexpr int kHiddenSumTwips = 2;
+
+// The sums that the digits of a draw in a class can make: none to three of
+// them, a digit as often as the draw holds it.
+std::bitset<28> classSums(const std::function<bool(int)> &inClass) {
+  std::bitset<28> sums;
+  for (int a = 0; a <= 9; ++a)
+    for (int b = 0; b <= 9; ++b)
+      for (int c = 0; c <= 9; ++c) {
+        int sum = 0;
+        for (int d : {a, b, c})
+          sum += inClass(d) ? d : 0;
+        sums.set(std::size_t(sum));
+      }
+  return sums;
+}
+
+// The largest sum of the second class, so the right block's last column.
+int lastColOf(const ClassSumForm &form) {
+  int largest = -1;
+  for (int d = 0; d <= 9; ++d)
+    if (!form.firstClass(d))
+      largest = d;
+  if (largest < 0)
+    descriptionFault(form.id, QStringLiteral("the second class has no digit"));
+  return kFirstRightCol + 3 * largest;
+}
+
+// The columns of the sums that a class cannot make, from its sum 0 at firstCol to lastCol.
+void hideUnmadeSums(std::vector<ColumnWidths> &widths, const std::bitset<28> &sums, int firstCol, int lastCol) {
+  for (int c = firstCol; c <= lastCol; ++c)
+    if (!sums[std::size_t(c - firstCol)])
+      widths.push_back({c, c, kHiddenSumTwips});
+}
 
 void writeHeaders(ResultGrid &grid, int lastCol) {
   writeDigitHeaders(grid);
@@ -37,11 +75,11 @@ void markClassSums(ResultGrid &grid, int drawCount, bool (*firstClass)(int)) {
   }
 }
 
-void load(ToolWindowState &state, const DrawHistory &history, const ClassSumForm &form) {
+void load(ToolWindowState &state, const DrawHistory &history, const ClassSumForm &form, int lastCol) {
   ResultGrid &grid = startDrawRows(state);
   const int n = state.drawCount;
   fillDrawRows(grid, history);
-  writeHeaders(grid, form.lastCol);
+  writeHeaders(grid, lastCol);
   showSpareRow(grid, n);
   markClassSums(grid, n, form.firstClass);
 }
@@ -49,13 +87,18 @@ void load(ToolWindowState &state, const DrawHistory &history, const ClassSumForm
 }  // namespace
 
 ToolEntry classSumTool(const ClassSumForm &form) {
-  const ColumnWidths drawWidths[] = {{0, 0, 1290}, {1, form.lastCol, 300}};
-  return ToolEntry{
-      standardWindow({.id = form.id,
-                      .cols = form.lastCol + 1,
-                      .widths = joinWidths({drawWidths, form.widths}),
-                      .reset = SpareRowReset::Cells0To5}),
-      [form](ToolWindowState &state, const DrawHistory &history) { load(state, history, form); }};
+  const int lastCol = lastColOf(form);
+  std::vector<ColumnWidths> widths = {{0, 0, 1290}, {1, lastCol, 300}};
+  hideUnmadeSums(widths, classSums(form.firstClass), kFirstLeftCol, kFirstLeftCol + 27);
+  hideUnmadeSums(widths, classSums([&form](int d) { return !form.firstClass(d); }), kFirstRightCol, lastCol);
+  widths.insert(widths.end(), form.spacerWidths.begin(), form.spacerWidths.end());
+  return ToolEntry{standardWindow({.id = form.id,
+                                   .cols = lastCol + 1,
+                                   .widths = std::move(widths),
+                                   .reset = SpareRowReset::Cells0To5}),
+                   [form, lastCol](ToolWindowState &state, const DrawHistory &history) {
+                     load(state, history, form, lastCol);
+                   }};
 }
 
 }  // namespace corvessa::charts

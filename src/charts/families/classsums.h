@@ -12,15 +12,16 @@ namespace corvessa::charts {
 struct ClassSumForm {
   ToolIdentity id;                // the title is the caption: titledWindow
   bool (*firstClass)(int digit);  // the others are the second class
-  int lastCol;                    // of the right block, the second class's sums 0 .. lastCol - 36
-  // The narrow spacers, then the columns of the sums that three digits of a
-  // class cannot make, nearly hidden.
-  OwnedTable<ColumnWidths> widths;
+  // The narrow spacers and the separator between the blocks.
+  OwnedTable<ColumnWidths> spacerWidths;
 };
 
 // The window: the label, H T U, three spacers, the first class's sums 0..27
-// in columns 7..34, a separator, the second class's from column 36 on; the
-// hidden Command1 emptying cells 0..5 of the spare row, "Exit" and "Help".
+// in columns 7..34, a separator, the second class's sums from column 36 on,
+// as far as three of its largest digit reach; the hidden Command1 emptying
+// cells 0..5 of the spare row, "Exit" and "Help". The columns of the sums
+// that the digits of a draw in a class cannot make are nearly hidden. The
+// classes alone say where the right block ends and which sums are hidden.
 ToolEntry classSumTool(const ClassSumForm &form);
 
 }  // namespace corvessa::charts

@@ -52,7 +52,7 @@ namespace {
 // more; 0 leaves the cell as it is.
 using CountMarks = std::array<ResultGrid::TextId, 5>;
 
-void markByCount(ResultGrid &grid, int drawCount, int setLength, int firstCol, int lastCol, const CountMarks &marks) {
+void markByCount(ResultGrid &grid, int drawCount, int firstCol, int lastCol, const CountMarks &marks) {
   // A row's marks depend on its key alone, and a history holds at most 220
   // box keys: each key is counted against the sets once, at its first row,
   // and its marks are copied into every later row with the same key.
@@ -63,7 +63,7 @@ void markByCount(ResultGrid &grid, int drawCount, int setLength, int firstCol, i
     if (added) {
       const std::size_t begin = cells.size();
       for (int c = firstCol; c <= lastCol; ++c) {
-        const int count = groupMatchCount(grid, r, c, setLength);
+        const int count = groupMatchCount(grid, r, c);
         const ResultGrid::TextId mark = marks[std::size_t(std::min(count, int(marks.size()) - 1))];
         if (mark != 0)
           cells.emplace_back(c, mark);
@@ -78,21 +78,21 @@ void markByCount(ResultGrid &grid, int drawCount, int setLength, int firstCol, i
 
 }  // namespace
 
-void markZeroDigitSets(ResultGrid &grid, int drawCount, int setLength, int firstCol, int lastCol) {
-  markByCount(grid, drawCount, setLength, firstCol, lastCol, {grid.intern(kNoDigitMark)});
+void markZeroDigitSets(ResultGrid &grid, int drawCount, int firstCol, int lastCol) {
+  markByCount(grid, drawCount, firstCol, lastCol, {grid.intern(kNoDigitMark)});
 }
 
-void markDigitSetHits(ResultGrid &grid, int drawCount, int setLength, int firstCol, int lastCol, int threshold) {
+void markDigitSetHits(ResultGrid &grid, int drawCount, int firstCol, int lastCol, int threshold) {
   CountMarks marks{};
   const ResultGrid::TextId mark = grid.intern(kDigitsMark);
   for (int count = threshold + 1; count < int(marks.size()); ++count)
     marks[std::size_t(count)] = mark;
-  markByCount(grid, drawCount, setLength, firstCol, lastCol, marks);
+  markByCount(grid, drawCount, firstCol, lastCol, marks);
 }
 
-void markPairDigitHits(ResultGrid &grid, int drawCount, int setLength, int firstCol, int lastCol) {
+void markPairDigitHits(ResultGrid &grid, int drawCount, int firstCol, int lastCol) {
   const ResultGrid::TextId one = grid.intern(kOneDigitMark), more = grid.intern(kDigitsMark);
-  markByCount(grid, drawCount, setLength, firstCol, lastCol, {0, one, more, more, more});
+  markByCount(grid, drawCount, firstCol, lastCol, {0, one, more, more, more});
 }
 
 ToolEntry digitSetTool(const DigitSetForm &form) {
@@ -109,19 +109,18 @@ ToolEntry digitSetTool(const DigitSetForm &form) {
         writeDigitSetHeaders(grid, form.setSize);
         showSpareRow(grid, n);
         // The marking reads the sets back from the header row.
-        const int setLength = form.setSize;
         switch (form.marking) {
           case DigitSetMarking::NoDigit:
-            markZeroDigitSets(grid, n, setLength, kFirstGroupCol, lastCol);
+            markZeroDigitSets(grid, n, kFirstGroupCol, lastCol);
             break;
           case DigitSetMarking::TwoOrMoreDigits:
-            markDigitSetHits(grid, n, setLength, kFirstGroupCol, lastCol, 1);
+            markDigitSetHits(grid, n, kFirstGroupCol, lastCol, 1);
             break;
           case DigitSetMarking::AnyDigit:
-            markDigitSetHits(grid, n, setLength, kFirstGroupCol, lastCol, 0);
+            markDigitSetHits(grid, n, kFirstGroupCol, lastCol, 0);
             break;
           case DigitSetMarking::OneOrMoreDigits:
-            markPairDigitHits(grid, n, setLength, kFirstGroupCol, lastCol);
+            markPairDigitHits(grid, n, kFirstGroupCol, lastCol);
             break;
         }
       }};

@@ -24,14 +24,14 @@ int writeDigitSetHeaders(ResultGrid &grid, int setSize);
 int digitSetCount(int setSize);
 
 // The markings, over draw rows 1..N and set columns first..last. Each counts
-// the draw's distinct digits (its box key in column 4) among the first
-// `setLength` characters of the set in the header row (groupMatchCount;
-// kWholeHeader: the whole header). A cell no rule marks is left as it is.
-void markZeroDigitSets(ResultGrid &grid, int drawCount, int setLength, int firstCol, int lastCol);  // " 0" at 0
+// the draw's distinct digits (its box key in column 4) among the digits of
+// the set in the header row (groupMatchCount). A cell no rule marks is left
+// as it is.
+void markZeroDigitSets(ResultGrid &grid, int drawCount, int firstCol, int lastCol);  // " 0" at 0
 // "$" where the count is above the threshold.
-void markDigitSetHits(ResultGrid &grid, int drawCount, int setLength, int firstCol, int lastCol, int threshold);
+void markDigitSetHits(ResultGrid &grid, int drawCount, int firstCol, int lastCol, int threshold);
 // " *" where the count is 1, "$" where it is 2 or more.
-void markPairDigitHits(ResultGrid &grid, int drawCount, int setLength, int firstCol, int lastCol);
+void markPairDigitHits(ResultGrid &grid, int drawCount, int firstCol, int lastCol);
 
 // The widths of the draw columns: the label 1290, H, T, U 300 each, and the
 // box key (column 4) 30, nearly hidden since only the marking reads it.

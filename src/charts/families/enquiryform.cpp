@@ -5,6 +5,7 @@
 #include "charts/tickets.h"
 #include "charts/framework/toolframe.h"
 
+#include <QRegularExpression>
 #include <string>
 #include <vector>
 
@@ -105,9 +106,22 @@ ControlDesign inFrame(ControlDesign control) {
   return control;
 }
 
+// The message that refuses too many numbers names the limit the enquiry keeps.
+void checkLimitMessage(const EnquiryForm &form) {
+  static const QRegularExpression number(QStringLiteral("\\d+"));
+  const QString message = QString::fromUtf8(form.tooManyMessage);
+  for (const QRegularExpressionMatch &m : number.globalMatch(message))
+    if (m.captured() == QString::number(form.maxEntries))
+      return;
+  descriptionFault(form.id, QStringLiteral("the limit is %1 numbers, but its message says \"%2\"")
+                                .arg(form.maxEntries)
+                                .arg(message));
+}
+
 }  // namespace
 
 ToolEntry enquiryTool(const EnquiryForm &form) {
+  checkLimitMessage(form);
   ToolDesign d{form.id};
   d.clientWidth = 12960;
   d.clientHeight = 8085;

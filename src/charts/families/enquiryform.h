@@ -22,7 +22,7 @@ struct EnquiryForm {
   EnquiryKey key;
   int maxEntries;            // more numbers than this are refused
   const char *noEntryMessage;
-  const char *tooManyMessage;
+  const char *tooManyMessage;  // names maxEntries, or the tool is refused when it is registered
   // "Enquire" stands at 240, 2160 in the frame, 1215 x 375 twips.
   TwipsRect helpPlace, exitPlace;
 };

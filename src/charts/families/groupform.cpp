@@ -1,5 +1,6 @@
 #include "charts/families/groupform.h"
 
+#include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/groupmarks.h"
 #include "charts/missstats.h"
@@ -20,7 +21,7 @@ void loadGroupForm(ToolWindowState &state, const DrawHistory &history, const Gro
   showSpareRow(grid, n);
 
   // The marking reads the groups back from the header row.
-  markGroupHits(grid, n, form.groupLength, lastCol, form.mark, form.threeWayBox, form.redHitBecomesCurrent);
+  markGroupHits(grid, n, lastCol, form.mark, form.threeWayBox, form.redHitBecomesCurrent);
   fillMissCountsAndFooter(grid, n, {.firstCol = kFirstGroupCol, .lastCol = lastCol, .mark = form.mark});
 }
 
@@ -40,6 +41,10 @@ ToolDesign groupChartDesign(const GroupForm &form) {
 }  // namespace
 
 ToolEntry groupChartTool(const GroupForm &form) {
+  for (std::string_view group : form.groups)
+    if (!areDifferentDigits(group))
+      descriptionFault(form.id, QStringLiteral("the group \"%1\" is not different digits")
+                                    .arg(QString::fromUtf8(group)));
   return ToolEntry{
       groupChartDesign(form),
       [form](ToolWindowState &state, const DrawHistory &history) { loadGroupForm(state, history, form); }};

@@ -13,12 +13,13 @@ namespace corvessa::charts {
 
 // A member of the family: its window (the title is usually the caption
 // without its quotes: titledWithoutQuotes), the groups and how they are
-// marked. The standard window has "Exit" and no "Help"; `hiddenHelp`
-// places a "Help" that is never shown, and "Exit" 120 twips lower.
+// marked. A group is matched over its whole text, so its length is the
+// table's; a group that is not different digits is refused when the tool is
+// registered. The standard window has "Exit" and no "Help";
+// `hiddenHelp` places a "Help" that is never shown, and "Exit" 120 twips lower.
 struct GroupForm {
   ToolIdentity id;
   OwnedTable<std::string_view> groups{};     // headers of columns 5, 6, ... in list order
-  int groupLength;                           // digits compared per group, or kWholeHeader
   int groupColWidth;                         // twips
   std::string_view mark;
   bool threeWayBox = false;                  // also mark 3 Way Box draws, on red

@@ -1,5 +1,6 @@
 #include "charts/families/targetpairs.h"
 
+#include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/palette.h"
 #include "charts/sortedpairs.h"
@@ -36,6 +37,9 @@ void load(ToolWindowState &state, const DrawHistory &history, const std::array<c
 }  // namespace
 
 ToolEntry targetPairTool(const TargetPairForm &form) {
+  for (const char *pair : form.pairs)
+    if (std::string_view(pair).size() != 2 || !areAscendingDigits(pair))
+      descriptionFault(form.id, QStringLiteral("the pair \"%1\" is not two digits, the smaller first").arg(pair));
   const ToolDesign d = standardWindow({.id = form.id,
                                        .cols = 20,
                                        .widths = {{0, 0, 1290}, {1, kLastTargetCol, 300}, {kSpacerCol, kSpacerCol, 20}},

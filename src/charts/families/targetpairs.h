@@ -11,7 +11,9 @@ namespace corvessa::charts {
 
 struct TargetPairForm {
   ToolIdentity id;                     // the title is the caption: titledWindow
-  std::array<const char *, 10> pairs;  // the headers of the ten target columns, smaller digit first
+  // The headers of the ten target columns, smaller digit first as the
+  // draws' sorted pairs are, or the tool is refused when it is registered.
+  std::array<const char *, 10> pairs;
 };
 
 // The window: 20 columns (label, H T U, the sum "S" on its colour, the width

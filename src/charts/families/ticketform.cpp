@@ -1,5 +1,6 @@
 #include "charts/families/ticketform.h"
 
+#include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/groupmarks.h"
 #include "charts/tickets.h"
@@ -39,9 +40,27 @@ void loadTicketChart(ToolWindowState &state, const DrawHistory &history, const T
                    form.mark);
 }
 
+void checkTickets(const TicketChartForm &form) {
+  for (std::string_view ticket : form.tickets) {
+    const bool sortedKey = form.match == TicketMatch::SortedKey;
+    if (ticket.size() != 3 || !(sortedKey ? areAscendingDigits(ticket) : areDifferentDigits(ticket)))
+      descriptionFault(form.id, QStringLiteral("the ticket \"%1\" is not three %2")
+                                    .arg(QString::fromUtf8(ticket),
+                                         sortedKey ? QStringLiteral("digits in ascending order")
+                                                   : QStringLiteral("different digits")));
+  }
+  const std::size_t letters = form.setLetters.size();
+  if (letters > 0 && (form.tickets.size() % letters != 0 || std::size_t(form.letterCols) < letters))
+    descriptionFault(form.id, QStringLiteral("%1 set letters do not share %2 tickets out into %3 letter columns")
+                                  .arg(letters)
+                                  .arg(form.tickets.size())
+                                  .arg(form.letterCols));
+}
+
 }  // namespace
 
 ToolEntry ticketChartTool(const TicketChartForm &form) {
+  checkTickets(form);
   const int lastTicketCol = kFirstTicketCol + int(form.tickets.size()) - 1;
   const int gatherCol = lastTicketCol + 1;
   // The key is data for the marking, not for reading.

@@ -18,6 +18,9 @@ enum class TicketMatch {
   BoxKey,     // the draw's digits are the ticket's three digits in any order
 };
 
+// A description whose tickets could never match as `match` reads them, or
+// whose letters do not share the tickets out evenly into their columns, is
+// refused when the tool is registered.
 struct TicketChartForm {
   ToolIdentity id;                            // the title is the caption: titledWindow
   OwnedTable<std::string_view> tickets;       // headers of columns 5, 6, ... in column order

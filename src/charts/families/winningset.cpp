@@ -8,7 +8,6 @@ namespace corvessa::charts {
 ToolEntry winningSetTool(const WinningSetForm &form) {
   return groupChartTool({.id = form.id,
                          .groups = {form.digits},
-                         .groupLength = int(form.digits.size()),
                          .groupColWidth = 806,
                          .mark = "*****",
                          .threeWayBox = form.marking == WinningSetMarking::AnyBox,

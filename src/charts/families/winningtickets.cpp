@@ -1,5 +1,6 @@
 #include "charts/families/winningtickets.h"
 
+#include "charts/digitclasses.h"
 #include "charts/drawrows.h"
 #include "charts/groupmarks.h"
 #include "charts/missstats.h"
@@ -90,7 +91,8 @@ void tallyWinningNumberMiss(ResultGrid &grid, int drawCount, int lastTicketCol) 
 
 namespace {
 
-void loadWinningTicketChart(ToolWindowState &state, const DrawHistory &history, const WinningTicketForm &form) {
+void loadWinningTicketChart(ToolWindowState &state, const DrawHistory &history, const WinningTicketForm &form,
+                            const std::vector<int> &shadedCols) {
   ResultGrid &grid = state.grid;
   const int n = state.drawCount;
   const int lastTicketCol = kFirstWinningTicketCol + int(form.tickets.size()) - 1;
@@ -99,9 +101,8 @@ void loadWinningTicketChart(ToolWindowState &state, const DrawHistory &history, 
   fillTicketDrawRows(grid, history);
   const std::uint8_t shade = grid.paletteIndex(kTicketShade);
   for (int r = 1; r <= n; ++r)
-    for (const ColumnRange &range : form.shadedColumns)
-      for (int c = range.first; c <= range.last; ++c)
-        grid.setBackColorIndex(r, c, shade);
+    for (int c : shadedCols)
+      grid.setBackColorIndex(r, c, shade);
   writeDigitHeaders(grid);
   writeGroupHeaders(grid, kFirstWinningTicketCol, form.tickets);
   writeWinningTallyHeaders(grid, lastTicketCol);
@@ -118,6 +119,15 @@ void loadWinningTicketChart(ToolWindowState &state, const DrawHistory &history, 
 
 ToolEntry winningTicketTool(const WinningTicketForm &form) {
   const int lastTicketCol = kFirstWinningTicketCol + int(form.tickets.size()) - 1;
+  std::vector<int> shadedCols;
+  for (std::size_t i = 0; i < form.tickets.size(); ++i) {
+    const std::string_view ticket = form.tickets[i];
+    if (ticket.size() != 3 || !areAscendingDigits(ticket))
+      descriptionFault(form.id, QStringLiteral("the ticket \"%1\" is not three digits in ascending order")
+                                    .arg(QString::fromUtf8(ticket)));
+    if (form.shadedTicket && form.shadedTicket(ticket))
+      shadedCols.push_back(kFirstWinningTicketCol + int(i));
+  }
   ToolDesign d = standardWindow({.id = form.id,
                                  .cols = lastTicketCol + 8,
                                  .widths = {{0, 0, 1032},
@@ -126,8 +136,8 @@ ToolEntry winningTicketTool(const WinningTicketForm &form) {
                                             {lastTicketCol + 1, lastTicketCol + 1, 1548},
                                             {kKeyCol, kKeyCol, 2}},  // the key is data for the marking only
                                  .reset = SpareRowReset::LongGrid});
-  return ToolEntry{std::move(d), [form](ToolWindowState &state, const DrawHistory &history) {
-                     loadWinningTicketChart(state, history, form);
+  return ToolEntry{std::move(d), [form, shadedCols](ToolWindowState &state, const DrawHistory &history) {
+                     loadWinningTicketChart(state, history, form, shadedCols);
                    }};
 }
 

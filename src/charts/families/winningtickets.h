@@ -37,17 +37,18 @@ void markWinningTickets(ResultGrid &grid, int drawCount, int lastTicketCol);
 // first draw row is never tallied.
 void tallyWinningNumberMiss(ResultGrid &grid, int drawCount, int lastTicketCol);
 
-struct ColumnRange {
-  int first, last;
-};
 inline constexpr Rgb kTicketShade = rgb(170, 210, 176);
 
 // A member of the family of winning-ticket charts; the caption is the title too.
 struct WinningTicketForm {
   ToolIdentity id;  // the title is the caption: titledWindow; no page: a "Help" that opens nothing
-  OwnedTable<std::string_view> tickets;  // headers of columns 6, 7, ... in column order
-  // Draw cells shaded in kTicketShade before the marking, so a win ends red over the shade.
-  OwnedTable<ColumnRange> shadedColumns = {};
+  // Headers of columns 6, 7, ... in column order: each three digits in
+  // ascending order, as the draws' sorted digits are, or the tool is refused
+  // when it is registered.
+  OwnedTable<std::string_view> tickets;
+  // The tickets whose draw cells are shaded in kTicketShade before the
+  // marking, so a win ends red over the shade; none without it.
+  bool (*shadedTicket)(std::string_view ticket) = nullptr;
 };
 ToolEntry winningTicketTool(const WinningTicketForm &form);
 

@@ -92,9 +92,7 @@ const ToolEntry *ToolRegistry::find(const QString &windowName) const {
 
 namespace {
 
-[[noreturn]] void designFault(const ToolDesign &design, const QString &what) {
-  throw std::logic_error((design.windowName + ": " + what).toStdString());
-}
+[[noreturn]] void designFault(const ToolDesign &design, const QString &what) { descriptionFault(design, what); }
 
 QStringList namesIn(const LayoutStep &step) {
   return std::visit(
@@ -117,6 +115,10 @@ QStringList namesIn(const LayoutStep &step) {
 }
 
 }  // namespace
+
+void descriptionFault(const ToolIdentity &id, const QString &what) {
+  throw std::logic_error((id.windowName + ": " + what).toStdString());
+}
 
 void checkToolDesign(const ToolDesign &d) {
   if (d.windowName.isEmpty())

@@ -240,6 +240,13 @@ class ToolRegistry {
 // column width run that is empty or reaches past the grid's columns.
 void checkToolDesign(const ToolDesign &design);
 
+// A family member's description whose tables contradict what its family
+// does with them (a group that names a digit twice, set letters that do
+// not share the tickets out evenly) is a mistake in the tool, refused as the
+// family builds its entry, so at registration: throws std::logic_error
+// naming the window and the fault.
+[[noreturn]] void descriptionFault(const ToolIdentity &id, const QString &what);
+
 // A grid for the design: its columns and their widths, one fixed row and
 // column, its font.
 ResultGrid designGrid(const ToolDesign &design);

@@ -111,6 +111,12 @@ class DrawingsView final : public QTableView {
  public:
   using QTableView::QTableView;
   void keyboardSearch(const QString &) override {}
+
+ protected:
+  void keyPressEvent(QKeyEvent *event) override {
+    QTableView::keyPressEvent(event);
+    showCurrentCellAfterKey(this, event);
+  }
 };
 
 // Hourglass until restored or destroyed.

@@ -486,6 +486,29 @@ void GridView::showCurrentCell() {
   setAutoScroll(scrolls);
 }
 
+void showCurrentCellAfterKey(QAbstractItemView *view, const QKeyEvent *event) {
+  switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      if (view->currentIndex().isValid())
+        view->scrollTo(view->currentIndex());
+      break;
+    default:
+      break;
+  }
+}
+
+void GridView::keyPressEvent(QKeyEvent *event) {
+  QTableView::keyPressEvent(event);
+  showCurrentCellAfterKey(this, event);
+}
+
 QModelIndex GridView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
   // Without a current cell a key starts where the user is looking, not at the first draw.
   if (!currentIndex().isValid() && model_) {

@@ -15,6 +15,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QKeyEvent>
 #include <QTableView>
 #include <cstdint>
 #include <optional>
@@ -114,6 +115,7 @@ class GridView final : public QTableView {
 
  protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
   QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
   void scrollContentsBy(int dx, int dy) override;
   void updateGeometries() override;
@@ -131,6 +133,12 @@ class GridView final : public QTableView {
   std::optional<std::uint64_t> appliedSizes_;
   QWidget *corner_ = nullptr;  // the table's corner button, painted as grid cell (0, 0)
 };
+
+// After a key that moves a grid's current cell (the arrows, Home, End, the
+// page keys, with Ctrl or Shift too): the cell in view, whether it moved or
+// not. The toolkit scrolls only to a cell that changed, so End in the last
+// column of a window made narrower left that column out of sight.
+void showCurrentCellAfterKey(QAbstractItemView *view, const QKeyEvent *event);
 
 // A column's alignment for a cell's text: General puts numbers right and
 // other texts left.

@@ -30,10 +30,13 @@ constexpr std::string_view kTickets[] = {
     "689",                                             // sum 23: 75
 };
 
-// The columns of the even digit sums 6, 8, ..., 22.
-constexpr charts::ColumnRange kEvenSumBands[] = {
-    {7, 8}, {11, 14}, {19, 23}, {29, 33}, {41, 47}, {54, 58}, {63, 65}, {69, 70}, {73, 74},
-};
+// The tickets of the even digit sums 6, 8, ..., 22 are shaded.
+bool hasEvenDigitSum(std::string_view ticket) {
+  int sum = 0;
+  for (char digit : ticket)
+    sum += digit - '0';
+  return sum % 2 == 0;
+}
 
 }  // namespace
 
@@ -41,7 +44,7 @@ ToolEntry frmzuliu70() {
   return charts::winningTicketTool(
       {.id = titledWindow("frmzuliu70", "70 Tickets follow", "\\help\\N_Tickets_follow.htm"),
        .tickets = kTickets,
-       .shadedColumns = kEvenSumBands});
+       .shadedTicket = hasEvenDigitSum});
 }
 
 }  // namespace corvessa::tools

@@ -39,13 +39,13 @@ void load(ToolWindowState &state, const DrawHistory &history) {
   writeGroupHeaders(grid, kFirstGroupCol, kSerialTriples);
   writeGroupHeaders(grid, kFirstClassCol, kClasses);
   showSpareRow(grid, n);
-  markPairDigitHits(grid, n, 3, kFirstGroupCol, kLastSerialCol);
+  markPairDigitHits(grid, n, kFirstGroupCol, kLastSerialCol);
   markDigitSetHitCounts(grid, n);
 }
 
-// The classes are compared by their whole header, so all four digits of "0369" count.
+// All four digits of "0369" count, as the three of the other classes do.
 void markDigitSetHitCounts(ResultGrid &grid, int drawCount) {
-  markPairDigitHits(grid, drawCount, kWholeHeader, kFirstClassCol, kLastClassCol);
+  markPairDigitHits(grid, drawCount, kFirstClassCol, kLastClassCol);
 }
 
 }  // namespace

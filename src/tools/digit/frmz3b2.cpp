@@ -38,7 +38,7 @@ void load(ToolWindowState &state, const DrawHistory &history) {
 }
 
 void markFormulaGroupHits(ResultGrid &grid, int drawCount) {
-  markPairDigitHits(grid, drawCount, 3, kFirstGroupCol, kLastGroupCol);
+  markPairDigitHits(grid, drawCount, kFirstGroupCol, kLastGroupCol);
   const ResultGrid::TextId twoOrMore = grid.intern(kDigitsMark), yes = grid.intern(std::string_view("   -Y-"));
   for (int r = 1; r <= drawCount; ++r)
     for (int c = kFirstGroupCol; c <= kLastGroupCol; ++c)

@@ -9,11 +9,7 @@
 namespace corvessa::tools {
 namespace {
 
-constexpr ColumnWidths kWidths[] = {
-    {4, 6, 20},   // spacers
-    {20, 34, 2},  // small sums 13 to 27
-    {37, 40, 2},  // big sums 1 to 4
-};
+constexpr ColumnWidths kSpacers[] = {{4, 6, 20}};
 
 }  // namespace
 
@@ -21,8 +17,7 @@ ToolEntry frmbxiaodahe() {
   return charts::classSumTool(
       {.id = titledWindow("frmbxiaodahe", "Sum of Small-Sum of Big", "\\help\\Sum_of_Small-Sum_of_Big.htm"),
        .firstClass = [](int d) { return !charts::isBigDigit(d); },
-       .lastCol = 63,
-       .widths = kWidths});
+       .spacerWidths = kSpacers});
 }
 
 }  // namespace corvessa::tools

@@ -17,7 +17,6 @@ ToolEntry frm6lianhao() {
   return charts::groupChartTool(
       {.id = titledWithoutQuotes("frm6lianhao", "6 Way Box winning number from these \"6 digits\""),
        .groups = kGroups,
-       .groupLength = 6,
        .groupColWidth = 620,
        .mark = "*****",
        .hiddenHelp = true});

@@ -15,12 +15,10 @@ constexpr std::string_view kGroups[] = {
 
 }  // namespace
 
-// Four- and five-digit groups side by side: each is matched over its whole header.
 ToolEntry frmlingleizu6() {
   return charts::groupChartTool(
       {.id = titledWithoutQuotes("frmlingleizu6", "6 Way Box winning number from these \"N digits\""),
        .groups = kGroups,
-       .groupLength = charts::kWholeHeader,
        .groupColWidth = 496,
        .mark = "****"});
 }

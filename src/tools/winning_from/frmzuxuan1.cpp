@@ -18,7 +18,6 @@ ToolEntry frmzuxuan1() {
   return charts::groupChartTool(
       {.id = titledWithoutQuotes("frmzuxuan1", "6 Way Box winning number from these \"5 digits\""),
        .groups = kGroups,
-       .groupLength = 5,
        .groupColWidth = 496,
        .mark = "*****"});
 }

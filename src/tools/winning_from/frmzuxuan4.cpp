@@ -19,7 +19,6 @@ ToolEntry frmzuxuan4() {
   return charts::groupChartTool(
       {.id = titledWithoutQuotes("frmzuxuan4", "6 Way Box winning number from these \"4 digits\""),
        .groups = kGroups,
-       .groupLength = 4,
        .groupColWidth = 434,
        .mark = "****"});
 }

@@ -16,7 +16,6 @@ ToolEntry frmzuxuan6() {
   return charts::groupChartTool(
       {.id = titledWithoutQuotes("frmzuxuan6", "6 Way Box winning number from these \"6 digits\""),
        .groups = kGroups,
-       .groupLength = 6,
        .groupColWidth = 620,
        .mark = "*****"});
 }

@@ -16,7 +16,6 @@ ToolEntry frmzuxuan7() {
   return charts::groupChartTool(
       {.id = titledWithoutQuotes("frmzuxuan7", "6 Way Box winning number from these \"7 digits\""),
        .groups = kGroups,
-       .groupLength = 7,
        .groupColWidth = 682,
        .mark = "*****"});
 }

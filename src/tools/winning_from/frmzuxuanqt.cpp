@@ -12,11 +12,9 @@ constexpr std::string_view kGroups[] = {"036925", "147258", "1458"};
 
 }  // namespace
 
-// The groups differ in length, so each is matched over its whole header.
 ToolEntry frmzuxuanqt() {
   return charts::groupChartTool({.id = titledWithoutQuotes("frmzuxuanqt", "Box winning number from these \"N digits\""),
                                  .groups = kGroups,
-                                 .groupLength = charts::kWholeHeader,
                                  .groupColWidth = 620,
                                  .mark = "******",
                                  .threeWayBox = true,

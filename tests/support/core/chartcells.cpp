@@ -26,6 +26,14 @@ QByteArray drawFile(const std::vector<std::string> &draws) {
   return file;
 }
 
+QByteArray draws(int count) {
+  QByteArray file;
+  for (int i = 1; i <= count; ++i)
+    file += QByteArray::number(i) + ' ' + QByteArray::number(i % 10) + ' ' + QByteArray::number(i / 10 % 10) + ' ' +
+            QByteArray::number(i / 100 % 10) + "\r\n";
+  return file;
+}
+
 std::vector<std::string> everyNumber() {
   std::vector<std::string> numbers;
   for (int n = 0; n < 1000; ++n)

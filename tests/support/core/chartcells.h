@@ -23,6 +23,11 @@ QByteArray history(const QStringList &draws, int firstLabel = 1);
 // A draw file of draws given as "294", labelled 1, 2, ... in order.
 QByteArray drawFile(const std::vector<std::string> &draws);
 
+// A draw file of `count` draws labelled 1, 2, ..., each draw the label's
+// last three figures backwards (label 125 is 5 2 1), so the digits vary: for
+// tests that need a history of some length, not particular draws.
+QByteArray draws(int count);
+
 // The numbers "000" to "999" in ascending order.
 std::vector<std::string> everyNumber();
 
