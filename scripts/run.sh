@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Corvessa.
+# Installs what is missing, builds the program (only it: scripts/test.sh
+# builds the tests and the rest), and starts Corvessa.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-scripts/build.sh
+scripts/build.sh corvessa
 exec build/src/corvessa "$@"
