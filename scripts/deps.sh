@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests, the screenshots and the
-# installation check (scripts/install-check.sh: the validators, and cpack's
-# dpkg-shlibdeps and file) need, if any is missing. Uses sudo when not run as root.
+# installation check (scripts/install-check.sh: the validators, lintian, and
+# cpack's dpkg-shlibdeps and file) need, if any is missing. Uses sudo when not run as root.
 # With --fuzz also clang and its runtime libraries (libFuzzer, ASan, UBSan),
 # which the sanitizer build needs: the tests under the sanitizers and the
 # fuzz target (scripts/sanitize.sh, scripts/fuzz.sh, CI).
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
           fonts-liberation fonts-noto-cjk xvfb xauth imagemagick xdotool
-          desktop-file-utils appstream dpkg-dev file)
+          desktop-file-utils appstream dpkg-dev file lintian)
 if [ "${1:-}" = "--fuzz" ]; then
   # libclang-rt-14-dev is only recommended by clang, and recommends are not installed.
   packages+=(clang libclang-rt-14-dev)

@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "core/largearray.h"
 #include "gui/platform/platform.h"
 #include "gui/startwindow.h"
@@ -6,6 +7,8 @@
 #include <QIcon>
 
 int main(int argc, char *argv[]) {
+  if (const std::optional<int> status = corvessa::answerCommandLine(argc, argv))
+    return *status;
   corvessa::keepFreedHeapForNextCharts();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Corvessa"));

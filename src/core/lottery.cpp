@@ -41,10 +41,45 @@ QString lastRecordName(const QByteArray &data) {
   return name.trimmed();
 }
 
+// Makes one folder whose parent is there, the user's alone (0700), unless a
+// folder is there already. Returns the system's error number, ENOTDIR when
+// something else than a folder has the name.
+int makeOneFolder(const QByteArray &name) {
+  struct stat info {};
+  if (::stat(name.constData(), &info) != 0) {
+    if (errno != ENOENT)
+      return errno;
+    if (::mkdir(name.constData(), 0700) == 0)
+      return 0;
+    // Another program may have made it meanwhile.
+    if (errno != EEXIST || ::stat(name.constData(), &info) != 0)
+      return errno;
+  }
+  return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+}
+
+// Makes `folder` and every folder above it that is missing. A folder made
+// new is the user's alone, as the XDG base directory rules ask of a data
+// folder; one already there keeps its mode. Returns why it could not.
+std::optional<QString> makeUserFolder(const QString &folder) {
+  const QString target = QDir::cleanPath(folder);
+  for (qsizetype slash = target.indexOf(QLatin1Char('/'), 1);; slash = target.indexOf(QLatin1Char('/'), slash + 1)) {
+    const QString part = slash < 0 ? target : target.left(slash);
+    if (const int error = makeOneFolder(QFile::encodeName(part))) {
+      if (part == target)
+        return qt_error_string(error);
+      return QStringLiteral("%1: %2").arg(part, qt_error_string(error));
+    }
+    if (slash < 0)
+      return std::nullopt;
+  }
+}
+
 }  // namespace
 
 std::optional<QString> writeCurrentLotteryName(const QString &fileName) {
-  QDir().mkpath(settingsFolder());
+  // A folder that cannot be made is said by the write.
+  makeUserFolder(settingsFolder());
   if (const std::optional<QString> failed = replaceFileAtomically(settingsFilePath(), currentLotteryRecord(fileName)))
     return QStringLiteral("Cannot write the settings file %1: %2").arg(settingsFilePath(), *failed);
   return std::nullopt;
@@ -70,11 +105,10 @@ std::optional<QString> makeFirstLottery() {
 }  // namespace
 
 std::optional<QString> prepareProgramFolders() {
-  QDir dir;
-  if (!dir.mkpath(dataFolder()))
-    return QStringLiteral("Cannot create the data folder %1.").arg(dataFolder());
-  if (!dir.mkpath(settingsFolder()))
-    return QStringLiteral("Cannot create the settings folder %1.").arg(settingsFolder());
+  if (const std::optional<QString> failed = makeUserFolder(dataFolder()))
+    return QStringLiteral("Cannot create the data folder %1: %2").arg(dataFolder(), *failed);
+  if (const std::optional<QString> failed = makeUserFolder(settingsFolder()))
+    return QStringLiteral("Cannot create the settings folder %1: %2").arg(settingsFolder(), *failed);
   if (QFileInfo::exists(settingsFilePath()))
     return std::nullopt;
   return makeFirstLottery();

@@ -52,6 +52,7 @@ ProgramFolders programFolders(const PathInputs &inputs) {
   const QString installedHelp =
       QDir::cleanPath(inputs.executableFolder + QLatin1String(kInstalledHelpFromExecutable));
   const bool installed = QFileInfo(installedHelp).isDir();
+  folders.installed = installed;
   if (installed) {
     folders.help = installedHelp;
     folders.user = userDataLocation(inputs) + QStringLiteral("/corvessa");
@@ -68,14 +69,16 @@ QString executableFolder() { return QCoreApplication::applicationDirPath(); }
 
 namespace {
 
-ProgramFolders currentFolders() {
-  return programFolders({.executableFolder = executableFolder(),
+ProgramFolders currentFolders() { return programFoldersOf(executableFolder()); }
+
+}  // namespace
+
+ProgramFolders programFoldersOf(const QString &executableFolder) {
+  return programFolders({.executableFolder = executableFolder,
                          .corvessaHome = environmentText("CORVESSA_HOME"),
                          .xdgDataHome = environmentText("XDG_DATA_HOME"),
                          .home = homeFolder()});
 }
-
-}  // namespace
 
 QString programFolder() { return currentFolders().user; }
 

@@ -17,6 +17,7 @@ struct PathInputs {
 struct ProgramFolders {
   QString user;  // the user's program folder, which holds data/ and Varnel3/
   QString help;  // the program's own help pages
+  bool installed = false;  // the help pages lie under an installation's prefix
 };
 
 // The program is installed when its help pages lie at ../share/corvessa/help
@@ -31,6 +32,10 @@ ProgramFolders programFolders(const PathInputs &inputs);
 
 // The folder of the running executable.
 QString executableFolder();
+
+// programFolders() of an executable in `executableFolder` under this
+// process's environment (CORVESSA_HOME, XDG_DATA_HOME, HOME).
+ProgramFolders programFoldersOf(const QString &executableFolder);
 
 // The user's program folder of this process: programFolders() of the
 // executable's folder and the environment.

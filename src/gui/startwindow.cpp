@@ -48,6 +48,9 @@ void StartWindow::Command1_Click() { openPage(platform_, this, homePageAddress()
 void StartWindow::Command2_Click() {
   if (!Option1->isChecked())
     return;
+  // Gone before the main window's load says what it found wrong, so that no
+  // welcome window waits behind that message.
+  hide();
   MainWindow::showMain(platform_);
   close();
 }

@@ -8,9 +8,11 @@
 #include "support/core/testhome.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace corvessa;
 
@@ -29,6 +31,59 @@ TEST(ProgramFolders, UserFilesUnderTheHomeHelpPagesBesideTheProgram) {
     EXPECT_EQ(page, helpFolder() + topic.mid(6)) << topic.toStdString();
     EXPECT_TRUE(QFileInfo(page).isFile()) << page.toStdString();
   }
+}
+
+// The folders a start makes for the user's files are the user's alone, each
+// folder made new on the way included; folders already there keep their
+// modes, and files are made as the umask says.
+TEST(ProgramFolders, FoldersMadeNewAreTheUsersAlone) {
+  test::TestHome home;
+  const QString base = home.path() + "/share";  // there already, as ~/.local/share is
+  ASSERT_TRUE(QDir().mkpath(base));
+  ASSERT_EQ(::chmod(QFile::encodeName(base).constData(), 0755), 0);
+  qputenv("CORVESSA_HOME", QFile::encodeName(base + "/new/corvessa"));
+  const mode_t oldMask = ::umask(022);
+  const std::optional<QString> failed = prepareProgramFolders();
+  ::umask(oldMask);
+  ASSERT_EQ(failed, std::nullopt);
+  auto mode = [](const QString &path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
+  };
+  EXPECT_EQ(mode(base), 0755);
+  for (const char *folder : {"/new", "/new/corvessa", "/new/corvessa/data", "/new/corvessa/Varnel3"})
+    EXPECT_EQ(mode(base + folder), 0700) << folder;
+  EXPECT_EQ(mode(base + "/new/corvessa/data/Pick3.txt"), 0644);
+  EXPECT_EQ(mode(base + "/new/corvessa/Varnel3/shujuwenjian.ini"), 0644);
+}
+
+// A folder that cannot be made is said with the system's reason, naming the
+// folder on the way that stood in its way.
+TEST(ProgramFolders, AFolderThatCannotBeMadeIsSaidWithItsReason) {
+  test::TestHome home;
+  home.writeFile("afile", "not a folder\r\n");
+  struct Case {
+    QString corvessaHome;
+    QString said;
+  };
+  const Case cases[] = {
+      {home.path() + "/afile/home",
+       "Cannot create the data folder " + home.path() + "/afile/home/data/: " + home.path() + "/afile: Not a directory"},
+      {home.path() + "/afile", "Cannot create the data folder " + home.path() + "/afile/data/: " + home.path() +
+                                   "/afile: Not a directory"},
+  };
+  for (const Case &c : cases) {
+    qputenv("CORVESSA_HOME", QFile::encodeName(c.corvessaHome));
+    EXPECT_EQ(prepareProgramFolders(), c.said);
+  }
+  // The data folder's own name taken by a file; the settings folder's.
+  qputenv("CORVESSA_HOME", QFile::encodeName(home.path() + "/h"));
+  home.writeFile("h/data", "");
+  EXPECT_EQ(prepareProgramFolders(), "Cannot create the data folder " + home.path() + "/h/data/: Not a directory");
+  QFile::remove(home.path() + "/h/data");
+  home.writeFile("h/Varnel3", "");
+  EXPECT_EQ(prepareProgramFolders(),
+            "Cannot create the settings folder " + home.path() + "/h/Varnel3/: Not a directory");
 }
 
 TEST(SettingsFile, WritesOneQuotedRecordAndKeepsTheOldOneOnFailure) {

@@ -96,6 +96,26 @@ TEST_F(Shell, StartOpensTheMainWindowAndClosesTheWelcomeWindow) {
   EXPECT_EQ(programState().GameType, 0);
 }
 
+// When the start cannot make the user's folders, the message says why, over
+// the main window alone: the welcome window is gone by then.
+TEST_F(Shell, AFolderThatCannotBeMadeIsSaidOverTheMainWindowAlone) {
+  home.writeFile("afile", "not a folder\r\n");
+  qputenv("CORVESSA_HOME", QFile::encodeName(home.path() + "/afile/home"));
+  QPointer<StartWindow> start = new StartWindow(platform);
+  start->show();
+  QTest::mouseClick(start->Command2, Qt::LeftButton);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.lastMessage().title, "Error:");
+  EXPECT_EQ(platform.lastMessage().text, "Cannot create the data folder " + home.path() + "/afile/home/data/: " +
+                                             home.path() + "/afile: Not a directory");
+  EXPECT_EQ(platform.lastMessage().shownWindows, QStringList{"Corvessa"});
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(start.isNull());
+  ASSERT_NE(MainWindow::instance(), nullptr);
+  EXPECT_TRUE(MainWindow::instance()->isVisible());
+  EXPECT_EQ(MainWindow::instance()->Label2->text(), "Lottery:Pick3.");
+}
+
 TEST_F(Shell, MainWindowLayoutAndHelpPage) {
   MainWindow *main = openMain();
   EXPECT_EQ(main->size(), QSize(669, 308));  // 10035 x 4620 twips

@@ -23,9 +23,13 @@ T takeNext(std::deque<T> &script, T whenEmpty) {
 
 MessageAnswer FakePlatform::message(QWidget *parent, const QString &text, MessageStyle style, const QString &title) {
   const QCursor *pointer = QApplication::overrideCursor();
+  QStringList shown;
+  for (const QWidget *window : QApplication::topLevelWidgets())
+    if (window->isVisible())
+      shown << window->windowTitle();
   messages.push_back(Message{text, style, title, pointer && pointer->shape() == Qt::WaitCursor,
                              parent ? parent->window()->windowTitle() : QString(),
-                             parent && parent->window()->isVisible()});
+                             parent && parent->window()->isVisible(), shown});
   if (style == MessageStyle::OkInformation || style == MessageStyle::OkWarning)
     return MessageAnswer::Ok;
   return takeNext(answers, MessageAnswer::No);

@@ -21,6 +21,7 @@ class FakePlatform final : public Platform {
     bool busyPointer = false;  // the hourglass was set while the message showed
     QString ownerCaption;      // the caption of the window that showed it
     bool ownerShown = false;   // that window was on the screen, so the message showed over it
+    QStringList shownWindows;  // the captions of every window on the screen then
   };
   struct Input {
     QString prompt, title, defaultText;
