@@ -75,7 +75,10 @@ void zeroPage(char *page) {
 }
 
 // The pages of a kept block that its last use may have written are zeroed.
-// The kernel's page map tells each page's state. A page never touched is
+// The kernel's page map tells each page's state: measured at 100,000 draws,
+// the straight enquiry opened a second time in a session took 91-100 ms
+// and some 90 page faults with it, 166-178 ms and 20,000 faults when every
+// used page was zeroed (each colour page faulted in). A page never touched is
 // zero already and stays untouched, so it costs neither a fault nor memory
 // (most pages of a grid's colours are such). A page of this process's own
 // (written, or in swap) is zeroed without a look, runs of them in one call,
@@ -134,8 +137,11 @@ void unmap(const std::vector<Block> &blocks) {
     munmap(b.data, b.length);
 }
 
-// The mapped blocks given back and not yet returned to the kernel. Every
-// block given back goes through here: one above the bound goes back at once;
+// The mapped blocks given back and not yet returned to the kernel, for the
+// next chart of the session: measured at 100,000 draws, the straight enquiry
+// computed again in 53-62 ms, 137-156 ms in fresh memory (40,000 page
+// faults); opened a second time in a fresh process, 91-100 ms against
+// 188-196 ms. Every block given back goes through here: one above the bound goes back at once;
 // keeping one that would pass the bound gives back the longest kept first.
 // The blocks that go are unmapped outside the lock.
 class KeptBlocks {
@@ -255,8 +261,10 @@ class KeptBlocks {
     return std::chrono::milliseconds(idleOverrideMs_ > 0 ? idleOverrideMs_ : kIdleMs);
   }
 
-  // One thread gives the blocks back once they have been idle; it sleeps
-  // while nothing is kept.
+  // One thread gives the blocks back once they have been idle, and the
+  // heap its free memory: measured, a process that closed the straight
+  // enquiry of 100,000 draws held 197 MB, 30 MB after the idle time, and
+  // 197 MB for good without the thread. It sleeps while nothing is kept.
   void startTrimmer() {
     if (trimmerStarted_)
       return;
@@ -363,6 +371,9 @@ void keepFreedHeapForNextCharts() {
 #ifdef __GLIBC__
   // Fixed thresholds: glibc's own move with every block freed, so that a
   // block of a few megabytes is mapped afresh on one open and not the next.
+  // Measured at 1,000,000 draws, a second "Pairs" chart in a fresh process
+  // took 186-204 ms and a dozen page faults, 254-264 ms and 7,500 faults
+  // with glibc's own thresholds.
   constexpr int kMapFrom = 64 << 20, kTrimFrom = 128 << 20;
   mallopt(M_MMAP_THRESHOLD, kMapFrom);
   mallopt(M_TRIM_THRESHOLD, kTrimFrom);
