@@ -160,7 +160,7 @@ int editorBench(const QList<int> &sizes, int runs, const QString &csvPath,
         << run.peakKb << ',' << run.growthKb() << ',' << QString::number(beyond, 'f', 1) << '\n';
   }
   std::printf("CSV written to %s\n", qPrintable(QFileInfo(csvPath).absoluteFilePath()));
-  return 0;
+  return runResult();
 }
 
 }  // namespace corvessa::bench

@@ -41,6 +41,7 @@
 
 using namespace corvessa;
 using bench::childFigures;
+using bench::enquiryEntries;
 using bench::enquiryText;
 
 namespace {
@@ -113,22 +114,6 @@ void showReference(const ResultGrid &grid) {
   view.show();
   view.scrollToBottom();
   view.grab();
-}
-
-// The most numbers, up to 400, that the window's enquiry takes: a window
-// refuses too many with a message. 0 for a window without an input box.
-int enquiryEntries(const ToolEntry &tool) {
-  if (!tool.design.control(ControlRole::Input))
-    return 0;
-  for (int count = 400; count > 1; --count) {
-    RecordingHost host;
-    ToolSession session(tool, &host);
-    session.load(DrawHistory{});
-    session.enquire(enquiryText(count));
-    if (host.messages.empty())
-      return count;
-  }
-  return 1;
 }
 
 // The tool's chart as its window computes it; a window with an input box
@@ -323,13 +308,15 @@ int main(int argc, char **argv) {
       coldRuns = std::max(args[++i].toInt(), 1);
     else if (args[i] == QLatin1String("--cold-pause") && i + 1 < args.size())
       coldPauseMs = std::max(args[++i].toInt(), 0);
+    else if (args[i] == QLatin1String("--child-bound") && i + 1 < args.size())
+      bench::setChildBoundMs(std::max(int(args[++i].toDouble() * 1000), 1));
     else if (args[i] == QLatin1String("--no-reference"))
       reference = false;
     else if (args[i].startsWith(QLatin1String("--"))) {
       std::fprintf(stderr,
                    "usage: corvessa-bench [--sizes 1000,10000,100000] [--tools NAME,...]\n"
                    "                      [--cold [--cold-runs 3] [--cold-pause MS]]\n"
-                   "                      [--no-reference] [CSV_PATH]\n"
+                   "                      [--no-reference] [--child-bound SECONDS] [CSV_PATH]\n"
                    "       corvessa-bench --editor [--sizes 1000000,10000000] [--cold-runs 3] [CSV_PATH]\n"
                    "       corvessa-bench --window [--sizes 100000,1000000] [--tools NAME,...] [--cold-runs 3]\n"
                    "                      [CSV_PATH]\n");
@@ -495,5 +482,5 @@ int main(int argc, char **argv) {
     out << '\n';
   }
   std::printf("CSV written to %s\n", qPrintable(QFileInfo(csvPath).absoluteFilePath()));
-  return 0;
+  return bench::runResult();
 }

@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
@@ -34,6 +35,7 @@
 #include <QTest>
 #include <QTextStream>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -140,6 +142,18 @@ int windowChild(const QString &windowName, const QString &programFolder, int ent
   }
   PaintCounter counter;
   qApp->installEventFilter(&counter);
+  // A message or other dialog would wait for a press that never comes: the
+  // run stops at once and says what showed.
+  QTimer dialogWatch;
+  QObject::connect(&dialogWatch, &QTimer::timeout, [&] {
+    if (QWidget *dialog = QApplication::activeModalWidget()) {
+      const auto *box = qobject_cast<QMessageBox *>(dialog);
+      std::fprintf(stderr, "%s showed a dialog, \"%s\": %s\n", qPrintable(windowName),
+                   qPrintable(dialog->windowTitle()), box ? qPrintable(box->text()) : "");
+      std::_Exit(3);
+    }
+  });
+  dialogWatch.start(100);
   QtPlatform platform;
   MainWindow *main = MainWindow::showMain(platform);
   QElapsedTimer timer;
@@ -271,7 +285,7 @@ int windowBench(const QList<int> &sizes, const QStringList &onlyTools, int runs,
       const ToolEntry *entry = toolRegistry().find(tool);
       if (!entry)
         continue;
-      const int entries = entry->design.control(ControlRole::Input) ? 400 : 0;
+      const int entries = enquiryEntries(*entry);
       std::vector<std::vector<double>> measured(kFields);
       for (int run = 0; run < runs; ++run) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -302,7 +316,7 @@ int windowBench(const QList<int> &sizes, const QStringList &onlyTools, int runs,
     }
   }
   std::printf("CSV written to %s\n", qPrintable(QFileInfo(csvPath).absoluteFilePath()));
-  return 0;
+  return runResult();
 }
 
 }  // namespace corvessa::bench

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace corvessa::charts {
@@ -251,6 +253,68 @@ void writeFooter(ResultGrid &grid, int n, const FooterForm &form, const std::vec
   grid.setVisible(true);
 }
 
+// The one pass of markHitsWithMissCounts. A cell's count is the draws since
+// its column's last hit, so a row's counts are read off the rows of those
+// hits, and no cell is read before it is written. Where a footer is given,
+// its figures are taken from the hits: a run's longest count is the draws
+// between two hits, or after the last one.
+std::vector<ColumnTally> writeHitsAndCounts(ResultGrid &grid, int n, int first, int last, std::string_view mark,
+                                            const RowHits &hitsOf, const OnHit &onHit, const FooterForm *footer) {
+  std::vector<ColumnTally> tally(std::size_t(std::max(last - first + 1, 0)));
+  if (tally.empty() || n < 1)
+    return tally;
+  (void)grid.textId(0, last);  // the columns lie in the grid
+  const std::size_t columns = tally.size();
+  const ResultGrid::TextId markId = grid.intern(mark);
+  const bool largestCount = footer && footer->maxMiss == MaxMissRule::LargestCount;
+  std::vector<int> lastHit(columns, 0);  // 0: none yet; row 0 counts as a hit, no run before the first draw
+  // The texts of the counts, each interned once as the longest run grows;
+  // a count of 0 is a hit.
+  std::vector<ResultGrid::TextId> countIds(1, markId);
+  std::vector<std::pair<int, int>> rowHits;  // a row's hit columns and the rows of their hits before
+  int oldestHit = 0;  // the least of lastHit: a row's longest count is r - oldestHit
+
+  for (int r = 1; r <= n; ++r) {
+    rowHits.clear();
+    bool oldestMoved = false;
+    for (const int c : hitsOf(r)) {
+      if (c < first || c > last) [[unlikely]]
+        throw std::out_of_range("a hit in column " + std::to_string(c) + ", outside the mark columns");
+      int &before = lastHit[std::size_t(c - first)];
+      if (before == r)
+        continue;  // named twice
+      ColumnTally &t = tally[std::size_t(c - first)];
+      ++t.amount;
+      if (r - before > 1)
+        t.maxMiss = std::max(t.maxMiss, (long long)(r - before - 1));
+      rowHits.emplace_back(c, before);
+      oldestMoved |= before == oldestHit;
+      before = r;
+    }
+    if (oldestMoved)
+      oldestHit = *std::min_element(lastHit.begin(), lastHit.end());
+    while (countIds.size() <= std::size_t(r - oldestHit))
+      countIds.push_back(grid.internNumber((long long)countIds.size()));
+    // The loop that the time goes to: nothing in it but the count's text.
+    ResultGrid::TextId *const cells = grid.rowTextIds(r).data() + first;
+    const int *const lasts = lastHit.data();
+    const ResultGrid::TextId *const ids = countIds.data();
+    for (std::size_t i = 0; i < columns; ++i)
+      cells[i] = ids[r - lasts[i]];  // a count of 0 is this row's hit
+    if (onHit)
+      for (const auto &[c, before] : rowHits)
+        onHit(r, c, before);
+  }
+  for (std::size_t i = 0; i < columns; ++i) {
+    ColumnTally &t = tally[i];
+    t.hit = lastHit[i] == n;
+    t.run = n - lastHit[i] + 1;
+    if (largestCount)
+      t.maxMiss = std::max(t.maxMiss, (long long)(n - lastHit[i]));
+  }
+  return tally;
+}
+
 }  // namespace
 
 void fillMissCounts(ResultGrid &grid, int drawCount, int firstCol, int lastCol, Rgb textColor) {
@@ -302,6 +366,15 @@ void fillMissCountsAndFooter(ResultGrid &grid, int n, const FooterForm &form, Mi
   if (shaded)
     endOnLastCount(grid, form.firstCol, tally);
   writeFooter(grid, n, form, tally);
+}
+
+void markHitsWithMissCounts(ResultGrid &grid, int n, int firstCol, int lastCol, std::string_view mark,
+                            const RowHits &hitsOf, const OnHit &onHit) {
+  writeHitsAndCounts(grid, n, firstCol, lastCol, mark, hitsOf, onHit, nullptr);
+}
+
+void markHitsWithMissCountsAndFooter(ResultGrid &grid, int n, const FooterForm &form, const RowHits &hitsOf) {
+  writeFooter(grid, n, form, writeHitsAndCounts(grid, n, form.firstCol, form.lastCol, form.mark, hitsOf, {}, &form));
 }
 
 }  // namespace corvessa::charts

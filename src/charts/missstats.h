@@ -4,6 +4,8 @@
 // the windows use.
 #include "core/resultgrid.h"
 
+#include <functional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -88,6 +90,20 @@ enum class MissCountShade {
 // filled (reserveRows), so it is not copied when the footer comes.
 void fillMissCountsAndFooter(ResultGrid &grid, int drawCount, const FooterForm &form,
                              MissCountShade shade = MissCountShade::Plain);
+
+// Mark columns whose hits each draw row names (a row's hits depend on its
+// key, a few hundred at most), written in one pass that writes every cell
+// once: a hit gets `mark`, every other cell of draw rows 1..N in columns
+// first..last the miss count that fillMissCounts would give it. The columns
+// are empty before. `onHit` (if any) learns each hit after its row is
+// written, with the row of the column's hit before (0: none).
+using RowHits = std::function<std::span<const int>(int row)>;
+using OnHit = std::function<void(int row, int col, int previousHit)>;
+void markHitsWithMissCounts(ResultGrid &grid, int drawCount, int firstCol, int lastCol, std::string_view mark,
+                            const RowHits &hitsOf, const OnHit &onHit = {});
+// The same with the footer of `form` (its columns, mark and rules; no
+// colour of hits) under the draws, its figures taken from the hits.
+void markHitsWithMissCountsAndFooter(ResultGrid &grid, int drawCount, const FooterForm &form, const RowHits &hitsOf);
 
 // The labels of the rows.
 std::string_view footerLabel(FooterRow row);

@@ -2,7 +2,6 @@
 
 #include "core/fieldreader.h"
 #include "core/filedescriptor.h"
-#include "core/largearray.h"
 
 #include <QFile>
 #include <QStringList>
@@ -315,7 +314,6 @@ FileContent readWholeFile(const QString &path, qint64 maxBytes) {
     // One byte more than the size, to see a file that grew meanwhile; never
     // more than one byte beyond the limit.
     QByteArray data(qsizetype(std::min<qint64>(info.st_size, maxBytes) + 1), Qt::Uninitialized);
-    preferHugePages(data.data(), std::size_t(data.size()));
     qint64 got = 0;
     for (;;) {
       if (got == data.size()) {

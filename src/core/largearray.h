@@ -3,12 +3,11 @@
 // its text pool and the pool's offsets and tables. A chart of 100,000 draws
 // takes tens of megabytes (the straight enquiry hundreds), and handing out
 // that memory page by page costs more than the chart itself. A block from
-// 256 KB on gets a mapping of its own; given back, it is kept (up to a bound)
-// for the next chart of the process, whose pages are then in memory already.
-// A fresh block from 2 MB on is aligned to 2 MB and gets huge pages only
-// where they are measured to be written faster. Memory comes zeroed: fresh
-// from the kernel, or a kept block with the pages its last use wrote zeroed
-// again, so nothing is filled twice.
+// 256 KB on gets a mapping of its own, in the kernel's ordinary pages; given
+// back, it is kept (up to a bound) for the next chart of the process, whose
+// pages are then in memory already. Memory comes zeroed: fresh from the
+// kernel, or a kept block with the pages its last use wrote zeroed again, so
+// nothing is filled twice.
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -44,12 +43,6 @@ void releaseKeptLargeBlocks();
 // page; what it holds free goes back with the kept blocks once they are idle.
 // Called once at the start of a program that opens charts.
 void keepFreedHeapForNextCharts();
-
-// Asks the kernel for huge pages under memory that nothing has touched yet
-// (a buffer about to be filled), so that filling it takes a page fault
-// every 2 MB instead of every 4 KB, where that is measured to pay, as for a
-// fresh large block.
-void preferHugePages(void *data, std::size_t bytes);
 
 // Tests make memory run out where they choose: while set, every block of at
 // least `bytes` throws std::bad_alloc, as a full memory does. 0 lets every

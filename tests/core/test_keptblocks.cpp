@@ -1,17 +1,24 @@
 // Large blocks given back are kept for the next chart of the process: a
 // block taken again comes zeroed as a fresh one does, what is kept stays
 // within its bound, and the grid's memory limit refuses as before.
+#include "core/drawfile.h"
 #include "core/largearray.h"
 #include "core/resultgrid.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <algorithm>
+#include <cctype>
 #include <chrono>
+#include <cstdlib>
 #include <cstdint>
 #include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace corvessa;
@@ -159,4 +166,58 @@ TEST_F(KeptBlocks, IdleBlocksGoBack) {
   while (keptLargeBlockBytes() != 0 && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   EXPECT_EQ(keptLargeBlockBytes(), 0u);
+}
+
+// What a chart frees on the heap (the draw file's bytes, the view's table of
+// its rows) serves the next chart's blocks of that size without a fresh page.
+TEST(FreedHeap, ServesTheNextChartWithoutFreshPages) {
+  keepFreedHeapForNextCharts();
+  constexpr std::size_t kBytes = 24 * kMB, kPages = kBytes / 4096;
+  const auto minorFaults = [] {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return std::size_t(usage.ru_minflt);
+  };
+  const auto writeBlock = [&] {
+    auto *block = static_cast<volatile char *>(std::malloc(kBytes));
+    ASSERT_NE(block, nullptr);
+    for (std::size_t at = 0; at < kBytes; at += 4096)
+      block[at] = 1;
+    std::free(const_cast<char *>(block));
+  };
+  writeBlock();  // the first chart's block
+  const std::size_t before = minorFaults();
+  writeBlock();  // the next chart's
+  EXPECT_LT(minorFaults() - before, kPages / 10);
+}
+
+// No memory of the program asks for huge pages: measured, a chart written
+// in them after a pause took two to four times as long. A grid's blocks and
+// the buffer a draw file is read into are the likeliest to.
+TEST_F(KeptBlocks, NoMappingAsksForHugePages) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("Big.txt"));
+  {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QByteArray lines;
+    for (int i = 1; i <= 400000; ++i)
+      lines += QByteArray::number(i) + " 1 2 3\r\n";  // 8 MB and more
+    ASSERT_EQ(file.write(lines), lines.size());
+  }
+  EXPECT_EQ(readDrawHistory(path).draws.size(), 400000u);
+  LargeArray<std::uint32_t> cells(16 * kMB / sizeof(std::uint32_t));
+  std::fill(cells.begin(), cells.end(), 7u);
+
+  QFile maps(QStringLiteral("/proc/self/smaps"));
+  ASSERT_TRUE(maps.open(QIODevice::ReadOnly | QIODevice::Text));
+  QByteArray mapping;
+  for (const QByteArray &line : maps.readAll().split('\n')) {
+    if (!line.isEmpty() && std::isxdigit(static_cast<unsigned char>(line[0])) && line.contains('-'))
+      mapping = line;
+    if (line.startsWith("VmFlags:")) {
+      EXPECT_FALSE(line.split(' ').contains("hg")) << mapping.constData();
+    }
+  }
 }

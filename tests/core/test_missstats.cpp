@@ -2,7 +2,12 @@
 #include "charts/missstats.h"
 #include "support/core/qtprint.h"
 
+#include <algorithm>
+#include <array>
 #include <limits>
+#include <span>
+#include <stdexcept>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -296,4 +301,72 @@ TEST(MissStatistics, OneWalkWritesWhatTwoWalksWrite) {
         EXPECT_TRUE(sameGrids(oneWalk, twoWalks)) << c.name << ", " << n << " draws, shade " << int(shade);
         EXPECT_EQ(oneWalk.rowTextIds(0).data(), cells) << "the footer's rows were reserved: " << c.name;
       }
+}
+
+// Hits named row by row, written in one pass with their counts, leave the
+// grid as the marks written first and then counted and footed do; each hit
+// is reported with the row of its column's hit before.
+TEST(MissStatistics, HitsNamedByRowWriteWhatMarksAndCountsWrite) {
+  constexpr int kFirst = 5, kLast = 9;
+  std::uint32_t seed = 11;
+  const auto next = [&] {
+    seed = seed * 1664525u + 1013904223u;
+    return seed >> 16;
+  };
+  for (const MaxMissRule rule : {MaxMissRule::LargestCount, MaxMissRule::LongestClosedRun})
+    for (int n : {0, 1, 2, 40, 300}) {
+      // Column 9 is never hit, column 5 hit on the first and last draws; a
+      // row may name a column twice.
+      std::vector<std::vector<int>> hits(std::size_t(n) + 1);
+      for (int r = 1; r <= n; ++r) {
+        for (int c = 6; c < kLast; ++c)
+          if (next() % 5 == 0)
+            hits[std::size_t(r)].push_back(c);
+        if (r == 1 || r == n || next() % 7 == 0)
+          hits[std::size_t(r)].push_back(kFirst);
+        if (!hits[std::size_t(r)].empty() && next() % 3 == 0)
+          hits[std::size_t(r)].push_back(hits[std::size_t(r)].front());
+      }
+      const FooterForm form{.firstCol = kFirst, .lastCol = kLast, .mark = "***", .maxMiss = rule};
+      ResultGrid expected(n + 2, kLast + 2), oneWalk = expected;
+      expected.setText(0, kLast + 1, "beyond");
+      oneWalk.setText(0, kLast + 1, "beyond");
+      std::vector<int> lastHit(kLast + 1, 0);
+      std::vector<std::array<int, 3>> expectedReports;
+      for (int r = 1; r <= n; ++r)
+        for (int c : hits[std::size_t(r)])
+          if (expected.isEmpty(r, c)) {
+            expected.setText(r, c, "***");
+            expectedReports.push_back({r, c, lastHit[std::size_t(c)]});
+            lastHit[std::size_t(c)] = r;
+          }
+      fillMissCounts(expected, n, kFirst, kLast);
+      ResultGrid withoutFooter = expected;
+      appendFooter(expected, n, form);
+
+      const RowHits hitsOf = [&](int r) { return std::span<const int>(hits[std::size_t(r)]); };
+      markHitsWithMissCountsAndFooter(oneWalk, n, form, hitsOf);
+      ASSERT_EQ(oneWalk.rows(), expected.rows());
+      for (int r = 0; r < expected.rows(); ++r)
+        for (int c = 0; c < expected.cols(); ++c)
+          ASSERT_EQ(oneWalk.textView(r, c), expected.textView(r, c))
+              << "cell " << r << ", " << c << " of " << n << " draws, rule " << int(rule);
+
+      ResultGrid counted(n + 2, kLast + 2);
+      std::vector<std::array<int, 3>> reports;
+      markHitsWithMissCounts(counted, n, kFirst, kLast, "***", hitsOf,
+                             [&](int r, int c, int before) { reports.push_back({r, c, before}); });
+      for (int r = 1; r <= n; ++r)
+        for (int c = kFirst; c <= kLast; ++c)
+          ASSERT_EQ(counted.textView(r, c), withoutFooter.textView(r, c)) << "cell " << r << ", " << c;
+      std::sort(reports.begin(), reports.end());
+      std::sort(expectedReports.begin(), expectedReports.end());
+      EXPECT_EQ(reports, expectedReports) << n << " draws";
+    }
+
+  // A hit outside the mark columns is a mistake in the chart.
+  ResultGrid grid(5, 8);
+  const std::vector<int> outside{7};
+  EXPECT_THROW(markHitsWithMissCounts(grid, 3, 5, 6, "***", [&](int) { return std::span<const int>(outside); }),
+               std::out_of_range);
 }

@@ -234,9 +234,7 @@ TEST(WinningTicketRoutines, ColumnsFollowTheLastTicketColumn) {
   grid.setText(0, 6, "277");
   grid.setText(0, 7, "555");
   charts::writeWinningTallyHeaders(grid, last);
-  charts::markWinningTickets(grid, n, last);
-  charts::fillMissCounts(grid, n, 6, last);
-  charts::tallyWinningNumberMiss(grid, n, last);
+  charts::markAndTallyWinningTickets(grid, n, last);
   QStringList rows;
   for (int r = 0; r <= n; ++r) {
     QStringList cells;

@@ -47,21 +47,21 @@ std::string asciiDigits(const QString &text) {
 }
 
 // A draw is a hit for an entry when the number in its column 4 equals the
-// entry's number: the entry is compared as typed, never reordered.
-void markEnquiryHits(ResultGrid &grid, int drawCount, int gatherCol) {
-  std::vector<std::vector<int>> columnsOf(1000);  // entry columns by the entry's number
+// entry's number: the entry is compared as typed, never reordered. Each
+// number's hits are its entries' columns and "Gather".
+RowHits enquiryHits(const ResultGrid &grid, int gatherCol, std::vector<std::vector<int>> &columnsOf) {
+  columnsOf.assign(1000, {});
   for (int c = kFirstEntryCol; c < gatherCol; ++c)
     columnsOf[std::size_t(leadingNumber(grid.textView(0, c)))].push_back(c);
-  const ResultGrid::TextId mark = grid.intern(kMark);
-  for (int r = 1; r <= drawCount; ++r) {
+  for (std::vector<int> &columns : columnsOf)
+    if (!columns.empty())
+      columns.push_back(gatherCol);
+  return [&grid, &columnsOf](int r) -> std::span<const int> {
     const long long number = leadingNumber(grid.textView(r, kNumberCol));
     if (number < 0 || number > 999)
-      continue;
-    for (int c : columnsOf[std::size_t(number)]) {
-      grid.setTextId(r, c, mark);
-      grid.setTextId(r, gatherCol, mark);
-    }
-  }
+      return {};
+    return columnsOf[std::size_t(number)];
+  };
 }
 
 void enquire(ToolWindowState &state, const EnquiryForm &form) {
@@ -92,12 +92,13 @@ void enquire(ToolWindowState &state, const EnquiryForm &form) {
   grid.setText(0, gatherCol, "Gather");
   for (std::size_t i = 0; i < entries; ++i)
     grid.setText(0, kFirstEntryCol + int(i), std::string_view(digits).substr(3 * i, 3));
-  markEnquiryHits(grid, n, gatherCol);
-  fillMissCountsAndFooter(grid, n,
-                          FooterForm{.firstCol = kFirstEntryCol,
-                                     .lastCol = gatherCol,
-                                     .mark = kMark,
-                                     .maxMiss = MaxMissRule::LongestClosedRun});
+  std::vector<std::vector<int>> columnsOf;
+  markHitsWithMissCountsAndFooter(grid, n,
+                                  FooterForm{.firstCol = kFirstEntryCol,
+                                             .lastCol = gatherCol,
+                                             .mark = kMark,
+                                             .maxMiss = MaxMissRule::LongestClosedRun},
+                                  enquiryHits(grid, gatherCol, columnsOf));
   state.endBusy(form.id.title);
 }
 

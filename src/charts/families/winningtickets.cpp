@@ -43,16 +43,17 @@ void writeWinningTallyHeaders(ResultGrid &grid, int lastTicketCol) {
     grid.setText(0, lastTicketCol + 2 + i, kTallyRanges[i].header);
 }
 
-void markWinningTickets(ResultGrid &grid, int drawCount, int lastTicketCol) {
+void markAndTallyWinningTickets(ResultGrid &grid, int drawCount, int lastTicketCol) {
   if (drawCount < 1)
     return;
-  const ResultGrid::TextId winId = grid.intern(kWinMark), anyWinId = grid.intern(kAnyWinMark);
+  const ResultGrid::TextId anyWinId = grid.intern(kAnyWinMark), starId = grid.intern(std::string_view("*"));
+  const std::uint8_t red = grid.paletteIndex(kRed);
   std::vector<long long> ticketValues;
   for (int c = kFirstWinningTicketCol; c <= lastTicketCol; ++c)
     ticketValues.push_back(leadingNumber(grid.textView(0, c)));
   // A win depends on the row's key alone: the columns of each key are found once.
   std::unordered_map<ResultGrid::TextId, std::vector<int>> columnsOfKey;
-  for (int r = 1; r <= drawCount; ++r) {
+  const auto winsOf = [&](int r) -> std::span<const int> {
     const ResultGrid::TextId key = grid.textId(r, kKeyCol);
     auto found = columnsOfKey.find(key);
     if (found == columnsOfKey.end()) {
@@ -63,30 +64,19 @@ void markWinningTickets(ResultGrid &grid, int drawCount, int lastTicketCol) {
           columns.push_back(c);
       found = columnsOfKey.emplace(key, std::move(columns)).first;
     }
-    for (int c : found->second) {
-      grid.setTextId(r, c, winId);
-      grid.setBackColor(r, c, kRed);
-      grid.setTextId(r, kAnyWinCol, anyWinId);
-    }
-  }
-}
-
-void tallyWinningNumberMiss(ResultGrid &grid, int drawCount, int lastTicketCol) {
-  // The cells hold interned texts: a win is its mark's id.
-  const ResultGrid::TextId winId = grid.intern(kWinMark), starId = grid.intern(std::string_view("*"));
-  TextNumbers numberOf(grid);
-  for (int r = 2; r <= drawCount; ++r) {
-    const std::span<const ResultGrid::TextId> row = std::as_const(grid).rowTextIds(r);
-    for (int c = kFirstWinningTicketCol; c <= lastTicketCol; ++c) {
-      if (row[std::size_t(c)] != winId)
-        continue;
-      const ResultGrid::TextId above = grid.textId(r - 1, c);
-      // The miss count above a win is the draws the ticket missed; a win above it means none.
-      const long long tally = above == winId ? 0 : numberOf(above) + 1;
-      grid.setNumber(r, lastTicketCol + 1, tally);
-      grid.setTextId(r, lastTicketCol + 2 + rangeOffset(tally), starId);
-    }
-  }
+    return found->second;
+  };
+  const auto onWin = [&](int r, int c, int previousWin) {
+    grid.setBackColorIndex(r, c, red);
+    grid.setTextId(r, kAnyWinCol, anyWinId);
+    if (r < 2)
+      return;
+    // The draws the ticket missed before it, plus one; none after a win on the draw before.
+    const long long tally = previousWin == r - 1 ? 0 : r - previousWin;
+    grid.setNumber(r, lastTicketCol + 1, tally);
+    grid.setTextId(r, lastTicketCol + 2 + rangeOffset(tally), starId);
+  };
+  markHitsWithMissCounts(grid, drawCount, kFirstWinningTicketCol, lastTicketCol, kWinMark, winsOf, onWin);
 }
 
 namespace {
@@ -109,9 +99,7 @@ void loadWinningTicketChart(ToolWindowState &state, const DrawHistory &history, 
   grid.setCurrentCell(n + 1, 1);
 
   // The marking reads the tickets back from the header row; a win ends red over a shade.
-  markWinningTickets(grid, n, lastTicketCol);
-  fillMissCounts(grid, n, kFirstWinningTicketCol, lastTicketCol);
-  tallyWinningNumberMiss(grid, n, lastTicketCol);
+  markAndTallyWinningTickets(grid, n, lastTicketCol);
   grid.setTopRow(grid.rows() - 1);
 }
 

@@ -29,13 +29,11 @@ void fillTicketDrawRows(ResultGrid &grid, const DrawHistory &history);
 void writeWinningTallyHeaders(ResultGrid &grid, int lastTicketCol);
 
 // On draw rows 1..N: each ticket column 6..L whose header has the number
-// value of the row's key gets kWinMark on kRed, and column 5 kAnyWinMark.
-void markWinningTickets(ResultGrid &grid, int drawCount, int lastTicketCol);
-
-// On draw rows 2..N, after the miss counts: each win of columns 6..L writes
-// its tally into column L + 1 and "*" into its range column. A win on the
-// first draw row is never tallied.
-void tallyWinningNumberMiss(ResultGrid &grid, int drawCount, int lastTicketCol);
+// value of the row's key gets kWinMark on kRed, and column 5 kAnyWinMark;
+// the other cells of 6..L their miss counts; each win from draw row 2 on its
+// tally in column L + 1 and "*" in its range column. A win on the first draw
+// row is never tallied.
+void markAndTallyWinningTickets(ResultGrid &grid, int drawCount, int lastTicketCol);
 
 inline constexpr Rgb kTicketShade = rgb(170, 210, 176);
 
