@@ -116,7 +116,15 @@ void ToolSession::cellEvent(const CellAction &action, int row, int col, bool pre
 
 void ToolSession::press(int row, int col) { cellEvent(tool_.design.onCellPress, row, col, true); }
 void ToolSession::clickCell(int row, int col) { cellEvent(tool_.design.onCellClick, row, col, false); }
-void ToolSession::doubleClick(int row, int col) { cellEvent(tool_.design.onCellDoubleClick, row, col, false); }
+void ToolSession::doubleClick(int row, int col) {
+  const ResultGrid &grid = state_.grid;
+  if (tool_.design.onHeaderDoubleClick && row >= 0 && row < grid.fixedRows() && col >= grid.fixedCols() &&
+      col < grid.cols()) {
+    run([&] { tool_.design.onHeaderDoubleClick(state_, col); });
+    return;
+  }
+  cellEvent(tool_.design.onCellDoubleClick, row, col, false);
+}
 
 bool ToolSession::enquire(const QString &text) {
   const ControlDesign *input = tool_.design.control(ControlRole::Input);

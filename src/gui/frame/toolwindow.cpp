@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMimeData>
@@ -110,6 +111,13 @@ QWidget *ToolWindow::makeControl(const ControlDesign &c) {
               [this](const QModelIndex &index) { runCellEvent(&ToolSession::clickCell, cellOf(index)); });
       connect(view_, &QAbstractItemView::doubleClicked, this,
               [this](const QModelIndex &index) { runCellEvent(&ToolSession::doubleClick, cellOf(index)); });
+      // The fixed row takes no press, but where a double-click acts on a
+      // whole column, its header is part of the column.
+      if (session_.design().onHeaderDoubleClick)
+        connect(view_->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
+          if (section >= 0)
+            runCellEvent(&ToolSession::doubleClick, {0, model_->gridCol(section)});
+        });
       // A key or a click moves the grid's current cell with the view's.
       connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &index) {
         if (!index.isValid())

@@ -13,7 +13,9 @@
 // draw file could not be read or some of its records were left out.
 //
 // Mouse events on the cells reach the session with grid coordinates; the
-// fixed row and column take none, as they never become the current cell.
+// fixed row and column take none, as they never become the current cell,
+// but for a double-click on a column's header in a window whose
+// double-click acts on the whole column.
 // Tab in the grid or a text box goes on to the next control, and a text box
 // refuses at once a paste that would make its text longer than its design
 // allows.

@@ -20,7 +20,7 @@ void destroyAllWindows();
 void pressCell(ToolWindow *window, int row, int col);
 
 // The same for a double-click, as the system sends it: press, release,
-// double-click, release.
+// double-click, release. Row 0 and column 0 are clicked in the headers too.
 void doubleClickCell(ToolWindow *window, int row, int col);
 
 // Presses the cell twice: the first press shows it in the highlight, the
