@@ -4,9 +4,13 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QStringList>
 #include <QUrl>
 
@@ -25,6 +29,28 @@ void openPage(Platform &platform, QWidget *owner, const QString &pageOrUrl) {
     platform.message(owner, QStringLiteral("No web browser could be started for the page\r\n") + pageOrUrl,
                      MessageStyle::OkWarning, QStringLiteral("Error:"));
 }
+
+namespace {
+
+// Room in a title bar beside its text: the frame's icon and its three
+// buttons, about 24 pixels each, and a margin each side.
+constexpr int kTitleBarButtons = 4 * 24 + 16;
+
+// A desktop's title bar shortens a title it cannot show whole ("Friendship
+// Tip:" reads "..." over a box just wide enough for "OK!"), and the toolkit
+// sizes a box for its text only: the box is made as wide as its title needs
+// in the desktop's bold text beside the frame's buttons.
+void keepTitleWhole(QMessageBox &box) {
+  QFont titleFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  titleFont.setBold(true);
+  const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+  // The box sets its own size from its layout whenever it shows.
+  if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
+}  // namespace
 
 MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageStyle style, const QString &title) {
   QMessageBox box(parent);
@@ -52,6 +78,7 @@ MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageS
       box.setStandardButtons(QMessageBox::Ok);
       break;
   }
+  keepTitleWhole(box);
   const int result = box.exec();
   if (style == MessageStyle::OkInformation || style == MessageStyle::OkWarning)
     return MessageAnswer::Ok;
