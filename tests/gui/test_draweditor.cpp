@@ -12,6 +12,7 @@
 #include "support/core/qtprint.h"
 #include "support/core/testhome.h"
 #include "support/gui/fakeplatform.h"
+#include "support/gui/windows.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,7 +57,7 @@ class DrawEditorTest : public ::testing::Test {
   void reopen() {
     editor = std::make_unique<DrawEditor>(platform);
     editor->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(editor.get()));
+    ASSERT_TRUE(test::waitUntilOnScreen(editor.get()));
   }
   QTableView *grid() const { return editor->MSFlexGrid1; }
   DrawingsModel &model() const { return editor->model(); }
@@ -243,6 +244,8 @@ TEST_F(DrawEditorTest, DrawsThatEndBeforeTheFileAreLoadedAndTheLineIsNamed) {
   EXPECT_FALSE(platform.lastMessage().busyPointer);
   EXPECT_TRUE(platform.lastMessage().text.contains(path + " ends at line 2,")) << platform.lastMessage().text.toStdString();
   EXPECT_TRUE(platform.lastMessage().text.contains("The lines after it are not read as draws."));
+  EXPECT_TRUE(platform.lastMessage().ownerShown);  // over the editor, once it is on the screen
+  EXPECT_EQ(platform.lastMessage().ownerCaption, "Drawings");
   EXPECT_TRUE(boxOver(3, 0));
 
   // Nothing to say when only the end record and blank lines follow the draws.

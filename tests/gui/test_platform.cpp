@@ -96,6 +96,23 @@ TEST(QtPlatform, AMessageBoxIsAsWideAsItsTitle) {
   }
 }
 
+// A window destroyed while its message box or file dialog is up takes the
+// dialog with it; the dialog is not destroyed a second time, and the answer
+// is No, or nothing chosen.
+TEST(QtPlatform, ADialogGoesWithItsWindow) {
+  QtPlatform platform;
+  const auto destroyOwner = [](QWidget *modal) { delete modal->parentWidget(); };
+  auto *window = new QWidget;
+  window->show();
+  whenModal(destroyOwner);
+  EXPECT_EQ(platform.message(window, "Sure?", MessageStyle::YesNo, "Query:"), MessageAnswer::No);
+  window = new QWidget;
+  window->show();
+  whenModal(destroyOwner);
+  EXPECT_EQ(platform.openFileName(window, {"Select Lottery", "", "Lottery file|*.txt", QDir::tempPath()}),
+            std::nullopt);
+}
+
 TEST(QtPlatform, InputBoxGivesTheTextOrEmptyOnCancel) {
   QtPlatform platform;
   whenModal([](QWidget *modal) {

@@ -11,6 +11,7 @@
 #include "gui/platform/platform.h"
 #include "gui/sitepages.h"
 #include "gui/widgetdesign.h"
+#include "gui/windowlife.h"
 
 #include <QApplication>
 #include <QDir>
@@ -312,7 +313,9 @@ void DrawEditor::Form_Load() {
   enterSpareRow();
   Label6->setText(lotteryLabelText(QFileInfo(programState().DataFilePath).fileName()));
   Label6->adjustSize();
-  showLoadReport(report);
+  // Said over the window once it is on the screen.
+  if (report.failure || !report.endNote.isEmpty())
+    reportOnScreen_ = report;
 }
 
 // The caller says what the load found once the window is no longer busy, so
@@ -417,6 +420,11 @@ void DrawEditor::showEvent(QShowEvent *event) {
   if (MSFlexGrid1->currentIndex().isValid())
     MSFlexGrid1->scrollTo(MSFlexGrid1->currentIndex());
   followCell();
+  if (reportOnScreen_)
+    whenOnScreen(this, [this] {
+      if (const std::optional<LoadReport> report = std::exchange(reportOnScreen_, std::nullopt))
+        showLoadReport(*report);
+    });
 }
 
 // ---- The current cell and the edit box ----

@@ -6,6 +6,7 @@
 #include "gui/frame/gridview.h"
 #include "gui/platform/platform.h"
 #include "gui/widgetdesign.h"
+#include "gui/windowlife.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -18,6 +19,7 @@
 #include <QResizeEvent>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <utility>
 
 namespace corvessa {
 
@@ -246,6 +248,11 @@ bool ToolWindow::showState() {
 }
 
 void ToolWindow::showMessage(const QString &text, const QString &title, MessageStyle style) {
+  // What the load says is said over the window, once it is on the screen.
+  if (!isVisible()) {
+    messagesOnScreen_.push_back({text, title, style});
+    return;
+  }
   // A message is read with the normal pointer, whatever pointer is set.
   QApplication::setOverrideCursor(Qt::ArrowCursor);
   platform_.message(this, text, style, title);
@@ -285,6 +292,11 @@ void ToolWindow::showEvent(QShowEvent *event) {
     view_->scrollToTopRow();
     scrollPending_ = false;
   }
+  if (!messagesOnScreen_.empty())
+    whenOnScreen(this, [this] {
+      for (const PendingMessage &m : std::exchange(messagesOnScreen_, {}))
+        showMessage(m.text, m.title, m.style);
+    });
 }
 
 std::pair<int, int> ToolWindow::cellOf(const QModelIndex &index) const {

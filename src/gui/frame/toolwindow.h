@@ -9,8 +9,9 @@
 //
 // The load: caption "Loading......" and the busy pointer (unless the design
 // has none), the current lottery read once, the tool's load, the title, the
-// grid shown and scrolled to its top row, then one "Error:" message when the
-// draw file could not be read or some of its records were left out.
+// grid shown and scrolled to its top row, then, once the window is on the
+// screen, one "Error:" message over it when the draw file could not be read
+// or some of its records were left out.
 //
 // Mouse events on the cells reach the session with grid coordinates; the
 // fixed row and column take none, as they never become the current cell,
@@ -30,6 +31,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <vector>
 
 class QPushButton;
 class QPlainTextEdit;
@@ -95,6 +97,12 @@ class ToolWindow : public QWidget, private ToolHost {
 
   ToolSession session_;
   Platform &platform_;
+  // What the load said before the window showed.
+  struct PendingMessage {
+    QString text, title;
+    MessageStyle style;
+  };
+  std::vector<PendingMessage> messagesOnScreen_;
   GridModel *model_ = nullptr;
   GridView *view_ = nullptr;
   std::map<QString, QWidget *> controls_;

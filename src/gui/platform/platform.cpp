@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSpacerItem>
 #include <QStringList>
 #include <QUrl>
@@ -53,33 +54,35 @@ void keepTitleWhole(QMessageBox &box) {
 }  // namespace
 
 MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageStyle style, const QString &title) {
-  QMessageBox box(parent);
-  box.setWindowTitle(title);
+  // On the heap: a box goes with its window, should the window be destroyed while it is up.
+  const QPointer<QMessageBox> box = new QMessageBox(parent);
+  box->setWindowTitle(title);
   QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // the texts keep CR LF line breaks
   // A name, a path or a file's text is shown as it is, never as markup.
-  box.setTextFormat(Qt::PlainText);
-  box.setText(shown);
+  box->setTextFormat(Qt::PlainText);
+  box->setText(shown);
   switch (style) {
     case MessageStyle::YesNo:
-      box.setIcon(QMessageBox::NoIcon);
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box->setIcon(QMessageBox::NoIcon);
+      box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       break;
     case MessageStyle::YesNoWarning:
-      box.setIcon(QMessageBox::Warning);
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box->setIcon(QMessageBox::Warning);
+      box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       break;
     case MessageStyle::OkWarning:
-      box.setIcon(QMessageBox::Warning);
-      box.setStandardButtons(QMessageBox::Ok);
+      box->setIcon(QMessageBox::Warning);
+      box->setStandardButtons(QMessageBox::Ok);
       break;
     case MessageStyle::OkInformation:
-      box.setIcon(QMessageBox::Information);
-      box.setStandardButtons(QMessageBox::Ok);
+      box->setIcon(QMessageBox::Information);
+      box->setStandardButtons(QMessageBox::Ok);
       break;
   }
-  keepTitleWhole(box);
-  const int result = box.exec();
+  keepTitleWhole(*box);
+  const int result = box->exec();
+  delete box.data();
   if (style == MessageStyle::OkInformation || style == MessageStyle::OkWarning)
     return MessageAnswer::Ok;
   return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
@@ -104,26 +107,29 @@ void prepare(QFileDialog &dialog, const FileDialogRequest &request) {
   if (request.showHiddenFiles)
     dialog.setFilter(dialog.filter() | QDir::Hidden);
 }
+
+// The chosen file, or nothing when cancelled. On the heap, as a message box.
+std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &request,
+                                     QFileDialog::AcceptMode acceptMode, QFileDialog::FileMode fileMode) {
+  const QPointer<QFileDialog> dialog = new QFileDialog(parent);
+  prepare(*dialog, request);
+  dialog->setAcceptMode(acceptMode);
+  dialog->setFileMode(fileMode);
+  std::optional<QString> chosen;
+  if (dialog->exec() == QDialog::Accepted && dialog && !dialog->selectedFiles().isEmpty())
+    chosen = dialog->selectedFiles().first();
+  delete dialog.data();
+  return chosen;
+}
+
 }  // namespace
 
 std::optional<QString> QtPlatform::openFileName(QWidget *parent, const FileDialogRequest &request) {
-  QFileDialog dialog(parent);
-  prepare(dialog, request);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-    return std::nullopt;
-  return dialog.selectedFiles().first();
+  return runFileDialog(parent, request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
 }
 
 std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const FileDialogRequest &request) {
-  QFileDialog dialog(parent);
-  prepare(dialog, request);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-    return std::nullopt;
-  return dialog.selectedFiles().first();
+  return runFileDialog(parent, request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
 }
 
 bool QtPlatform::openInBrowser(QWidget *, const QString &pageOrUrl) {

@@ -17,6 +17,13 @@
 
 namespace corvessa::test {
 
+bool waitUntilOnScreen(QWidget *window) {
+  if (!QTest::qWaitForWindowExposed(window))
+    return false;
+  QCoreApplication::sendPostedEvents();
+  return true;
+}
+
 void destroyAllWindows() {
   delete MainWindow::instance();
   // Guarded: deleting one window may take others (its popups) with it.
