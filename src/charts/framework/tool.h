@@ -167,6 +167,9 @@ class ToolHost {
   virtual void closeWindow() = 0;
   // A page named as the designs name them, "\help\Topic.htm".
   virtual void openHelpPage(const QString &page) = 0;
+  // Whether what shows the grid has the memory for it now (a window's view
+  // needs some for each row); a load whose grid it has not is refused.
+  virtual bool hasRoomToShow(const ResultGrid &) const { return true; }
 };
 
 // The window as its load and handlers see it.

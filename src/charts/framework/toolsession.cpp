@@ -56,6 +56,8 @@ void ToolSession::load(const DrawHistory &history, int gameType) {
     state_.drawCount = int(history.draws.size());
     if (tool_.load)
       tool_.load(state_, history);
+    if (state_.host && !state_.host->hasRoomToShow(state_.grid))
+      throw std::bad_alloc();
   });
   if (!failure.isEmpty()) {
     failure += QStringLiteral("\nThe history of %1 draws is not shown; the chart shows no draws.")

@@ -90,6 +90,7 @@ constexpr QRgb kEditBoxColour = qRgb(255, 224, 192);
 const QRgb kBandColour = qRgb(226, 232, 242);
 
 // The grid: widths fit the design's header texts in Arial 8.25 pt.
+constexpr int kEditorColumns = 4;
 constexpr double kGridPoints = 8.25;
 constexpr int kColumnWidths[4] = {1200, 540, 540, 540};
 constexpr int kRowHeight = 240;
@@ -340,6 +341,8 @@ DrawEditor::LoadReport DrawEditor::LoadDrawingsGrid() {
       // The editor shows every line, but the charts may stop early: where is said.
       report.endNote = drawHistoryEndNote(rows.chartNotes(), path);
       rows.insertBlankRow(rows.rowCount());  // the spare row for the next draw
+      if (!viewHasRoomFor(rows.rowCount(), kEditorColumns))
+        throw std::bad_alloc();
       model_->setRows(std::move(rows));
       loaded_ = LoadedFile::Read;
     }
@@ -520,8 +523,15 @@ void DrawEditor::changeRows(Change change) {
   }
 }
 
+// The view's table of rows grows with a row, into a block of its own.
+void DrawEditor::makeRoomInViewForRow() const {
+  if (!viewHasRoomFor(std::int64_t(model_->rowCount()) + 1, kEditorColumns))
+    throw std::bad_alloc();
+}
+
 void DrawEditor::Command3_Click() {
   changeRows([this] {
+    makeRoomInViewForRow();
     model_->insertBlankRow(model_->rowCount());
     // The view learns of the new row in its next layout: lay it out now, so
     // the scroll reaches the new last row.
@@ -536,6 +546,7 @@ void DrawEditor::Command11_Click() {
     const int row = currentRow(), column = currentColumn();
     if (row < 0)
       return;
+    makeRoomInViewForRow();
     model_->insertBlankRow(row);
     // The current cell stays at its place, now in the new blank row.
     setCurrentCell(row, column);

@@ -110,6 +110,8 @@ class DrawEditor final : public QDialog {
   // Runs a row button's change; a change that finds no memory says so.
   template <typename Change>
   void changeRows(Change change);
+  // Throws std::bad_alloc when the view could not take one more row.
+  void makeRoomInViewForRow() const;
 
   Platform &platform_;
   DrawingsModel *model_ = nullptr;

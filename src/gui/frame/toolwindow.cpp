@@ -274,6 +274,8 @@ void ToolWindow::closeWindow() { close(); }
 
 void ToolWindow::openHelpPage(const QString &page) { openPage(platform_, this, helpPagePath(page)); }
 
+bool ToolWindow::hasRoomToShow(const ResultGrid &grid) const { return viewHasRoomFor(grid.rows(), grid.cols()); }
+
 void ToolWindow::applyGeometry() {
   for (const auto &[name, rect] : geometry_)
     placeTwips(controls_.at(name), rect.left, rect.top, rect.width, rect.height);

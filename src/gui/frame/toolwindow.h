@@ -82,6 +82,7 @@ class ToolWindow : public QWidget, private ToolHost {
   void setClipboardText(const QString &text) override;
   void closeWindow() override;
   void openHelpPage(const QString &page) override;
+  bool hasRoomToShow(const ResultGrid &grid) const override;
 
   QWidget *makeControl(const ControlDesign &design);
   void applyGeometry();
