@@ -38,6 +38,14 @@ QByteArray sixtyDraws() {
   return draws;
 }
 
+// 15 draws: "55" is won in draws 3 and 10.
+QByteArray fifteenDraws() {
+  QByteArray draws;
+  for (int i = 1; i <= 15; ++i)
+    draws += QByteArray::number(i) + (i == 3 || i == 10 ? " 5 0 5\r\n" : " 1 2 3\r\n");
+  return draws;
+}
+
 }  // namespace
 
 TEST_F(ThreeWayBoxWindows, TheTrendsLegendsSitUnderTheGridLeftOfExit) {
@@ -61,11 +69,7 @@ TEST_F(ThreeWayBoxWindows, TheTrendsLegendsSitUnderTheGridLeftOfExit) {
 }
 
 TEST_F(ThreeWayBoxWindows, ADoubleClickCopiesTheColumnsMissRuns) {
-  // "55" is won in draws 3 and 10 of 15.
-  QByteArray draws;
-  for (int i = 1; i <= 15; ++i)
-    draws += QByteArray::number(i) + (i == 3 || i == 10 ? " 5 0 5\r\n" : " 1 2 3\r\n");
-  home.writeLottery("L", draws);
+  home.writeLottery("L", fifteenDraws());
   home.selectLottery("L");
   ToolWindow *w = chooseItem("caizusanleixing2");
   ASSERT_NE(w, nullptr);
@@ -82,10 +86,7 @@ TEST_F(ThreeWayBoxWindows, ADoubleClickCopiesTheColumnsMissRuns) {
 // the column's runs as one on its cells does. A press there still colours
 // nothing, and the labels' column copies nothing.
 TEST_F(ThreeWayBoxWindows, ADoubleClickOnAPairsHeaderCopiesItsMissRuns) {
-  QByteArray draws;
-  for (int i = 1; i <= 15; ++i)
-    draws += QByteArray::number(i) + (i == 3 || i == 10 ? " 5 0 5\r\n" : " 1 2 3\r\n");
-  home.writeLottery("L", draws);
+  home.writeLottery("L", fifteenDraws());
   home.selectLottery("L");
   for (const char *item : {"caizusanleixing2", "caizu3zoushi"}) {
     SCOPED_TRACE(item);
