@@ -55,6 +55,7 @@ class AnsweringPlatform final : public Platform {
   struct Shown {
     QString title;
     QString owner;  // its window's class
+    bool ownerExposed = false;  // when the message was asked for
     bool ownerOnScreen = false;
     QPoint centre;       // of the box
     QRect ownerFrame;    // where its window is
@@ -63,10 +64,11 @@ class AnsweringPlatform final : public Platform {
   std::deque<QString> inputs, files;
 
   MessageAnswer message(QWidget *parent, const QString &text, MessageStyle style, const QString &title) override {
-    whenUp<QMessageBox>([this, parent = QPointer<QWidget>(parent)](QMessageBox *box) {
+    const bool exposed = parent && parent->window()->windowHandle() && parent->window()->windowHandle()->isExposed();
+    whenUp<QMessageBox>([this, exposed, parent = QPointer<QWidget>(parent)](QMessageBox *box) {
       QWidget *owner = parent ? parent->window() : nullptr;
       shown.push_back({box->windowTitle(), owner ? QString::fromLatin1(owner->metaObject()->className()) : QString(),
-                       owner && owner->isVisible(), box->frameGeometry().center(),
+                       exposed, owner && owner->isVisible(), box->frameGeometry().center(),
                        owner ? owner->frameGeometry() : QRect()});
       QAbstractButton *yes = box->button(QMessageBox::Yes);
       (yes ? yes : box->button(QMessageBox::Ok))->click();
@@ -370,26 +372,31 @@ TEST_F(ProgramEnd, EveryWayTheLastWindowGoesEndsTheProgram) {
   }
 }
 
-// The draw history of the current lottery ends at its blank second line:
-// the editor and a chart each say so over their window once it is on the
-// screen, not before it where the desktop puts a box of no window.
+// The settings file names no usable lottery, and the draw history of the
+// lottery it falls back to ends at its blank second line: the main window,
+// the editor and a chart each say so over their window once the desktop
+// has placed it on the screen, not before it, nor where it was first put.
 TEST_F(ProgramEnd, AWindowsMessageShowsOverItOnceItIsOnTheScreen) {
   home.writeLottery("Pick3", "1 1 2 3\r\n\r\n3 4 5 6\r\n");
   startFrom("Pick3");
+  home.writeFile("Varnel3/shujuwenjian.ini", "\"../x.txt\"\r\n");
   openEditor();
   inEditor([](DrawEditor *e) { QTest::mouseClick(e->Command10, Qt::LeftButton); });
   choose(&MainWindow::Command3, "cai3dliangma");
   closeWhenFree("frm3dliangma");
   click([] { return MainWindow::instance()->Command15; });
   EXPECT_TRUE(endsAfterSteps());
-  const std::vector<std::pair<QString, const char *>> expected = {
-      {"Error:", "corvessa::DrawEditor"}, {"Query:", "corvessa::DrawEditor"}, {"Error:", "corvessa::ToolWindow"}};
+  const std::vector<std::pair<QString, const char *>> expected = {{"Error:", "corvessa::MainWindow"},
+                                                                   {"Error:", "corvessa::DrawEditor"},
+                                                                   {"Query:", "corvessa::DrawEditor"},
+                                                                   {"Error:", "corvessa::ToolWindow"}};
   ASSERT_EQ(platform.shown.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
     const AnsweringPlatform::Shown &m = platform.shown[i];
     SCOPED_TRACE(i);
     EXPECT_EQ(m.title, expected[i].first);
     EXPECT_EQ(m.owner, expected[i].second);
+    EXPECT_TRUE(m.ownerExposed);
     EXPECT_TRUE(m.ownerOnScreen);
     EXPECT_TRUE(m.ownerFrame.contains(m.centre)) << "a box centred at " << m.centre.x() << "," << m.centre.y();
   }
