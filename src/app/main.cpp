@@ -2,6 +2,7 @@
 #include "core/largearray.h"
 #include "gui/platform/platform.h"
 #include "gui/startwindow.h"
+#include "gui/windowlife.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -21,6 +22,7 @@ int main(int argc, char *argv[]) {
   QFont font(QStringLiteral("Arial"));
   font.setPointSizeF(8.25);
   QApplication::setFont(font);
+  corvessa::EndWithTheLastWindow endWithTheLastWindow;
   corvessa::QtPlatform platform;
   auto *start = new corvessa::StartWindow(platform);
   start->show();

@@ -367,6 +367,25 @@ void releaseLargeBlock(void *data, std::size_t taken, std::size_t used) {
 
 void failLargeBlocksFrom(std::size_t bytes) { failingFrom.store(bytes); }
 
+bool heapHasRoomFor(std::size_t bytes) {
+  if (bytes == 0)
+    return true;
+  // Called through a pointer the compiler cannot see through: a block taken
+  // and given back unused may otherwise be left out. Untouched, it costs no
+  // page of memory.
+  static void *(*volatile const take)(std::size_t) = std::malloc;
+  void *probe = take(bytes);
+  if (!probe) {
+    releaseKeptLargeBlocks();
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+    probe = take(bytes);
+  }
+  std::free(probe);
+  return probe != nullptr;
+}
+
 void keepFreedHeapForNextCharts() {
 #ifdef __GLIBC__
   // Fixed thresholds: glibc's own move with every block freed, so that a

@@ -44,6 +44,12 @@ void releaseKeptLargeBlocks();
 // Called once at the start of a program that opens charts.
 void keepFreedHeapForNextCharts();
 
+// Whether a block of `bytes` can be taken from the heap now; kept blocks go
+// back first when they stand in the way. What the toolkit allocates for a
+// view (its headers' table of rows) cannot say that memory ran out, so a
+// window makes sure of it before its view takes a grid.
+bool heapHasRoomFor(std::size_t bytes);
+
 // Tests make memory run out where they choose: while set, every block of at
 // least `bytes` throws std::bad_alloc, as a full memory does. 0 lets every
 // block through again.

@@ -8,6 +8,7 @@
 #include "gui/sitepages.h"
 #include "gui/toolwindows.h"
 #include "gui/widgetdesign.h"
+#include "gui/windowlife.h"
 #include "tools/menus.h"
 
 #include <QApplication>
@@ -42,9 +43,13 @@ MainWindow *MainWindow::showMain(Platform &platform, ToolWindows &toolWindows) {
   }
   theMainWindow->show();
   theMainWindow->raise();
-  // What the start found wrong with the settings file shows over the window, not before it.
-  if (const std::optional<QString> problem = std::exchange(theMainWindow->startProblem_, std::nullopt))
-    platform.message(theMainWindow, *problem, MessageStyle::OkInformation, kError);
+  // What the start found wrong with the settings file shows over the window
+  // once the desktop has placed it, not before it nor where it was first put.
+  if (theMainWindow->startProblem_)
+    whenOnScreen(theMainWindow, [main = theMainWindow.data()] {
+      if (const std::optional<QString> problem = std::exchange(main->startProblem_, std::nullopt))
+        main->platform_.message(main, *problem, MessageStyle::OkInformation, kError);
+    });
   return theMainWindow.data();
 }
 

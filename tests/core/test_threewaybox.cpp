@@ -259,15 +259,17 @@ TEST(ThreeWayBoxCharts, MissCountsMaxMissAndCopiedRuns) {
   }
 
   // The clipboard: each closed run's length and CR LF, oldest first, from
-  // whichever row of the column the double-click hit. The fixed row and
-  // column are never the current cell: a double-click there copies nothing.
+  // whichever row of the column the double-click hit, its header too. The
+  // labels' column copies nothing.
   const struct {
     int row, col;
     const char *window;
     QString copied;
   } clicks[] = {
       {7, 13, kType, "2\r\n6\r\n"},
-      {0, 13, kType, "held before"},
+      {0, 13, kType, "2\r\n6\r\n"},  // the header "55"
+      {0, 13, kTrend, "2\r\n6\r\n"},
+      {0, 0, kType, "held before"},    // the corner
       {19, 13, kTrend, "2\r\n6\r\n"},
       {15, 9, kType, "3\r\n5\r\n"},  // not the win in draw 1, nor the one straight after a win
       {4, 8, kType, ""},             // never won: the clipboard is emptied

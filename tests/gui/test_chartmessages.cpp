@@ -32,6 +32,7 @@ class ChartMessages : public ::testing::Test {
     MainWindow *main = MainWindow::showMain(platform);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(main));
     main->OpenToolFormWithWait("frmgaopin6ma36");
+    EXPECT_TRUE(test::waitUntilOnScreen(ToolWindows::instance().openInstance("frmgaopin6ma36")));
     return platform.messages;
   }
 
@@ -47,6 +48,8 @@ TEST_F(ChartMessages, DrawsEndingBeforeTheFileAreReportedBesideLeftOutRecords) {
   const auto messages = openChart();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].title, "Error:");
+  EXPECT_TRUE(messages[0].ownerShown);  // over the chart, once it is on the screen
+  EXPECT_EQ(messages[0].ownerCaption, "Box winning number from this 6 digits");
   const QString &text = messages[0].text;
   EXPECT_TRUE(text.contains("1 record(s) of the draw file " + path)) << text.toStdString();
   EXPECT_TRUE(text.contains(path + " ends at line 4, whose date or issue number is empty, 0 or not a whole number: "
@@ -112,6 +115,7 @@ TEST_F(ChartMessages, AChartTooLargeForMemoryOpensEmpty) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
   main->OpenToolFormWithWait("frmdanma4");
   setGridCellLimit(0);
+  ASSERT_TRUE(test::waitUntilOnScreen(ToolWindows::instance().openInstance("frmdanma4")));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].title, "Error:");
   EXPECT_EQ(platform.messages[0].text,

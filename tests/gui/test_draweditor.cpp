@@ -14,6 +14,7 @@
 #include "support/core/testhome.h"
 #include "support/core/unchangedsave.h"
 #include "support/gui/fakeplatform.h"
+#include "support/gui/windows.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -59,7 +60,7 @@ class DrawEditorTest : public ::testing::Test {
   void reopen() {
     editor = std::make_unique<DrawEditor>(platform);
     editor->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(editor.get()));
+    ASSERT_TRUE(test::waitUntilOnScreen(editor.get()));
   }
   QTableView *grid() const { return editor->MSFlexGrid1; }
   DrawingsModel &model() const { return editor->model(); }
@@ -246,6 +247,8 @@ TEST_F(DrawEditorTest, DrawsThatEndBeforeTheFileAreLoadedAndTheLineIsNamed) {
   EXPECT_FALSE(platform.lastMessage().busyPointer);
   EXPECT_TRUE(platform.lastMessage().text.contains(path + " ends at line 2,")) << platform.lastMessage().text.toStdString();
   EXPECT_TRUE(platform.lastMessage().text.contains("The lines after it are not read as draws."));
+  EXPECT_TRUE(platform.lastMessage().ownerShown);  // over the editor, once it is on the screen
+  EXPECT_EQ(platform.lastMessage().ownerCaption, "Drawings");
   EXPECT_TRUE(boxOver(3, 0));
 
   // Nothing to say when only the end record and blank lines follow the draws.

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -70,6 +72,45 @@ TEST(QtPlatform, MessageBoxStylesTitlesAndAnswers) {
     EXPECT_EQ(icon, c.icon);
     EXPECT_EQ(buttons, c.buttons);
   }
+}
+
+// A title bar shortens a title it cannot show whole: a box is at least as
+// wide as its title in the desktop's bold text beside the frame's icon and
+// three buttons, the short "OK!" after a save and "Friendship Tip:" above it
+// too.
+TEST(QtPlatform, AMessageBoxIsAsWideAsItsTitle) {
+  QtPlatform platform;
+  QFont titleFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  titleFont.setBold(true);
+  const struct {
+    const char *title, *text;
+  } cases[] = {{"Friendship Tip:", "OK!"}, {"Error:", "OK!"}, {"OK:", "You have selected NY.txt"}};
+  for (const auto &c : cases) {
+    int width = 0;
+    whenModal([&](QWidget *modal) {
+      width = modal->width();
+      modal->close();
+    });
+    platform.message(nullptr, c.text, MessageStyle::OkInformation, c.title);
+    EXPECT_GE(width, QFontMetrics(titleFont).horizontalAdvance(c.title) + 4 * 24) << c.title;
+  }
+}
+
+// A window destroyed while its message box or file dialog is up takes the
+// dialog with it; the dialog is not destroyed a second time, and the answer
+// is No, or nothing chosen.
+TEST(QtPlatform, ADialogGoesWithItsWindow) {
+  QtPlatform platform;
+  const auto destroyOwner = [](QWidget *modal) { delete modal->parentWidget(); };
+  auto *window = new QWidget;
+  window->show();
+  whenModal(destroyOwner);
+  EXPECT_EQ(platform.message(window, "Sure?", MessageStyle::YesNo, "Query:"), MessageAnswer::No);
+  window = new QWidget;
+  window->show();
+  whenModal(destroyOwner);
+  EXPECT_EQ(platform.openFileName(window, {"Select Lottery", "", "Lottery file|*.txt", QDir::tempPath()}),
+            std::nullopt);
 }
 
 TEST(QtPlatform, InputBoxGivesTheTextOrEmptyOnCancel) {

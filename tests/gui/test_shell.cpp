@@ -46,7 +46,7 @@ class Shell : public ::testing::Test {
   }
   MainWindow *openMain(ToolWindows &toolWindows = ToolWindows::instance()) {
     MainWindow *main = MainWindow::showMain(platform, toolWindows);
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(main));
+    EXPECT_TRUE(test::waitUntilOnScreen(main));
     return main;
   }
   QByteArray settingsBytes() const { return home.readFile(settingsFilePath()); }

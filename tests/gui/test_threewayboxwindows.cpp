@@ -1,6 +1,7 @@
 // The charts of the "3 Way Box" menu, opened from their menu items as the
 // user opens them: legends, the copy of miss runs on a double-click,
 // and a draw file that is missing.
+#include "core/resultgrid.h"
 #include "gui/frame/gridview.h"
 #include "gui/frame/toolwindow.h"
 #include "gui/mainwindow.h"
@@ -37,6 +38,14 @@ QByteArray sixtyDraws() {
   return draws;
 }
 
+// 15 draws: "55" is won in draws 3 and 10.
+QByteArray fifteenDraws() {
+  QByteArray draws;
+  for (int i = 1; i <= 15; ++i)
+    draws += QByteArray::number(i) + (i == 3 || i == 10 ? " 5 0 5\r\n" : " 1 2 3\r\n");
+  return draws;
+}
+
 }  // namespace
 
 TEST_F(ThreeWayBoxWindows, TheTrendsLegendsSitUnderTheGridLeftOfExit) {
@@ -60,11 +69,7 @@ TEST_F(ThreeWayBoxWindows, TheTrendsLegendsSitUnderTheGridLeftOfExit) {
 }
 
 TEST_F(ThreeWayBoxWindows, ADoubleClickCopiesTheColumnsMissRuns) {
-  // "55" is won in draws 3 and 10 of 15.
-  QByteArray draws;
-  for (int i = 1; i <= 15; ++i)
-    draws += QByteArray::number(i) + (i == 3 || i == 10 ? " 5 0 5\r\n" : " 1 2 3\r\n");
-  home.writeLottery("L", draws);
+  home.writeLottery("L", fifteenDraws());
   home.selectLottery("L");
   ToolWindow *w = chooseItem("caizusanleixing2");
   ASSERT_NE(w, nullptr);
@@ -75,6 +80,34 @@ TEST_F(ThreeWayBoxWindows, ADoubleClickCopiesTheColumnsMissRuns) {
   test::doubleClickCell(w, 12, 8);  // "00" was never won
   EXPECT_EQ(platform.clipboard, "");
   EXPECT_EQ(shown(w, 19, 13).toString(), "6");  // "Max Miss"
+}
+
+// A pair column's header is part of its column: a double-click on "55" copies
+// the column's runs as one on its cells does. A press there still colours
+// nothing, and the labels' column copies nothing.
+TEST_F(ThreeWayBoxWindows, ADoubleClickOnAPairsHeaderCopiesItsMissRuns) {
+  home.writeLottery("L", fifteenDraws());
+  home.selectLottery("L");
+  for (const char *item : {"caizusanleixing2", "caizu3zoushi"}) {
+    SCOPED_TRACE(item);
+    ToolWindow *w = chooseItem(item);
+    ASSERT_NE(w, nullptr);
+    const ResultGrid before = w->grid();
+    platform.clipboard = "held before";
+    test::pressCell(w, 0, 13);
+    test::doubleClickCell(w, 1, 0);  // a draw's label
+    EXPECT_EQ(platform.clipboard, "held before");
+    test::doubleClickCell(w, 0, 13);
+    EXPECT_EQ(platform.clipboard, "2\r\n6\r\n");
+    EXPECT_EQ(w->grid().currentRow(), 15);  // the column's last draw, as after a double-click on a cell
+    EXPECT_EQ(w->grid().currentCol(), 13);
+    test::doubleClickCell(w, 0, 8);  // "00" was never won
+    EXPECT_EQ(platform.clipboard, "");
+    for (int r = 0; r < before.rows(); ++r)
+      for (int c = 0; c < before.cols(); ++c)
+        ASSERT_EQ(w->grid().backColor(r, c), before.backColor(r, c)) << r << "," << c;
+    w->close();
+  }
 }
 
 TEST_F(ThreeWayBoxWindows, AMissingDrawFileOpensEmptyWithOneMessage) {

@@ -237,7 +237,7 @@ class ToolWindowTest : public ::testing::Test {
   ToolWindow *open(const char *windowName) {
     auto *window = qobject_cast<ToolWindow *>(windows.open(windowName, platform));
     if (window) {
-      EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+      EXPECT_TRUE(test::waitUntilOnScreen(window));
     }
     return window;
   }

@@ -36,6 +36,8 @@ ToolDesign threeWayPairChartDesign(const ThreeWayPairChartForm &form) {
     above = name;
   }
   d.onCellDoubleClick = copyMissRunsToClipboard;
+  // The runs are the column's, so its header copies them as its cells do.
+  d.onHeaderDoubleClick = [](ToolWindowState &state, int col) { copyMissRunsToClipboard(state, 0, col); };
   return d;
 }
 

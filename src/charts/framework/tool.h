@@ -47,6 +47,8 @@ struct ToolWindowState;
 using ToolAction = std::function<void(ToolWindowState &state)>;
 // row and col are grid coordinates: row 0 is the header row, column 0 the label column.
 using CellAction = std::function<void(ToolWindowState &state, int row, int col)>;
+// col is a grid column beside the fixed column.
+using ColumnAction = std::function<void(ToolWindowState &state, int col)>;
 
 // One control of a window's design. Its place is relative to its parent: the
 // window, or the frame box that `parent` names.
@@ -135,6 +137,9 @@ struct ToolDesign : ToolIdentity {
   CellAction onCellPress{};         // after the highlight, where there is one
   CellAction onCellClick{};
   CellAction onCellDoubleClick{};
+  // A double-click on a column's header in the fixed row, in windows whose
+  // double-click acts on a whole column; the header never becomes current.
+  ColumnAction onHeaderDoubleClick{};
 
   const ControlDesign *control(const QString &name) const;
   // The first control of the role, or nullptr.
@@ -162,6 +167,9 @@ class ToolHost {
   virtual void closeWindow() = 0;
   // A page named as the designs name them, "\help\Topic.htm".
   virtual void openHelpPage(const QString &page) = 0;
+  // Whether what shows the grid has the memory for it now (a window's view
+  // needs some for each row); a load whose grid it has not is refused.
+  virtual bool hasRoomToShow(const ResultGrid &) const { return true; }
 };
 
 // The window as its load and handlers see it.

@@ -56,6 +56,8 @@ void ToolSession::load(const DrawHistory &history, int gameType) {
     state_.drawCount = int(history.draws.size());
     if (tool_.load)
       tool_.load(state_, history);
+    if (state_.host && !state_.host->hasRoomToShow(state_.grid))
+      throw std::bad_alloc();
   });
   if (!failure.isEmpty()) {
     failure += QStringLiteral("\nThe history of %1 draws is not shown; the chart shows no draws.")
@@ -116,7 +118,15 @@ void ToolSession::cellEvent(const CellAction &action, int row, int col, bool pre
 
 void ToolSession::press(int row, int col) { cellEvent(tool_.design.onCellPress, row, col, true); }
 void ToolSession::clickCell(int row, int col) { cellEvent(tool_.design.onCellClick, row, col, false); }
-void ToolSession::doubleClick(int row, int col) { cellEvent(tool_.design.onCellDoubleClick, row, col, false); }
+void ToolSession::doubleClick(int row, int col) {
+  const ResultGrid &grid = state_.grid;
+  if (tool_.design.onHeaderDoubleClick && row >= 0 && row < grid.fixedRows() && col >= grid.fixedCols() &&
+      col < grid.cols()) {
+    run([&] { tool_.design.onHeaderDoubleClick(state_, col); });
+    return;
+  }
+  cellEvent(tool_.design.onCellDoubleClick, row, col, false);
+}
 
 bool ToolSession::enquire(const QString &text) {
   const ControlDesign *input = tool_.design.control(ControlRole::Input);

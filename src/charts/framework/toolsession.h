@@ -31,7 +31,8 @@ class ToolSession {
   void type(const QString &textBox, const QString &text);
   // Mouse events on the grid cell (row, col). The cell becomes the current
   // cell first; a press also toggles the design's highlight. On the fixed
-  // row or column they do nothing.
+  // row or column they do nothing, but for a double-click on a column's
+  // header where the design acts on the column.
   void press(int row, int col);
   void clickCell(int row, int col);
   void doubleClick(int row, int col);

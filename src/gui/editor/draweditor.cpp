@@ -11,6 +11,7 @@
 #include "gui/platform/platform.h"
 #include "gui/sitepages.h"
 #include "gui/widgetdesign.h"
+#include "gui/windowlife.h"
 
 #include <QApplication>
 #include <QDir>
@@ -89,6 +90,7 @@ constexpr QRgb kEditBoxColour = qRgb(255, 224, 192);
 const QRgb kBandColour = qRgb(226, 232, 242);
 
 // The grid: widths fit the design's header texts in Arial 8.25 pt.
+constexpr int kEditorColumns = 4;
 constexpr double kGridPoints = 8.25;
 constexpr int kColumnWidths[4] = {1200, 540, 540, 540};
 constexpr int kRowHeight = 240;
@@ -318,7 +320,9 @@ void DrawEditor::Form_Load() {
   enterSpareRow();
   Label6->setText(lotteryLabelText(QFileInfo(programState().DataFilePath).fileName()));
   Label6->adjustSize();
-  showLoadReport(report);
+  // Said over the window once it is on the screen.
+  if (report.failure || !report.endNote.isEmpty())
+    reportOnScreen_ = report;
 }
 
 // The caller says what the load found once the window is no longer busy, so
@@ -343,6 +347,8 @@ DrawEditor::LoadReport DrawEditor::LoadDrawingsGrid() {
       // The editor shows every line, but the charts may stop early: where is said.
       report.endNote = drawHistoryEndNote(rows.chartNotes(), path);
       rows.insertBlankRow(rows.rowCount());  // the spare row for the next draw
+      if (!viewHasRoomFor(rows.rowCount(), kEditorColumns))
+        throw std::bad_alloc();
       model_->setRows(std::move(rows));
       loaded_ = LoadedFile::Read;
     }
@@ -423,6 +429,11 @@ void DrawEditor::showEvent(QShowEvent *event) {
   if (MSFlexGrid1->currentIndex().isValid())
     MSFlexGrid1->scrollTo(MSFlexGrid1->currentIndex());
   followCell();
+  if (reportOnScreen_)
+    whenOnScreen(this, [this] {
+      if (const std::optional<LoadReport> report = std::exchange(reportOnScreen_, std::nullopt))
+        showLoadReport(*report);
+    });
 }
 
 // ---- The current cell and the edit box ----
@@ -518,8 +529,15 @@ void DrawEditor::changeRows(Change change) {
   }
 }
 
+// The view's table of rows grows with a row, into a block of its own.
+void DrawEditor::makeRoomInViewForRow() const {
+  if (!viewHasRoomFor(std::int64_t(model_->rowCount()) + 1, kEditorColumns))
+    throw std::bad_alloc();
+}
+
 void DrawEditor::Command3_Click() {
   changeRows([this] {
+    makeRoomInViewForRow();
     model_->insertBlankRow(model_->rowCount());
     // The view learns of the new row in its next layout: lay it out now, so
     // the scroll reaches the new last row.
@@ -534,6 +552,7 @@ void DrawEditor::Command11_Click() {
     const int row = currentRow(), column = currentColumn();
     if (row < 0)
       return;
+    makeRoomInViewForRow();
     model_->insertBlankRow(row);
     // The current cell stays at its place, now in the new blank row.
     setCurrentCell(row, column);

@@ -28,7 +28,8 @@ void showDrawEditor(QWidget *owner, Platform &platform);
 
 // The draw editor `Form1gxghzhu`: the current lottery's draws in a grid, an
 // edit box laid over the current cell, the row buttons, and Save, Import,
-// Export and Download. Loads the draw file when it is made.
+// Export and Download. Loads the draw file when it is made, and says what
+// the load found once the window is on the screen.
 class DrawEditor final : public QDialog {
   Q_OBJECT
  public:
@@ -110,6 +111,8 @@ class DrawEditor final : public QDialog {
   // Runs a row button's change; a change that finds no memory says so.
   template <typename Change>
   void changeRows(Change change);
+  // Throws std::bad_alloc when the view could not take one more row.
+  void makeRoomInViewForRow() const;
 
   Platform &platform_;
   DrawingsModel *model_ = nullptr;
@@ -124,6 +127,7 @@ class DrawEditor final : public QDialog {
   enum class LoadedFile { Read, Missing, Unreadable };
   LoadedFile loaded_ = LoadedFile::Read;
   FileStamp fileRead_;  // the file as the editor read it or, after a save, wrote it
+  std::optional<LoadReport> reportOnScreen_;  // what the first load found, said once the window shows
 };
 
 }  // namespace corvessa

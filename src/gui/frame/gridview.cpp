@@ -1,5 +1,6 @@
 #include "gui/frame/gridview.h"
 
+#include "core/largearray.h"
 #include "gui/platform/platform.h"
 
 #include <QAbstractButton>
@@ -245,6 +246,11 @@ class GridHeader final : public QHeaderView {
 };
 
 }  // namespace
+
+bool viewHasRoomFor(std::int64_t rows, std::int64_t cols) {
+  return heapHasRoomFor(std::size_t(std::max<std::int64_t>(rows, 0) + std::max<std::int64_t>(cols, 0)) *
+                        kViewBytesPerSection);
+}
 
 Qt::Alignment cellAlignment(ColumnAlignment alignment, std::string_view text) {
   const int code = int(alignment);  // across in thirds, up and down within each third

@@ -140,6 +140,13 @@ class GridView final : public QTableView {
 // column of a window made narrower left that column out of sight.
 void showCurrentCellAfterKey(QAbstractItemView *view, const QKeyEvent *event);
 
+// A table view keeps a few bytes for each row and column in its headers
+// (8 in Qt 6), in one block of the heap that grows to the next power of
+// two; the toolkit cannot say when that memory runs out, and ends the
+// program. True when a view can take this many rows and columns now.
+inline constexpr std::size_t kViewBytesPerSection = 16;
+bool viewHasRoomFor(std::int64_t rows, std::int64_t cols);
+
 // A column's alignment for a cell's text: General puts numbers right and
 // other texts left.
 Qt::Alignment cellAlignment(ColumnAlignment alignment, std::string_view text);

@@ -6,10 +6,12 @@
 #include "gui/frame/gridview.h"
 #include "gui/platform/platform.h"
 #include "gui/widgetdesign.h"
+#include "gui/windowlife.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QInputMethodEvent>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,6 +21,7 @@
 #include <QResizeEvent>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <utility>
 
 namespace corvessa {
 
@@ -146,6 +149,13 @@ QWidget *ToolWindow::makeControl(const ControlDesign &c) {
               [this](const QModelIndex &index) { runCellEvent(&ToolSession::clickCell, cellOf(index)); });
       connect(view_, &QAbstractItemView::doubleClicked, this,
               [this](const QModelIndex &index) { runCellEvent(&ToolSession::doubleClick, cellOf(index)); });
+      // The fixed row takes no press, but where a double-click acts on a
+      // whole column, its header is part of the column.
+      if (session_.design().onHeaderDoubleClick)
+        connect(view_->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
+          if (section >= 0)
+            runCellEvent(&ToolSession::doubleClick, {0, model_->gridCol(section)});
+        });
       // A key or a click moves the grid's current cell with the view's.
       connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &index) {
         if (!index.isValid())
@@ -274,6 +284,11 @@ bool ToolWindow::showState() {
 }
 
 void ToolWindow::showMessage(const QString &text, const QString &title, MessageStyle style) {
+  // What the load says is said over the window, once it is on the screen.
+  if (!isVisible()) {
+    messagesOnScreen_.push_back({text, title, style});
+    return;
+  }
   // A message is read with the normal pointer, whatever pointer is set.
   QApplication::setOverrideCursor(Qt::ArrowCursor);
   platform_.message(this, text, style, title);
@@ -295,6 +310,8 @@ void ToolWindow::closeWindow() { close(); }
 
 void ToolWindow::openHelpPage(const QString &page) { openPage(platform_, this, helpPagePath(page)); }
 
+bool ToolWindow::hasRoomToShow(const ResultGrid &grid) const { return viewHasRoomFor(grid.rows(), grid.cols()); }
+
 void ToolWindow::applyGeometry() {
   for (const auto &[name, rect] : geometry_)
     placeTwips(controls_.at(name), rect.left, rect.top, rect.width, rect.height);
@@ -313,6 +330,11 @@ void ToolWindow::showEvent(QShowEvent *event) {
     view_->scrollToTopRow();
     scrollPending_ = false;
   }
+  if (!messagesOnScreen_.empty())
+    whenOnScreen(this, [this] {
+      for (const PendingMessage &m : std::exchange(messagesOnScreen_, {}))
+        showMessage(m.text, m.title, m.style);
+    });
 }
 
 std::pair<int, int> ToolWindow::cellOf(const QModelIndex &index) const {

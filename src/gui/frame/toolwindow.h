@@ -9,11 +9,14 @@
 //
 // The load: caption "Loading......" and the busy pointer (unless the design
 // has none), the current lottery read once, the tool's load, the title, the
-// grid shown and scrolled to its top row, then one "Error:" message when the
-// draw file could not be read or some of its records were left out.
+// grid shown and scrolled to its top row, then, once the window is on the
+// screen, one "Error:" message over it when the draw file could not be read
+// or some of its records were left out.
 //
 // Mouse events on the cells reach the session with grid coordinates; the
-// fixed row and column take none, as they never become the current cell.
+// fixed row and column take none, as they never become the current cell,
+// but for a double-click on a column's header in a window whose
+// double-click acts on the whole column.
 // Tab in the grid or a text box goes on to the next control, and a text box
 // refuses at once a paste that would make its text longer than its design
 // allows.
@@ -28,6 +31,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <vector>
 
 class QPushButton;
 class QPlainTextEdit;
@@ -78,6 +82,7 @@ class ToolWindow : public QWidget, private ToolHost {
   void setClipboardText(const QString &text) override;
   void closeWindow() override;
   void openHelpPage(const QString &page) override;
+  bool hasRoomToShow(const ResultGrid &grid) const override;
 
   QWidget *makeControl(const ControlDesign &design);
   void applyGeometry();
@@ -93,6 +98,12 @@ class ToolWindow : public QWidget, private ToolHost {
 
   ToolSession session_;
   Platform &platform_;
+  // What the load said before the window showed.
+  struct PendingMessage {
+    QString text, title;
+    MessageStyle style;
+  };
+  std::vector<PendingMessage> messagesOnScreen_;
   GridModel *model_ = nullptr;
   GridView *view_ = nullptr;
   std::map<QString, QWidget *> controls_;

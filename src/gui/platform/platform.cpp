@@ -4,9 +4,14 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QSpacerItem>
 #include <QStringList>
 #include <QUrl>
 
@@ -26,33 +31,58 @@ void openPage(Platform &platform, QWidget *owner, const QString &pageOrUrl) {
                      MessageStyle::OkWarning, QStringLiteral("Error:"));
 }
 
+namespace {
+
+// Room in a title bar beside its text: the frame's icon and its three
+// buttons, about 24 pixels each, and a margin each side.
+constexpr int kTitleBarButtons = 4 * 24 + 16;
+
+// A desktop's title bar shortens a title it cannot show whole ("Friendship
+// Tip:" reads "..." over a box just wide enough for "OK!"), and the toolkit
+// sizes a box for its text only: the box is made as wide as its title needs
+// in the desktop's bold text beside the frame's buttons.
+void keepTitleWhole(QMessageBox &box) {
+  QFont titleFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  titleFont.setBold(true);
+  const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+  // The box sets its own size from its layout whenever it shows.
+  if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
+}  // namespace
+
 MessageAnswer QtPlatform::message(QWidget *parent, const QString &text, MessageStyle style, const QString &title) {
-  QMessageBox box(parent);
-  box.setWindowTitle(title);
+  // On the heap: a box goes with its window, should the window be destroyed while it is up.
+  const QPointer<QMessageBox> box = new QMessageBox(parent);
+  box->setWindowTitle(title);
   QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // the texts keep CR LF line breaks
   // A name, a path or a file's text is shown as it is, never as markup.
-  box.setTextFormat(Qt::PlainText);
-  box.setText(shown);
+  box->setTextFormat(Qt::PlainText);
+  box->setText(shown);
   switch (style) {
     case MessageStyle::YesNo:
-      box.setIcon(QMessageBox::NoIcon);
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box->setIcon(QMessageBox::NoIcon);
+      box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       break;
     case MessageStyle::YesNoWarning:
-      box.setIcon(QMessageBox::Warning);
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box->setIcon(QMessageBox::Warning);
+      box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       break;
     case MessageStyle::OkWarning:
-      box.setIcon(QMessageBox::Warning);
-      box.setStandardButtons(QMessageBox::Ok);
+      box->setIcon(QMessageBox::Warning);
+      box->setStandardButtons(QMessageBox::Ok);
       break;
     case MessageStyle::OkInformation:
-      box.setIcon(QMessageBox::Information);
-      box.setStandardButtons(QMessageBox::Ok);
+      box->setIcon(QMessageBox::Information);
+      box->setStandardButtons(QMessageBox::Ok);
       break;
   }
-  const int result = box.exec();
+  keepTitleWhole(*box);
+  const int result = box->exec();
+  delete box.data();
   if (style == MessageStyle::OkInformation || style == MessageStyle::OkWarning)
     return MessageAnswer::Ok;
   return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
@@ -77,26 +107,29 @@ void prepare(QFileDialog &dialog, const FileDialogRequest &request) {
   if (request.showHiddenFiles)
     dialog.setFilter(dialog.filter() | QDir::Hidden);
 }
+
+// The chosen file, or nothing when cancelled. On the heap, as a message box.
+std::optional<QString> runFileDialog(QWidget *parent, const FileDialogRequest &request,
+                                     QFileDialog::AcceptMode acceptMode, QFileDialog::FileMode fileMode) {
+  const QPointer<QFileDialog> dialog = new QFileDialog(parent);
+  prepare(*dialog, request);
+  dialog->setAcceptMode(acceptMode);
+  dialog->setFileMode(fileMode);
+  std::optional<QString> chosen;
+  if (dialog->exec() == QDialog::Accepted && dialog && !dialog->selectedFiles().isEmpty())
+    chosen = dialog->selectedFiles().first();
+  delete dialog.data();
+  return chosen;
+}
+
 }  // namespace
 
 std::optional<QString> QtPlatform::openFileName(QWidget *parent, const FileDialogRequest &request) {
-  QFileDialog dialog(parent);
-  prepare(dialog, request);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-    return std::nullopt;
-  return dialog.selectedFiles().first();
+  return runFileDialog(parent, request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
 }
 
 std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const FileDialogRequest &request) {
-  QFileDialog dialog(parent);
-  prepare(dialog, request);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-    return std::nullopt;
-  return dialog.selectedFiles().first();
+  return runFileDialog(parent, request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
 }
 
 bool QtPlatform::openInBrowser(QWidget *, const QString &pageOrUrl) {

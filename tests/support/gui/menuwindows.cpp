@@ -34,7 +34,7 @@ ToolWindow *MenuWindowTest::chooseItem(const char *item) {
         auto *tool = qobject_cast<ToolWindow *>(ToolWindows::instance().openInstance(entry.windowName()));
         EXPECT_NE(tool, nullptr) << entry.windowName().toStdString();
         if (tool) {
-          EXPECT_TRUE(QTest::qWaitForWindowExposed(tool));
+          EXPECT_TRUE(waitUntilOnScreen(tool));
         }
         return tool;
       }

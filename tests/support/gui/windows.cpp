@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QHeaderView>
 #include <QPointer>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
@@ -15,6 +16,13 @@
 #include <vector>
 
 namespace corvessa::test {
+
+bool waitUntilOnScreen(QWidget *window) {
+  if (!QTest::qWaitForWindowExposed(window))
+    return false;
+  QCoreApplication::sendPostedEvents();
+  return true;
+}
 
 void destroyAllWindows() {
   delete MainWindow::instance();
@@ -28,29 +36,39 @@ void destroyAllWindows() {
 
 namespace {
 
-// The centre of grid cell (row, col), scrolled into view, in the viewport.
-QPoint cellCentre(GridView *view, int row, int col) {
-  const QModelIndex cell = view->model()->index(row - 1, col - 1);
+// Where grid cell (row, col) lies, scrolled into view: the widget and the
+// centre of the cell in it. Row 0 lies in the header across, column 0 in
+// the header down.
+std::pair<QWidget *, QPoint> cellCentre(GridView *view, int row, int col) {
+  if (row == 0) {
+    QHeaderView *across = view->horizontalHeader();
+    view->scrollTo(view->model()->index(0, col - 1));
+    return {across->viewport(),
+            QPoint(across->sectionViewportPosition(col - 1) + across->sectionSize(col - 1) / 2, across->height() / 2)};
+  }
+  const QModelIndex cell = view->model()->index(row - 1, std::max(col - 1, 0));
   view->scrollTo(cell);
-  return view->visualRect(cell).center();
+  if (col == 0) {
+    QHeaderView *down = view->verticalHeader();
+    return {down->viewport(), QPoint(down->width() / 2, view->visualRect(cell).center().y())};
+  }
+  return {view->viewport(), view->visualRect(cell).center()};
 }
 
 }  // namespace
 
 void pressCell(ToolWindow *window, int row, int col) {
-  GridView *view = window->gridView();
-  const QPoint at = cellCentre(view, row, col);
-  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+  const auto [widget, at] = cellCentre(window->gridView(), row, col);
+  QTest::mousePress(widget, Qt::LeftButton, {}, at);
+  QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
 }
 
 void doubleClickCell(ToolWindow *window, int row, int col) {
-  GridView *view = window->gridView();
-  const QPoint at = cellCentre(view, row, col);
-  QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
+  const auto [widget, at] = cellCentre(window->gridView(), row, col);
+  QTest::mousePress(widget, Qt::LeftButton, {}, at);
+  QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+  QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+  QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
 }
 
 void expectPressTogglesHighlight(ToolWindow *window, int row, int col, const QColor &highlight) {

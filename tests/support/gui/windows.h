@@ -2,6 +2,7 @@
 // Window test helpers: ending a test with no window left, and the mouse on a
 // tool window's grid as a user moves it.
 class QColor;
+class QWidget;
 class QScrollBar;
 class QStyleOptionSlider;
 
@@ -10,6 +11,10 @@ class ToolWindow;
 }
 
 namespace corvessa::test {
+
+// Waits until the window is on the screen and has said what it says then
+// (what its load found); false when it never showed.
+bool waitUntilOnScreen(QWidget *window);
 
 // Ends a window test: the main window and every other top-level window are
 // destroyed, so the next test starts with none.
@@ -20,7 +25,7 @@ void destroyAllWindows();
 void pressCell(ToolWindow *window, int row, int col);
 
 // The same for a double-click, as the system sends it: press, release,
-// double-click, release.
+// double-click, release. Row 0 and column 0 are clicked in the headers too.
 void doubleClickCell(ToolWindow *window, int row, int col);
 
 // Presses the cell twice: the first press shows it in the highlight, the
