@@ -104,6 +104,8 @@ TEST_F(Shell, AFolderThatCannotBeMadeIsSaidOverTheMainWindowAlone) {
   QPointer<StartWindow> start = new StartWindow(platform);
   start->show();
   QTest::mouseClick(start->Command2, Qt::LeftButton);
+  ASSERT_NE(MainWindow::instance(), nullptr);
+  ASSERT_TRUE(test::waitUntilOnScreen(MainWindow::instance()));
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.lastMessage().title, "Error:");
   EXPECT_EQ(platform.lastMessage().text, "Cannot create the data folder " + home.path() + "/afile/home/data/: " +
