@@ -4,6 +4,7 @@
 #include "core/drawfile.h"
 #include "core/largearray.h"
 #include "core/resultgrid.h"
+#include "support/core/sanitizer.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -171,6 +172,8 @@ TEST_F(KeptBlocks, IdleBlocksGoBack) {
 // What a chart frees on the heap (the draw file's bytes, the view's table of
 // its rows) serves the next chart's blocks of that size without a fresh page.
 TEST(FreedHeap, ServesTheNextChartWithoutFreshPages) {
+  if (test::kUnderAddressSanitizer)
+    GTEST_SKIP() << "AddressSanitizer's heap does not take malloc's settings";
   keepFreedHeapForNextCharts();
   constexpr std::size_t kBytes = 24 * kMB, kPages = kBytes / 4096;
   const auto minorFaults = [] {

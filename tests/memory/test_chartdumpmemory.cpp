@@ -5,6 +5,7 @@
 #include "chartdump/commandline.h"
 #include "charts/framework/chartdump.h"
 #include "support/core/chartcells.h"
+#include "support/core/sanitizer.h"
 #include "support/core/testhome.h"
 #include "tools/menus.h"
 
@@ -16,16 +17,7 @@
 #include <streambuf>
 
 // AddressSanitizer brings its own operator new, which cannot be replaced beside it.
-#if defined(__SANITIZE_ADDRESS__)
-#define CORVESSA_OWN_NEW 0
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define CORVESSA_OWN_NEW 0
-#endif
-#endif
-#ifndef CORVESSA_OWN_NEW
-#define CORVESSA_OWN_NEW 1
-#endif
+#define CORVESSA_OWN_NEW (!CORVESSA_UNDER_ASAN)
 
 namespace {
 std::atomic<std::size_t> largestBlock{0};  // 0: any size

@@ -1,6 +1,7 @@
 #pragma once
 // Makes memory run out for this test process while an object lives.
 #include "core/largearray.h"
+#include "support/core/sanitizer.h"
 
 #include <cstdio>
 #include <malloc.h>
@@ -27,19 +28,7 @@ class FailingLargeBlocks {
 // the limit is not set (available() is false).
 class ShortMemory {
  public:
-  static bool available() {
-#if defined(__SANITIZE_ADDRESS__)
-    return false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-    return false;
-#else
-    return true;
-#endif
-#else
-    return true;
-#endif
-  }
+  static bool available() { return !kUnderAddressSanitizer; }
   explicit ShortMemory(std::size_t moreBytes) {
     getrlimit(RLIMIT_DATA, &old_);
     malloc_trim(0);  // what the heap keeps of freed blocks is not room for new ones
