@@ -92,8 +92,6 @@ const ToolEntry *ToolRegistry::find(const QString &windowName) const {
 
 namespace {
 
-[[noreturn]] void designFault(const ToolDesign &design, const QString &what) { descriptionFault(design, what); }
-
 QStringList namesIn(const LayoutStep &step) {
   return std::visit(
       [](const auto &s) -> QStringList {
@@ -122,13 +120,13 @@ void descriptionFault(const ToolIdentity &id, const QString &what) {
 
 void checkToolDesign(const ToolDesign &d) {
   if (d.windowName.isEmpty())
-    designFault(d, QStringLiteral("a window without a name"));
+    descriptionFault(d, QStringLiteral("a window without a name"));
   if (d.cols < 1)
-    designFault(d, QStringLiteral("a grid without columns"));
+    descriptionFault(d, QStringLiteral("a grid without columns"));
   // The grid's widths are stored unchecked, so a run past its columns would write beside them.
   for (const ColumnWidths &run : d.colWidths)
     if (run.first < 0 || run.first > run.last || run.last >= d.cols)
-      designFault(d, QStringLiteral("the column width run %1..%2 is empty or outside the grid's %3 columns")
+      descriptionFault(d, QStringLiteral("the column width run %1..%2 is empty or outside the grid's %3 columns")
                          .arg(run.first)
                          .arg(run.last)
                          .arg(d.cols));
@@ -136,29 +134,29 @@ void checkToolDesign(const ToolDesign &d) {
   int inputs = 0, enquiries = 0;
   for (const ControlDesign &c : d.controls) {
     if (c.name.isEmpty() || !names.insert(c.name).second)
-      designFault(d, QStringLiteral("the control name \"%1\" is empty or given twice").arg(c.name));
+      descriptionFault(d, QStringLiteral("the control name \"%1\" is empty or given twice").arg(c.name));
     if (c.kind == ControlKind::Grid && c.name != kGridName)
-      designFault(d, QStringLiteral("the grid is named %1, not %2").arg(c.name, kGridName));
+      descriptionFault(d, QStringLiteral("the grid is named %1, not %2").arg(c.name, kGridName));
     if (!c.parent.isEmpty() && !framesSoFar.count(c.parent))
-      designFault(d, QStringLiteral("%1 lies in %2, which is no frame before it").arg(c.name, c.parent));
+      descriptionFault(d, QStringLiteral("%1 lies in %2, which is no frame before it").arg(c.name, c.parent));
     if (c.kind == ControlKind::Frame)
       framesSoFar.insert(c.name);
     if (c.role == ControlRole::Input && c.kind != ControlKind::TextBox)
-      designFault(d, QStringLiteral("the input control %1 is no text box").arg(c.name));
+      descriptionFault(d, QStringLiteral("the input control %1 is no text box").arg(c.name));
     if ((c.role == ControlRole::Enquiry || c.role == ControlRole::Exit || c.role == ControlRole::Help) &&
         c.kind != ControlKind::Button)
-      designFault(d, QStringLiteral("%1 has a button's role but is no button").arg(c.name));
+      descriptionFault(d, QStringLiteral("%1 has a button's role but is no button").arg(c.name));
     inputs += c.role == ControlRole::Input;
     enquiries += c.role == ControlRole::Enquiry;
   }
   if (!d.control(kGridName) || d.control(kGridName)->kind != ControlKind::Grid)
-    designFault(d, QStringLiteral("no grid %1").arg(kGridName));
+    descriptionFault(d, QStringLiteral("no grid %1").arg(kGridName));
   if (inputs > 1 || enquiries > 1 || inputs != enquiries)
-    designFault(d, QStringLiteral("an input box goes with one enquiry button"));
+    descriptionFault(d, QStringLiteral("an input box goes with one enquiry button"));
   for (const LayoutStep &step : d.layout)
     for (const QString &name : namesIn(step))
       if (!d.control(name))
-        designFault(d, QStringLiteral("the layout names %1, which the design does not have").arg(name));
+        descriptionFault(d, QStringLiteral("the layout names %1, which the design does not have").arg(name));
 }
 
 ResultGrid designGrid(const ToolDesign &design) {
